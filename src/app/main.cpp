@@ -1,0 +1,21 @@
+#include "GameWindows.h"
+#include "QtPlatform.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Timburia"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Тимбурия"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon.svg")));
+    // Windows hide rather than close, and the program ends only by the exit question.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QtPlatform platform;
+    const WindowCatalog windows = gameWindows();
+    Game game(platform, windows);
+    game.start();
+    return QApplication::exec();
+}

@@ -1,0 +1,105 @@
+#include "frmFirst.h"
+
+#include "Game.h"
+#include "Picture.h"
+#include "Twips.h"
+#include "frmMain.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmFirst::frmFirst(Game& game)
+    : Form(game, u"frmFirst"_qs)
+{
+    setWindowTitle(u"Тимбурия"_qs);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 8, 10, 8);
+    layout->setSpacing(6);
+
+    imgOnFirst = new Picture(u"imgOnFirst"_qs, u"first"_qs, this);
+    layout->addWidget(imgOnFirst, 1);
+
+    auto* contacts = new QGridLayout;
+    contacts->setHorizontalSpacing(6);
+    contacts->setVerticalSpacing(4);
+    Label3 = new QLabel(u"Мой e-mail:"_qs, this);
+    Label3->setObjectName(u"Label3"_qs);
+    txtEMAIL = new QLineEdit(u"zarnitsyn@timburia.example.org"_qs, this);
+    txtEMAIL->setObjectName(u"txtEMAIL"_qs);
+    txtEMAIL->setReadOnly(true);
+    Label2 = new QLabel(u"URL:"_qs, this);
+    Label2->setObjectName(u"Label2"_qs);
+    Text2 = new QLineEdit(u"https://timburia.example.org/"_qs, this);
+    Text2->setObjectName(u"Text2"_qs);
+    Text2->setReadOnly(true);
+    contacts->addWidget(Label3, 0, 0);
+    contacts->addWidget(txtEMAIL, 0, 1);
+    contacts->addWidget(Label2, 1, 0);
+    contacts->addWidget(Text2, 1, 1);
+    layout->addLayout(contacts);
+
+    // OK and "Выход" side by side; the about box's wide OK takes the place of both.
+    auto* buttons = new QGridLayout;
+    buttons->setHorizontalSpacing(8);
+    cmdOK = new QPushButton(u"OK"_qs, this);
+    cmdOK->setObjectName(u"cmdOK"_qs);
+    cmdOK->setDefault(true);
+    cmdExit = new QPushButton(u"Выход"_qs, this);
+    cmdExit->setObjectName(u"cmdExit"_qs);
+    cmdOkAbout = new QPushButton(u"OK"_qs, this);
+    cmdOkAbout->setObjectName(u"cmdOkAbout"_qs);
+    cmdOkAbout->hide();
+    buttons->addWidget(cmdOK, 0, 0);
+    buttons->addWidget(cmdExit, 0, 1);
+    buttons->addWidget(cmdOkAbout, 0, 0, 1, 2);
+    layout->addLayout(buttons);
+
+    setFixedWidth(390);
+
+    onClick(cmdOK, &frmFirst::cmdOK_Click);
+    onClick(cmdExit, &frmFirst::cmdExit_Click);
+    onClick(cmdOkAbout, &frmFirst::cmdOkAbout_Click);
+}
+
+void frmFirst::Form_Load() { Twips::set(this, Twips::Edge::Height, 3975); }
+
+void frmFirst::ShowAbout(Game& game)
+{
+    auto* about = game.load<frmFirst>(u"frmFirst"_qs);
+    if (!about)
+        return;
+    Twips::set(about, Twips::Edge::Height, 3975);
+    about->cmdOkAbout->show();
+    about->cmdOK->hide();
+    about->cmdExit->hide();
+    about->cmdOkAbout->setDefault(true);
+    game.show(about, true);
+}
+
+void frmFirst::cmdOK_Click()
+{
+    auto* main = game().loaded<frmMain>(u"frmMain"_qs);
+    if (!main)
+        main = game().load<frmMain>(u"frmMain"_qs); // its Load starts a game as well
+    if (main)
+        main->ForLoadMain();
+    game().unload(this);
+}
+
+void frmFirst::cmdExit_Click() { frmMain::ExitQuestion(*this); }
+
+void frmFirst::cmdOkAbout_Click() { game().unload(this); }
+
+bool frmFirst::Form_QueryUnload()
+{
+    // The about box simply closes. The start window is all the player has while a new game
+    // waits to begin; closing it asks the exit question rather than leaving the program
+    // running with no window to see.
+    if (!cmdOkAbout->isHidden())
+        return true;
+    frmMain::ExitQuestion(*this);
+    return false;
+}

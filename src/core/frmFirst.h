@@ -1,0 +1,33 @@
+#pragma once
+// The start window: it offers a new game after a death or from the menu, and doubles as the
+// about box, when only its wide OK button shows.
+
+#include "Form.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class Picture;
+
+class frmFirst : public Form {
+public:
+    explicit frmFirst(Game& game);
+
+    void Form_Load() override;
+
+    // The about box: the menu's "О программе" and the help window's button.
+    static void ShowAbout(Game& game);
+
+    Picture* imgOnFirst;
+    QLabel *Label3, *Label2;
+    QLineEdit *txtEMAIL, *Text2;
+    QPushButton *cmdOK, *cmdExit, *cmdOkAbout;
+
+protected:
+    bool Form_QueryUnload() override;
+
+private:
+    void cmdOK_Click();
+    void cmdExit_Click();
+    void cmdOkAbout_Click();
+};

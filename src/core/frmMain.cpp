@@ -1,0 +1,394 @@
+#include "frmMain.h"
+
+#include "Game.h"
+#include "GameState.h"
+#include "Picture.h"
+#include "frmFirst.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace {
+
+struct Row {
+    const char16_t* caption; // nullptr: the value stands alone on its row
+    QString GameState::*field;
+};
+
+QLabel* captionLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(u"caption"_qs);
+    return label;
+}
+
+} // namespace
+
+frmMain::frmMain(Game& game)
+    : QMainWindow(nullptr)
+    , FormCore(game, *this, u"frmMain"_qs)
+{
+    // The window's own texts, before any game has started.
+    game.state.setDesignTexts();
+
+    setWindowTitle(u"Тимбурия"_qs);
+    buildMenu();
+
+    central_ = new QWidget(this);
+    central_->setObjectName(u"mainBackground"_qs);
+    auto* layout = new QHBoxLayout(central_);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(10);
+    layout->addWidget(buildIndicators(), 3);
+    layout->addWidget(buildPlaces(), 2);
+    setCentralWidget(central_);
+
+    setStyleSheet(u"QLabel[indicator=\"true\"] { font-weight: bold; color: #1d3f72; }"
+                  "QGroupBox { font-weight: bold; }"
+                  "QLabel#lblSpHelp { color: #3b4a5c; padding: 2px 4px; }"_qs);
+
+    game.setStateView([this] { showState(); });
+    showState();
+}
+
+QWidget* frmMain::background() const { return central_; }
+
+void frmMain::buildMenu()
+{
+    auto action = [this](QMenu* menu, const char* name, const QString& text) {
+        auto* item = menu->addAction(text);
+        item->setObjectName(QString::fromLatin1(name));
+        return item;
+    };
+    QMenu* file = menuBar()->addMenu(u"&Файл"_qs);
+    file->setObjectName(u"File"_qs);
+    NewGame = action(file, "NewGame", u"&Новая игра"_qs);
+    Save = action(file, "Save", u"&Сохранить игру"_qs);
+    Load = action(file, "Load", u"За&грузить игру"_qs);
+    file->addSeparator();
+    Exit = action(file, "Exit", u"&Выход"_qs);
+
+    QMenu* help = menuBar()->addMenu(u"&Помощь"_qs);
+    help->setObjectName(u"Help"_qs);
+    BigHelp = action(help, "BigHelp", u"П&одробная справка"_qs);
+    SmallHelp = action(help, "SmallHelp", u"Ко&роткая справка"_qs);
+    help->addSeparator();
+    AboutPr = action(help, "AboutPr", u"О программе"_qs);
+
+    // Saving and the help window arrive with their own windows.
+    Save->setEnabled(false);
+    Load->setEnabled(false);
+    BigHelp->setEnabled(game().has(u"frmHelp"_qs));
+    SmallHelp->setEnabled(game().has(u"frmHelp"_qs));
+
+    onClick(NewGame, &frmMain::NewGame_Click);
+    onClick(Exit, &frmMain::Exit_Click);
+    onClick(AboutPr, &frmMain::AboutPr_Click);
+}
+
+QWidget* frmMain::buildIndicators()
+{
+    auto* panel = new QWidget(central_);
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(8);
+
+    // A frame of caption/value rows; the value label is named after its field.
+    auto frame = [this](const QString& title, std::initializer_list<Row> rows,
+                        QWidget* parent) -> QGroupBox* {
+        auto* box = new QGroupBox(title, parent);
+        auto* form = new QGridLayout(box);
+        form->setHorizontalSpacing(6);
+        form->setVerticalSpacing(3);
+        int line = 0;
+        for (const Row& row : rows) {
+            auto* value = new QLabel(box);
+            for (const TextFieldInfo& info : textFieldTable())
+                if (info.member == row.field)
+                    value->setObjectName(QString::fromLatin1(info.name));
+            value->setProperty("indicator", true);
+            value->setTextInteractionFlags(Qt::NoTextInteraction);
+            shown_.push_back({value, row.field});
+            if (row.caption) {
+                form->addWidget(captionLabel(QString::fromUtf16(row.caption), box), line, 0);
+                form->addWidget(value, line, 1);
+            } else {
+                form->addWidget(value, line, 0, 1, 2);
+            }
+            ++line;
+        }
+        form->setColumnStretch(1, 1);
+        form->setRowStretch(line, 1);
+        return box;
+    };
+
+    grid->addWidget(frame(u"Личный статус"_qs,
+                          {{u"Деньги:", &GameState::lblMoney},
+                           {u"Сытость:", &GameState::lblHungry},
+                           {u"Настроение:", &GameState::lblHappyness},
+                           {u"Статус:", &GameState::lblStatus},
+                           {u"Образование:", &GameState::lblEduncation},
+                           {u"Англ. яз.:", &GameState::lblEnglish},
+                           {u"Работа:", &GameState::lblSWork},
+                           {u"Ваша одежда:", &GameState::lblClothes}},
+                          panel),
+                    0, 0);
+    grid->addWidget(frame(u"Компьютер"_qs,
+                          {{u"Процессор:", &GameState::lblComp},
+                           {u"Память RAM:", &GameState::lblRAM},
+                           {u"Винчестер:", &GameState::lblVinchester},
+                           {u"CD-Rom:", &GameState::lblCDROM},
+                           {u"Видео карта:", &GameState::lblVideoKarta},
+                           {u"Звук. карта:", &GameState::lblSoundKarta},
+                           {u"Монитор:", &GameState::lblMonitor},
+                           {u"Принтер:", &GameState::lblPrinter},
+                           {u"Сканер:", &GameState::lblSkaner},
+                           {u"Модем:", &GameState::lblModem}},
+                          panel),
+                    0, 1, 2, 1);
+    grid->addWidget(frame(u"Житие мое"_qs,
+                          {{u"Машина:", &GameState::lblCar},
+                           {u"Кол.комнат:", &GameState::lblRoom},
+                           {u"Мебель:", &GameState::lblMebel},
+                           {u"Кухня:", &GameState::lblKitchen},
+                           {u"Ванная:", &GameState::lblBath}},
+                          panel),
+                    1, 0);
+
+    auto* right = new QWidget(panel);
+    auto* rightColumn = new QVBoxLayout(right);
+    rightColumn->setContentsMargins(0, 0, 0, 0);
+    rightColumn->setSpacing(8);
+    rightColumn->addWidget(frame(u"Программы"_qs,
+                                 {{u"Система:", &GameState::lblSystem},
+                                  {u"Прог-ование:", &GameState::lblProgram},
+                                  {u"Графика:", &GameState::lblGraph},
+                                  {u"Антивирус:", &GameState::lblAntvirus}},
+                                 right));
+    rightColumn->addWidget(frame(u"Интернет"_qs, {{u"Выход:", &GameState::lblVichod}}, right));
+    rightColumn->addWidget(frame(u"Работа"_qs,
+                                 {{nullptr, &GameState::lblMyWork},
+                                  {u"Зарплата:", &GameState::lblWorkEarn}},
+                                 right));
+    rightColumn->addStretch(1);
+    grid->addWidget(right, 0, 2, 2, 1);
+
+    // Study: a sub-frame per course, each with its price line that a finished course hides.
+    auto* study = new QGroupBox(u"Учеба"_qs, panel);
+    auto* courses = new QHBoxLayout(study);
+    auto course = [&](const QString& title, QString GameState::*state, QLabel*& priceCaption,
+                      const char* captionName, QString GameState::*price) {
+        QGroupBox* box = frame(title, {{nullptr, state}, {u"Стоимость:", price}}, study);
+        // The caption of the price row is one of the three labels the game hides.
+        auto* form = static_cast<QGridLayout*>(box->layout());
+        priceCaption = static_cast<QLabel*>(form->itemAtPosition(1, 0)->widget());
+        priceCaption->setObjectName(QString::fromLatin1(captionName));
+        courses->addWidget(box);
+    };
+    course(u"Школа"_qs, &GameState::lblSSchool, lblSStoim, "lblSStoim", &GameState::lblSCost);
+    course(u"Англ.яз."_qs, &GameState::lblEEnglish, lblEStoim, "lblEStoim",
+           &GameState::lblECost);
+    course(u"Ком.курсы"_qs, &GameState::lblCComputer, lblStoim, "lblStoim",
+           &GameState::lblCCost);
+    grid->addWidget(study, 2, 0, 1, 3);
+
+    // The date and time line, and the lesson and virus counters the player never sees.
+    auto* when = new QWidget(panel);
+    auto* line = new QHBoxLayout(when);
+    line->setContentsMargins(4, 0, 4, 0);
+    line->setSpacing(0);
+    auto value = [&](QString GameState::*field, const char* name) {
+        auto* label = new QLabel(when);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setProperty("indicator", true);
+        shown_.push_back({label, field});
+        line->addWidget(label);
+        return label;
+    };
+    line->addWidget(captionLabel(u"Дата: "_qs, when));
+    value(&GameState::lblDay, "lblDay");
+    line->addWidget(captionLabel(u"/"_qs, when));
+    value(&GameState::lblMonth, "lblMonth");
+    line->addWidget(captionLabel(u"/"_qs, when));
+    value(&GameState::lblYear, "lblYear");
+    line->addSpacing(24);
+    line->addWidget(captionLabel(u"Время: "_qs, when));
+    value(&GameState::lblHours, "lblHours");
+    line->addWidget(captionLabel(u":00"_qs, when));
+    line->addStretch(1);
+    for (auto [field, name] : {std::pair{&GameState::lblObras, "lblObras"},
+                               std::pair{&GameState::lblEng, "lblEng"},
+                               std::pair{&GameState::lblCom, "lblCom"},
+                               std::pair{&GameState::lblVir, "lblVir"}})
+        value(field, name)->hide();
+    grid->addWidget(when, 3, 0, 1, 3);
+
+    auto* status = new QLabel(panel);
+    status->setObjectName(u"lblSpHelp"_qs);
+    status->setWordWrap(true);
+    status->setFrameShape(QFrame::StyledPanel);
+    status->setFrameShadow(QFrame::Sunken);
+    status->setMinimumHeight(status->fontMetrics().height() * 2 + 8);
+    shown_.push_back({status, &GameState::lblSpHelp});
+    grid->addWidget(status, 4, 0, 1, 3);
+    grid->setRowStretch(1, 1);
+    return panel;
+}
+
+QWidget* frmMain::buildPlaces()
+{
+    auto* box = new QGroupBox(u"Куда пойти"_qs, central_);
+    auto* grid = new QGridLayout(box);
+    grid->setSpacing(6);
+    struct Place {
+        Picture*& picture;
+        const char* name;
+        const char* art;
+        const char16_t* caption;
+        const char* window;
+    };
+    const Place places[] = {
+        {imgFlat, "imgFlat", "places/flat", u"Квартира", "frmFlat"},
+        {imgShop, "imgShop", "places/shop", u"Магазин", "frmShop"},
+        {imgComputer, "imgComputer", "places/computer", u"Компьютер", "frmComputer"},
+        {imgPrograms, "imgPrograms", "places/programs", u"Программы", "frmPrograms"},
+        {imgLearn, "imgLearn", "places/study", u"Учеба", "frmStudy"},
+        {imgWork, "imgWork", "places/work", u"Работа", "frmWork"},
+        {imgBank, "imgBank", "places/bank", u"Банк", "frmBank"},
+        {imgInternet, "imgInternet", "places/internet", u"Интернет", "frmInternet"},
+        {imgHakker, "imgHakker", "places/hackers", u"Хакеры", "frmHakerstvo"},
+        {imgParty, "imgParty", "places/party", u"Развлечения", "frmParty"},
+        {imgHobby, "imgHobby", "places/hobby", u"Хобби", "frmHobby"},
+    };
+    int index = 0;
+    for (const Place& place : places) {
+        auto* cell = new QWidget(box);
+        auto* column = new QVBoxLayout(cell);
+        column->setContentsMargins(0, 0, 0, 0);
+        column->setSpacing(2);
+        const QString caption = QString::fromUtf16(place.caption);
+        place.picture = new Picture(QString::fromLatin1(place.name),
+                                    QString::fromLatin1(place.art), cell);
+        place.picture->setMinimumSize(96, 72);
+        place.picture->setToolTip(caption);
+        auto* label = new QLabel(caption, cell);
+        label->setAlignment(Qt::AlignHCenter);
+        column->addWidget(place.picture, 1);
+        column->addWidget(label);
+        const QString window = QString::fromLatin1(place.window);
+        // A place opens once its window is part of the game.
+        const bool open = game().has(window);
+        place.picture->setEnabled(open);
+        label->setEnabled(open);
+        if (open) {
+            place.picture->setCursor(Qt::PointingHandCursor);
+            route(place.picture, ControlEvent::Click, [this, window] { game().open(window); });
+        }
+        grid->addWidget(cell, index / 3, index % 3);
+        ++index;
+    }
+    return box;
+}
+
+QLabel* frmMain::field(const QString& name) const
+{
+    return findChild<QLabel*>(name);
+}
+
+void frmMain::showState()
+{
+    const GameState& state = game().state;
+    for (const Shown& shown : shown_) {
+        const QString& text = state.*shown.field;
+        if (shown.label->text() != text)
+            shown.label->setText(text);
+    }
+}
+
+void frmMain::Form_Load() { ForLoadMain(); }
+
+void frmMain::ForLoadMain()
+{
+    game().newGameBegins();
+    GameState& s = game().state;
+    s.lblMoney = u"170"_qs;
+    s.lblStatus = u"Чайник"_qs;
+    s.lblSWork = u"Пока нет"_qs;
+    s.lblHappyness = u"30"_qs;
+    s.lblHungry = u"30"_qs;
+    s.lblEduncation = u"Начальное"_qs;
+    s.lblEnglish = u"Не знаю"_qs;
+    s.lblClothes = u"Дряхлая"_qs;
+
+    for (QString* none :
+         {&s.lblSystem, &s.lblProgram, &s.lblGraph, &s.lblAntvirus, &s.lblVichod, &s.lblMyWork})
+        *none = u"Пока нет"_qs;
+
+    s.lblWorkEarn = u"0"_qs;
+    s.lblSSchool = u"Не учусь"_qs;
+    s.lblSCost = u"0"_qs;
+    s.lblEEnglish = u"Не учусь"_qs;
+    s.lblECost = u"0"_qs;
+    s.lblCComputer = u"Не учусь"_qs;
+    s.lblCCost = u"0"_qs;
+    s.lblCom = s.lblObras = s.lblEng = s.lblVir = u"0"_qs;
+
+    s.BankAccount = 0;
+
+    const QDate today = game().platform.today();
+    auto twoDigits = [](int n) { return QString::number(n % 100).rightJustified(2, u'0'); };
+    s.lblDay = twoDigits(today.day());
+    s.lblMonth = twoDigits(today.month());
+    s.lblYear = twoDigits(today.year());
+
+    s.lblSpHelp = u" Добро пожаловать в игру \"Тимбурия\". Программистом игры является Зарницын."_qs;
+
+    game().show(this, false);
+
+    s.SkipExitConfirm = 0;
+
+    s.buildCatalogs();
+
+    s.HasRod = 0;
+    s.HasTackle = 0;
+    s.BaitPacks = 0;
+    s.FishTotal = 0;
+}
+
+void frmMain::ExitQuestion(FormCore& asking)
+{
+    if (asking.ask(u"Вы действительно хотите выйти?"_qs, u"Подтвердите"_qs))
+        asking.game().end();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    if (isUnloaded())
+        return;
+    dispatch([this] {
+        if (game().state.SkipExitConfirm != 0)
+            game().unload(this);
+        else
+            ExitQuestion(*this);
+    });
+}
+
+void frmMain::NewGame_Click()
+{
+    if (!ask(u"Вы действительно хотите начать новую игру?"_qs, u"Подтвердите"_qs))
+        return;
+    hide(); // still loaded: its timers keep the old game running meanwhile
+    game().unload(u"frmInternet"_qs);
+    game().unload(u"frmParty"_qs);
+    game().open(u"frmFirst"_qs, false);
+}
+
+void frmMain::Exit_Click() { ExitQuestion(*this); }
+
+void frmMain::AboutPr_Click() { frmFirst::ShowAbout(game()); }

@@ -1,0 +1,55 @@
+#pragma once
+// The main window: every indicator of the game, the eleven places and the menu. It is the
+// program's first window and its Load starts a new game.
+
+#include "FormCore.h"
+
+#include <QMainWindow>
+
+#include <vector>
+
+class QAction;
+class QLabel;
+class Picture;
+struct GameState;
+
+class frmMain : public QMainWindow, public FormCore {
+public:
+    explicit frmMain(Game& game);
+
+    void Form_Load() override;
+    QWidget* background() const override;
+
+    // Starts a new game: every indicator, the date, the catalogs.
+    void ForLoadMain();
+    // The exit question, from here or from the start window: Yes ends the program.
+    static void ExitQuestion(FormCore& asking);
+
+    // The label showing a field of the game state, by the field's name.
+    QLabel* field(const QString& name) const;
+
+    QAction *NewGame, *Save, *Load, *Exit, *BigHelp, *SmallHelp, *AboutPr;
+    QLabel *lblSStoim, *lblEStoim, *lblStoim;
+    Picture *imgBank, *imgComputer, *imgFlat, *imgHakker, *imgHobby, *imgInternet, *imgLearn,
+        *imgParty, *imgPrograms, *imgShop, *imgWork;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void NewGame_Click();
+    void Exit_Click();
+    void AboutPr_Click();
+
+    void buildMenu();
+    QWidget* buildIndicators();
+    QWidget* buildPlaces();
+    void showState();
+
+    struct Shown {
+        QLabel* label;
+        QString GameState::*field;
+    };
+    std::vector<Shown> shown_;
+    QWidget* central_ = nullptr;
+};

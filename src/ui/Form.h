@@ -1,0 +1,18 @@
+#pragma once
+// The base of every window but the main one: a dialog that the game loads, shows and unloads.
+// Closing it by its frame unloads it, unless the window says otherwise.
+
+#include "FormCore.h"
+
+#include <QDialog>
+
+class Form : public QDialog, public FormCore {
+public:
+    Form(Game& game, const QString& name);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    // Closing by the frame: return false to refuse. The default lets the window unload.
+    virtual bool Form_QueryUnload() { return true; }
+    void reject() override; // Escape does not close a window behind the game's back
+};

@@ -1,0 +1,246 @@
+#include "FormCore.h"
+
+#include "Game.h"
+#include "Timer.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+#include <QWidget>
+
+#include <vector>
+
+// Routes the events of a window's controls to their handlers through the window's dispatch.
+// Buttons and menu items use their own signals; everything else comes through this filter,
+// which also serves pictures and labels, which have no click signal of their own.
+class FormCore::EventRouter : public QObject {
+public:
+    EventRouter(FormCore& form, QObject* parent)
+        : QObject(parent)
+        , form_(form)
+    {}
+
+    struct Routes {
+        std::function<void()> click, mouseMove, mouseDown, mouseUp;
+        std::function<void(QChar&)> keyPress;
+        std::function<void(int)> keyDown;
+        bool pressed = false;
+    };
+
+    Routes& routesOf(QObject* control)
+    {
+        auto it = routes_.find(control);
+        if (it == routes_.end()) {
+            it = routes_.emplace(control, Routes{}).first;
+            control->installEventFilter(this);
+            connect(control, &QObject::destroyed, this, &EventRouter::forget);
+        }
+        return it->second;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto it = routes_.find(watched);
+        if (it == routes_.end())
+            return false;
+        Routes& r = it->second;
+        switch (event->type()) {
+        case QEvent::Enter:
+        case QEvent::MouseMove:
+            if (r.mouseMove)
+                form_.dispatch(r.mouseMove);
+            break;
+        case QEvent::MouseButtonPress:
+            r.pressed = true;
+            if (r.mouseDown)
+                form_.dispatch(r.mouseDown);
+            break;
+        case QEvent::MouseButtonRelease: {
+            const bool wasPressed = std::exchange(r.pressed, false);
+            if (r.mouseUp)
+                form_.dispatch(r.mouseUp);
+            // Buttons click through their own signal; a picture or label clicks here.
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            auto* widget = qobject_cast<QWidget*>(watched);
+            if (wasPressed && r.click && !qobject_cast<QAbstractButton*>(watched) && widget &&
+                widget->rect().contains(mouse->position().toPoint()))
+                form_.dispatch(r.click);
+            break;
+        }
+        case QEvent::KeyPress:
+            return keyPress(watched, static_cast<QKeyEvent*>(event), r);
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    bool keyPress(QObject* watched, QKeyEvent* key, Routes& r)
+    {
+        if (r.keyDown) {
+            const int code = key->key();
+            form_.dispatch([&r, code] { r.keyDown(code); });
+        }
+        if (!r.keyPress || resending_ || key->text().size() != 1)
+            return false;
+        const QChar original = key->text().front();
+        QChar changed = original;
+        bool handled = false;
+        form_.dispatch([&] {
+            r.keyPress(changed);
+            handled = true;
+        });
+        if (!handled || changed.isNull())
+            return true; // the handler dropped the key
+        if (changed == original)
+            return false;
+        QKeyEvent substitute(QEvent::KeyPress, Qt::Key_unknown, key->modifiers(), QString(changed));
+        resending_ = true;
+        QCoreApplication::sendEvent(watched, &substitute);
+        resending_ = false;
+        return true;
+    }
+
+    void forget(QObject* control) { routes_.erase(control); }
+
+    FormCore& form_;
+    std::unordered_map<QObject*, Routes> routes_;
+    bool resending_ = false;
+};
+
+FormCore::FormCore(Game& game, QWidget& window, const QString& name)
+    : game_(game)
+    , window_(window)
+    , name_(name)
+    , router_(new EventRouter(*this, &window))
+{
+    window.setObjectName(name);
+}
+
+FormCore::~FormCore() = default;
+
+void FormCore::markUnloaded()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    for (Timer* timer : window_.findChildren<Timer*>())
+        timer->shutdown();
+    window_.hide();
+    if (depth_ == 0)
+        window_.deleteLater();
+}
+
+void FormCore::dispatch(const std::function<void()>& handler, Timer* timer)
+{
+    if (unloaded_ || game_.ended())
+        return;
+    if (timer) {
+        if (timer->inTick)
+            return;
+        timer->inTick = true;
+    }
+    ++depth_;
+    try {
+        handler();
+    } catch (const HandlerAborted&) {
+        // The handler stopped where the world moved on under it.
+    }
+    --depth_;
+    if (timer)
+        timer->inTick = false;
+    if (!game_.ended()) {
+        game_.stateMayHaveChanged();
+        game_.settle();
+    }
+    if (unloaded_ && depth_ == 0)
+        window_.deleteLater();
+}
+
+void FormCore::route(QObject* control, ControlEvent event, std::function<void()> handler)
+{
+    auto dispatched = [this, handler] { dispatch(handler); };
+    switch (event) {
+    case ControlEvent::Click:
+        if (auto* button = qobject_cast<QAbstractButton*>(control))
+            QObject::connect(button, &QAbstractButton::clicked, router_, dispatched);
+        else if (auto* action = qobject_cast<QAction*>(control))
+            QObject::connect(action, &QAction::triggered, router_, dispatched);
+        else
+            router_->routesOf(control).click = std::move(handler);
+        return;
+    case ControlEvent::MouseMove:
+        if (auto* widget = qobject_cast<QWidget*>(control))
+            widget->setMouseTracking(true);
+        router_->routesOf(control).mouseMove = std::move(handler);
+        return;
+    case ControlEvent::MouseDown:
+        router_->routesOf(control).mouseDown = std::move(handler);
+        return;
+    case ControlEvent::MouseUp:
+        router_->routesOf(control).mouseUp = std::move(handler);
+        return;
+    case ControlEvent::KeyDown:
+        return; // see routeKeyDown
+    case ControlEvent::Change:
+        if (auto* line = qobject_cast<QLineEdit*>(control))
+            QObject::connect(line, &QLineEdit::textChanged, router_, dispatched);
+        else if (auto* text = qobject_cast<QTextEdit*>(control))
+            QObject::connect(text, &QTextEdit::textChanged, router_, dispatched);
+        else if (auto* plain = qobject_cast<QPlainTextEdit*>(control))
+            QObject::connect(plain, &QPlainTextEdit::textChanged, router_, dispatched);
+        return;
+    }
+}
+
+void FormCore::routeKeyPress(QLineEdit* box, std::function<void(QChar&)> handler)
+{
+    router_->routesOf(box).keyPress = std::move(handler);
+}
+
+void FormCore::routeKeyDown(QObject* target, std::function<void(int)> handler)
+{
+    router_->routesOf(target).keyDown = std::move(handler);
+}
+
+void FormCore::checkStillCurrent(quint64 generation) const
+{
+    if (unloaded_ || game_.ended() || game_.generation() != generation)
+        throw HandlerAborted{};
+}
+
+MsgResult FormCore::msg(const QString& text, const QString& title, MsgIcon icon,
+                        MsgButtons buttons)
+{
+    const quint64 generation = game_.generation();
+    const MsgResult result = game_.platform.message(&window_, text, title, icon, buttons);
+    checkStillCurrent(generation);
+    return result;
+}
+
+std::optional<QString> FormCore::openFileName(const QString& filter, int filterIndex)
+{
+    const quint64 generation = game_.generation();
+    auto path = game_.platform.openFileName(&window_, filter, filterIndex);
+    checkStillCurrent(generation);
+    return path;
+}
+
+std::optional<QString> FormCore::saveFileName(const QString& filter, int filterIndex)
+{
+    const quint64 generation = game_.generation();
+    auto path = game_.platform.saveFileName(&window_, filter, filterIndex);
+    checkStillCurrent(generation);
+    return path;
+}
+
+void FormCore::randomize() { game_.platform.randomize(); }
+float FormCore::rnd() { return game_.platform.rnd(); }

@@ -1,0 +1,93 @@
+#include "Picture.h"
+
+#include <QHash>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QSvgRenderer>
+
+namespace Pictures {
+
+namespace {
+QString resourcePath(const QString& name) { return u":/assets/"_qs + name + u".svg"_qs; }
+
+QSvgRenderer* renderer(const QString& name)
+{
+    // One parsed document per picture for the whole run; pictures are few and small.
+    static QHash<QString, QSvgRenderer*> renderers;
+    auto it = renderers.find(name);
+    if (it == renderers.end())
+        it = renderers.insert(name, new QSvgRenderer(resourcePath(name)));
+    return it.value();
+}
+} // namespace
+
+QSize naturalSize(const QString& name)
+{
+    QSvgRenderer* svg = renderer(name);
+    return svg->isValid() ? svg->defaultSize() : QSize(160, 120);
+}
+
+QPixmap pixmap(const QString& name, QSize logicalSize, qreal devicePixelRatio)
+{
+    const QSize device = (QSizeF(logicalSize) * devicePixelRatio).toSize();
+    if (name.isEmpty() || device.isEmpty())
+        return {};
+    const QString key = u"pic:%1:%2x%3"_qs.arg(name).arg(device.width()).arg(device.height());
+    QPixmap cached;
+    if (QPixmapCache::find(key, &cached))
+        return cached;
+    QPixmap image(device);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        renderer(name)->render(&painter);
+    }
+    image.setDevicePixelRatio(devicePixelRatio);
+    QPixmapCache::insert(key, image);
+    return image;
+}
+
+} // namespace Pictures
+
+Picture::Picture(const QString& objectName, const QString& pictureName, QWidget* parent)
+    : QWidget(parent)
+    , pictureName_(pictureName)
+{
+    setObjectName(objectName);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+}
+
+void Picture::setPicture(const QString& name)
+{
+    if (name == pictureName_)
+        return;
+    pictureName_ = name;
+    updateGeometry();
+    update();
+}
+
+QSize Picture::sizeHint() const
+{
+    return pictureName_.isEmpty() ? QSize(32, 32) : Pictures::naturalSize(pictureName_);
+}
+
+int Picture::heightForWidth(int width) const
+{
+    const QSize natural = sizeHint();
+    return natural.width() > 0 ? width * natural.height() / natural.width() : width;
+}
+
+void Picture::paintEvent(QPaintEvent*)
+{
+    if (pictureName_.isEmpty())
+        return;
+    // Keep the art's proportions and centre it in the control.
+    const QSize fitted = Pictures::naturalSize(pictureName_).scaled(size(), Qt::KeepAspectRatio);
+    const QPixmap image = Pictures::pixmap(pictureName_, fitted, devicePixelRatioF());
+    QPainter painter(this);
+    if (!isEnabled())
+        painter.setOpacity(0.35);
+    const QPoint at((width() - fitted.width()) / 2, (height() - fitted.height()) / 2);
+    painter.drawPixmap(at, image);
+}

@@ -1,0 +1,36 @@
+#pragma once
+// A picture control: shows one named piece of art from assets/ (":/assets/NAME.svg"), scaled
+// to the control and kept sharp on high-DPI screens. The name is what the game compares when
+// it asks whether two controls show the same picture.
+
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+namespace Pictures {
+// The art rendered at logical size x device pixel ratio, cached by name, size and ratio.
+QPixmap pixmap(const QString& name, QSize logicalSize, qreal devicePixelRatio);
+QSize naturalSize(const QString& name);
+} // namespace Pictures
+
+class Picture : public QWidget {
+    Q_OBJECT
+public:
+    explicit Picture(const QString& objectName, const QString& pictureName = {},
+                     QWidget* parent = nullptr);
+
+    const QString& pictureName() const { return pictureName_; }
+    void setPicture(const QString& name);
+    // "Takes the picture of" another control.
+    void copyPicture(const Picture& other) { setPicture(other.pictureName()); }
+
+    QSize sizeHint() const override;
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString pictureName_;
+};

@@ -1,0 +1,54 @@
+#pragma once
+// Everything a window needs from the desktop, behind one interface: message boxes, file
+// dialogs, the random source, the calendar, showing windows, timers and ending the program.
+// QtPlatform serves the real game; the scenario runner serves the same windows from a script,
+// headless, with a virtual clock.
+
+#include <QDate>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QWidget;
+class Timer;
+
+enum class MsgIcon { None, Information, Exclamation, Question };
+enum class MsgButtons { Ok, YesNo };
+enum class MsgResult { Ok, Yes, No };
+
+// What drives one Timer: a QTimer in the game, an entry on the virtual clock in the runner.
+class TimerEngine {
+public:
+    virtual ~TimerEngine() = default;
+    virtual void start(int intervalMs) = 0; // restarts the countdown when already running
+    virtual void stop() = 0;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual MsgResult message(QWidget* over, const QString& text, const QString& title,
+                              MsgIcon icon, MsgButtons buttons) = 0;
+
+    // A file dialog with a filter such as "Игры (*.kbz)|*.kbz"; nothing when cancelled.
+    virtual std::optional<QString> openFileName(QWidget* over, const QString& filter,
+                                                int filterIndex) = 0;
+    virtual std::optional<QString> saveFileName(QWidget* over, const QString& filter,
+                                                int filterIndex) = 0;
+
+    virtual void randomize() = 0;
+    virtual float rnd() = 0; // uniform in [0, 1)
+
+    virtual QDate today() = 0;
+
+    // Shows a top-level window; a modal one blocks the others but no event loop is nested,
+    // so the handler that showed it returns at once.
+    virtual void showWindow(QWidget* window, bool modal) = 0;
+
+    virtual std::unique_ptr<TimerEngine> createTimerEngine(Timer& timer, bool precise) = 0;
+
+    // The program ends: called once every window has been unloaded.
+    virtual void quit() = 0;
+};

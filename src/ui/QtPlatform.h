@@ -1,0 +1,31 @@
+#pragma once
+// The desktop of the real program: Qt message boxes and file dialogs, the system calendar, a
+// clock-seeded random source and real timers.
+
+#include "Platform.h"
+
+#include <random>
+
+class QtPlatform : public Platform {
+public:
+    QtPlatform();
+
+    MsgResult message(QWidget* over, const QString& text, const QString& title, MsgIcon icon,
+                      MsgButtons buttons) override;
+    std::optional<QString> openFileName(QWidget* over, const QString& filter,
+                                        int filterIndex) override;
+    std::optional<QString> saveFileName(QWidget* over, const QString& filter,
+                                        int filterIndex) override;
+    void randomize() override;
+    float rnd() override;
+    QDate today() override;
+    void showWindow(QWidget* window, bool modal) override;
+    std::unique_ptr<TimerEngine> createTimerEngine(Timer& timer, bool precise) override;
+    void quit() override;
+
+    // "Игры (*.kbz)|*.kbz|Все файлы (*.*)|*.*" as Qt's dialogs want it, and the index-th one.
+    static QString qtFilter(const QString& filter, int filterIndex, QString* selected);
+
+private:
+    std::mt19937 random_;
+};

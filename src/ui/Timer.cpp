@@ -1,0 +1,41 @@
+#include "Timer.h"
+
+#include "FormCore.h"
+#include "Game.h"
+#include "Platform.h"
+
+#include <QWidget>
+
+Timer::Timer(FormCore& owner, const QString& name, std::function<void()> handler, bool precise)
+    : QObject(owner.window())
+    , owner_(owner)
+    , handler_(std::move(handler))
+    , engine_(owner.game().platform.createTimerEngine(*this, precise))
+{
+    setObjectName(name);
+}
+
+Timer::~Timer() = default;
+
+void Timer::setInterval(int ms)
+{
+    if (!engine_)
+        return;
+    interval_ = ms > 0 ? ms : 0;
+    if (interval_ > 0)
+        engine_->start(interval_);
+    else
+        engine_->stop();
+}
+
+void Timer::fire()
+{
+    if (interval_ > 0)
+        owner_.dispatch(handler_, this);
+}
+
+void Timer::shutdown()
+{
+    interval_ = 0;
+    engine_.reset();
+}

@@ -1,0 +1,38 @@
+#pragma once
+// A window's timer as the game sees it: an interval of 0 stops it, any other interval starts
+// it again from that moment. A tick goes through the owning window's dispatch, which skips a
+// tick while an earlier one of the same timer still waits in a message box.
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+
+class FormCore;
+class TimerEngine;
+
+class Timer : public QObject {
+    Q_OBJECT
+public:
+    Timer(FormCore& owner, const QString& name, std::function<void()> handler,
+          bool precise = false);
+    ~Timer() override;
+
+    void setInterval(int ms);
+    int interval() const { return interval_; }
+    bool running() const { return interval_ > 0; }
+
+    // One tick, as the engine (or the scenario runner) delivers it.
+    void fire();
+
+    // Stops the engine for good; the window is being unloaded.
+    void shutdown();
+
+    bool inTick = false;
+
+private:
+    FormCore& owner_;
+    std::function<void()> handler_;
+    std::unique_ptr<TimerEngine> engine_;
+    int interval_ = 0;
+};

@@ -1,0 +1,73 @@
+#include "Twips.h"
+
+#include <QVariant>
+#include <QWidget>
+
+namespace {
+const char* propertyName(Twips::Edge edge)
+{
+    switch (edge) {
+    case Twips::Edge::Left:
+        return "twipsLeft";
+    case Twips::Edge::Top:
+        return "twipsTop";
+    case Twips::Edge::Width:
+        return "twipsWidth";
+    case Twips::Edge::Height:
+        return "twipsHeight";
+    }
+    return "";
+}
+} // namespace
+
+namespace Twips {
+
+void set(QWidget* widget, Edge edge, int twips)
+{
+    widget->setProperty(propertyName(edge), twips);
+    const int px = toPixels(twips);
+    if (widget->isWindow()) {
+        if (edge == Edge::Height)
+            widget->setFixedHeight(px);
+        else if (edge == Edge::Width)
+            widget->setFixedWidth(px);
+        return;
+    }
+    QRect r = widget->geometry();
+    switch (edge) {
+    case Edge::Left:
+        r.moveLeft(px);
+        break;
+    case Edge::Top:
+        r.moveTop(px);
+        break;
+    case Edge::Width:
+        r.setWidth(px);
+        break;
+    case Edge::Height:
+        r.setHeight(px);
+        break;
+    }
+    widget->setGeometry(r);
+}
+
+int get(const QWidget* widget, Edge edge)
+{
+    const QVariant kept = widget->property(propertyName(edge));
+    if (kept.isValid())
+        return kept.toInt();
+    const QRect r = widget->geometry();
+    switch (edge) {
+    case Edge::Left:
+        return r.left() * PerPixel;
+    case Edge::Top:
+        return r.top() * PerPixel;
+    case Edge::Width:
+        return r.width() * PerPixel;
+    case Edge::Height:
+        return r.height() * PerPixel;
+    }
+    return 0;
+}
+
+} // namespace Twips

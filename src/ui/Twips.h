@@ -1,0 +1,16 @@
+#pragma once
+// Positions and sizes that the game's logic reads or writes are in twips (1/1440 inch), kept
+// exactly as the logic set them; the screen shows 15 twips to a pixel and Qt scales that for
+// high-DPI screens. Everything else is laid out by Qt layouts.
+
+class QWidget;
+
+namespace Twips {
+constexpr int PerPixel = 15;
+
+enum class Edge { Left, Top, Width, Height };
+
+void set(QWidget* widget, Edge edge, int twips);
+int get(const QWidget* widget, Edge edge);
+inline int toPixels(int twips) { return twips / PerPixel; }
+} // namespace Twips

@@ -1,0 +1,130 @@
+#include "ScriptedPlatform.h"
+
+#include "Timer.h"
+
+#include <QDir>
+#include <QWidget>
+
+class VirtualTimer : public TimerEngine {
+public:
+    VirtualTimer(ScriptedPlatform& clock, Timer& timer)
+        : clock_(clock)
+        , timer(timer)
+    {
+        clock_.timers_.insert(this);
+    }
+    ~VirtualTimer() override { clock_.timers_.erase(this); }
+
+    void start(int intervalMs) override
+    {
+        running = true;
+        interval = intervalMs;
+        due = clock_.now_ + intervalMs;
+        order = clock_.nextOrder_++;
+    }
+    void stop() override { running = false; }
+
+    ScriptedPlatform& clock_;
+    Timer& timer;
+    bool running = false;
+    int interval = 0;
+    qint64 due = 0;
+    quint64 order = 0;
+};
+
+ScriptedPlatform::ScriptedPlatform(QString caseFolder)
+    : caseFolder(std::move(caseFolder))
+{
+}
+
+ScriptedPlatform::~ScriptedPlatform() = default;
+
+void ScriptedPlatform::complain(const QString& what)
+{
+    if (problem.isEmpty())
+        problem = what;
+}
+
+MsgResult ScriptedPlatform::message(QWidget*, const QString& text, const QString& title,
+                                    MsgIcon icon, MsgButtons buttons)
+{
+    shown.push_back({text, title, icon, buttons});
+    if (buttons == MsgButtons::Ok)
+        return MsgResult::Ok;
+    if (answers.empty()) {
+        complain(u"the game asked \"%1\" with no answer queued"_qs.arg(text));
+        return MsgResult::No;
+    }
+    const bool yes = answers.front();
+    answers.pop_front();
+    return yes ? MsgResult::Yes : MsgResult::No;
+}
+
+std::optional<QString> ScriptedPlatform::nextFile(const QString& what)
+{
+    if (files.empty()) {
+        complain(u"the game opened a %1 dialog with no file queued"_qs.arg(what));
+        return std::nullopt;
+    }
+    auto file = files.front();
+    files.pop_front();
+    if (!file)
+        return std::nullopt;
+    return QDir(caseFolder).filePath(*file);
+}
+
+std::optional<QString> ScriptedPlatform::openFileName(QWidget*, const QString&, int)
+{
+    return nextFile(u"file-open"_qs);
+}
+
+std::optional<QString> ScriptedPlatform::saveFileName(QWidget*, const QString&, int)
+{
+    return nextFile(u"file-save"_qs);
+}
+
+float ScriptedPlatform::rnd()
+{
+    if (draws.empty()) {
+        complain(u"the game drew a random number with none queued"_qs);
+        return 0;
+    }
+    const double value = draws.front();
+    draws.pop_front();
+    return float(value);
+}
+
+void ScriptedPlatform::showWindow(QWidget* window, bool modal)
+{
+    if (window->isVisible() && modal != window->isModal())
+        window->hide();
+    window->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+    window->show();
+}
+
+std::unique_ptr<TimerEngine> ScriptedPlatform::createTimerEngine(Timer& timer, bool)
+{
+    return std::make_unique<VirtualTimer>(*this, timer);
+}
+
+void ScriptedPlatform::advance(qint64 ms, const std::function<bool()>& stop)
+{
+    const qint64 until = now_ + ms;
+    while (!stop()) {
+        VirtualTimer* next = nullptr;
+        for (VirtualTimer* timer : timers_) {
+            if (!timer->running || timer->due > until)
+                continue;
+            if (!next || timer->due < next->due ||
+                (timer->due == next->due && timer->order < next->order))
+                next = timer;
+        }
+        if (!next)
+            break;
+        now_ = next->due;
+        // Due again one interval later, unless the tick itself stops or restarts it.
+        next->due += next->interval;
+        next->timer.fire();
+    }
+    now_ = until;
+}

@@ -1,0 +1,57 @@
+// timburia-scenarios FILE-OR-FOLDER...: runs scenario files headless and prints one line per
+// failed case, then "N passed, N failed".
+
+#include "GameWindows.h"
+#include "Scenario.h"
+#include "frmFixture.h"
+
+#include "QuietOffscreen.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    quietOffscreenWarnings();
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    WindowCatalog windows = gameWindows();
+    addFixtureWindows(windows);
+
+    QStringList files;
+    for (const QString& argument : QApplication::arguments().mid(1)) {
+        const QFileInfo info(argument);
+        if (info.isDir()) {
+            for (const QString& name : QDir(argument).entryList({u"*.scn"_qs}, QDir::Files,
+                                                                 QDir::Name))
+                files << QDir(argument).filePath(name);
+        } else {
+            files << argument;
+        }
+    }
+    if (files.isEmpty()) {
+        std::fprintf(stderr, "usage: timburia-scenarios FILE-OR-FOLDER...\n");
+        return 2;
+    }
+
+    int passed = 0, failed = 0;
+    for (const QString& file : files) {
+        for (const CaseResult& result : runScenarioFile(file, windows)) {
+            if (result.passed) {
+                ++passed;
+                continue;
+            }
+            ++failed;
+            std::printf("FAIL %s:%d: case \"%s\": %s\n", qPrintable(result.file), result.line,
+                        qPrintable(result.name), qPrintable(result.message));
+        }
+    }
+    std::printf("%d passed, %d failed\n", passed, failed);
+    return failed == 0 ? 0 : 1;
+}
