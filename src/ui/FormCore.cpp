@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
+#include <QEnterEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -54,7 +55,7 @@ protected:
         switch (event->type()) {
         case QEvent::Enter:
         case QEvent::MouseMove:
-            if (r.mouseMove)
+            if (r.mouseMove && !overRoutedChild(watched, event))
                 form_.dispatch(r.mouseMove);
             break;
         case QEvent::MouseButtonPress:
@@ -83,6 +84,25 @@ protected:
     }
 
 private:
+    // A move over a control that has its own MouseMove belongs to that control; Qt passes it
+    // on to the parent as well, where it must not count as a move over the background.
+    bool overRoutedChild(QObject* watched, QEvent* event) const
+    {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget)
+            return false;
+        const QPointF at = event->type() == QEvent::Enter
+                               ? static_cast<QEnterEvent*>(event)->position()
+                               : static_cast<QMouseEvent*>(event)->position();
+        for (QWidget* child = widget->childAt(at.toPoint()); child && child != widget;
+             child = child->parentWidget()) {
+            auto it = routes_.find(child);
+            if (it != routes_.end() && it->second.mouseMove)
+                return true;
+        }
+        return false;
+    }
+
     bool keyPress(QObject* watched, QKeyEvent* key, Routes& r)
     {
         if (r.keyDown) {

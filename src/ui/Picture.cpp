@@ -1,9 +1,11 @@
 #include "Picture.h"
 
-#include <QHash>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSvgRenderer>
+
+#include <map>
+#include <memory>
 
 namespace Pictures {
 
@@ -13,11 +15,11 @@ QString resourcePath(const QString& name) { return u":/assets/"_qs + name + u".s
 QSvgRenderer* renderer(const QString& name)
 {
     // One parsed document per picture for the whole run; pictures are few and small.
-    static QHash<QString, QSvgRenderer*> renderers;
-    auto it = renderers.find(name);
-    if (it == renderers.end())
-        it = renderers.insert(name, new QSvgRenderer(resourcePath(name)));
-    return it.value();
+    static std::map<QString, std::unique_ptr<QSvgRenderer>> renderers;
+    auto& svg = renderers[name];
+    if (!svg)
+        svg = std::make_unique<QSvgRenderer>(resourcePath(name));
+    return svg.get();
 }
 } // namespace
 

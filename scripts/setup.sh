@@ -1,0 +1,30 @@
+# Sourced by scripts/play and scripts/test: installs what building Timburia needs on Debian 12
+# (as root, or through sudo), then configures and builds into build/.
+
+PACKAGES=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev libgtest-dev
+          fonts-dejavu-core)
+
+install_missing_packages() {
+    local missing=()
+    for package in "${PACKAGES[@]}" "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+# build_into BUILD_TYPE SANITIZE TARGET...: one build folder, reconfigured when the kind of
+# build asked for changes.
+build_into() {
+    local type=$1 sanitize=$2
+    shift 2
+    cmake -S . -B build -DCMAKE_BUILD_TYPE="$type" -DTIMBURIA_SANITIZE="$sanitize" \
+        -DBUILD_TESTING=ON >/dev/null
+    cmake --build build -j"$(nproc)" --target "$@"
+}
