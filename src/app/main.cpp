@@ -17,5 +17,8 @@ int main(int argc, char* argv[])
     const WindowCatalog windows = gameWindows();
     Game game(platform, windows);
     game.start();
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    // Windows unloaded by the last handler are still waiting to be deleted.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return code;
 }
