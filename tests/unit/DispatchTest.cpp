@@ -1,0 +1,133 @@
+// What happens while a handler waits in a message box: in the real program the event loop
+// runs on, so timers tick and windows may go away under the waiting handler. The platform
+// here lets a test act at that moment.
+
+#include "Game.h"
+#include "GameWindows.h"
+#include "ScriptedPlatform.h"
+#include "Timer.h"
+#include "frmFixture.h"
+#include "frmMain.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPointer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class WaitingPlatform : public ScriptedPlatform {
+public:
+    WaitingPlatform()
+        : ScriptedPlatform(QString())
+    {
+        date = QDate(2002, 5, 5);
+    }
+    MsgResult message(QWidget* over, const QString& text, const QString& title, MsgIcon icon,
+                      MsgButtons buttons) override
+    {
+        const MsgResult result = ScriptedPlatform::message(over, text, title, icon, buttons);
+        if (whileWaiting) {
+            auto act = std::exchange(whileWaiting, nullptr);
+            act();
+        }
+        return result;
+    }
+    std::function<void()> whileWaiting;
+};
+
+class Dispatch : public ::testing::Test {
+protected:
+    Dispatch()
+        : windows(gameWindows())
+    {
+        addFixtureWindows(windows);
+        game = std::make_unique<Game>(platform, windows);
+        game->start();
+        game->open(u"frmFixture"_qs);
+        fixture = game->loaded(u"frmFixture"_qs)->window();
+    }
+    ~Dispatch() override
+    {
+        game.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    template <class T> T* control(const char* name)
+    {
+        return fixture->findChild<T*>(QString::fromLatin1(name));
+    }
+    QString log() { return this->template control<QLabel>("lblLog")->text(); }
+
+    WindowCatalog windows;
+    WaitingPlatform platform;
+    std::unique_ptr<Game> game;
+    QPointer<QWidget> fixture;
+};
+
+} // namespace
+
+TEST_F(Dispatch, ATickWaitingInAMessageBoxSkipsTheNextTickOfTheSameTimer)
+{
+    control<QAbstractButton>("cmdStart")->click();
+    auto* ask = control<Timer>("tmrAsk");
+    auto* fast = control<Timer>("tmrFast");
+    platform.whileWaiting = [&] {
+        ask->fire(); // skipped: the first tick still waits
+        fast->fire(); // another timer ticks as usual
+    };
+    ask->fire();
+    EXPECT_EQ(log(), u"tick fast after");
+    EXPECT_EQ(platform.shown.size(), 1u);
+    // Once the first tick is over, the timer ticks again.
+    ask->fire();
+    EXPECT_EQ(log(), u"tick fast after tick after");
+}
+
+TEST_F(Dispatch, AHandlerWhoseWindowWasUnloadedMeanwhileStops)
+{
+    platform.answers = {true};
+    platform.whileWaiting = [&] { game->unload(u"frmFixture"_qs); };
+    control<QAbstractButton>("cmdAsk")->click();
+    // It came back from the question and touched nothing: no answer, no second message.
+    EXPECT_EQ(platform.shown.size(), 1u);
+    ASSERT_TRUE(fixture);
+    EXPECT_EQ(control<QLabel>("lblAnswer")->text(), u"");
+    EXPECT_EQ(game->loaded(u"frmFixture"_qs), nullptr);
+    // The window is deleted once its handler is over.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(fixture);
+}
+
+TEST_F(Dispatch, AHandlerThatWaitedAcrossANewGameStops)
+{
+    platform.answers = {true};
+    platform.whileWaiting = [&] {
+        game->loaded<frmMain>(u"frmMain"_qs)->ForLoadMain();
+        game->state.lblMoney = u"55"_qs;
+    };
+    auto* main = game->loaded<frmMain>(u"frmMain"_qs);
+    control<QAbstractButton>("cmdAsk")->click();
+    EXPECT_EQ(platform.shown.size(), 1u);
+    EXPECT_EQ(control<QLabel>("lblAnswer")->text(), u"");
+    // The main window was told of the change all the same.
+    EXPECT_EQ(main->field(u"lblMoney"_qs)->text(), u"55");
+}
+
+TEST_F(Dispatch, ATickWaitingWhenTheProgramEndsStops)
+{
+    control<QAbstractButton>("cmdStart")->click();
+    platform.whileWaiting = [&] {
+        try {
+            game->end();
+        } catch (const HandlerAborted&) {
+        }
+    };
+    control<Timer>("tmrAsk")->fire();
+    EXPECT_TRUE(game->ended());
+    EXPECT_TRUE(platform.quitCalled);
+    EXPECT_EQ(log(), u"tick");
+    EXPECT_TRUE(game->windows().empty());
+}
