@@ -1,12 +1,20 @@
 #include "GameWindows.h"
 
+#include "frmBank.h"
 #include "frmFirst.h"
+#include "frmHelp.h"
 #include "frmMain.h"
+#include "frmTheEnd.h"
+#include "frmVirus.h"
 
 WindowCatalog gameWindows()
 {
     WindowCatalog catalog;
     catalog.add(u"frmMain"_qs, [](Game& game) -> FormCore* { return new frmMain(game); });
     catalog.add(u"frmFirst"_qs, [](Game& game) -> FormCore* { return new frmFirst(game); });
+    catalog.add(u"frmHelp"_qs, [](Game& game) -> FormCore* { return new frmHelp(game); });
+    catalog.add(u"frmTheEnd"_qs, [](Game& game) -> FormCore* { return new frmTheEnd(game); });
+    catalog.add(u"frmBank"_qs, [](Game& game) -> FormCore* { return new frmBank(game); });
+    catalog.add(u"frmVirus"_qs, [](Game& game) -> FormCore* { return new frmVirus(game); });
     return catalog;
 }

@@ -1,5 +1,6 @@
 #include "frmFirst.h"
 
+#include "Contacts.h"
 #include "Game.h"
 #include "Picture.h"
 #include "Twips.h"
@@ -27,12 +28,12 @@ frmFirst::frmFirst(Game& game)
     contacts->setVerticalSpacing(4);
     Label3 = new QLabel(u"Мой e-mail:"_qs, this);
     Label3->setObjectName(u"Label3"_qs);
-    txtEMAIL = new QLineEdit(u"zarnitsyn@timburia.example.org"_qs, this);
+    txtEMAIL = new QLineEdit(Contacts::email(), this);
     txtEMAIL->setObjectName(u"txtEMAIL"_qs);
     txtEMAIL->setReadOnly(true);
     Label2 = new QLabel(u"URL:"_qs, this);
     Label2->setObjectName(u"Label2"_qs);
-    Text2 = new QLineEdit(u"https://timburia.example.org/"_qs, this);
+    Text2 = new QLineEdit(Contacts::web(), this);
     Text2->setObjectName(u"Text2"_qs);
     Text2->setReadOnly(true);
     contacts->addWidget(Label3, 0, 0);

@@ -1,9 +1,15 @@
 #include "frmMain.h"
 
+#include "Clock.h"
 #include "Game.h"
 #include "GameState.h"
+#include "LifeUpdate.h"
+#include "NumberText.h"
 #include "Picture.h"
+#include "Timer.h"
+#include "frmBank.h"
 #include "frmFirst.h"
+#include "frmHelp.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -52,6 +58,13 @@ frmMain::frmMain(Game& game)
                   "QGroupBox { font-weight: bold; }"
                   "QLabel#lblSpHelp { color: #3b4a5c; padding: 2px 4px; }"_qs);
 
+    // The game clock and the life update run as long as this window is loaded, also while it
+    // is hidden or a place window is open.
+    tmrTime = new Timer(*this, u"tmrTime"_qs, [this] { tmrTime_Timer(); }, true);
+    Timer1 = new Timer(*this, u"Timer1"_qs, [this] { Timer1_Timer(); });
+    tmrTime->setInterval(1500);
+    Timer1->setInterval(18000);
+
     game.setStateView([this] { showState(); });
     showState();
 }
@@ -80,14 +93,14 @@ void frmMain::buildMenu()
     help->addSeparator();
     AboutPr = action(help, "AboutPr", u"О программе"_qs);
 
-    // Saving and the help window arrive with their own windows.
+    // Saving arrives with its own code.
     Save->setEnabled(false);
     Load->setEnabled(false);
-    BigHelp->setEnabled(game().has(u"frmHelp"_qs));
-    SmallHelp->setEnabled(game().has(u"frmHelp"_qs));
 
     onClick(NewGame, &frmMain::NewGame_Click);
     onClick(Exit, &frmMain::Exit_Click);
+    onClick(BigHelp, &frmMain::BigHelp_Click);
+    onClick(SmallHelp, &frmMain::SmallHelp_Click);
     onClick(AboutPr, &frmMain::AboutPr_Click);
 }
 
@@ -281,14 +294,20 @@ QWidget* frmMain::buildPlaces()
         column->addWidget(place.picture, 1);
         column->addWidget(label);
         const QString window = QString::fromLatin1(place.window);
-        // A place opens once its window is part of the game.
-        const bool open = game().has(window);
+        // A place opens once its window is part of the game; the hackers' gate turns away
+        // the unskilled even before their den is open.
+        const bool hackers = place.picture == imgHakker;
+        const bool open = game().has(window) || hackers;
         place.picture->setEnabled(open);
         label->setEnabled(open);
-        if (open) {
+        if (open)
             place.picture->setCursor(Qt::PointingHandCursor);
+        if (hackers)
+            onClick(imgHakker, &frmMain::imgHakker_Click);
+        else if (place.picture == imgBank)
+            onClick(imgBank, &frmMain::imgBank_Click);
+        else if (open)
             route(place.picture, ControlEvent::Click, [this, window] { game().open(window); });
-        }
         grid->addWidget(cell, index / 3, index % 3);
         ++index;
     }
@@ -390,5 +409,150 @@ void frmMain::NewGame_Click()
 }
 
 void frmMain::Exit_Click() { ExitQuestion(*this); }
+
+void frmMain::BigHelp_Click() { frmHelp::ShowPage(game(), frmHelp::Page::MainWindow); }
+
+void frmMain::SmallHelp_Click() { frmHelp::ShowPage(game(), frmHelp::Page::ShortHelp); }
+
+void frmMain::tmrTime_Timer()
+{
+    Clock::Effects effects;
+    effects.bankFailed = [this](const QString& text, const QString& title) { msg(text, title); };
+    effects.balanceChanged = [this] {
+        if (auto* bank = game().loaded<frmBank>(u"frmBank"_qs))
+            bank->showBalance(game().state.BankAccount);
+    };
+    Clock::tick(game().state, game().platform, effects);
+}
+
+class frmMain::LifeEffects : public Life::Effects {
+public:
+    explicit LifeEffects(frmMain& main)
+        : main_(main)
+    {
+    }
+
+    void warn(const QString& text, const QString& title) override
+    {
+        main_.msg(text, title, MsgIcon::Exclamation);
+    }
+
+    void die(const QString& text) override
+    {
+        main_.msg(text, u"+СМЕРТЬ+"_qs, MsgIcon::Exclamation);
+        Game& game = main_.game();
+        game.state.SkipExitConfirm = 1;
+        // Every window goes, the main one without the exit question; the start window
+        // offers the next game.
+        const auto windows = game.windows();
+        for (auto it = windows.rbegin(); it != windows.rend(); ++it)
+            game.unload(*it);
+        game.open(u"frmFirst"_qs, true);
+    }
+
+    void courseFinished(Life::Course course) override
+    {
+        const auto hide = [this](QLabel* caption, const char* price) {
+            caption->hide();
+            main_.field(QString::fromLatin1(price))->hide();
+        };
+        switch (course) {
+        case Life::Course::School:
+            return hide(main_.lblSStoim, "lblSCost");
+        case Life::Course::English:
+            return hide(main_.lblEStoim, "lblECost");
+        case Life::Course::Computer:
+            return hide(main_.lblStoim, "lblCCost");
+        }
+    }
+
+    void virusStrikes() override
+    {
+        // A virus window still waiting for its answer stays the only one.
+        main_.game().open(u"frmVirus"_qs, true);
+    }
+
+private:
+    frmMain& main_;
+};
+
+void frmMain::Timer1_Timer()
+{
+    LifeEffects effects(*this);
+    Life::tick(game().state, effects);
+}
+
+void frmMain::imgHakker_Click()
+{
+    static const QStringList tooLow = {u"Чайник"_qs, u"Любитель"_qs, u"Новичок"_qs,
+                                       u"Программист"_qs, u"Почти хакер"_qs};
+    if (tooLow.contains(game().state.lblStatus)) {
+        msg(u"Ваш статус должен быть хакер."_qs, u"Вы должны быть хакер."_qs);
+        return;
+    }
+    game().open(u"frmHakerstvo"_qs);
+}
+
+void frmMain::imgBank_Click()
+{
+    GameState& s = game().state;
+    if (s.Car.Level != 0) {
+        game().open(u"frmBank"_qs);
+        return;
+    }
+    const QString fare = Str(10);
+    if (!ask(u"Банк - это отличный способ сохранения и накопления денег. К сожалению, банк "
+             "находится далеко от вашего дома и без машины вам не удастся доехать до него. Но "
+             "вы можете взять такси за "_qs +
+                 fare +
+                 u"$ и доехать до банка, либо купить собственную машину в магазине.\n\n"
+                 "Хотите ли вы взять такси за "_qs +
+                 fare + u"$ и доехать до банка?"_qs,
+             u"Требуется машина. Хотите ли вы взять такси?"_qs))
+        return;
+    if (Val(s.lblMoney) < 10) {
+        msg(u"У вас нет денег на такси."_qs, u"Нет денег."_qs);
+        return;
+    }
+    randomize();
+    if (Int(rnd() * 8 + 1) == 6) {
+        msg(u"Случилось несчастье. Таксист попал в аварию, и вы сильно пострадали. На лечение "
+            "пришлось потратить большие деньги: 30$."_qs,
+            u":-((("_qs);
+        auto change = [&s](double money, double mood, double satiety) {
+            s.lblMoney = Num(Val(s.lblMoney) + money);
+            s.lblHappyness = Num(Val(s.lblHappyness) + mood);
+            s.lblHungry = Num(Val(s.lblHungry) + satiety);
+        };
+        change(-30, -10, -6);
+        if (ask(u"Ваш адвокат предлагает вам подать в суд на таксиста.\nЕсли вы выиграете на "
+                "суде, то сможете получить компенсацию за ущерб.\nЕсли же вы проиграете, то, "
+                "возможно, вам придется заплатить штраф за беспокойство суда.\n\n Желаете ли "
+                "вы подать в суд на таксиста?"_qs,
+                u"Суд?"_qs)) {
+            switch (int(Int(rnd() * 3 + 1))) {
+            case 1:
+                msg(u"Поздравляю! Вы выиграли дело и получаете компенсацию 25$."_qs,
+                    u"Дело выиграно"_qs);
+                change(25, 7, -2);
+                break;
+            case 2:
+                msg(u"К сожалению, вы проиграли дело и вам пришлось заплатить штраф 15$ за "
+                    "беспокойство суда."_qs,
+                    u"Дело проиграно"_qs);
+                change(-15, -5, -5);
+                break;
+            default:
+                msg(u"Вам не удалось ничего доказать, но и таксист ничего не доказал. Вам "
+                    "выплатили небольшую компенсацию 10$."_qs,
+                    u"Дело не выиграно, но и не проиграно."_qs);
+                change(10, 2, -3);
+                break;
+            }
+        }
+    }
+    s.lblMoney = Num(Val(s.lblMoney) - 10);
+    game().open(u"frmBank"_qs);
+}
 
 void frmMain::AboutPr_Click() { frmFirst::ShowAbout(game()); }

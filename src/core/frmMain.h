@@ -29,6 +29,7 @@ public:
     QLabel* field(const QString& name) const;
 
     QAction *NewGame, *Save, *Load, *Exit, *BigHelp, *SmallHelp, *AboutPr;
+    Timer *tmrTime, *Timer1;
     QLabel *lblSStoim, *lblEStoim, *lblStoim;
     Picture *imgBank, *imgComputer, *imgFlat, *imgHakker, *imgHobby, *imgInternet, *imgLearn,
         *imgParty, *imgPrograms, *imgShop, *imgWork;
@@ -37,9 +38,17 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    class LifeEffects;
+
+    void tmrTime_Timer();
+    void Timer1_Timer();
+    void imgBank_Click();
+    void imgHakker_Click();
     void NewGame_Click();
     void Exit_Click();
     void AboutPr_Click();
+    void BigHelp_Click();
+    void SmallHelp_Click();
 
     void buildMenu();
     QWidget* buildIndicators();

@@ -50,6 +50,14 @@ QPixmap pixmap(const QString& name, QSize logicalSize, qreal devicePixelRatio)
     return image;
 }
 
+QIcon icon(const QString& name, QSize logicalSize)
+{
+    QIcon result;
+    for (qreal ratio : {1.0, 2.0})
+        result.addPixmap(pixmap(name, logicalSize, ratio));
+    return result;
+}
+
 } // namespace Pictures
 
 Picture::Picture(const QString& objectName, const QString& pictureName, QWidget* parent)

@@ -3,6 +3,7 @@
 // to the control and kept sharp on high-DPI screens. The name is what the game compares when
 // it asks whether two controls show the same picture.
 
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
@@ -11,6 +12,8 @@ namespace Pictures {
 // The art rendered at logical size x device pixel ratio, cached by name, size and ratio.
 QPixmap pixmap(const QString& name, QSize logicalSize, qreal devicePixelRatio);
 QSize naturalSize(const QString& name);
+// The art as a button icon, sharp on ordinary and double-density screens.
+QIcon icon(const QString& name, QSize logicalSize);
 } // namespace Pictures
 
 class Picture : public QWidget {

@@ -22,6 +22,11 @@ const char* propertyName(Twips::Edge edge)
 
 namespace Twips {
 
+void remember(QWidget* widget, Edge edge, int twips)
+{
+    widget->setProperty(propertyName(edge), twips);
+}
+
 void set(QWidget* widget, Edge edge, int twips)
 {
     widget->setProperty(propertyName(edge), twips);

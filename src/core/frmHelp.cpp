@@ -1,0 +1,172 @@
+#include "frmHelp.h"
+
+#include "Game.h"
+#include "LineControl.h"
+#include "Twips.h"
+#include "frmFirst.h"
+
+#include <QFile>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The page buttons stand in a column at fixed places, so that the marker line can find them.
+constexpr int ButtonLeft = 120;
+constexpr int ButtonWidth = 2550;
+constexpr int ButtonHeight = 330;
+constexpr int FirstButtonTop = 240;
+constexpr int ButtonStep = 540;
+constexpr int VerticalLineX = 2850;
+constexpr int ColumnWidth = 2970;
+
+QString helpText(const char* page)
+{
+    QFile file(u":/assets/help/"_qs + QString::fromLatin1(page) + u".txt"_qs);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).trimmed();
+}
+
+} // namespace
+
+frmHelp::frmHelp(Game& game)
+    : Form(game, u"frmHelp"_qs)
+{
+    setWindowTitle(u"Помощь по игре \"Timburia\""_qs);
+
+    Label1 = new QLabel(u"ПОМОЩЬ ПО ИГРЕ \"ТИМБУРИЯ\""_qs, this);
+    Label1->setObjectName(u"Label1"_qs);
+    QFont heading = Label1->font();
+    heading.setPointSize(heading.pointSize() + 4);
+    heading.setBold(true);
+    Label1->setFont(heading);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label2 = new QLabel(u"Автор и программист игры: Зарницын. Рисунки, тексты и исправления — "
+                        "команда «Тимбурии»."_qs,
+                        this);
+    Label2->setObjectName(u"Label2"_qs);
+    Label2->setWordWrap(true);
+
+    // The page buttons, the lines and the about and OK buttons in a column of fixed places.
+    auto* column = new QWidget(this);
+    column->setFixedWidth(Twips::toPixels(ColumnWidth));
+    column->setMinimumHeight(Twips::toPixels(FirstButtonTop + 4 * ButtonStep + 2 * ButtonStep));
+    auto pageButton = [column](QPushButton*& member, const char* name, const QString& text,
+                               int index) {
+        member = new QPushButton(text, column);
+        member->setObjectName(QString::fromLatin1(name));
+        Twips::set(member, Twips::Edge::Left, ButtonLeft);
+        Twips::set(member, Twips::Edge::Top, FirstButtonTop + index * ButtonStep);
+        Twips::set(member, Twips::Edge::Width, ButtonWidth);
+        Twips::set(member, Twips::Edge::Height, ButtonHeight);
+    };
+    pageButton(Command3, "Command3", u"Главное окно игры"_qs, 0);
+    pageButton(Command1, "Command1", u"Короткая справка"_qs, 1);
+    pageButton(Command2, "Command2", u"Остальные окна"_qs, 2);
+    pageButton(cmdChanges, "cmdChanges", u"Изменения"_qs, 3);
+    obVertLine = new LineControl(u"obVertLine"_qs, column);
+    obVertLine->setPoints(VerticalLineX, 60, VerticalLineX, FirstButtonTop + 150);
+    linH = new LineControl(u"linH"_qs, column);
+    linH->setPoints(ButtonLeft + ButtonWidth, FirstButtonTop + 150, VerticalLineX,
+                    FirstButtonTop + 150);
+
+    cmdAbout = new QPushButton(u"О программе"_qs, this);
+    cmdAbout->setObjectName(u"cmdAbout"_qs);
+    cmdOk = new QPushButton(u"ОК"_qs, this);
+    cmdOk->setObjectName(u"cmdOk"_qs);
+    cmdOk->setDefault(true);
+
+    auto page = [this](QPlainTextEdit*& member, const char* name, const char* file) {
+        member = new QPlainTextEdit(helpText(file), this);
+        member->setObjectName(QString::fromLatin1(name));
+        member->setReadOnly(true);
+        member->setMinimumSize(520, 380);
+    };
+    page(txtMainWindow, "txtMainWindow", "main");
+    page(txtSmallHelp, "txtSmallHelp", "short");
+    page(txtPoboch, "txtPoboch", "places");
+    page(txtChanges, "txtChanges", "changes");
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(Label1, 0, 0, 1, 2);
+    auto* left = new QVBoxLayout;
+    left->addWidget(column);
+    left->addStretch(1);
+    left->addWidget(cmdAbout);
+    left->addWidget(cmdOk);
+    layout->addLayout(left, 1, 0);
+    // The four pages share one place.
+    for (QPlainTextEdit* p : {txtMainWindow, txtSmallHelp, txtPoboch, txtChanges})
+        layout->addWidget(p, 1, 1);
+    layout->addWidget(Label2, 2, 0, 1, 2);
+    layout->setColumnStretch(1, 1);
+    layout->setRowStretch(1, 1);
+    showOnly(txtMainWindow);
+
+    onClick(Command3, &frmHelp::Command3_Click);
+    onClick(Command1, &frmHelp::Command1_Click);
+    onClick(Command2, &frmHelp::Command2_Click);
+    onClick(cmdChanges, &frmHelp::cmdChanges_Click);
+    onClick(cmdAbout, &frmHelp::cmdAbout_Click);
+    onClick(cmdOk, &frmHelp::cmdOk_Click);
+}
+
+void frmHelp::Form_Load() { markButton(Command3); }
+
+void frmHelp::ShowPage(Game& game, Page page)
+{
+    auto* help = game.load<frmHelp>(u"frmHelp"_qs);
+    if (!help)
+        return;
+    help->showOnly(page == Page::MainWindow ? help->txtMainWindow : help->txtSmallHelp);
+    game.show(help, true);
+}
+
+void frmHelp::showOnly(QPlainTextEdit* page)
+{
+    for (QPlainTextEdit* p : {txtMainWindow, txtSmallHelp, txtPoboch, txtChanges})
+        p->setVisible(p == page);
+}
+
+void frmHelp::markButton(QPushButton* button)
+{
+    const int at = Twips::get(button, Twips::Edge::Top) + 150;
+    linH->setPoints(linH->x1(), at, linH->x2(), at);
+    obVertLine->setY2(at);
+}
+
+void frmHelp::Command3_Click()
+{
+    showOnly(txtMainWindow);
+    markButton(Command3);
+}
+
+void frmHelp::Command1_Click()
+{
+    showOnly(txtSmallHelp);
+    markButton(Command1);
+}
+
+void frmHelp::Command2_Click()
+{
+    showOnly(txtPoboch);
+    markButton(Command2);
+}
+
+void frmHelp::cmdChanges_Click()
+{
+    showOnly(txtChanges);
+    markButton(cmdChanges);
+}
+
+void frmHelp::cmdAbout_Click()
+{
+    game().unload(this);
+    frmFirst::ShowAbout(game());
+}
+
+void frmHelp::cmdOk_Click() { game().unload(this); }

@@ -1,0 +1,24 @@
+#pragma once
+// The end screen, shown when the player is hired for the top job; the game goes on after it.
+
+#include "Form.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class Picture;
+
+class frmTheEnd : public Form {
+public:
+    explicit frmTheEnd(Game& game);
+
+    void Form_Load() override;
+
+    Picture* imgTheEnd;
+    QLabel *lblCongratulations, *Label2, *Label3;
+    QLineEdit *Text2, *txtEMAIL;
+    QPushButton* cmdOK;
+
+private:
+    void cmdOK_Click();
+};

@@ -1,0 +1,31 @@
+#pragma once
+// The virus alarm: opened over whatever the player is doing when the virus counter runs out.
+// Only an answer closes it: let the virus live (it takes 5 to 24 dollars) or try to kill it,
+// which only the strong anti-virus manages.
+
+#include "Form.h"
+
+class QLabel;
+class QPushButton;
+class Picture;
+class Timer;
+
+class frmVirus : public Form {
+public:
+    explicit frmVirus(Game& game);
+
+    QLabel *Label2, *lblTextVirus;
+    Picture* Shape1;
+    QPushButton *cmdLive, *cmdKill; // cmdLive kills the virus, cmdKill lets it live
+    Timer* Timer1;
+
+protected:
+    bool Form_QueryUnload() override { return false; }
+
+private:
+    void Timer1_Timer();
+    void cmdKill_Click();
+    void cmdLive_Click();
+
+    bool white_ = false;
+};
