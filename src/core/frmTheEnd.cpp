@@ -28,6 +28,7 @@ frmTheEnd::frmTheEnd(Game& game)
 
     Label2 = new QLabel(u"Последнюю версию игры вы сможете найти на моем сайте:"_qs, this);
     Label2->setObjectName(u"Label2"_qs);
+    Label2->setWordWrap(true);
     Text2 = new QLineEdit(this);
     Text2->setObjectName(u"Text2"_qs);
     Text2->setReadOnly(true);

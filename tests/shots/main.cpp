@@ -1,0 +1,55 @@
+// timburia-shots FOLDER [WINDOW...]: renders each window of the game, as it first opens, to
+// FOLDER/WINDOW.png, headless. Run with QT_SCALE_FACTOR=2 for the high-DPI look. For looking
+// at the art and layouts while working on them; not a test.
+
+#include "FormCore.h"
+#include "Game.h"
+#include "GameWindows.h"
+#include "QuietOffscreen.h"
+#include "ScriptedPlatform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QWidget>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    quietOffscreenWarnings();
+    const QStringList args = QApplication::arguments().mid(1);
+    if (args.isEmpty()) {
+        std::fprintf(stderr, "usage: timburia-shots FOLDER [WINDOW...]\n");
+        return 2;
+    }
+    const QDir folder(args.front());
+    QDir().mkpath(folder.path());
+    QStringList names = args.mid(1);
+    if (names.isEmpty())
+        names = {u"frmMain"_qs, u"frmFirst"_qs, u"frmBank"_qs, u"frmVirus"_qs, u"frmHelp"_qs,
+                 u"frmTheEnd"_qs};
+
+    const WindowCatalog windows = gameWindows();
+    for (const QString& name : names) {
+        ScriptedPlatform platform(folder.path());
+        platform.date = QDate(2002, 5, 5);
+        Game game(platform, windows);
+        game.start();
+        FormCore* form = name == u"frmMain" ? game.loaded(name) : game.open(name);
+        if (!form) {
+            std::fprintf(stderr, "no window %s\n", qPrintable(name));
+            return 1;
+        }
+        QWidget* window = form->window();
+        window->adjustSize();
+        QApplication::processEvents();
+        const QString path = folder.filePath(name + u".png"_qs);
+        if (!window->grab().save(path))
+            return 1;
+        std::printf("%s\n", qPrintable(path));
+    }
+    return 0;
+}
