@@ -1,6 +1,9 @@
 #include "GameWindows.h"
 
 #include "frmBank.h"
+#include "frmComputer.h"
+#include "frmFlat.h"
+#include "frmShop.h"
 #include "frmFirst.h"
 #include "frmHelp.h"
 #include "frmMain.h"
@@ -15,6 +18,9 @@ WindowCatalog gameWindows()
     catalog.add(u"frmHelp"_qs, [](Game& game) -> FormCore* { return new frmHelp(game); });
     catalog.add(u"frmTheEnd"_qs, [](Game& game) -> FormCore* { return new frmTheEnd(game); });
     catalog.add(u"frmBank"_qs, [](Game& game) -> FormCore* { return new frmBank(game); });
+    catalog.add(u"frmFlat"_qs, [](Game& game) -> FormCore* { return new frmFlat(game); });
+    catalog.add(u"frmShop"_qs, [](Game& game) -> FormCore* { return new frmShop(game); });
+    catalog.add(u"frmComputer"_qs, [](Game& game) -> FormCore* { return new frmComputer(game); });
     catalog.add(u"frmVirus"_qs, [](Game& game) -> FormCore* { return new frmVirus(game); });
     return catalog;
 }

@@ -96,8 +96,9 @@ private:
                                : static_cast<QMouseEvent*>(event)->position();
         for (QWidget* child = widget->childAt(at.toPoint()); child && child != widget;
              child = child->parentWidget()) {
+            // A disabled control passes the pointer on to what lies under it.
             auto it = routes_.find(child);
-            if (it != routes_.end() && it->second.mouseMove)
+            if (it != routes_.end() && it->second.mouseMove && child->isEnabled())
                 return true;
         }
         return false;

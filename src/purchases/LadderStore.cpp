@@ -1,0 +1,91 @@
+#include "LadderStore.h"
+
+#include "Buying.h"
+#include "Game.h"
+#include "InfoPanel.h"
+#include "Picture.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+LadderStore::LadderStore(Game& game, const QString& name, const QString& title)
+    : Form(game, name)
+{
+    setWindowTitle(title);
+    panel_ = new InfoPanel(this,
+                           {{nullptr, {}, "lblWhat", u"------------"_qs},
+                            {"lblZen", u"Цена:"_qs, "lblM", u"0"_qs}},
+                           "Label2", u"Кратко:"_qs);
+    lblWhat = panel_->value("lblWhat");
+    lblM = panel_->value("lblM");
+    txtSpec = panel_->txtSpec;
+    cmdBack = new QPushButton(u"<< Назад"_qs, this);
+    cmdBack->setObjectName(u"cmdBack"_qs);
+    onClick(cmdBack, &LadderStore::cmdBack_Click);
+}
+
+void LadderStore::addGoods(std::vector<Goods> goods)
+{
+    goods_ = std::move(goods);
+    for (size_t i = 0; i < goods_.size(); ++i) {
+        auto* button = new QPushButton(QString::fromUtf16(goods_[i].caption), this);
+        button->setObjectName(QString::fromLatin1(goods_[i].button));
+        buttons_.push_back(button);
+        route(button, ControlEvent::MouseMove, [this, i] { goods_MouseMove(i); });
+        route(button, ControlEvent::Click, [this, i] { goods_Click(i); });
+    }
+}
+
+void LadderStore::Form_Load()
+{
+    for (size_t i = 0; i < goods_.size(); ++i)
+        if ((game().state.*goods_[i].catalog).atTop())
+            buttons_[i]->setEnabled(false);
+}
+
+void LadderStore::offer(const QString& what, const QString& price, const QString& text)
+{
+    txtSpec->setPlainText(text);
+    lblWhat->setText(what);
+    lblM->setText(price);
+}
+
+void LadderStore::showOnly(Picture* picture)
+{
+    for (Picture* each : findChildren<Picture*>())
+        each->setVisible(each == picture);
+}
+
+void LadderStore::goods_MouseMove(size_t index)
+{
+    const Goods& goods = goods_[index];
+    const Offer next = nextOffer(game().state.*goods.catalog);
+    if (next.available) {
+        offer(next.name, QString::number(next.price), goods.describe(next.name));
+    } else {
+        buttons_[index]->setEnabled(false);
+        offer({}, u"0"_qs, {});
+    }
+    if (goods.picture)
+        showOnly(goods.picture);
+}
+
+void LadderStore::goods_Click(size_t index)
+{
+    const Goods& goods = goods_[index];
+    GameState& state = game().state;
+    switch (buyNext(state, goods.catalog, goods.field)) {
+    case BuyResult::Bought:
+        if (goods.sideEffect)
+            goods.sideEffect(state);
+        break;
+    case BuyResult::TooPoor:
+        msg(u"Денег маловато."_qs, u"Внимание"_qs, MsgIcon::Exclamation);
+        break;
+    case BuyResult::AtTop:
+        break;
+    }
+}
+
+void LadderStore::cmdBack_Click() { game().unload(this); }

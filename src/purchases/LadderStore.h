@@ -1,0 +1,59 @@
+#pragma once
+// A window that sells ladders of goods from the game's catalogs: the flat and the computer
+// parts. Each ladder has a buy button; pointing at it offers the next entry in the
+// information panel, or disables the button at the top; a click buys the next entry with the
+// shared purchase rule and the ladder's own side effect. The panel is not refreshed by the
+// click: the next pointer move does that.
+
+#include "Form.h"
+#include "GameState.h"
+
+#include <functional>
+#include <vector>
+
+class InfoPanel;
+class Picture;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+class LadderStore : public Form {
+public:
+    void Form_Load() override;
+
+    QLabel *lblWhat, *lblM;
+    QPlainTextEdit* txtSpec;
+    QPushButton* cmdBack;
+
+protected:
+    struct Goods {
+        const char* button;
+        const char16_t* caption;
+        Catalog GameState::*catalog;
+        QString GameState::*field;
+        std::function<QString(const QString& next)> describe;
+        std::function<void(GameState&)> sideEffect; // may be empty
+        Picture* picture = nullptr;
+    };
+
+    LadderStore(Game& game, const QString& name, const QString& title);
+
+    // Makes the buy buttons and the panel; the window lays them out.
+    void addGoods(std::vector<Goods> goods);
+    QPushButton* button(size_t index) const { return buttons_[index]; }
+    InfoPanel* panel() const { return panel_; }
+
+    // Fills the panel; for the window's background move.
+    void offer(const QString& what, const QString& price, const QString& text);
+    // The one picture of the window that shows; nullptr hides them all.
+    void showOnly(Picture* picture);
+
+private:
+    void goods_MouseMove(size_t index);
+    void goods_Click(size_t index);
+    void cmdBack_Click();
+
+    std::vector<Goods> goods_;
+    std::vector<QPushButton*> buttons_;
+    InfoPanel* panel_;
+};

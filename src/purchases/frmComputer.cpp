@@ -1,0 +1,66 @@
+#include "frmComputer.h"
+
+#include "Buying.h"
+#include "InfoPanel.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmComputer::frmComputer(Game& game)
+    : LadderStore(game, u"frmComputer"_qs, u"Компьютер"_qs)
+{
+    // Faster parts make the player happier; peripherals do not.
+    const auto happier = [](GameState& s) { addTo(s.lblHappyness, 1); };
+    const auto text = [](const char16_t* before, const char16_t* after) {
+        return [before, after](const QString& n) {
+            return QString::fromUtf16(before) + n + QString::fromUtf16(after);
+        };
+    };
+    addGoods({
+        {"cmdBuyComp", u"Купить процессор", &GameState::Comp, &GameState::lblComp,
+         text(u"Купить процессор ", u"."), happier},
+        {"cmdBuyRAM", u"Купить память RAM", &GameState::RAM, &GameState::lblRAM,
+         text(u"Купить ", u" RAM."), happier},
+        {"cmdBuyVinchester", u"Купить винчестер", &GameState::Vin, &GameState::lblVinchester,
+         text(u"Купить винчестер емкостью ", u"."), happier},
+        {"cmdBuyCDRom", u"Купить CD-Rom", &GameState::CD, &GameState::lblCDROM,
+         text(u"Купить CD-ROM ", u"."), nullptr},
+        {"cmdBuyVideoKarta", u"Купить видео карту", &GameState::Video,
+         &GameState::lblVideoKarta, text(u"Купить видео карту ", u"."), happier},
+        {"cmdBuySvukKarta", u"Купить звуковую карту", &GameState::Sound,
+         &GameState::lblSoundKarta, text(u"Купить звуковую карту ", u"."), nullptr},
+        {"cmdBuyMonitor", u"Купить монитор", &GameState::Mon, &GameState::lblMonitor,
+         text(u"Купить монитор с диагональю ", u"."), nullptr},
+        {"cmdBuyPrinter", u"Купить принтер", &GameState::Prn, &GameState::lblPrinter,
+         text(u"Купить ", u" принтер."), nullptr},
+        {"cmdBuySkaner", u"Купить сканер", &GameState::Scan, &GameState::lblSkaner,
+         text(u"Купить ", u" сканер."), nullptr},
+        {"cmdBuyModem", u"Купить модем", &GameState::Modem, &GameState::lblModem,
+         text(u"Купить модем ", u"."), nullptr},
+    });
+    QPushButton** members[] = {&cmdBuyComp,      &cmdBuyRAM,       &cmdBuyVinchester,
+                               &cmdBuyCDRom,     &cmdBuyVideoKarta, &cmdBuySvukKarta,
+                               &cmdBuyMonitor,   &cmdBuyPrinter,   &cmdBuySkaner,
+                               &cmdBuyModem};
+    auto* buttons = new QGridLayout;
+    buttons->setSpacing(6);
+    for (size_t i = 0; i < std::size(members); ++i) {
+        *members[i] = button(i);
+        button(i)->setMinimumHeight(32);
+        buttons->addWidget(button(i), int(i % 5), int(i / 5));
+    }
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(cmdBack);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(panel());
+    layout->addLayout(bottom);
+    setMinimumWidth(520);
+
+    onMouseMove(this, &frmComputer::Form_MouseMove);
+}
+
+void frmComputer::Form_MouseMove() { offer(u"------------"_qs, u"0"_qs, {}); }

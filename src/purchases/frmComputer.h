@@ -1,0 +1,15 @@
+#pragma once
+// Computer hardware: ten components, each bought one model at a time.
+
+#include "LadderStore.h"
+
+class frmComputer : public LadderStore {
+public:
+    explicit frmComputer(Game& game);
+
+    QPushButton *cmdBuyComp, *cmdBuyRAM, *cmdBuyVinchester, *cmdBuyCDRom, *cmdBuyVideoKarta,
+        *cmdBuySvukKarta, *cmdBuyMonitor, *cmdBuyPrinter, *cmdBuySkaner, *cmdBuyModem;
+
+private:
+    void Form_MouseMove();
+};

@@ -1,0 +1,78 @@
+#include "frmFlat.h"
+
+#include "Buying.h"
+#include "InfoPanel.h"
+#include "Picture.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmFlat::frmFlat(Game& game)
+    : LadderStore(game, u"frmFlat"_qs, u"Квартира"_qs)
+{
+    auto picture = [this](const char* name, const char* art) {
+        auto* p = new Picture(QString::fromLatin1(name), QString::fromLatin1(art), this);
+        p->setFixedSize(240, 180);
+        return p;
+    };
+    imgMainFlat = picture("imgMainFlat", "flat/main");
+    imgFlat = picture("imgFlat", "flat/rooms");
+    imgMebel = picture("imgMebel", "flat/mebel");
+    imgKitchen = picture("imgKitchen", "flat/kitchen");
+    imgBath = picture("imgBath", "flat/bath");
+
+    addGoods({
+        {"cmdBuyFlat", u"Купить новую квартиру и продать старую", &GameState::Flat,
+         &GameState::lblRoom,
+         [](const QString& n) { return u"Купить квартиру с \""_qs + n + u"\" комнатами."_qs; },
+         [](GameState& s) {
+             addTo(s.lblHappyness, 6);
+             addTo(s.lblHungry, 3);
+         },
+         imgFlat},
+        {"cmdBuyMebel", u"Закупка мебели", &GameState::Mebel, &GameState::lblMebel,
+         [](const QString& n) { return n + u" мебель. Купить."_qs; }, nullptr, imgMebel},
+        {"cmdBuyKitchen", u"Купить кухню", &GameState::Kitchen, &GameState::lblKitchen,
+         [](const QString& n) { return n + u" кухня. Купить."_qs; },
+         [](GameState& s) { addTo(s.lblHungry, 4); }, imgKitchen},
+        {"cmdBuyBath", u"Купить ванную", &GameState::Bath, &GameState::lblBath,
+         [](const QString& n) { return n + u". Купить."_qs; }, nullptr, imgBath},
+    });
+    cmdBuyFlat = button(0);
+    cmdBuyMebel = button(1);
+    cmdBuyKitchen = button(2);
+    cmdBuyBath = button(3);
+
+    // The five pictures share one place; one shows at a time.
+    auto* pictures = new QGridLayout;
+    for (Picture* p : {imgMainFlat, imgFlat, imgMebel, imgKitchen, imgBath})
+        pictures->addWidget(p, 0, 0, Qt::AlignCenter);
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* b : {cmdBuyFlat, cmdBuyMebel, cmdBuyKitchen, cmdBuyBath}) {
+        b->setMinimumHeight(34);
+        buttons->addWidget(b);
+    }
+    buttons->addStretch(1);
+    auto* top = new QHBoxLayout;
+    top->addLayout(pictures);
+    top->addLayout(buttons, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(cmdBack);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(panel());
+    layout->addLayout(bottom);
+    setMinimumWidth(600);
+
+    onMouseMove(this, &frmFlat::Form_MouseMove);
+    Form_MouseMove(); // the window opens showing the flat as a whole
+}
+
+void frmFlat::Form_MouseMove()
+{
+    showOnly(imgMainFlat);
+    offer(u"------------"_qs, u"0"_qs, u"Покупайте и обустраивайте вашу квартиру"_qs);
+}

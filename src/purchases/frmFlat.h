@@ -1,0 +1,17 @@
+#pragma once
+// The flat: more rooms, furniture, a kitchen and a bath, each bought one step at a time.
+
+#include "LadderStore.h"
+
+class Picture;
+
+class frmFlat : public LadderStore {
+public:
+    explicit frmFlat(Game& game);
+
+    QPushButton *cmdBuyFlat, *cmdBuyMebel, *cmdBuyKitchen, *cmdBuyBath;
+    Picture *imgMainFlat, *imgFlat, *imgMebel, *imgKitchen, *imgBath;
+
+private:
+    void Form_MouseMove();
+};

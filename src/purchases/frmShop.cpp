@@ -1,0 +1,292 @@
+#include "frmShop.h"
+
+#include "Buying.h"
+#include "Game.h"
+#include "InfoPanel.h"
+#include "NumberText.h"
+#include "Picture.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString NoOffer = u"------------"_qs;
+
+struct ClothesStep {
+    const char16_t* next;
+    int price;
+    const char16_t* description;
+};
+
+// What each outfit leads to; the last one leads nowhere.
+const ClothesStep* nextClothes(const QString& current)
+{
+    static const std::pair<const char16_t*, ClothesStep> ladder[] = {
+        {u"Дряхлая", {u"Спорт.костюм", 5, u"Купить дешевый спортивный костюм."}},
+        {u"Спорт.костюм", {u"Летняя", 10, u"Купить летнюю одежду."}},
+        {u"Летняя", {u"Джинсы", 15, u"Купить Новые джинсы и футболку."}},
+        {u"Джинсы", {u"Костюм", 20, u"Купить костюм (брюки и пиджак)."}},
+        {u"Костюм", {u"Куртка", 25, u"Купить куртку."}},
+        {u"Куртка", {u"Рубашка", 30, u"Купить красивую рубашку и брюки."}},
+        {u"Рубашка", {u"Футболка и т.д.", 30, u"Купить супер футболку, кепку, шорты и т.д.."}},
+        {u"Футболка и т.д.", {u"Посл.моды", 35, u"Купить одежду последней моды."}},
+        {u"Посл.моды", {nullptr, 0, u"Нажми на кнопку <Купить одежду>"}},
+    };
+    for (const auto& [outfit, step] : ladder)
+        if (current == QStringView(outfit))
+            return &step;
+    return nullptr;
+}
+
+QLabel* heading(QWidget* parent, const char* name, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    QFont font = label->font();
+    font.setPointSize(font.pointSize() + 3);
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    return l;
+}
+
+QPushButton* pushButton(QWidget* parent, const char* name, const QString& text)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setMinimumHeight(32);
+    return b;
+}
+
+} // namespace
+
+frmShop::frmShop(Game& game)
+    : Form(game, u"frmShop"_qs)
+{
+    setWindowTitle(u"Магазины"_qs);
+
+    imgShop = new Picture(u"imgShop"_qs, u"shop/shop"_qs, this);
+    imgShop->setFixedSize(160, 120);
+
+    // The canteen.
+    Label5 = heading(this, "Label5", u"Столовая"_qs);
+    cmdBuyBrakfast = pushButton(this, "cmdBuyBrakfast", u"Купить завтрак"_qs);
+    cmdBuyDinner = pushButton(this, "cmdBuyDinner", u"Купить обед"_qs);
+    cmdBuySupper = pushButton(this, "cmdBuySupper", u"Купить ужин"_qs);
+    Label4 = label(this, "Label4", u"Текущая сытость:"_qs);
+    lblHungr = label(this, "lblHungr", u"00"_qs);
+    lblHungr->setStyleSheet(u"font-weight: bold; color: #1d3f72;"_qs);
+
+    // Clothes: the panel shows the outfit on offer and its price.
+    Label6 = heading(this, "Label6", u"Одежда"_qs);
+    cmdBuyClothes = pushButton(this, "cmdBuyClothes", u"Купить одежду"_qs);
+    auto* panel = new InfoPanel(this,
+                                {{"Label2", u"Одежда:"_qs, "lblWhat", NoOffer},
+                                 {"Label1", u"Цена:"_qs, "lblShCost", u"00"_qs},
+                                 {"Label3", u"Прибавление сытости:"_qs, "lblShHungr", u"00"_qs}},
+                                nullptr, {});
+    lblWhat = panel->value("lblWhat");
+    lblShCost = panel->value("lblShCost");
+    lblShHungr = panel->value("lblShHungr");
+    txtSpec = panel->txtSpec;
+
+    // Cars: the hidden pictures of the five models and of the empty lot; imgCCar copies one.
+    Label7 = heading(this, "Label7", u"Машины"_qs);
+    cmdCar = pushButton(this, "cmdCar", u"Купить машину"_qs);
+    Label8 = label(this, "Label8", u"Сейчас у вас:"_qs);
+    lblCurCar = label(this, "lblCurCar", NoOffer);
+    Label11 = label(this, "Label11", u"Марка:"_qs);
+    lblCar = label(this, "lblCar", NoOffer);
+    for (QLabel* l : {lblCurCar, lblCar})
+        l->setStyleSheet(u"font-weight: bold; color: #1d3f72;"_qs);
+    for (int k = 0; k < 5; ++k) {
+        imgCar[k] = new Picture(u"imgCar(%1)"_qs.arg(k), u"cars/car%1"_qs.arg(k + 1), this);
+        imgCar[k]->hide();
+    }
+    imgCarShop = new Picture(u"imgCarShop"_qs, u"cars/lot"_qs, this);
+    imgCarShop->hide();
+    imgCCar = new Picture(u"imgCCar"_qs, {}, this);
+    imgCCar->setFixedSize(200, 150);
+    cmdBack = pushButton(this, "cmdBack", u"<< Назад"_qs);
+
+    auto* canteen = new QVBoxLayout;
+    canteen->addWidget(Label5);
+    canteen->addWidget(cmdBuyBrakfast);
+    canteen->addWidget(cmdBuyDinner);
+    canteen->addWidget(cmdBuySupper);
+    auto* satiety = new QHBoxLayout;
+    satiety->addWidget(Label4);
+    satiety->addWidget(lblHungr, 1);
+    canteen->addLayout(satiety);
+    canteen->addStretch(1);
+    canteen->addWidget(imgShop, 0, Qt::AlignHCenter);
+
+    auto* clothes = new QVBoxLayout;
+    clothes->addWidget(Label6);
+    clothes->addWidget(cmdBuyClothes);
+    clothes->addWidget(panel);
+    clothes->addStretch(1);
+
+    auto* cars = new QVBoxLayout;
+    cars->addWidget(Label7);
+    cars->addWidget(cmdCar);
+    auto* carInfo = new QGridLayout;
+    carInfo->addWidget(Label8, 0, 0);
+    carInfo->addWidget(lblCurCar, 0, 1);
+    carInfo->addWidget(Label11, 1, 0);
+    carInfo->addWidget(lblCar, 1, 1);
+    carInfo->setColumnStretch(1, 1);
+    cars->addLayout(carInfo);
+    cars->addWidget(imgCCar, 0, Qt::AlignHCenter);
+    cars->addStretch(1);
+
+    auto* sections = new QHBoxLayout;
+    sections->setSpacing(18);
+    sections->addLayout(canteen, 1);
+    sections->addLayout(clothes, 1);
+    sections->addLayout(cars, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(cmdBack);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(sections);
+    layout->addLayout(bottom);
+    setMinimumWidth(760);
+
+    const std::pair<QPushButton*, int> meals[] = {
+        {cmdBuyBrakfast, 5}, {cmdBuyDinner, 8}, {cmdBuySupper, 6}};
+    for (auto [meal, price] : meals) {
+        route(meal, ControlEvent::MouseMove, [this, price] { meal_MouseMove(price); });
+        route(meal, ControlEvent::Click, [this, price] { meal_Click(price); });
+    }
+    onMouseMove(cmdBuyClothes, &frmShop::cmdBuyClothes_MouseMove);
+    onClick(cmdBuyClothes, &frmShop::cmdBuyClothes_Click);
+    onMouseMove(cmdCar, &frmShop::cmdCar_MouseMove);
+    onClick(cmdCar, &frmShop::cmdCar_Click);
+    onClick(cmdBack, &frmShop::cmdBack_Click);
+    onMouseMove(this, &frmShop::Form_MouseMove);
+}
+
+void frmShop::Form_Load()
+{
+    const GameState& s = game().state;
+    if (s.lblClothes == u"Посл.моды")
+        cmdBuyClothes->setEnabled(false);
+    if (s.Car.atTop())
+        cmdCar->setEnabled(false);
+    lblHungr->setText(s.lblHungry);
+    lblCurCar->setText(s.lblCar);
+    showCarOffer();
+}
+
+void frmShop::showCarOffer()
+{
+    const Offer next = nextOffer(game().state.Car);
+    if (next.available) {
+        lblCar->setText(next.name);
+        imgCCar->copyPicture(*imgCar[game().state.Car.Level]);
+    } else {
+        cmdCar->setEnabled(false);
+        imgCCar->copyPicture(*imgCarShop);
+    }
+}
+
+void frmShop::Form_MouseMove()
+{
+    lblShCost->setText(u"00"_qs);
+    lblShHungr->setText(u"00"_qs);
+    lblWhat->setText(NoOffer);
+    txtSpec->clear();
+    showCarOffer();
+}
+
+void frmShop::meal_MouseMove(int price)
+{
+    lblShCost->setText(QString::number(price));
+    lblShHungr->setText(QString::number(price));
+}
+
+bool frmShop::moneyAboveZero()
+{
+    if (Val(game().state.lblMoney) > 0)
+        return true;
+    msg(u"У вас, не хватает денег на это"_qs, u"Внимание"_qs, MsgIcon::Exclamation);
+    return false;
+}
+
+void frmShop::meal_Click(int price)
+{
+    GameState& s = game().state;
+    if (moneyAboveZero()) {
+        if (Val(s.lblHungry) > 100) {
+            msg(u"Вы уже распухли от еды и не можете впихнуть в себя еще"_qs, u"Не хочу есть!"_qs,
+                MsgIcon::Exclamation);
+        } else {
+            addTo(s.lblMoney, -price);
+            addTo(s.lblHungry, price);
+        }
+    }
+    lblHungr->setText(s.lblHungry);
+}
+
+void frmShop::cmdBuyClothes_MouseMove()
+{
+    const ClothesStep* step = nextClothes(game().state.lblClothes);
+    if (!step)
+        return;
+    txtSpec->setPlainText(QString::fromUtf16(step->description));
+    lblShCost->setText(QString::number(step->price));
+    lblWhat->setText(step->next ? QString::fromUtf16(step->next) : NoOffer);
+}
+
+void frmShop::cmdBuyClothes_Click()
+{
+    if (lblWhat->text() == NoOffer) {
+        cmdBuyClothes->setEnabled(false);
+        return;
+    }
+    if (!moneyAboveZero())
+        return;
+    GameState& s = game().state;
+    addTo(s.lblMoney, -Val(lblShCost->text()));
+    s.lblClothes = lblWhat->text();
+}
+
+void frmShop::cmdCar_MouseMove()
+{
+    const Offer next = nextOffer(game().state.Car);
+    if (next.available)
+        lblShCost->setText(QString::number(next.price));
+    showCarOffer();
+}
+
+void frmShop::cmdCar_Click()
+{
+    GameState& s = game().state;
+    switch (buyNext(s, &GameState::Car, &GameState::lblCar)) {
+    case BuyResult::Bought:
+        addTo(s.lblHappyness, 5);
+        msg(u"Поздравляю! Вы купили машину марки "_qs + s.Car.current() + u"."_qs,
+            u"Вы купили машину"_qs);
+        break;
+    case BuyResult::TooPoor:
+        msg(u"Денег маловато."_qs, u"Внимание"_qs, MsgIcon::Exclamation);
+        break;
+    case BuyResult::AtTop:
+        break;
+    }
+    lblCurCar->setText(s.lblCar);
+}
+
+void frmShop::cmdBack_Click() { game().unload(this); }

@@ -1,0 +1,44 @@
+#pragma once
+// The shop: the canteen's meals, the clothes ladder and the car dealer. Each kind of goods has
+// its own test of the cash: meals and clothes only want money above zero, cars want whole
+// dollars covering the price, and meals are refused to a player already full.
+//
+// The clothes and car offers follow the last pointer move, not the click: the clothes button
+// buys exactly what the panel shows, so clicking twice without moving buys the same outfit
+// twice.
+
+#include "Form.h"
+
+class InfoPanel;
+class Picture;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+class frmShop : public Form {
+public:
+    explicit frmShop(Game& game);
+
+    void Form_Load() override;
+
+    QLabel *Label5, *Label6, *Label7, *Label4, *Label8, *Label11;
+    QLabel *lblHungr, *lblShCost, *lblShHungr, *lblWhat, *lblCurCar, *lblCar;
+    QPlainTextEdit* txtSpec;
+    QPushButton *cmdBuyBrakfast, *cmdBuyDinner, *cmdBuySupper, *cmdBuyClothes, *cmdCar, *cmdBack;
+    Picture *imgShop, *imgCCar, *imgCarShop;
+    Picture* imgCar[5];
+
+private:
+    void Form_MouseMove();
+    void meal_MouseMove(int price);
+    void meal_Click(int price);
+    void cmdBuyClothes_MouseMove();
+    void cmdBuyClothes_Click();
+    void cmdCar_MouseMove();
+    void cmdCar_Click();
+    void cmdBack_Click();
+
+    // The next car, or the empty lot when the best one is in the garage.
+    void showCarOffer();
+    bool moneyAboveZero();
+};

@@ -1,0 +1,30 @@
+#pragma once
+// The information panel of the selling windows: the item under the pointer, its figures and a
+// description box. Each window names its own labels; the panel lays them out the same way
+// everywhere.
+
+#include <QGroupBox>
+#include <QString>
+
+#include <initializer_list>
+
+class QLabel;
+class QPlainTextEdit;
+
+class InfoPanel : public QGroupBox {
+    Q_OBJECT
+public:
+    struct Row {
+        const char* captionName; // nullptr: the value stands alone, as a heading
+        QString caption;
+        const char* valueName;
+        QString initial;
+    };
+
+    // descriptionCaptionName may be nullptr for a description box without a caption.
+    InfoPanel(QWidget* parent, std::initializer_list<Row> rows, const char* descriptionCaptionName,
+              const QString& descriptionCaption);
+
+    QLabel* value(const char* name) const;
+    QPlainTextEdit* txtSpec;
+};
