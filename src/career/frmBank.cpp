@@ -1,6 +1,7 @@
 #include "frmBank.h"
 
 #include "Clock.h"
+#include "Controls.h"
 #include "Game.h"
 #include "NumberText.h"
 #include "Picture.h"
@@ -48,42 +49,33 @@ frmBank::frmBank(Game& game)
     : Form(game, u"frmBank"_qs)
 {
     setWindowTitle(u"Банк"_qs);
-    auto label = [this](QLabel*& member, const char* name, const QString& text) {
-        member = new QLabel(text, this);
-        member->setObjectName(QString::fromLatin1(name));
-        return member;
-    };
-    auto button = [this](QPushButton*& member, const char* name, const QString& text) {
-        member = new QPushButton(text, this);
-        member->setObjectName(QString::fromLatin1(name));
-        return member;
-    };
 
     imgBank = new Picture(u"imgBank"_qs, u"places/bank"_qs, this);
     imgBank->setFixedSize(160, 120);
-    label(Label5, "Label5",
-          u"Добро пожаловать в Банк. Здесь вы можете положить ваши деньги на сохранение и "
+    Label5 = named<QLabel>("Label5",
+                           u"Добро пожаловать в Банк. Здесь вы можете положить ваши деньги на сохранение и "
           "получать проценты. Чтобы к вам на счет потекли проценты, вы должны положить сумму "
           "большую или равную 20$. Если вы положили x$ то вам будет начисляться натуральная "
-          "сумма x \\ 20."_qs)
-        ->setWordWrap(true);
+                           "сумма x \\ 20."_qs,
+                           this);
+    Label5->setWordWrap(true);
 
-    label(Label1, "Label1", u"Положить:"_qs);
-    txtPut = new QLineEdit(this);
-    txtPut->setObjectName(u"txtPut"_qs);
-    button(cmdPut, "cmdPut", u"ОК"_qs)->setEnabled(false);
-    label(Label2, "Label2", u"Снять со счета:"_qs);
-    txtTake = new QLineEdit(this);
-    txtTake->setObjectName(u"txtTake"_qs);
-    button(cmdTake, "cmdTake", u"ОК"_qs)->setEnabled(false);
-    label(Label3, "Label3", u"У вас на счету:"_qs);
-    label(lblYHave, "lblYHave", u"0"_qs);
-    label(Label8, "Label8", u"$"_qs);
-    label(Label6, "Label6", u"Прирост:"_qs);
-    label(lblInc, "lblInc", u"0"_qs);
-    button(cmdBack, "cmdBack", u"<< Назад"_qs);
-    for (QLabel* figure : {lblYHave, lblInc})
-        figure->setStyleSheet(u"font-weight: bold; color: #1d3f72;"_qs);
+    Label1 = named<QLabel>("Label1", u"Положить:"_qs, this);
+    txtPut = named<QLineEdit>("txtPut", this);
+    cmdPut = named<QPushButton>("cmdPut", u"ОК"_qs, this);
+    cmdPut->setEnabled(false);
+    Label2 = named<QLabel>("Label2", u"Снять со счета:"_qs, this);
+    txtTake = named<QLineEdit>("txtTake", this);
+    cmdTake = named<QPushButton>("cmdTake", u"ОК"_qs, this);
+    cmdTake->setEnabled(false);
+    Label3 = named<QLabel>("Label3", u"У вас на счету:"_qs, this);
+    lblYHave = named<QLabel>("lblYHave", u"0"_qs, this);
+    Label8 = named<QLabel>("Label8", u"$"_qs, this);
+    Label6 = named<QLabel>("Label6", u"Прирост:"_qs, this);
+    lblInc = named<QLabel>("lblInc", u"0"_qs, this);
+    cmdBack = named<QPushButton>("cmdBack", u"<< Назад"_qs, this);
+    markAsFigure(lblYHave);
+    markAsFigure(lblInc);
 
     auto* top = new QHBoxLayout;
     top->addWidget(imgBank, 0, Qt::AlignTop);
@@ -107,16 +99,12 @@ frmBank::frmBank(Game& game)
     form->addWidget(Label6, 3, 0);
     form->addWidget(lblInc, 3, 1, 1, 2);
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch(1);
-    bottom->addWidget(cmdBack);
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addSpacing(6);
     layout->addLayout(form);
     layout->addStretch(1);
-    layout->addLayout(bottom);
+    layout->addLayout(atRight(cmdBack));
     setMinimumWidth(520);
 
     routeKeyPress(txtPut, [this](QChar& key) { amount_KeyPress(key); });

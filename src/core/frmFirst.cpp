@@ -1,6 +1,7 @@
 #include "frmFirst.h"
 
 #include "Contacts.h"
+#include "Controls.h"
 #include "Game.h"
 #include "Picture.h"
 #include "Twips.h"
@@ -26,15 +27,11 @@ frmFirst::frmFirst(Game& game)
     auto* contacts = new QGridLayout;
     contacts->setHorizontalSpacing(6);
     contacts->setVerticalSpacing(4);
-    Label3 = new QLabel(u"Мой e-mail:"_qs, this);
-    Label3->setObjectName(u"Label3"_qs);
-    txtEMAIL = new QLineEdit(Contacts::email(), this);
-    txtEMAIL->setObjectName(u"txtEMAIL"_qs);
+    Label3 = named<QLabel>("Label3", u"Мой e-mail:"_qs, this);
+    txtEMAIL = named<QLineEdit>("txtEMAIL", Contacts::email(), this);
     txtEMAIL->setReadOnly(true);
-    Label2 = new QLabel(u"URL:"_qs, this);
-    Label2->setObjectName(u"Label2"_qs);
-    Text2 = new QLineEdit(Contacts::web(), this);
-    Text2->setObjectName(u"Text2"_qs);
+    Label2 = named<QLabel>("Label2", u"URL:"_qs, this);
+    Text2 = named<QLineEdit>("Text2", Contacts::web(), this);
     Text2->setReadOnly(true);
     contacts->addWidget(Label3, 0, 0);
     contacts->addWidget(txtEMAIL, 0, 1);
@@ -45,13 +42,10 @@ frmFirst::frmFirst(Game& game)
     // OK and "Выход" side by side; the about box's wide OK takes the place of both.
     auto* buttons = new QGridLayout;
     buttons->setHorizontalSpacing(8);
-    cmdOK = new QPushButton(u"OK"_qs, this);
-    cmdOK->setObjectName(u"cmdOK"_qs);
+    cmdOK = named<QPushButton>("cmdOK", u"OK"_qs, this);
     cmdOK->setDefault(true);
-    cmdExit = new QPushButton(u"Выход"_qs, this);
-    cmdExit->setObjectName(u"cmdExit"_qs);
-    cmdOkAbout = new QPushButton(u"OK"_qs, this);
-    cmdOkAbout->setObjectName(u"cmdOkAbout"_qs);
+    cmdExit = named<QPushButton>("cmdExit", u"Выход"_qs, this);
+    cmdOkAbout = named<QPushButton>("cmdOkAbout", u"OK"_qs, this);
     cmdOkAbout->hide();
     buttons->addWidget(cmdOK, 0, 0);
     buttons->addWidget(cmdExit, 0, 1);

@@ -1,5 +1,6 @@
 #include "frmHelp.h"
 
+#include "Controls.h"
 #include "Game.h"
 #include "LineControl.h"
 #include "Twips.h"
@@ -38,17 +39,15 @@ frmHelp::frmHelp(Game& game)
 {
     setWindowTitle(u"Помощь по игре \"Timburia\""_qs);
 
-    Label1 = new QLabel(u"ПОМОЩЬ ПО ИГРЕ \"ТИМБУРИЯ\""_qs, this);
-    Label1->setObjectName(u"Label1"_qs);
+    Label1 = named<QLabel>("Label1", u"ПОМОЩЬ ПО ИГРЕ \"ТИМБУРИЯ\""_qs, this);
     QFont heading = Label1->font();
     heading.setPointSize(heading.pointSize() + 4);
     heading.setBold(true);
     Label1->setFont(heading);
     Label1->setAlignment(Qt::AlignCenter);
-    Label2 = new QLabel(u"Автор и программист игры: Зарницын. Рисунки, тексты и исправления — "
+    Label2 = named<QLabel>("Label2", u"Автор и программист игры: Зарницын. Рисунки, тексты и исправления — "
                         "команда «Тимбурии»."_qs,
                         this);
-    Label2->setObjectName(u"Label2"_qs);
     Label2->setWordWrap(true);
 
     // The page buttons, the lines and the about and OK buttons in a column of fixed places.
@@ -57,8 +56,7 @@ frmHelp::frmHelp(Game& game)
     column->setMinimumHeight(Twips::toPixels(FirstButtonTop + 4 * ButtonStep + 2 * ButtonStep));
     auto pageButton = [column](QPushButton*& member, const char* name, const QString& text,
                                int index) {
-        member = new QPushButton(text, column);
-        member->setObjectName(QString::fromLatin1(name));
+        member = named<QPushButton>(name, text, column);
         Twips::set(member, Twips::Edge::Left, ButtonLeft);
         Twips::set(member, Twips::Edge::Top, FirstButtonTop + index * ButtonStep);
         Twips::set(member, Twips::Edge::Width, ButtonWidth);
@@ -74,15 +72,12 @@ frmHelp::frmHelp(Game& game)
     linH->setPoints(ButtonLeft + ButtonWidth, FirstButtonTop + 150, VerticalLineX,
                     FirstButtonTop + 150);
 
-    cmdAbout = new QPushButton(u"О программе"_qs, this);
-    cmdAbout->setObjectName(u"cmdAbout"_qs);
-    cmdOk = new QPushButton(u"ОК"_qs, this);
-    cmdOk->setObjectName(u"cmdOk"_qs);
+    cmdAbout = named<QPushButton>("cmdAbout", u"О программе"_qs, this);
+    cmdOk = named<QPushButton>("cmdOk", u"ОК"_qs, this);
     cmdOk->setDefault(true);
 
     auto page = [this](QPlainTextEdit*& member, const char* name, const char* file) {
-        member = new QPlainTextEdit(helpText(file), this);
-        member->setObjectName(QString::fromLatin1(name));
+        member = named<QPlainTextEdit>(name, helpText(file), this);
         member->setReadOnly(true);
         member->setMinimumSize(520, 380);
     };

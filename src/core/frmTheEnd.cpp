@@ -1,6 +1,7 @@
 #include "frmTheEnd.h"
 
 #include "Contacts.h"
+#include "Controls.h"
 #include "Game.h"
 #include "Picture.h"
 #include "frmFirst.h"
@@ -16,29 +17,24 @@ frmTheEnd::frmTheEnd(Game& game)
 {
     setWindowTitle(u"Тимбурия"_qs);
     imgTheEnd = new Picture(u"imgTheEnd"_qs, u"first"_qs, this);
-    lblCongratulations = new QLabel(
+    lblCongratulations = named<QLabel>("lblCongratulations",
         u"Поздравляем! Вы стали президентом компьютерной компании: выше в этой игре подняться "
         "уже нельзя. Играть можно и дальше."_qs,
         this);
-    lblCongratulations->setObjectName(u"lblCongratulations"_qs);
     lblCongratulations->setWordWrap(true);
     QFont bold = lblCongratulations->font();
     bold.setBold(true);
     lblCongratulations->setFont(bold);
 
-    Label2 = new QLabel(u"Последнюю версию игры вы сможете найти на моем сайте:"_qs, this);
-    Label2->setObjectName(u"Label2"_qs);
+    Label2 = named<QLabel>("Label2", u"Последнюю версию игры вы сможете найти на моем сайте:"_qs,
+                           this);
     Label2->setWordWrap(true);
-    Text2 = new QLineEdit(this);
-    Text2->setObjectName(u"Text2"_qs);
+    Text2 = named<QLineEdit>("Text2", this);
     Text2->setReadOnly(true);
-    Label3 = new QLabel(u"Мой адрес:"_qs, this);
-    Label3->setObjectName(u"Label3"_qs);
-    txtEMAIL = new QLineEdit(Contacts::email(), this);
-    txtEMAIL->setObjectName(u"txtEMAIL"_qs);
+    Label3 = named<QLabel>("Label3", u"Мой адрес:"_qs, this);
+    txtEMAIL = named<QLineEdit>("txtEMAIL", Contacts::email(), this);
     txtEMAIL->setReadOnly(true);
-    cmdOK = new QPushButton(u"OK"_qs, this);
-    cmdOK->setObjectName(u"cmdOK"_qs);
+    cmdOK = named<QPushButton>("cmdOK", u"OK"_qs, this);
     cmdOK->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);

@@ -1,6 +1,7 @@
 #include "LadderStore.h"
 
-#include "Buying.h"
+#include "Controls.h"
+#include "Purchase.h"
 #include "Game.h"
 #include "InfoPanel.h"
 #include "Picture.h"
@@ -20,8 +21,7 @@ LadderStore::LadderStore(Game& game, const QString& name, const QString& title)
     lblWhat = panel_->value("lblWhat");
     lblM = panel_->value("lblM");
     txtSpec = panel_->txtSpec;
-    cmdBack = new QPushButton(u"<< Назад"_qs, this);
-    cmdBack->setObjectName(u"cmdBack"_qs);
+    cmdBack = named<QPushButton>("cmdBack", u"<< Назад"_qs, this);
     onClick(cmdBack, &LadderStore::cmdBack_Click);
 }
 
@@ -29,8 +29,8 @@ void LadderStore::addGoods(std::vector<Goods> goods)
 {
     goods_ = std::move(goods);
     for (size_t i = 0; i < goods_.size(); ++i) {
-        auto* button = new QPushButton(QString::fromUtf16(goods_[i].caption), this);
-        button->setObjectName(QString::fromLatin1(goods_[i].button));
+        auto* button =
+            named<QPushButton>(goods_[i].button, QString::fromUtf16(goods_[i].caption), this);
         buttons_.push_back(button);
         route(button, ControlEvent::MouseMove, [this, i] { goods_MouseMove(i); });
         route(button, ControlEvent::Click, [this, i] { goods_Click(i); });
@@ -74,18 +74,8 @@ void LadderStore::goods_MouseMove(size_t index)
 void LadderStore::goods_Click(size_t index)
 {
     const Goods& goods = goods_[index];
-    GameState& state = game().state;
-    switch (buyNext(state, goods.catalog, goods.field)) {
-    case BuyResult::Bought:
-        if (goods.sideEffect)
-            goods.sideEffect(state);
-        break;
-    case BuyResult::TooPoor:
-        msg(u"Денег маловато."_qs, u"Внимание"_qs, MsgIcon::Exclamation);
-        break;
-    case BuyResult::AtTop:
-        break;
-    }
+    if (buyNextOrComplain(*this, goods.catalog, goods.field) && goods.sideEffect)
+        goods.sideEffect(game().state);
 }
 
 void LadderStore::cmdBack_Click() { game().unload(this); }

@@ -1,6 +1,7 @@
 #include "frmComputer.h"
 
 #include "Buying.h"
+#include "Controls.h"
 #include "InfoPanel.h"
 
 #include <QGridLayout>
@@ -51,13 +52,10 @@ frmComputer::frmComputer(Game& game)
         button(i)->setMinimumHeight(32);
         buttons->addWidget(button(i), int(i % 5), int(i / 5));
     }
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch(1);
-    bottom->addWidget(cmdBack);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(panel());
-    layout->addLayout(bottom);
+    layout->addLayout(atRight(cmdBack));
     setMinimumWidth(520);
 
     onMouseMove(this, &frmComputer::Form_MouseMove);

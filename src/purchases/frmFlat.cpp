@@ -1,6 +1,7 @@
 #include "frmFlat.h"
 
 #include "Buying.h"
+#include "Controls.h"
 #include "InfoPanel.h"
 #include "Picture.h"
 
@@ -13,7 +14,7 @@ frmFlat::frmFlat(Game& game)
     : LadderStore(game, u"frmFlat"_qs, u"Квартира"_qs)
 {
     auto picture = [this](const char* name, const char* art) {
-        auto* p = new Picture(QString::fromLatin1(name), QString::fromLatin1(art), this);
+        auto* p = named<Picture>(name, QString::fromLatin1(name), QString::fromLatin1(art), this);
         p->setFixedSize(240, 180);
         return p;
     };
@@ -58,13 +59,10 @@ frmFlat::frmFlat(Game& game)
     auto* top = new QHBoxLayout;
     top->addLayout(pictures);
     top->addLayout(buttons, 1);
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch(1);
-    bottom->addWidget(cmdBack);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(panel());
-    layout->addLayout(bottom);
+    layout->addLayout(atRight(cmdBack));
     setMinimumWidth(600);
 
     onMouseMove(this, &frmFlat::Form_MouseMove);

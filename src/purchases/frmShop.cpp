@@ -1,6 +1,7 @@
 #include "frmShop.h"
 
-#include "Buying.h"
+#include "Controls.h"
+#include "Purchase.h"
 #include "Game.h"
 #include "InfoPanel.h"
 #include "NumberText.h"
@@ -45,8 +46,7 @@ const ClothesStep* nextClothes(const QString& current)
 
 QLabel* heading(QWidget* parent, const char* name, const QString& text)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
+    auto* label = named<QLabel>(name, text, parent);
     QFont font = label->font();
     font.setPointSize(font.pointSize() + 3);
     font.setBold(true);
@@ -56,15 +56,12 @@ QLabel* heading(QWidget* parent, const char* name, const QString& text)
 
 QLabel* label(QWidget* parent, const char* name, const QString& text)
 {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    return l;
+    return named<QLabel>(name, text, parent);
 }
 
 QPushButton* pushButton(QWidget* parent, const char* name, const QString& text)
 {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
+    auto* b = named<QPushButton>(name, text, parent);
     b->setMinimumHeight(32);
     return b;
 }
@@ -86,7 +83,7 @@ frmShop::frmShop(Game& game)
     cmdBuySupper = pushButton(this, "cmdBuySupper", u"Купить ужин"_qs);
     Label4 = label(this, "Label4", u"Текущая сытость:"_qs);
     lblHungr = label(this, "lblHungr", u"00"_qs);
-    lblHungr->setStyleSheet(u"font-weight: bold; color: #1d3f72;"_qs);
+    markAsFigure(lblHungr);
 
     // Clothes: the panel shows the outfit on offer and its price.
     Label6 = heading(this, "Label6", u"Одежда"_qs);
@@ -108,8 +105,8 @@ frmShop::frmShop(Game& game)
     lblCurCar = label(this, "lblCurCar", NoOffer);
     Label11 = label(this, "Label11", u"Марка:"_qs);
     lblCar = label(this, "lblCar", NoOffer);
-    for (QLabel* l : {lblCurCar, lblCar})
-        l->setStyleSheet(u"font-weight: bold; color: #1d3f72;"_qs);
+    markAsFigure(lblCurCar);
+    markAsFigure(lblCar);
     for (int k = 0; k < 5; ++k) {
         imgCar[k] = new Picture(u"imgCar(%1)"_qs.arg(k), u"cars/car%1"_qs.arg(k + 1), this);
         imgCar[k]->hide();
@@ -156,12 +153,9 @@ frmShop::frmShop(Game& game)
     sections->addLayout(canteen, 1);
     sections->addLayout(clothes, 1);
     sections->addLayout(cars, 1);
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch(1);
-    bottom->addWidget(cmdBack);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(sections);
-    layout->addLayout(bottom);
+    layout->addLayout(atRight(cmdBack));
     setMinimumWidth(760);
 
     const std::pair<QPushButton*, int> meals[] = {
@@ -274,17 +268,10 @@ void frmShop::cmdCar_MouseMove()
 void frmShop::cmdCar_Click()
 {
     GameState& s = game().state;
-    switch (buyNext(s, &GameState::Car, &GameState::lblCar)) {
-    case BuyResult::Bought:
+    if (buyNextOrComplain(*this, &GameState::Car, &GameState::lblCar)) {
         addTo(s.lblHappyness, 5);
         msg(u"Поздравляю! Вы купили машину марки "_qs + s.Car.current() + u"."_qs,
             u"Вы купили машину"_qs);
-        break;
-    case BuyResult::TooPoor:
-        msg(u"Денег маловато."_qs, u"Внимание"_qs, MsgIcon::Exclamation);
-        break;
-    case BuyResult::AtTop:
-        break;
     }
     lblCurCar->setText(s.lblCar);
 }

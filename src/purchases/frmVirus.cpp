@@ -1,5 +1,6 @@
 #include "frmVirus.h"
 
+#include "Controls.h"
 #include "Game.h"
 #include "NumberText.h"
 #include "Picture.h"
@@ -19,8 +20,7 @@ frmVirus::frmVirus(Game& game)
 
     Shape1 = new Picture(u"Shape1"_qs, u"virus/alarm"_qs, this);
     Shape1->setFixedSize(72, 72);
-    lblTextVirus = new QLabel(u"ВИРУС"_qs, this);
-    lblTextVirus->setObjectName(u"lblTextVirus"_qs);
+    lblTextVirus = named<QLabel>("lblTextVirus", u"ВИРУС"_qs, this);
     lblTextVirus->setAlignment(Qt::AlignCenter);
     // A dark plate, so that the blinking white and red both stand out.
     lblTextVirus->setAutoFillBackground(true);
@@ -33,16 +33,14 @@ frmVirus::frmVirus(Game& game)
     lblTextVirus->setFont(big);
     lblTextVirus->setMinimumHeight(56);
     setForeColor(lblTextVirus, QColor(255, 0, 0));
-    Label2 = new QLabel(u"Ваш компьютер поразил вирус. Что делать будем?"_qs, this);
-    Label2->setObjectName(u"Label2"_qs);
+    Label2 = named<QLabel>("Label2", u"Ваш компьютер поразил вирус. Что делать будем?"_qs, this);
     Label2->setAlignment(Qt::AlignCenter);
     QFont question = Label2->font();
     question.setPointSize(question.pointSize() + 2);
     Label2->setFont(question);
 
     auto pictureButton = [this](const char* name, const QString& art, const QString& says) {
-        auto* button = new QPushButton(this);
-        button->setObjectName(QString::fromLatin1(name));
+        auto* button = named<QPushButton>(name, this);
         const QSize size(200, 120);
         button->setIcon(Pictures::icon(art, size));
         button->setIconSize(size);

@@ -1,5 +1,7 @@
 #include "InfoPanel.h"
 
+#include "Controls.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -14,13 +16,10 @@ InfoPanel::InfoPanel(QWidget* parent, std::initializer_list<Row> rows,
     grid->setVerticalSpacing(4);
     int line = 0;
     for (const Row& row : rows) {
-        auto* value = new QLabel(row.initial, this);
-        value->setObjectName(QString::fromLatin1(row.valueName));
-        value->setStyleSheet(u"font-weight: bold; color: #1d3f72;"_qs);
+        auto* value = named<QLabel>(row.valueName, row.initial, this);
+        markAsFigure(value);
         if (row.captionName) {
-            auto* caption = new QLabel(row.caption, this);
-            caption->setObjectName(QString::fromLatin1(row.captionName));
-            grid->addWidget(caption, line, 0);
+            grid->addWidget(named<QLabel>(row.captionName, row.caption, this), line, 0);
             grid->addWidget(value, line, 1);
         } else {
             QFont heading = value->font();
@@ -31,12 +30,10 @@ InfoPanel::InfoPanel(QWidget* parent, std::initializer_list<Row> rows,
         ++line;
     }
     if (descriptionCaptionName) {
-        auto* caption = new QLabel(descriptionCaption, this);
-        caption->setObjectName(QString::fromLatin1(descriptionCaptionName));
-        grid->addWidget(caption, line++, 0, 1, 2);
+        grid->addWidget(named<QLabel>(descriptionCaptionName, descriptionCaption, this), line++,
+                        0, 1, 2);
     }
-    txtSpec = new QPlainTextEdit(this);
-    txtSpec->setObjectName(u"txtSpec"_qs);
+    txtSpec = named<QPlainTextEdit>("txtSpec", this);
     txtSpec->setReadOnly(true);
     txtSpec->setFixedHeight(txtSpec->fontMetrics().lineSpacing() * 4 + 12);
     grid->addWidget(txtSpec, line, 0, 1, 2);
