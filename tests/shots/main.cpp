@@ -1,5 +1,6 @@
-// timburia-shots FOLDER [WINDOW...]: renders each window of the game, as it first opens, to
-// FOLDER/WINDOW.png, headless. Run with QT_SCALE_FACTOR=2 for the high-DPI look. For looking
+// timburia-shots FOLDER [WINDOW[:CONTROL]...]: renders each window of the game, as it first
+// opens (with the pointer over CONTROL when one is named), to FOLDER/WINDOW[-CONTROL].png,
+// headless. Run with QT_SCALE_FACTOR=2 for the high-DPI look. For looking
 // at the art and layouts while working on them; not a test.
 
 #include "FormCore.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
 #include <QWidget>
 
 #include <cstdio>
@@ -33,7 +35,9 @@ int main(int argc, char* argv[])
                  u"frmTheEnd"_qs};
 
     const WindowCatalog windows = gameWindows();
-    for (const QString& name : names) {
+    for (const QString& shot : names) {
+        const QString name = shot.section(u':', 0, 0);
+        const QString pointAt = shot.section(u':', 1);
         ScriptedPlatform platform(folder.path());
         platform.date = QDate(2002, 5, 5);
         Game game(platform, windows);
@@ -45,8 +49,20 @@ int main(int argc, char* argv[])
         }
         QWidget* window = form->window();
         window->adjustSize();
+        if (!pointAt.isEmpty()) {
+            auto* control = window->findChild<QWidget*>(pointAt);
+            if (!control) {
+                std::fprintf(stderr, "no control %s\n", qPrintable(shot));
+                return 1;
+            }
+            const QPointF at(control->width() / 2.0, control->height() / 2.0);
+            QMouseEvent move(QEvent::MouseMove, at, control->mapToGlobal(at), Qt::NoButton,
+                             Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(control, &move);
+        }
         QApplication::processEvents();
-        const QString path = folder.filePath(name + u".png"_qs);
+        const QString path =
+            folder.filePath(name + (pointAt.isEmpty() ? QString() : u'-' + pointAt) + u".png"_qs);
         if (!window->grab().save(path))
             return 1;
         std::printf("%s\n", qPrintable(path));
