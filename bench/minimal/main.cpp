@@ -10,30 +10,29 @@
 #include <QMenuBar>
 #include <QWidget>
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
 
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("minimal"));
 
-    QMenu *gameMenu = window.menuBar()->addMenu(QStringLiteral("&Игра"));
+    QMenu* gameMenu = window.menuBar()->addMenu(QStringLiteral("&Игра"));
     gameMenu->addAction(QStringLiteral("&Новая игра"));
     gameMenu->addAction(QStringLiteral("&Открыть…"));
     gameMenu->addAction(QStringLiteral("&Сохранить"));
     gameMenu->addSeparator();
-    QAction *quit = gameMenu->addAction(QStringLiteral("&Выход"));
+    QAction* quit = gameMenu->addAction(QStringLiteral("&Выход"));
     QObject::connect(quit, &QAction::triggered, &window, &QWidget::close);
 
-    QMenu *helpMenu = window.menuBar()->addMenu(QStringLiteral("&Справка"));
+    QMenu* helpMenu = window.menuBar()->addMenu(QStringLiteral("&Справка"));
     helpMenu->addAction(QStringLiteral("&Правила"));
     helpMenu->addAction(QStringLiteral("&О программе"));
 
-    auto *central = new QWidget(&window);
-    auto *grid = new QGridLayout(central);
+    auto* central = new QWidget(&window);
+    auto* grid = new QGridLayout(central);
     constexpr int columns = 6;
     for (int i = 0; i < 60; ++i) {
-        auto *label = new QLabel(QStringLiteral("Метка %1").arg(i + 1), central);
+        auto* label = new QLabel(QStringLiteral("Метка %1").arg(i + 1), central);
         grid->addWidget(label, i / columns, i % columns);
     }
     window.setCentralWidget(central);

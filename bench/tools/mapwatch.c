@@ -36,17 +36,15 @@
 #include <unistd.h>
 #include <xcb/xcb.h>
 
-static const char *result_path;
+static const char* result_path;
 
-static int64_t now_ns(void)
-{
+static int64_t now_ns(void) {
     struct timespec ts;
     clock_gettime(CLOCK_MONOTONIC, &ts);
     return (int64_t)ts.tv_sec * 1000000000LL + ts.tv_nsec;
 }
 
-static void write_result(const char *line)
-{
+static void write_result(const char* line) {
     int fd = open(result_path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {
         fprintf(stderr, "mapwatch: cannot open %s: %s\n", result_path, strerror(errno));
@@ -66,53 +64,49 @@ static void write_result(const char *line)
     close(fd);
 }
 
-static int process_alive(pid_t pid)
-{
+static int process_alive(pid_t pid) {
     char path[64], buf[512];
     snprintf(path, sizeof path, "/proc/%d/stat", (int)pid);
-    FILE *f = fopen(path, "r");
+    FILE* f = fopen(path, "r");
     if (!f)
         return 0;
     size_t n = fread(buf, 1, sizeof buf - 1, f);
     fclose(f);
     buf[n] = '\0';
-    const char *p = strrchr(buf, ')');
+    const char* p = strrchr(buf, ')');
     if (!p || p[1] == '\0' || p[2] == '\0')
         return 1;
     return p[2] != 'Z' && p[2] != 'X';
 }
 
-static xcb_atom_t intern(xcb_connection_t *c, const char *name)
-{
-    xcb_intern_atom_reply_t *r =
+static xcb_atom_t intern(xcb_connection_t* c, const char* name) {
+    xcb_intern_atom_reply_t* r =
         xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, (uint16_t)strlen(name), name), NULL);
     xcb_atom_t a = r ? r->atom : XCB_ATOM_NONE;
     free(r);
     return a;
 }
 
-static int window_pid(xcb_connection_t *c, xcb_window_t w, xcb_atom_t net_wm_pid)
-{
-    xcb_get_property_reply_t *r = xcb_get_property_reply(
+static int window_pid(xcb_connection_t* c, xcb_window_t w, xcb_atom_t net_wm_pid) {
+    xcb_get_property_reply_t* r = xcb_get_property_reply(
         c, xcb_get_property(c, 0, w, net_wm_pid, XCB_ATOM_CARDINAL, 0, 1), NULL);
     int pid = -1;
     if (r && r->format == 32 && xcb_get_property_value_length(r) >= 4)
-        pid = (int)*(uint32_t *)xcb_get_property_value(r);
+        pid = (int)*(uint32_t*)xcb_get_property_value(r);
     free(r);
     return pid;
 }
 
-static void window_title(xcb_connection_t *c, xcb_window_t w, xcb_atom_t net_wm_name,
-                         xcb_atom_t utf8, char *out, size_t outlen)
-{
+static void window_title(xcb_connection_t* c, xcb_window_t w, xcb_atom_t net_wm_name,
+                         xcb_atom_t utf8, char* out, size_t outlen) {
     out[0] = '\0';
     xcb_atom_t props[2] = {net_wm_name, XCB_ATOM_WM_NAME};
     xcb_atom_t types[2] = {utf8, XCB_GET_PROPERTY_TYPE_ANY};
     for (int i = 0; i < 2 && out[0] == '\0'; ++i) {
         if (props[i] == XCB_ATOM_NONE)
             continue;
-        xcb_get_property_reply_t *r = xcb_get_property_reply(
-            c, xcb_get_property(c, 0, w, props[i], types[i], 0, 256), NULL);
+        xcb_get_property_reply_t* r =
+            xcb_get_property_reply(c, xcb_get_property(c, 0, w, props[i], types[i], 0, 256), NULL);
         if (r && r->format == 8) {
             int len = xcb_get_property_value_length(r);
             if ((size_t)len >= outlen)
@@ -128,11 +122,10 @@ static void window_title(xcb_connection_t *c, xcb_window_t w, xcb_atom_t net_wm_
 }
 
 /* Runs in the double-forked watcher process. Never returns. */
-static void watcher(pid_t target, int ready_fd, int t0_fd, double timeout_s)
-{
+static void watcher(pid_t target, int ready_fd, int t0_fd, double timeout_s) {
     char line[1024];
     int screen_num = 0;
-    xcb_connection_t *c = xcb_connect(NULL, &screen_num);
+    xcb_connection_t* c = xcb_connect(NULL, &screen_num);
     if (xcb_connection_has_error(c)) {
         snprintf(line, sizeof line, "error pid=%d reason=cannot connect to X display %s\n",
                  (int)target, getenv("DISPLAY") ? getenv("DISPLAY") : "(unset)");
@@ -140,15 +133,15 @@ static void watcher(pid_t target, int ready_fd, int t0_fd, double timeout_s)
         (void)!write(ready_fd, "E", 1);
         _exit(1);
     }
-    const xcb_setup_t *setup = xcb_get_setup(c);
+    const xcb_setup_t* setup = xcb_get_setup(c);
     xcb_screen_iterator_t it = xcb_setup_roots_iterator(setup);
     for (int i = 0; i < screen_num; ++i)
         xcb_screen_next(&it);
     xcb_window_t root = it.data->root;
 
     uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-    xcb_generic_error_t *err =
-        xcb_request_check(c, xcb_change_window_attributes_checked(c, root, XCB_CW_EVENT_MASK, &mask));
+    xcb_generic_error_t* err = xcb_request_check(
+        c, xcb_change_window_attributes_checked(c, root, XCB_CW_EVENT_MASK, &mask));
     if (err) {
         free(err);
         snprintf(line, sizeof line, "error pid=%d reason=cannot select events on the root window\n",
@@ -168,7 +161,7 @@ static void watcher(pid_t target, int ready_fd, int t0_fd, double timeout_s)
     int64_t t0 = 0;
     ssize_t got = 0;
     while (got < (ssize_t)sizeof t0) {
-        ssize_t n = read(t0_fd, (char *)&t0 + got, sizeof t0 - (size_t)got);
+        ssize_t n = read(t0_fd, (char*)&t0 + got, sizeof t0 - (size_t)got);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -181,11 +174,11 @@ static void watcher(pid_t target, int ready_fd, int t0_fd, double timeout_s)
     int other_maps = 0;
     struct pollfd pfd = {.fd = xcb_get_file_descriptor(c), .events = POLLIN};
     for (;;) {
-        xcb_generic_event_t *ev;
+        xcb_generic_event_t* ev;
         while ((ev = xcb_poll_for_event(c)) != NULL) {
             int64_t t_event = now_ns();
             if ((ev->response_type & 0x7f) == XCB_MAP_NOTIFY) {
-                xcb_map_notify_event_t *m = (xcb_map_notify_event_t *)ev;
+                xcb_map_notify_event_t* m = (xcb_map_notify_event_t*)ev;
                 if (!m->override_redirect && window_pid(c, m->window, net_wm_pid) == (int)target) {
                     char title[512];
                     window_title(c, m->window, net_wm_name, utf8, title, sizeof title);
@@ -205,15 +198,16 @@ static void watcher(pid_t target, int ready_fd, int t0_fd, double timeout_s)
             _exit(1);
         }
         if (!process_alive(target)) {
-            snprintf(line, sizeof line, "error pid=%d reason=program exited before mapping a window\n",
-                     (int)target);
+            snprintf(line, sizeof line,
+                     "error pid=%d reason=program exited before mapping a window\n", (int)target);
             write_result(line);
             _exit(1);
         }
         int64_t left_ms = (deadline - now_ns()) / 1000000;
         if (left_ms <= 0) {
             snprintf(line, sizeof line,
-                     "error pid=%d reason=no top-level window mapped within %.0f s (%d other windows mapped)\n",
+                     "error pid=%d reason=no top-level window mapped within %.0f s (%d other "
+                     "windows mapped)\n",
                      (int)target, timeout_s, other_maps);
             write_result(line);
             _exit(1);
@@ -223,8 +217,7 @@ static void watcher(pid_t target, int ready_fd, int t0_fd, double timeout_s)
     }
 }
 
-int main(int argc, char **argv)
-{
+int main(int argc, char** argv) {
     double timeout_s = 30.0;
     int opt;
     while ((opt = getopt(argc, argv, "+t:o:h")) != -1) {
@@ -236,7 +229,8 @@ int main(int argc, char **argv)
             result_path = optarg;
             break;
         default:
-            fprintf(stderr, "usage: %s [-t TIMEOUT_S] -o RESULT_PATH -- PROGRAM [ARGS...]\n", argv[0]);
+            fprintf(stderr, "usage: %s [-t TIMEOUT_S] -o RESULT_PATH -- PROGRAM [ARGS...]\n",
+                    argv[0]);
             return 2;
         }
     }

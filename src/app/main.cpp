@@ -4,8 +4,7 @@
 #include <QApplication>
 #include <QIcon>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Timburia"));
     QApplication::setApplicationDisplayName(QStringLiteral("Тимбурия"));

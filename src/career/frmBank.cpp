@@ -18,8 +18,7 @@
 namespace {
 
 // Only plain digits make an amount: no sign, no blanks, no fraction.
-bool isAmount(const QString& text)
-{
+bool isAmount(const QString& text) {
     if (text.isEmpty())
         return false;
     for (QChar c : text)
@@ -30,8 +29,7 @@ bool isAmount(const QString& text)
 
 // An amount field changed: an amount enables its OK button, an empty field disables it, and
 // anything else (only pasting can bring it) is cleared before it reaches the arithmetic.
-void amountChanged(QLineEdit* box, QPushButton* ok)
-{
+void amountChanged(QLineEdit* box, QPushButton* ok) {
     const QString text = box->text();
     if (text.isEmpty())
         ok->setEnabled(false);
@@ -41,23 +39,25 @@ void amountChanged(QLineEdit* box, QPushButton* ok)
         box->clear(); // comes back here empty and disables the button
 }
 
-double wholePart(const QString& text) { return Int(Val(text)); }
+double wholePart(const QString& text) {
+    return Int(Val(text));
+}
 
 } // namespace
 
 frmBank::frmBank(Game& game)
-    : Form(game, u"frmBank"_qs)
-{
+    : Form(game, u"frmBank"_qs) {
     setWindowTitle(u"Банк"_qs);
 
     imgBank = new Picture(u"imgBank"_qs, u"places/bank"_qs, this);
     imgBank->setFixedSize(160, 120);
-    Label5 = named<QLabel>("Label5",
-                           u"Добро пожаловать в Банк. Здесь вы можете положить ваши деньги на сохранение и "
-          "получать проценты. Чтобы к вам на счет потекли проценты, вы должны положить сумму "
-          "большую или равную 20$. Если вы положили x$ то вам будет начисляться натуральная "
-                           "сумма x \\ 20."_qs,
-                           this);
+    Label5 = named<QLabel>(
+        "Label5",
+        u"Добро пожаловать в Банк. Здесь вы можете положить ваши деньги на сохранение и "
+        "получать проценты. Чтобы к вам на счет потекли проценты, вы должны положить сумму "
+        "большую или равную 20$. Если вы положили x$ то вам будет начисляться натуральная "
+        "сумма x \\ 20."_qs,
+        this);
     Label5->setWordWrap(true);
 
     Label1 = named<QLabel>("Label1", u"Положить:"_qs, this);
@@ -116,28 +116,31 @@ frmBank::frmBank(Game& game)
     onClick(cmdBack, &frmBank::cmdBack_Click);
 }
 
-void frmBank::Form_Load() { showBalance(game().state.BankAccount); }
+void frmBank::Form_Load() {
+    showBalance(game().state.BankAccount);
+}
 
-void frmBank::showBalance(double balance)
-{
+void frmBank::showBalance(double balance) {
     lblYHave->setText(Num(balance));
     lblInc->setText(Num(Clock::growth(int(balance))));
 }
 
-void frmBank::amount_KeyPress(QChar& key)
-{
+void frmBank::amount_KeyPress(QChar& key) {
     if (key == u'\b' || (key >= u'0' && key <= u'9'))
         return;
     key = QChar();
     msg(u"Это не число!"_qs, u"Это не число!"_qs, MsgIcon::Exclamation);
 }
 
-void frmBank::txtPut_Change() { amountChanged(txtPut, cmdPut); }
+void frmBank::txtPut_Change() {
+    amountChanged(txtPut, cmdPut);
+}
 
-void frmBank::txtTake_Change() { amountChanged(txtTake, cmdTake); }
+void frmBank::txtTake_Change() {
+    amountChanged(txtTake, cmdTake);
+}
 
-void frmBank::cmdPut_Click()
-{
+void frmBank::cmdPut_Click() {
     GameState& s = game().state;
     const double cash = wholePart(s.lblMoney);
     const double amount = wholePart(txtPut->text());
@@ -160,8 +163,7 @@ void frmBank::cmdPut_Click()
     s.BankAccount = Sat16(balance);
 }
 
-void frmBank::cmdTake_Click()
-{
+void frmBank::cmdTake_Click() {
     GameState& s = game().state;
     const double balance = wholePart(lblYHave->text());
     const double amount = wholePart(txtTake->text());
@@ -175,4 +177,6 @@ void frmBank::cmdTake_Click()
     txtTake->clear();
 }
 
-void frmBank::cmdBack_Click() { game().unload(this); }
+void frmBank::cmdBack_Click() {
+    game().unload(this);
+}

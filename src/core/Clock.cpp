@@ -7,8 +7,7 @@
 namespace Clock {
 
 namespace {
-void endDay(GameState& s, Platform& platform, const Effects& effects)
-{
+void endDay(GameState& s, Platform& platform, const Effects& effects) {
     if (s.BankAccount != 0) {
         // A balance near the 16-bit limit stops there rather than wrapping round.
         s.BankAccount = AddSat16(s.BankAccount, growth(s.BankAccount));
@@ -32,8 +31,7 @@ void endDay(GameState& s, Platform& platform, const Effects& effects)
 }
 } // namespace
 
-void tick(GameState& s, Platform& platform, const Effects& effects)
-{
+void tick(GameState& s, Platform& platform, const Effects& effects) {
     platform.randomize();
     s.lblHours = Num(Val(s.lblHours) + 1);
     if (s.lblHours == u"24")

@@ -22,6 +22,8 @@ struct Effects {
 void tick(GameState& state, Platform& platform, const Effects& effects);
 
 // The balance's daily growth, as the bank shows it.
-inline int growth(int balance) { return balance / 20; }
+inline int growth(int balance) {
+    return balance / 20;
+}
 
 } // namespace Clock

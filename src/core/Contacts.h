@@ -5,6 +5,10 @@
 #include <QString>
 
 namespace Contacts {
-inline QString email() { return QStringLiteral("zarnitsyn@timburia.example.org"); }
-inline QString web() { return QStringLiteral("https://timburia.example.org/"); }
+inline QString email() {
+    return QStringLiteral("zarnitsyn@timburia.example.org");
+}
+inline QString web() {
+    return QStringLiteral("https://timburia.example.org/");
+}
 } // namespace Contacts

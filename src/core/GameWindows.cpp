@@ -2,16 +2,15 @@
 
 #include "frmBank.h"
 #include "frmComputer.h"
-#include "frmFlat.h"
-#include "frmShop.h"
 #include "frmFirst.h"
+#include "frmFlat.h"
 #include "frmHelp.h"
 #include "frmMain.h"
+#include "frmShop.h"
 #include "frmTheEnd.h"
 #include "frmVirus.h"
 
-WindowCatalog gameWindows()
-{
+WindowCatalog gameWindows() {
     WindowCatalog catalog;
     catalog.add(u"frmMain"_qs, [](Game& game) -> FormCore* { return new frmMain(game); });
     catalog.add(u"frmFirst"_qs, [](Game& game) -> FormCore* { return new frmFirst(game); });

@@ -7,8 +7,7 @@
 
 namespace Life {
 
-const Ladder& statusLadder()
-{
+const Ladder& statusLadder() {
     static const Ladder ladder{
         &GameState::lblStatus,
         &GameState::lblCom,
@@ -21,8 +20,7 @@ const Ladder& statusLadder()
              u"Вы Программист"_qs},
             {u"Программист", u"28", u"Почти хакер", u"Ваш статус стал теперь почти хакер."_qs,
              u"Вы Почти Хакер"_qs},
-            {u"Почти хакер", u"36", u"Хакер", u"Ваш статус стал теперь хакер. "_qs,
-             u"Вы Хакер"_qs},
+            {u"Почти хакер", u"36", u"Хакер", u"Ваш статус стал теперь хакер. "_qs, u"Вы Хакер"_qs},
             {u"Хакер", u"46", u"Администратор", u"Ваш статус стал теперь администратор. "_qs,
              u"Вы Администратор"_qs},
             {u"Администратор", u"54", u"Профессионал", u"Ваш статус стал теперь профессионал. "_qs,
@@ -33,8 +31,7 @@ const Ladder& statusLadder()
     return ladder;
 }
 
-const Ladder& englishLadder()
-{
+const Ladder& englishLadder() {
     static const Ladder ladder = [] {
         Ladder l{&GameState::lblEnglish, &GameState::lblEng, {}};
         static const char16_t* const rungs[] = {u"Не знаю",   u"1 уровень", u"2 уровень",
@@ -44,29 +41,26 @@ const Ladder& englishLadder()
                                                 u"38", u"48", u"56", u"62"};
         for (int level = 1; level <= 8; ++level) {
             const QString n = QString::number(level);
-            l.steps.push_back({rungs[level - 1], marks[level - 1], rungs[level],
-                               u"Вы перешли на "_qs + n + u" уровень. "_qs,
-                               u"Английский язык (English language). Вы на "_qs + n +
-                                   u" Уровене"_qs});
+            l.steps.push_back(
+                {rungs[level - 1], marks[level - 1], rungs[level],
+                 u"Вы перешли на "_qs + n + u" уровень. "_qs,
+                 u"Английский язык (English language). Вы на "_qs + n + u" Уровене"_qs});
         }
         return l;
     }();
     return ladder;
 }
 
-const Ladder& schoolLadder()
-{
+const Ladder& schoolLadder() {
     static const Ladder ladder{
         &GameState::lblEduncation,
         &GameState::lblObras,
         {
             {u"Начальное", u"10", u"Неполное среднее",
-             u"Ваше образование теперь неполное среднее. "_qs,
-             u"Образование Неполное среднее"_qs},
+             u"Ваше образование теперь неполное среднее. "_qs, u"Образование Неполное среднее"_qs},
             {u"Неполное среднее", u"14", u"Среднее", u"Ваше образование теперь среднее. "_qs,
              u"Образование Среднее"_qs},
-            {u"Среднее", u"22", u"Неполное высшее",
-             u"Ваше образование теперь неполное высшее. "_qs,
+            {u"Среднее", u"22", u"Неполное высшее", u"Ваше образование теперь неполное высшее. "_qs,
              u"Образование Неполное высшее"_qs},
             {u"Неполное высшее", u"28", u"Высшее", u"Ваше образование теперь высшее. "_qs,
              u"Образование Высшее"_qs},
@@ -76,11 +70,12 @@ const Ladder& schoolLadder()
 
 namespace {
 
-QString decreased(const QString& field, double by) { return Num(Val(field) - by); }
+QString decreased(const QString& field, double by) {
+    return Num(Val(field) - by);
+}
 
 // At most one step a tick; the last step closes the course for good.
-void climb(GameState& s, const Ladder& ladder, Effects& effects, Course course)
-{
+void climb(GameState& s, const Ladder& ladder, Effects& effects, Course course) {
     for (size_t i = 0; i < ladder.steps.size(); ++i) {
         const LadderStep& step = ladder.steps[i];
         if (s.*ladder.rung != step.from || s.*ladder.counter != step.mark)
@@ -111,8 +106,7 @@ void climb(GameState& s, const Ladder& ladder, Effects& effects, Course course)
 
 } // namespace
 
-void tick(GameState& s, Effects& effects)
-{
+void tick(GameState& s, Effects& effects) {
     s.lblHappyness = decreased(s.lblHappyness, 2);
     s.lblHungry = decreased(s.lblHungry, 2);
 
@@ -150,8 +144,8 @@ void tick(GameState& s, Effects& effects)
 
     // A working computer: processor, monitor, disk, memory and a system.
     const QString none = u"Пока нет"_qs;
-    if (s.lblComp == none || s.lblMonitor == none || s.lblVinchester == none ||
-        s.lblRAM == none || s.lblSystem == none)
+    if (s.lblComp == none || s.lblMonitor == none || s.lblVinchester == none || s.lblRAM == none ||
+        s.lblSystem == none)
         return;
     s.lblVir = Num(Val(s.lblVir) + 1);
     if (Val(s.lblVir) >= 10) {

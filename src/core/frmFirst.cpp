@@ -14,8 +14,7 @@
 #include <QVBoxLayout>
 
 frmFirst::frmFirst(Game& game)
-    : Form(game, u"frmFirst"_qs)
-{
+    : Form(game, u"frmFirst"_qs) {
     setWindowTitle(u"Тимбурия"_qs);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 8, 10, 8);
@@ -59,10 +58,11 @@ frmFirst::frmFirst(Game& game)
     onClick(cmdOkAbout, &frmFirst::cmdOkAbout_Click);
 }
 
-void frmFirst::Form_Load() { Twips::set(this, Twips::Edge::Height, 3975); }
+void frmFirst::Form_Load() {
+    Twips::set(this, Twips::Edge::Height, 3975);
+}
 
-void frmFirst::ShowAbout(Game& game)
-{
+void frmFirst::ShowAbout(Game& game) {
     auto* about = game.load<frmFirst>(u"frmFirst"_qs);
     if (!about)
         return;
@@ -74,8 +74,7 @@ void frmFirst::ShowAbout(Game& game)
     game.show(about, true);
 }
 
-void frmFirst::cmdOK_Click()
-{
+void frmFirst::cmdOK_Click() {
     auto* main = game().loaded<frmMain>(u"frmMain"_qs);
     if (!main)
         main = game().load<frmMain>(u"frmMain"_qs); // its Load starts a game as well
@@ -84,12 +83,15 @@ void frmFirst::cmdOK_Click()
     game().unload(this);
 }
 
-void frmFirst::cmdExit_Click() { frmMain::ExitQuestion(*this); }
+void frmFirst::cmdExit_Click() {
+    frmMain::ExitQuestion(*this);
+}
 
-void frmFirst::cmdOkAbout_Click() { game().unload(this); }
+void frmFirst::cmdOkAbout_Click() {
+    game().unload(this);
+}
 
-bool frmFirst::Form_QueryUnload()
-{
+bool frmFirst::Form_QueryUnload() {
     // The about box simply closes. The start window is all the player has while a new game
     // waits to begin; closing it asks the exit question rather than leaving the program
     // running with no window to see.

@@ -24,8 +24,7 @@ constexpr int ButtonStep = 540;
 constexpr int VerticalLineX = 2850;
 constexpr int ColumnWidth = 2970;
 
-QString helpText(const char* page)
-{
+QString helpText(const char* page) {
     QFile file(u":/assets/help/"_qs + QString::fromLatin1(page) + u".txt"_qs);
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -35,8 +34,7 @@ QString helpText(const char* page)
 } // namespace
 
 frmHelp::frmHelp(Game& game)
-    : Form(game, u"frmHelp"_qs)
-{
+    : Form(game, u"frmHelp"_qs) {
     setWindowTitle(u"Помощь по игре \"Timburia\""_qs);
 
     Label1 = named<QLabel>("Label1", u"ПОМОЩЬ ПО ИГРЕ \"ТИМБУРИЯ\""_qs, this);
@@ -45,9 +43,10 @@ frmHelp::frmHelp(Game& game)
     heading.setBold(true);
     Label1->setFont(heading);
     Label1->setAlignment(Qt::AlignCenter);
-    Label2 = named<QLabel>("Label2", u"Автор и программист игры: Зарницын. Рисунки, тексты и исправления — "
-                        "команда «Тимбурии»."_qs,
-                        this);
+    Label2 = named<QLabel>("Label2",
+                           u"Автор и программист игры: Зарницын. Рисунки, тексты и исправления — "
+                           "команда «Тимбурии»."_qs,
+                           this);
     Label2->setWordWrap(true);
 
     // The page buttons, the lines and the about and OK buttons in a column of fixed places.
@@ -110,10 +109,11 @@ frmHelp::frmHelp(Game& game)
     onClick(cmdOk, &frmHelp::cmdOk_Click);
 }
 
-void frmHelp::Form_Load() { markButton(Command3); }
+void frmHelp::Form_Load() {
+    markButton(Command3);
+}
 
-void frmHelp::ShowPage(Game& game, Page page)
-{
+void frmHelp::ShowPage(Game& game, Page page) {
     auto* help = game.load<frmHelp>(u"frmHelp"_qs);
     if (!help)
         return;
@@ -121,47 +121,42 @@ void frmHelp::ShowPage(Game& game, Page page)
     game.show(help, true);
 }
 
-void frmHelp::showOnly(QPlainTextEdit* page)
-{
+void frmHelp::showOnly(QPlainTextEdit* page) {
     for (QPlainTextEdit* p : {txtMainWindow, txtSmallHelp, txtPoboch, txtChanges})
         p->setVisible(p == page);
 }
 
-void frmHelp::markButton(QPushButton* button)
-{
+void frmHelp::markButton(QPushButton* button) {
     const int at = Twips::get(button, Twips::Edge::Top) + 150;
     linH->setPoints(linH->x1(), at, linH->x2(), at);
     obVertLine->setY2(at);
 }
 
-void frmHelp::Command3_Click()
-{
+void frmHelp::Command3_Click() {
     showOnly(txtMainWindow);
     markButton(Command3);
 }
 
-void frmHelp::Command1_Click()
-{
+void frmHelp::Command1_Click() {
     showOnly(txtSmallHelp);
     markButton(Command1);
 }
 
-void frmHelp::Command2_Click()
-{
+void frmHelp::Command2_Click() {
     showOnly(txtPoboch);
     markButton(Command2);
 }
 
-void frmHelp::cmdChanges_Click()
-{
+void frmHelp::cmdChanges_Click() {
     showOnly(txtChanges);
     markButton(cmdChanges);
 }
 
-void frmHelp::cmdAbout_Click()
-{
+void frmHelp::cmdAbout_Click() {
     game().unload(this);
     frmFirst::ShowAbout(game());
 }
 
-void frmHelp::cmdOk_Click() { game().unload(this); }
+void frmHelp::cmdOk_Click() {
+    game().unload(this);
+}

@@ -26,8 +26,7 @@ struct Row {
     QString GameState::*field;
 };
 
-QLabel* captionLabel(const QString& text, QWidget* parent)
-{
+QLabel* captionLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(u"caption"_qs);
     return label;
@@ -37,8 +36,7 @@ QLabel* captionLabel(const QString& text, QWidget* parent)
 
 frmMain::frmMain(Game& game)
     : QMainWindow(nullptr)
-    , FormCore(game, *this, u"frmMain"_qs)
-{
+    , FormCore(game, *this, u"frmMain"_qs) {
     // The window's own texts, before any game has started.
     game.state.setDesignTexts();
 
@@ -60,7 +58,8 @@ frmMain::frmMain(Game& game)
 
     // The game clock and the life update run as long as this window is loaded, also while it
     // is hidden or a place window is open.
-    tmrTime = new Timer(*this, u"tmrTime"_qs, [this] { tmrTime_Timer(); }, true);
+    tmrTime = new Timer(
+        *this, u"tmrTime"_qs, [this] { tmrTime_Timer(); }, true);
     Timer1 = new Timer(*this, u"Timer1"_qs, [this] { Timer1_Timer(); });
     tmrTime->setInterval(1500);
     Timer1->setInterval(18000);
@@ -69,10 +68,11 @@ frmMain::frmMain(Game& game)
     showState();
 }
 
-QWidget* frmMain::background() const { return central_; }
+QWidget* frmMain::background() const {
+    return central_;
+}
 
-void frmMain::buildMenu()
-{
+void frmMain::buildMenu() {
     auto action = [this](QMenu* menu, const char* name, const QString& text) {
         auto* item = menu->addAction(text);
         item->setObjectName(QString::fromLatin1(name));
@@ -104,8 +104,7 @@ void frmMain::buildMenu()
     onClick(AboutPr, &frmMain::AboutPr_Click);
 }
 
-QWidget* frmMain::buildIndicators()
-{
+QWidget* frmMain::buildIndicators() {
     auto* panel = new QWidget(central_);
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -184,10 +183,9 @@ QWidget* frmMain::buildIndicators()
                                   {u"Антивирус:", &GameState::lblAntvirus}},
                                  right));
     rightColumn->addWidget(frame(u"Интернет"_qs, {{u"Выход:", &GameState::lblVichod}}, right));
-    rightColumn->addWidget(frame(u"Работа"_qs,
-                                 {{nullptr, &GameState::lblMyWork},
-                                  {u"Зарплата:", &GameState::lblWorkEarn}},
-                                 right));
+    rightColumn->addWidget(
+        frame(u"Работа"_qs,
+              {{nullptr, &GameState::lblMyWork}, {u"Зарплата:", &GameState::lblWorkEarn}}, right));
     rightColumn->addStretch(1);
     grid->addWidget(right, 0, 2, 2, 1);
 
@@ -204,10 +202,8 @@ QWidget* frmMain::buildIndicators()
         courses->addWidget(box);
     };
     course(u"Школа"_qs, &GameState::lblSSchool, lblSStoim, "lblSStoim", &GameState::lblSCost);
-    course(u"Англ.яз."_qs, &GameState::lblEEnglish, lblEStoim, "lblEStoim",
-           &GameState::lblECost);
-    course(u"Ком.курсы"_qs, &GameState::lblCComputer, lblStoim, "lblStoim",
-           &GameState::lblCCost);
+    course(u"Англ.яз."_qs, &GameState::lblEEnglish, lblEStoim, "lblEStoim", &GameState::lblECost);
+    course(u"Ком.курсы"_qs, &GameState::lblCComputer, lblStoim, "lblStoim", &GameState::lblCCost);
     grid->addWidget(study, 2, 0, 1, 3);
 
     // The date and time line, and the lesson and virus counters the player never sees.
@@ -234,10 +230,9 @@ QWidget* frmMain::buildIndicators()
     value(&GameState::lblHours, "lblHours");
     line->addWidget(captionLabel(u":00"_qs, when));
     line->addStretch(1);
-    for (auto [field, name] : {std::pair{&GameState::lblObras, "lblObras"},
-                               std::pair{&GameState::lblEng, "lblEng"},
-                               std::pair{&GameState::lblCom, "lblCom"},
-                               std::pair{&GameState::lblVir, "lblVir"}})
+    for (auto [field, name] :
+         {std::pair{&GameState::lblObras, "lblObras"}, std::pair{&GameState::lblEng, "lblEng"},
+          std::pair{&GameState::lblCom, "lblCom"}, std::pair{&GameState::lblVir, "lblVir"}})
         value(field, name)->hide();
     grid->addWidget(when, 3, 0, 1, 3);
 
@@ -253,8 +248,7 @@ QWidget* frmMain::buildIndicators()
     return panel;
 }
 
-QWidget* frmMain::buildPlaces()
-{
+QWidget* frmMain::buildPlaces() {
     auto* box = new QGroupBox(u"Куда пойти"_qs, central_);
     auto* grid = new QGridLayout(box);
     grid->setSpacing(6);
@@ -285,8 +279,8 @@ QWidget* frmMain::buildPlaces()
         column->setContentsMargins(0, 0, 0, 0);
         column->setSpacing(2);
         const QString caption = QString::fromUtf16(place.caption);
-        place.picture = new Picture(QString::fromLatin1(place.name),
-                                    QString::fromLatin1(place.art), cell);
+        place.picture =
+            new Picture(QString::fromLatin1(place.name), QString::fromLatin1(place.art), cell);
         place.picture->setMinimumSize(96, 72);
         place.picture->setToolTip(caption);
         auto* label = new QLabel(caption, cell);
@@ -314,13 +308,11 @@ QWidget* frmMain::buildPlaces()
     return box;
 }
 
-QLabel* frmMain::field(const QString& name) const
-{
+QLabel* frmMain::field(const QString& name) const {
     return findChild<QLabel*>(name);
 }
 
-void frmMain::showState()
-{
+void frmMain::showState() {
     const GameState& state = game().state;
     for (const Shown& shown : shown_) {
         const QString& text = state.*shown.field;
@@ -329,10 +321,11 @@ void frmMain::showState()
     }
 }
 
-void frmMain::Form_Load() { ForLoadMain(); }
+void frmMain::Form_Load() {
+    ForLoadMain();
+}
 
-void frmMain::ForLoadMain()
-{
+void frmMain::ForLoadMain() {
     game().newGameBegins();
     GameState& s = game().state;
     s.lblMoney = u"170"_qs;
@@ -360,12 +353,15 @@ void frmMain::ForLoadMain()
     s.BankAccount = 0;
 
     const QDate today = game().platform.today();
-    auto twoDigits = [](int n) { return QString::number(n % 100).rightJustified(2, u'0'); };
+    auto twoDigits = [](int n) {
+        return QString::number(n % 100).rightJustified(2, u'0');
+    };
     s.lblDay = twoDigits(today.day());
     s.lblMonth = twoDigits(today.month());
     s.lblYear = twoDigits(today.year());
 
-    s.lblSpHelp = u" Добро пожаловать в игру \"Тимбурия\". Программистом игры является Зарницын."_qs;
+    s.lblSpHelp =
+        u" Добро пожаловать в игру \"Тимбурия\". Программистом игры является Зарницын."_qs;
 
     game().show(this, false);
 
@@ -379,14 +375,12 @@ void frmMain::ForLoadMain()
     s.FishTotal = 0;
 }
 
-void frmMain::ExitQuestion(FormCore& asking)
-{
+void frmMain::ExitQuestion(FormCore& asking) {
     if (asking.ask(u"Вы действительно хотите выйти?"_qs, u"Подтвердите"_qs))
         asking.game().end();
 }
 
-void frmMain::closeEvent(QCloseEvent* event)
-{
+void frmMain::closeEvent(QCloseEvent* event) {
     event->ignore();
     if (isUnloaded())
         return;
@@ -398,8 +392,7 @@ void frmMain::closeEvent(QCloseEvent* event)
     });
 }
 
-void frmMain::NewGame_Click()
-{
+void frmMain::NewGame_Click() {
     if (!ask(u"Вы действительно хотите начать новую игру?"_qs, u"Подтвердите"_qs))
         return;
     hide(); // still loaded: its timers keep the old game running meanwhile
@@ -408,16 +401,23 @@ void frmMain::NewGame_Click()
     game().open(u"frmFirst"_qs, false);
 }
 
-void frmMain::Exit_Click() { ExitQuestion(*this); }
+void frmMain::Exit_Click() {
+    ExitQuestion(*this);
+}
 
-void frmMain::BigHelp_Click() { frmHelp::ShowPage(game(), frmHelp::Page::MainWindow); }
+void frmMain::BigHelp_Click() {
+    frmHelp::ShowPage(game(), frmHelp::Page::MainWindow);
+}
 
-void frmMain::SmallHelp_Click() { frmHelp::ShowPage(game(), frmHelp::Page::ShortHelp); }
+void frmMain::SmallHelp_Click() {
+    frmHelp::ShowPage(game(), frmHelp::Page::ShortHelp);
+}
 
-void frmMain::tmrTime_Timer()
-{
+void frmMain::tmrTime_Timer() {
     Clock::Effects effects;
-    effects.bankFailed = [this](const QString& text, const QString& title) { msg(text, title); };
+    effects.bankFailed = [this](const QString& text, const QString& title) {
+        msg(text, title);
+    };
     effects.balanceChanged = [this] {
         if (auto* bank = game().loaded<frmBank>(u"frmBank"_qs))
             bank->showBalance(game().state.BankAccount);
@@ -428,17 +428,13 @@ void frmMain::tmrTime_Timer()
 class frmMain::LifeEffects : public Life::Effects {
 public:
     explicit LifeEffects(frmMain& main)
-        : main_(main)
-    {
-    }
+        : main_(main) {}
 
-    void warn(const QString& text, const QString& title) override
-    {
+    void warn(const QString& text, const QString& title) override {
         main_.msg(text, title, MsgIcon::Exclamation);
     }
 
-    void die(const QString& text) override
-    {
+    void die(const QString& text) override {
         main_.msg(text, u"+СМЕРТЬ+"_qs, MsgIcon::Exclamation);
         Game& game = main_.game();
         game.state.SkipExitConfirm = 1;
@@ -450,8 +446,7 @@ public:
         game.open(u"frmFirst"_qs, true);
     }
 
-    void courseFinished(Life::Course course) override
-    {
+    void courseFinished(Life::Course course) override {
         const auto hide = [this](QLabel* caption, const char* price) {
             caption->hide();
             main_.field(QString::fromLatin1(price))->hide();
@@ -466,8 +461,7 @@ public:
         }
     }
 
-    void virusStrikes() override
-    {
+    void virusStrikes() override {
         // A virus window still waiting for its answer stays the only one.
         main_.game().open(u"frmVirus"_qs, true);
     }
@@ -476,14 +470,12 @@ private:
     frmMain& main_;
 };
 
-void frmMain::Timer1_Timer()
-{
+void frmMain::Timer1_Timer() {
     LifeEffects effects(*this);
     Life::tick(game().state, effects);
 }
 
-void frmMain::imgHakker_Click()
-{
+void frmMain::imgHakker_Click() {
     static const QStringList tooLow = {u"Чайник"_qs, u"Любитель"_qs, u"Новичок"_qs,
                                        u"Программист"_qs, u"Почти хакер"_qs};
     if (tooLow.contains(game().state.lblStatus)) {
@@ -493,8 +485,7 @@ void frmMain::imgHakker_Click()
     game().open(u"frmHakerstvo"_qs);
 }
 
-void frmMain::imgBank_Click()
-{
+void frmMain::imgBank_Click() {
     GameState& s = game().state;
     if (s.Car.Level != 0) {
         game().open(u"frmBank"_qs);
@@ -555,4 +546,6 @@ void frmMain::imgBank_Click()
     game().open(u"frmBank"_qs);
 }
 
-void frmMain::AboutPr_Click() { frmFirst::ShowAbout(game()); }
+void frmMain::AboutPr_Click() {
+    frmFirst::ShowAbout(game());
+}

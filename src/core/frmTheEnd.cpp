@@ -13,11 +13,11 @@
 #include <QVBoxLayout>
 
 frmTheEnd::frmTheEnd(Game& game)
-    : Form(game, u"frmTheEnd"_qs)
-{
+    : Form(game, u"frmTheEnd"_qs) {
     setWindowTitle(u"Тимбурия"_qs);
     imgTheEnd = new Picture(u"imgTheEnd"_qs, u"first"_qs, this);
-    lblCongratulations = named<QLabel>("lblCongratulations",
+    lblCongratulations = named<QLabel>(
+        "lblCongratulations",
         u"Поздравляем! Вы стали президентом компьютерной компании: выше в этой игре подняться "
         "уже нельзя. Играть можно и дальше."_qs,
         this);
@@ -26,8 +26,8 @@ frmTheEnd::frmTheEnd(Game& game)
     bold.setBold(true);
     lblCongratulations->setFont(bold);
 
-    Label2 = named<QLabel>("Label2", u"Последнюю версию игры вы сможете найти на моем сайте:"_qs,
-                           this);
+    Label2 =
+        named<QLabel>("Label2", u"Последнюю версию игры вы сможете найти на моем сайте:"_qs, this);
     Label2->setWordWrap(true);
     Text2 = named<QLineEdit>("Text2", this);
     Text2->setReadOnly(true);
@@ -52,11 +52,12 @@ frmTheEnd::frmTheEnd(Game& game)
     onClick(cmdOK, &frmTheEnd::cmdOK_Click);
 }
 
-void frmTheEnd::Form_Load()
-{
+void frmTheEnd::Form_Load() {
     // The start window's address, without loading that window just to read it.
     auto* first = game().loaded<frmFirst>(u"frmFirst"_qs);
     Text2->setText(first ? first->Text2->text() : Contacts::web());
 }
 
-void frmTheEnd::cmdOK_Click() { game().unload(this); }
+void frmTheEnd::cmdOK_Click() {
+    game().unload(this);
+}

@@ -1,23 +1,22 @@
 #include "LadderStore.h"
 
 #include "Controls.h"
-#include "Purchase.h"
 #include "Game.h"
 #include "InfoPanel.h"
 #include "Picture.h"
+#include "Purchase.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 LadderStore::LadderStore(Game& game, const QString& name, const QString& title)
-    : Form(game, name)
-{
+    : Form(game, name) {
     setWindowTitle(title);
-    panel_ = new InfoPanel(this,
-                           {{nullptr, {}, "lblWhat", u"------------"_qs},
-                            {"lblZen", u"Цена:"_qs, "lblM", u"0"_qs}},
-                           "Label2", u"Кратко:"_qs);
+    panel_ = new InfoPanel(
+        this,
+        {{nullptr, {}, "lblWhat", u"------------"_qs}, {"lblZen", u"Цена:"_qs, "lblM", u"0"_qs}},
+        "Label2", u"Кратко:"_qs);
     lblWhat = panel_->value("lblWhat");
     lblM = panel_->value("lblM");
     txtSpec = panel_->txtSpec;
@@ -25,8 +24,7 @@ LadderStore::LadderStore(Game& game, const QString& name, const QString& title)
     onClick(cmdBack, &LadderStore::cmdBack_Click);
 }
 
-void LadderStore::addGoods(std::vector<Goods> goods)
-{
+void LadderStore::addGoods(std::vector<Goods> goods) {
     goods_ = std::move(goods);
     for (size_t i = 0; i < goods_.size(); ++i) {
         auto* button =
@@ -37,28 +35,24 @@ void LadderStore::addGoods(std::vector<Goods> goods)
     }
 }
 
-void LadderStore::Form_Load()
-{
+void LadderStore::Form_Load() {
     for (size_t i = 0; i < goods_.size(); ++i)
         if ((game().state.*goods_[i].catalog).atTop())
             buttons_[i]->setEnabled(false);
 }
 
-void LadderStore::offer(const QString& what, const QString& price, const QString& text)
-{
+void LadderStore::offer(const QString& what, const QString& price, const QString& text) {
     txtSpec->setPlainText(text);
     lblWhat->setText(what);
     lblM->setText(price);
 }
 
-void LadderStore::showOnly(Picture* picture)
-{
+void LadderStore::showOnly(Picture* picture) {
     for (Picture* each : findChildren<Picture*>())
         each->setVisible(each == picture);
 }
 
-void LadderStore::goods_MouseMove(size_t index)
-{
+void LadderStore::goods_MouseMove(size_t index) {
     const Goods& goods = goods_[index];
     const Offer next = nextOffer(game().state.*goods.catalog);
     if (next.available) {
@@ -71,11 +65,12 @@ void LadderStore::goods_MouseMove(size_t index)
         showOnly(goods.picture);
 }
 
-void LadderStore::goods_Click(size_t index)
-{
+void LadderStore::goods_Click(size_t index) {
     const Goods& goods = goods_[index];
     if (buyNextOrComplain(*this, goods.catalog, goods.field) && goods.sideEffect)
         goods.sideEffect(game().state);
 }
 
-void LadderStore::cmdBack_Click() { game().unload(this); }
+void LadderStore::cmdBack_Click() {
+    game().unload(this);
+}

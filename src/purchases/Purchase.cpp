@@ -3,8 +3,7 @@
 #include "FormCore.h"
 #include "Game.h"
 
-bool buyNextOrComplain(FormCore& form, Catalog GameState::*catalog, QString GameState::*field)
-{
+bool buyNextOrComplain(FormCore& form, Catalog GameState::*catalog, QString GameState::*field) {
     switch (buyNext(form.game().state, catalog, field)) {
     case BuyResult::Bought:
         return true;

@@ -10,10 +10,11 @@
 #include <QVBoxLayout>
 
 frmComputer::frmComputer(Game& game)
-    : LadderStore(game, u"frmComputer"_qs, u"Компьютер"_qs)
-{
+    : LadderStore(game, u"frmComputer"_qs, u"Компьютер"_qs) {
     // Faster parts make the player happier; peripherals do not.
-    const auto happier = [](GameState& s) { addTo(s.lblHappyness, 1); };
+    const auto happier = [](GameState& s) {
+        addTo(s.lblHappyness, 1);
+    };
     const auto text = [](const char16_t* before, const char16_t* after) {
         return [before, after](const QString& n) {
             return QString::fromUtf16(before) + n + QString::fromUtf16(after);
@@ -28,10 +29,10 @@ frmComputer::frmComputer(Game& game)
          text(u"Купить винчестер емкостью ", u"."), happier},
         {"cmdBuyCDRom", u"Купить CD-Rom", &GameState::CD, &GameState::lblCDROM,
          text(u"Купить CD-ROM ", u"."), nullptr},
-        {"cmdBuyVideoKarta", u"Купить видео карту", &GameState::Video,
-         &GameState::lblVideoKarta, text(u"Купить видео карту ", u"."), happier},
-        {"cmdBuySvukKarta", u"Купить звуковую карту", &GameState::Sound,
-         &GameState::lblSoundKarta, text(u"Купить звуковую карту ", u"."), nullptr},
+        {"cmdBuyVideoKarta", u"Купить видео карту", &GameState::Video, &GameState::lblVideoKarta,
+         text(u"Купить видео карту ", u"."), happier},
+        {"cmdBuySvukKarta", u"Купить звуковую карту", &GameState::Sound, &GameState::lblSoundKarta,
+         text(u"Купить звуковую карту ", u"."), nullptr},
         {"cmdBuyMonitor", u"Купить монитор", &GameState::Mon, &GameState::lblMonitor,
          text(u"Купить монитор с диагональю ", u"."), nullptr},
         {"cmdBuyPrinter", u"Купить принтер", &GameState::Prn, &GameState::lblPrinter,
@@ -41,10 +42,9 @@ frmComputer::frmComputer(Game& game)
         {"cmdBuyModem", u"Купить модем", &GameState::Modem, &GameState::lblModem,
          text(u"Купить модем ", u"."), nullptr},
     });
-    QPushButton** members[] = {&cmdBuyComp,      &cmdBuyRAM,       &cmdBuyVinchester,
-                               &cmdBuyCDRom,     &cmdBuyVideoKarta, &cmdBuySvukKarta,
-                               &cmdBuyMonitor,   &cmdBuyPrinter,   &cmdBuySkaner,
-                               &cmdBuyModem};
+    QPushButton** members[] = {
+        &cmdBuyComp,      &cmdBuyRAM,     &cmdBuyVinchester, &cmdBuyCDRom,  &cmdBuyVideoKarta,
+        &cmdBuySvukKarta, &cmdBuyMonitor, &cmdBuyPrinter,    &cmdBuySkaner, &cmdBuyModem};
     auto* buttons = new QGridLayout;
     buttons->setSpacing(6);
     for (size_t i = 0; i < std::size(members); ++i) {
@@ -61,4 +61,6 @@ frmComputer::frmComputer(Game& game)
     onMouseMove(this, &frmComputer::Form_MouseMove);
 }
 
-void frmComputer::Form_MouseMove() { offer(u"------------"_qs, u"0"_qs, {}); }
+void frmComputer::Form_MouseMove() {
+    offer(u"------------"_qs, u"0"_qs, {});
+}

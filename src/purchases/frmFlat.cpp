@@ -11,8 +11,7 @@
 #include <QVBoxLayout>
 
 frmFlat::frmFlat(Game& game)
-    : LadderStore(game, u"frmFlat"_qs, u"Квартира"_qs)
-{
+    : LadderStore(game, u"frmFlat"_qs, u"Квартира"_qs) {
     auto picture = [this](const char* name, const char* art) {
         auto* p = named<Picture>(name, QString::fromLatin1(name), QString::fromLatin1(art), this);
         p->setFixedSize(240, 180);
@@ -69,8 +68,7 @@ frmFlat::frmFlat(Game& game)
     Form_MouseMove(); // the window opens showing the flat as a whole
 }
 
-void frmFlat::Form_MouseMove()
-{
+void frmFlat::Form_MouseMove() {
     showOnly(imgMainFlat);
     offer(u"------------"_qs, u"0"_qs, u"Покупайте и обустраивайте вашу квартиру"_qs);
 }

@@ -1,11 +1,11 @@
 #include "frmShop.h"
 
 #include "Controls.h"
-#include "Purchase.h"
 #include "Game.h"
 #include "InfoPanel.h"
 #include "NumberText.h"
 #include "Picture.h"
+#include "Purchase.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -25,8 +25,7 @@ struct ClothesStep {
 };
 
 // What each outfit leads to; the last one leads nowhere.
-const ClothesStep* nextClothes(const QString& current)
-{
+const ClothesStep* nextClothes(const QString& current) {
     static const std::pair<const char16_t*, ClothesStep> ladder[] = {
         {u"Дряхлая", {u"Спорт.костюм", 5, u"Купить дешевый спортивный костюм."}},
         {u"Спорт.костюм", {u"Летняя", 10, u"Купить летнюю одежду."}},
@@ -44,8 +43,7 @@ const ClothesStep* nextClothes(const QString& current)
     return nullptr;
 }
 
-QLabel* heading(QWidget* parent, const char* name, const QString& text)
-{
+QLabel* heading(QWidget* parent, const char* name, const QString& text) {
     auto* label = named<QLabel>(name, text, parent);
     QFont font = label->font();
     font.setPointSize(font.pointSize() + 3);
@@ -54,13 +52,11 @@ QLabel* heading(QWidget* parent, const char* name, const QString& text)
     return label;
 }
 
-QLabel* label(QWidget* parent, const char* name, const QString& text)
-{
+QLabel* label(QWidget* parent, const char* name, const QString& text) {
     return named<QLabel>(name, text, parent);
 }
 
-QPushButton* pushButton(QWidget* parent, const char* name, const QString& text)
-{
+QPushButton* pushButton(QWidget* parent, const char* name, const QString& text) {
     auto* b = named<QPushButton>(name, text, parent);
     b->setMinimumHeight(32);
     return b;
@@ -69,8 +65,7 @@ QPushButton* pushButton(QWidget* parent, const char* name, const QString& text)
 } // namespace
 
 frmShop::frmShop(Game& game)
-    : Form(game, u"frmShop"_qs)
-{
+    : Form(game, u"frmShop"_qs) {
     setWindowTitle(u"Магазины"_qs);
 
     imgShop = new Picture(u"imgShop"_qs, u"shop/shop"_qs, this);
@@ -172,8 +167,7 @@ frmShop::frmShop(Game& game)
     onMouseMove(this, &frmShop::Form_MouseMove);
 }
 
-void frmShop::Form_Load()
-{
+void frmShop::Form_Load() {
     const GameState& s = game().state;
     if (s.lblClothes == u"Посл.моды")
         cmdBuyClothes->setEnabled(false);
@@ -184,8 +178,7 @@ void frmShop::Form_Load()
     showCarOffer();
 }
 
-void frmShop::showCarOffer()
-{
+void frmShop::showCarOffer() {
     const Offer next = nextOffer(game().state.Car);
     if (next.available) {
         lblCar->setText(next.name);
@@ -196,8 +189,7 @@ void frmShop::showCarOffer()
     }
 }
 
-void frmShop::Form_MouseMove()
-{
+void frmShop::Form_MouseMove() {
     lblShCost->setText(u"00"_qs);
     lblShHungr->setText(u"00"_qs);
     lblWhat->setText(NoOffer);
@@ -205,22 +197,19 @@ void frmShop::Form_MouseMove()
     showCarOffer();
 }
 
-void frmShop::meal_MouseMove(int price)
-{
+void frmShop::meal_MouseMove(int price) {
     lblShCost->setText(QString::number(price));
     lblShHungr->setText(QString::number(price));
 }
 
-bool frmShop::moneyAboveZero()
-{
+bool frmShop::moneyAboveZero() {
     if (Val(game().state.lblMoney) > 0)
         return true;
     msg(u"У вас, не хватает денег на это"_qs, u"Внимание"_qs, MsgIcon::Exclamation);
     return false;
 }
 
-void frmShop::meal_Click(int price)
-{
+void frmShop::meal_Click(int price) {
     GameState& s = game().state;
     if (moneyAboveZero()) {
         if (Val(s.lblHungry) > 100) {
@@ -234,8 +223,7 @@ void frmShop::meal_Click(int price)
     lblHungr->setText(s.lblHungry);
 }
 
-void frmShop::cmdBuyClothes_MouseMove()
-{
+void frmShop::cmdBuyClothes_MouseMove() {
     const ClothesStep* step = nextClothes(game().state.lblClothes);
     if (!step)
         return;
@@ -244,8 +232,7 @@ void frmShop::cmdBuyClothes_MouseMove()
     lblWhat->setText(step->next ? QString::fromUtf16(step->next) : NoOffer);
 }
 
-void frmShop::cmdBuyClothes_Click()
-{
+void frmShop::cmdBuyClothes_Click() {
     if (lblWhat->text() == NoOffer) {
         cmdBuyClothes->setEnabled(false);
         return;
@@ -257,16 +244,14 @@ void frmShop::cmdBuyClothes_Click()
     s.lblClothes = lblWhat->text();
 }
 
-void frmShop::cmdCar_MouseMove()
-{
+void frmShop::cmdCar_MouseMove() {
     const Offer next = nextOffer(game().state.Car);
     if (next.available)
         lblShCost->setText(QString::number(next.price));
     showCarOffer();
 }
 
-void frmShop::cmdCar_Click()
-{
+void frmShop::cmdCar_Click() {
     GameState& s = game().state;
     if (buyNextOrComplain(*this, &GameState::Car, &GameState::lblCar)) {
         addTo(s.lblHappyness, 5);
@@ -276,4 +261,6 @@ void frmShop::cmdCar_Click()
     lblCurCar->setText(s.lblCar);
 }
 
-void frmShop::cmdBack_Click() { game().unload(this); }
+void frmShop::cmdBack_Click() {
+    game().unload(this);
+}

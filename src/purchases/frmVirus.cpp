@@ -12,8 +12,7 @@
 #include <QPushButton>
 
 frmVirus::frmVirus(Game& game)
-    : Form(game, u"frmVirus"_qs)
-{
+    : Form(game, u"frmVirus"_qs) {
     setWindowTitle(u"ВИРУС :-<<< VIRUS <<<-: HELP"_qs);
     // The frame's close button does nothing here; say so by not offering it.
     setWindowFlag(Qt::WindowCloseButtonHint, false);
@@ -68,14 +67,12 @@ frmVirus::frmVirus(Game& game)
     onClick(cmdKill, &frmVirus::cmdKill_Click);
 }
 
-void frmVirus::Timer1_Timer()
-{
+void frmVirus::Timer1_Timer() {
     setForeColor(lblTextVirus, white_ ? QColor(255, 0, 0) : QColor(255, 255, 255));
     white_ = !white_;
 }
 
-void frmVirus::cmdKill_Click()
-{
+void frmVirus::cmdKill_Click() {
     randomize();
     const double loss = Int(rnd() * 20 + 5);
     msg(u"Вирус уничтожил "_qs + Str(loss) + u"$ с вашего счета."_qs,
@@ -85,8 +82,7 @@ void frmVirus::cmdKill_Click()
     game().unload(this);
 }
 
-void frmVirus::cmdLive_Click()
-{
+void frmVirus::cmdLive_Click() {
     const QString& antivirus = game().state.lblAntvirus;
     if (antivirus == u"IVP 100") {
         msg(u"Вам удалось уничтожить вирус"_qs, u"Ура. Вирус убит."_qs, MsgIcon::Information);
@@ -97,7 +93,6 @@ void frmVirus::cmdLive_Click()
         msg(u"К сожалению антивирус Касперского не смог уничтожить этот вирус."_qs,
             u"Надо было покупать хороший антивирус."_qs, MsgIcon::Exclamation);
     else
-        msg(u"У вас нет антивируса."_qs, u"Надо было антивирус покупать."_qs,
-            MsgIcon::Exclamation);
+        msg(u"У вас нет антивируса."_qs, u"Надо было антивирус покупать."_qs, MsgIcon::Exclamation);
     cmdKill_Click();
 }

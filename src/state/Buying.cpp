@@ -2,18 +2,18 @@
 
 #include "NumberText.h"
 
-Offer nextOffer(const Catalog& catalog)
-{
+Offer nextOffer(const Catalog& catalog) {
     if (catalog.atTop() || catalog.Level < 0)
         return {};
     const qsizetype next = catalog.Level + 1;
     return {true, catalog.Names[next], catalog.Prices[next]};
 }
 
-bool coversPrice(const QString& cash, double price) { return Int(Val(cash)) >= Int(price); }
+bool coversPrice(const QString& cash, double price) {
+    return Int(Val(cash)) >= Int(price);
+}
 
-BuyResult buyNext(GameState& state, Catalog GameState::*catalog, QString GameState::*field)
-{
+BuyResult buyNext(GameState& state, Catalog GameState::*catalog, QString GameState::*field) {
     Catalog& c = state.*catalog;
     const Offer offer = nextOffer(c);
     if (!offer.available)
@@ -26,4 +26,6 @@ BuyResult buyNext(GameState& state, Catalog GameState::*catalog, QString GameSta
     return BuyResult::Bought;
 }
 
-void addTo(QString& field, double amount) { field = Num(Val(field) + amount); }
+void addTo(QString& field, double amount) {
+    field = Num(Val(field) + amount);
+}

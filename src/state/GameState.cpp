@@ -4,20 +4,19 @@
 #include <utility>
 
 namespace Ladders {
-const QStringList Status = {u"Чайник"_qs,      u"Любитель"_qs,      u"Новичок"_qs,
-                            u"Программист"_qs, u"Почти хакер"_qs,   u"Хакер"_qs,
+const QStringList Status = {u"Чайник"_qs,        u"Любитель"_qs,     u"Новичок"_qs,
+                            u"Программист"_qs,   u"Почти хакер"_qs,  u"Хакер"_qs,
                             u"Администратор"_qs, u"Профессионал"_qs, u"Сверх профессионал"_qs};
 const QStringList Education = {u"Начальное"_qs, u"Неполное среднее"_qs, u"Среднее"_qs,
                                u"Неполное высшее"_qs, u"Высшее"_qs};
 const QStringList English = {u"Не знаю"_qs,   u"1 уровень"_qs, u"2 уровень"_qs,
                              u"3 уровень"_qs, u"4 уровень"_qs, u"5 уровень"_qs,
                              u"6 уровень"_qs, u"7 уровень"_qs, u"8 уровень"_qs};
-const QStringList Clothes = {u"Дряхлая"_qs, u"Спорт.костюм"_qs, u"Летняя"_qs,
-                             u"Джинсы"_qs,  u"Костюм"_qs,       u"Куртка"_qs,
+const QStringList Clothes = {u"Дряхлая"_qs, u"Спорт.костюм"_qs,    u"Летняя"_qs,
+                             u"Джинсы"_qs,  u"Костюм"_qs,          u"Куртка"_qs,
                              u"Рубашка"_qs, u"Футболка и т.д."_qs, u"Посл.моды"_qs};
 
-bool below(const QStringList& ladder, const QString& text, const QString& rung)
-{
+bool below(const QStringList& ladder, const QString& text, const QString& rung) {
     const qsizetype have = ladder.indexOf(text);
     return have >= 0 && have < ladder.indexOf(rung);
 }
@@ -36,18 +35,29 @@ struct CatalogDefinition {
 };
 
 // In the order a new game builds them.
-const std::array<CatalogDefinition, 15>& catalogDefinitions()
-{
+const std::array<CatalogDefinition, 15>& catalogDefinitions() {
     static const std::array<CatalogDefinition, 15> table = {{
         {{"Car", "CarKind", &GameState::Car, &GameState::lblCar},
-         {{u"Нет машины", 0}, {u"Пятерка 2105", 30}, {u"Девятка 21093", 60},
-          {u"Десятка 2110", 70}, {u"Волга 3110", 80}, {u"Mercedes", 200}}},
+         {{u"Нет машины", 0},
+          {u"Пятерка 2105", 30},
+          {u"Девятка 21093", 60},
+          {u"Десятка 2110", 70},
+          {u"Волга 3110", 80},
+          {u"Mercedes", 200}}},
         {{"Vin", "VinLevel", &GameState::Vin, &GameState::lblVinchester},
-         {{u"Пока нет", 0}, {u"10 Gb", 10}, {u"20 Gb", 15}, {u"30 Gb", 20}, {u"40 Gb", 30},
-          {u"50 Gb", 40}, {u"60 Gb", 50}}},
+         {{u"Пока нет", 0},
+          {u"10 Gb", 10},
+          {u"20 Gb", 15},
+          {u"30 Gb", 20},
+          {u"40 Gb", 30},
+          {u"50 Gb", 40},
+          {u"60 Gb", 50}}},
         {{"Video", "VideoLevel", &GameState::Video, &GameState::lblVideoKarta},
-         {{u"Пока нет", 0}, {u"8Mb S3 Savage 4", 10}, {u"16Mb RivaTNT", 20},
-          {u"32Mb Geforce2", 30}, {u"64Mb Geforce2 MX", 70}}},
+         {{u"Пока нет", 0},
+          {u"8Mb S3 Savage 4", 10},
+          {u"16Mb RivaTNT", 20},
+          {u"32Mb Geforce2", 30},
+          {u"64Mb Geforce2 MX", 70}}},
         {{"Mon", "MonLevel", &GameState::Mon, &GameState::lblMonitor},
          {{u"Пока нет", 0}, {u"14''", 15}, {u"15''", 30}, {u"17''", 45}}},
         {{"Prn", "PrnLevel", &GameState::Prn, &GameState::lblPrinter},
@@ -57,33 +67,56 @@ const std::array<CatalogDefinition, 15>& catalogDefinitions()
         {{"Modem", "ModemLevel", &GameState::Modem, &GameState::lblModem},
          {{u"Пока нет", 0}, {u"36.6", 10}, {u"56K", 15}, {u"V90", 20}}},
         {{"RAM", "RAMLevel", &GameState::RAM, &GameState::lblRAM},
-         {{u"Пока нет", 0}, {u"32Mb", 10}, {u"64Mb", 15}, {u"128Mb", 20}, {u"256Mb", 30},
+         {{u"Пока нет", 0},
+          {u"32Mb", 10},
+          {u"64Mb", 15},
+          {u"128Mb", 20},
+          {u"256Mb", 30},
           {u"512Mb", 40}}},
         {{"CD", "CDLevel", &GameState::CD, &GameState::lblCDROM},
-         {{u"Пока нет", 0}, {u"16xSpeed", 10}, {u"32xSpeed", 15}, {u"40xSpeed", 20},
-          {u"48xSpeed", 30}, {u"56xSpeed", 40}}},
+         {{u"Пока нет", 0},
+          {u"16xSpeed", 10},
+          {u"32xSpeed", 15},
+          {u"40xSpeed", 20},
+          {u"48xSpeed", 30},
+          {u"56xSpeed", 40}}},
         {{"Comp", "CompLevel", &GameState::Comp, &GameState::lblComp},
-         {{u"Пока нет", 0}, {u"Intel 486", 15}, {u"Pentium 166", 20}, {u"Pentium 233 MMX", 30},
-          {u"Pentium II 650", 45}, {u"Pentium III 800", 55}, {u"Pentium IV 1700", 70}}},
+         {{u"Пока нет", 0},
+          {u"Intel 486", 15},
+          {u"Pentium 166", 20},
+          {u"Pentium 233 MMX", 30},
+          {u"Pentium II 650", 45},
+          {u"Pentium III 800", 55},
+          {u"Pentium IV 1700", 70}}},
         {{"Sound", "SoundLevel", &GameState::Sound, &GameState::lblSoundKarta},
          {{u"Пока нет", 0}, {u"16 KHZ", 10}, {u"22 KHZ", 20}, {u"44 KHZ", 30}}},
         {{"Flat", "FlatLevel", &GameState::Flat, &GameState::lblRoom},
          {{u"1", 0}, {u"2", 30}, {u"3", 45}, {u"4", 60}, {u"5", 80}, {u"6", 95}, {u"7", 150}}},
         {{"Mebel", "MebelLevel", &GameState::Mebel, &GameState::lblMebel},
-         {{u"Пока нет", 0}, {u"Подержанная", 15}, {u"Дачная", 25}, {u"ДСП", 30},
-          {u"Ламинированная", 40}, {u"Офисная", 55}, {u"Элитная", 70}}},
+         {{u"Пока нет", 0},
+          {u"Подержанная", 15},
+          {u"Дачная", 25},
+          {u"ДСП", 30},
+          {u"Ламинированная", 40},
+          {u"Офисная", 55},
+          {u"Элитная", 70}}},
         {{"Kitchen", "KitchenLevel", &GameState::Kitchen, &GameState::lblKitchen},
-         {{u"Пока нет", 0}, {u"Маленькая", 10}, {u"Оборудованная", 15}, {u"Комфортная", 20},
+         {{u"Пока нет", 0},
+          {u"Маленькая", 10},
+          {u"Оборудованная", 15},
+          {u"Комфортная", 20},
           {u"Сверхкомфортная", 40}}},
         {{"Bath", "BathLevel", &GameState::Bath, &GameState::lblBath},
-         {{u"Пока нет", 0}, {u"Ведро", 5}, {u"Стандартная", 15}, {u"Джакузи", 20},
+         {{u"Пока нет", 0},
+          {u"Ведро", 5},
+          {u"Стандартная", 15},
+          {u"Джакузи", 20},
           {u"Бассейн", 30}}},
     }};
     return table;
 }
 
-const std::array<CatalogInfo, 15>& catalogInfos()
-{
+const std::array<CatalogInfo, 15>& catalogInfos() {
     static const std::array<CatalogInfo, 15> infos = [] {
         std::array<CatalogInfo, 15> result{};
         for (size_t i = 0; i < result.size(); ++i)
@@ -93,19 +126,22 @@ const std::array<CatalogInfo, 15>& catalogInfos()
     return infos;
 }
 
-#define FIELD(name) TextFieldInfo{#name, &GameState::name}
+#define FIELD(name)                                                                                \
+    TextFieldInfo {                                                                                \
+#name, &GameState::name                                                                    \
+    }
 const std::array<TextFieldInfo, 45> textFields = {
-    FIELD(lblMoney),      FIELD(lblHungry),     FIELD(lblHappyness),  FIELD(lblStatus),
-    FIELD(lblEduncation), FIELD(lblEnglish),    FIELD(lblSWork),      FIELD(lblMyWork),
-    FIELD(lblWorkEarn),   FIELD(lblClothes),    FIELD(lblCar),        FIELD(lblRoom),
-    FIELD(lblMebel),      FIELD(lblKitchen),    FIELD(lblBath),       FIELD(lblComp),
-    FIELD(lblRAM),        FIELD(lblVinchester), FIELD(lblCDROM),      FIELD(lblVideoKarta),
-    FIELD(lblSoundKarta), FIELD(lblMonitor),    FIELD(lblPrinter),    FIELD(lblSkaner),
-    FIELD(lblModem),      FIELD(lblSystem),     FIELD(lblProgram),    FIELD(lblGraph),
-    FIELD(lblAntvirus),   FIELD(lblVichod),     FIELD(lblSSchool),    FIELD(lblSCost),
-    FIELD(lblEEnglish),   FIELD(lblECost),      FIELD(lblCComputer),  FIELD(lblCCost),
-    FIELD(lblObras),      FIELD(lblEng),        FIELD(lblCom),        FIELD(lblVir),
-    FIELD(lblDay),        FIELD(lblMonth),      FIELD(lblYear),       FIELD(lblHours),
+    FIELD(lblMoney),      FIELD(lblHungry),     FIELD(lblHappyness), FIELD(lblStatus),
+    FIELD(lblEduncation), FIELD(lblEnglish),    FIELD(lblSWork),     FIELD(lblMyWork),
+    FIELD(lblWorkEarn),   FIELD(lblClothes),    FIELD(lblCar),       FIELD(lblRoom),
+    FIELD(lblMebel),      FIELD(lblKitchen),    FIELD(lblBath),      FIELD(lblComp),
+    FIELD(lblRAM),        FIELD(lblVinchester), FIELD(lblCDROM),     FIELD(lblVideoKarta),
+    FIELD(lblSoundKarta), FIELD(lblMonitor),    FIELD(lblPrinter),   FIELD(lblSkaner),
+    FIELD(lblModem),      FIELD(lblSystem),     FIELD(lblProgram),   FIELD(lblGraph),
+    FIELD(lblAntvirus),   FIELD(lblVichod),     FIELD(lblSSchool),   FIELD(lblSCost),
+    FIELD(lblEEnglish),   FIELD(lblECost),      FIELD(lblCComputer), FIELD(lblCCost),
+    FIELD(lblObras),      FIELD(lblEng),        FIELD(lblCom),       FIELD(lblVir),
+    FIELD(lblDay),        FIELD(lblMonth),      FIELD(lblYear),      FIELD(lblHours),
     FIELD(lblSpHelp),
 };
 #undef FIELD
@@ -114,21 +150,27 @@ struct IntegerFieldInfo {
     const char* name;
     qint16 GameState::*member;
 };
-#define INTEGER(name) IntegerFieldInfo{#name, &GameState::name}
+#define INTEGER(name)                                                                              \
+    IntegerFieldInfo {                                                                             \
+#name, &GameState::name                                                                    \
+    }
 const std::array<IntegerFieldInfo, 11> integerFields = {
-    INTEGER(BankAccount), INTEGER(BankDays),  INTEGER(JokesBaseLoaded), INTEGER(HasBrowser),
-    INTEGER(HasDialer),   INTEGER(HasDownloader), INTEGER(HasRod),    INTEGER(HasTackle),
-    INTEGER(BaitPacks),   INTEGER(FishTotal), INTEGER(SkipExitConfirm),
+    INTEGER(BankAccount), INTEGER(BankDays),      INTEGER(JokesBaseLoaded), INTEGER(HasBrowser),
+    INTEGER(HasDialer),   INTEGER(HasDownloader), INTEGER(HasRod),          INTEGER(HasTackle),
+    INTEGER(BaitPacks),   INTEGER(FishTotal),     INTEGER(SkipExitConfirm),
 };
 #undef INTEGER
 
 } // namespace
 
-std::span<const CatalogInfo> catalogTable() { return catalogInfos(); }
-std::span<const TextFieldInfo> textFieldTable() { return textFields; }
+std::span<const CatalogInfo> catalogTable() {
+    return catalogInfos();
+}
+std::span<const TextFieldInfo> textFieldTable() {
+    return textFields;
+}
 
-void GameState::setDesignTexts()
-{
+void GameState::setDesignTexts() {
     lblMoney = u"170"_qs;
     lblHungry = u"30"_qs;
     lblHappyness = u"30"_qs;
@@ -136,10 +178,11 @@ void GameState::setDesignTexts()
     lblEduncation = Ladders::Education.first();
     lblEnglish = Ladders::English.first();
     lblClothes = Ladders::Clothes.first();
-    for (QString* none : {&lblSWork, &lblMyWork, &lblCar, &lblMebel, &lblKitchen, &lblBath,
-                          &lblComp, &lblRAM, &lblVinchester, &lblCDROM, &lblVideoKarta,
-                          &lblSoundKarta, &lblMonitor, &lblPrinter, &lblSkaner, &lblModem,
-                          &lblSystem, &lblProgram, &lblGraph, &lblAntvirus, &lblVichod})
+    for (QString* none :
+         {&lblSWork,   &lblMyWork,   &lblCar,        &lblMebel, &lblKitchen,    &lblBath,
+          &lblComp,    &lblRAM,      &lblVinchester, &lblCDROM, &lblVideoKarta, &lblSoundKarta,
+          &lblMonitor, &lblPrinter,  &lblSkaner,     &lblModem, &lblSystem,     &lblProgram,
+          &lblGraph,   &lblAntvirus, &lblVichod})
         *none = u"Пока нет"_qs;
     lblRoom = u"1"_qs;
     lblWorkEarn = u"0"_qs;
@@ -151,8 +194,7 @@ void GameState::setDesignTexts()
     lblSpHelp.clear();
 }
 
-void GameState::buildCatalogs()
-{
+void GameState::buildCatalogs() {
     for (const CatalogDefinition& definition : catalogDefinitions()) {
         Catalog& catalog = this->*definition.info.catalog;
         catalog.Names.clear();
@@ -166,22 +208,19 @@ void GameState::buildCatalogs()
     }
 }
 
-void GameState::showCatalogLevels()
-{
+void GameState::showCatalogLevels() {
     for (const CatalogInfo& info : catalogTable())
         this->*info.field = (this->*info.catalog).current();
 }
 
-QString* GameState::text(QStringView name)
-{
+QString* GameState::text(QStringView name) {
     for (const TextFieldInfo& field : textFields)
         if (name == QLatin1StringView(field.name))
             return &(this->*field.member);
     return nullptr;
 }
 
-qint16* GameState::integer(QStringView name)
-{
+qint16* GameState::integer(QStringView name) {
     for (const IntegerFieldInfo& field : integerFields)
         if (name == QLatin1StringView(field.name))
             return &(this->*field.member);

@@ -6,13 +6,14 @@
 
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
 
 // Parses an optionally signed decimal numeral (digits, an optional fraction, an optional
 // exponent) at the start of text. Returns how many characters it took, 0 when there is no
 // numeral there.
-qsizetype scanNumeral(QStringView text, double& value)
-{
+qsizetype scanNumeral(QStringView text, double& value) {
     qsizetype i = 0;
     const qsizetype n = text.size();
     if (i < n && (text[i] == u'+' || text[i] == u'-'))
@@ -55,8 +56,7 @@ qsizetype scanNumeral(QStringView text, double& value)
 
 } // namespace
 
-double Val(QStringView text)
-{
+double Val(QStringView text) {
     const QStringView trimmed = text.trimmed();
     double value = 0;
     const qsizetype used = scanNumeral(trimmed, value);
@@ -65,8 +65,7 @@ double Val(QStringView text)
     return value;
 }
 
-double LeadingVal(QStringView text)
-{
+double LeadingVal(QStringView text) {
     qsizetype start = 0;
     while (start < text.size() && isBlank(text[start]))
         ++start;
@@ -74,10 +73,11 @@ double LeadingVal(QStringView text)
     return scanNumeral(text.sliced(start), value) > 0 ? value : 0;
 }
 
-double Int(double x) { return std::floor(x); }
+double Int(double x) {
+    return std::floor(x);
+}
 
-QString Num(double x)
-{
+QString Num(double x) {
     if (x == 0) // also turns -0 into "0"
         return QStringLiteral("0");
     char buffer[64];
@@ -85,10 +85,11 @@ QString Num(double x)
     return QString::fromLatin1(buffer);
 }
 
-QString Str(double x) { return x < 0 ? Num(x) : u' ' + Num(x); }
+QString Str(double x) {
+    return x < 0 ? Num(x) : u' ' + Num(x);
+}
 
-qint16 Sat16(double x)
-{
+qint16 Sat16(double x) {
     if (std::isnan(x))
         return 0;
     if (x >= std::numeric_limits<qint16>::max())
@@ -98,4 +99,6 @@ qint16 Sat16(double x)
     return static_cast<qint16>(x);
 }
 
-qint16 AddSat16(qint16 a, double b) { return Sat16(double(a) + b); }
+qint16 AddSat16(qint16 a, double b) {
+    return Sat16(double(a) + b);
+}

@@ -9,16 +9,14 @@
 #include <utility>
 
 // new T(args...) named `name`.
-template <class T, class... Args> T* named(const char* name, Args&&... args)
-{
+template <class T, class... Args> T* named(const char* name, Args&&... args) {
     T* control = new T(std::forward<Args>(args)...);
     control->setObjectName(QString::fromLatin1(name));
     return control;
 }
 
 // A row with the widget at its right end, where the back buttons stand.
-inline QHBoxLayout* atRight(QWidget* widget)
-{
+inline QHBoxLayout* atRight(QWidget* widget) {
     auto* row = new QHBoxLayout;
     row->addStretch(1);
     row->addWidget(widget);
@@ -26,7 +24,6 @@ inline QHBoxLayout* atRight(QWidget* widget)
 }
 
 // Bold dark blue: the look of a figure the game fills in.
-inline void markAsFigure(QWidget* label)
-{
+inline void markAsFigure(QWidget* label) {
     label->setStyleSheet(QStringLiteral("font-weight: bold; color: #1d3f72;"));
 }

@@ -6,12 +6,9 @@
 
 Form::Form(Game& game, const QString& name)
     : QDialog(nullptr)
-    , FormCore(game, *this, name)
-{
-}
+    , FormCore(game, *this, name) {}
 
-void Form::closeEvent(QCloseEvent* event)
-{
+void Form::closeEvent(QCloseEvent* event) {
     // The game decides; unloading hides the window by itself.
     event->ignore();
     if (isUnloaded())

@@ -24,8 +24,7 @@ class FormCore::EventRouter : public QObject {
 public:
     EventRouter(FormCore& form, QObject* parent)
         : QObject(parent)
-        , form_(form)
-    {}
+        , form_(form) {}
 
     struct Routes {
         std::function<void()> click, mouseMove, mouseDown, mouseUp;
@@ -34,8 +33,7 @@ public:
         bool pressed = false;
     };
 
-    Routes& routesOf(QObject* control)
-    {
+    Routes& routesOf(QObject* control) {
         auto it = routes_.find(control);
         if (it == routes_.end()) {
             it = routes_.emplace(control, Routes{}).first;
@@ -46,8 +44,7 @@ public:
     }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         auto it = routes_.find(watched);
         if (it == routes_.end())
             return false;
@@ -86,8 +83,7 @@ protected:
 private:
     // A move over a control that has its own MouseMove belongs to that control; Qt passes it
     // on to the parent as well, where it must not count as a move over the background.
-    bool overRoutedChild(QObject* watched, QEvent* event) const
-    {
+    bool overRoutedChild(QObject* watched, QEvent* event) const {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (!widget)
             return false;
@@ -104,8 +100,7 @@ private:
         return false;
     }
 
-    bool keyPress(QObject* watched, QKeyEvent* key, Routes& r)
-    {
+    bool keyPress(QObject* watched, QKeyEvent* key, Routes& r) {
         if (r.keyDown) {
             const int code = key->key();
             form_.dispatch([&r, code] { r.keyDown(code); });
@@ -141,15 +136,13 @@ FormCore::FormCore(Game& game, QWidget& window, const QString& name)
     : game_(game)
     , window_(window)
     , name_(name)
-    , router_(new EventRouter(*this, &window))
-{
+    , router_(new EventRouter(*this, &window)) {
     window.setObjectName(name);
 }
 
 FormCore::~FormCore() = default;
 
-void FormCore::markUnloaded()
-{
+void FormCore::markUnloaded() {
     if (unloaded_)
         return;
     unloaded_ = true;
@@ -160,8 +153,7 @@ void FormCore::markUnloaded()
         window_.deleteLater();
 }
 
-void FormCore::dispatch(const std::function<void()>& handler, Timer* timer)
-{
+void FormCore::dispatch(const std::function<void()>& handler, Timer* timer) {
     if (unloaded_ || game_.ended())
         return;
     if (timer) {
@@ -186,9 +178,10 @@ void FormCore::dispatch(const std::function<void()>& handler, Timer* timer)
         window_.deleteLater();
 }
 
-void FormCore::route(QObject* control, ControlEvent event, std::function<void()> handler)
-{
-    auto dispatched = [this, handler] { dispatch(handler); };
+void FormCore::route(QObject* control, ControlEvent event, std::function<void()> handler) {
+    auto dispatched = [this, handler] {
+        dispatch(handler);
+    };
     switch (event) {
     case ControlEvent::Click:
         if (auto* button = qobject_cast<QAbstractButton*>(control))
@@ -222,46 +215,44 @@ void FormCore::route(QObject* control, ControlEvent event, std::function<void()>
     }
 }
 
-void FormCore::routeKeyPress(QLineEdit* box, std::function<void(QChar&)> handler)
-{
+void FormCore::routeKeyPress(QLineEdit* box, std::function<void(QChar&)> handler) {
     router_->routesOf(box).keyPress = std::move(handler);
 }
 
-void FormCore::routeKeyDown(QObject* target, std::function<void(int)> handler)
-{
+void FormCore::routeKeyDown(QObject* target, std::function<void(int)> handler) {
     router_->routesOf(target).keyDown = std::move(handler);
 }
 
-void FormCore::checkStillCurrent(quint64 generation) const
-{
+void FormCore::checkStillCurrent(quint64 generation) const {
     if (unloaded_ || game_.ended() || game_.generation() != generation)
         throw HandlerAborted{};
 }
 
 MsgResult FormCore::msg(const QString& text, const QString& title, MsgIcon icon,
-                        MsgButtons buttons)
-{
+                        MsgButtons buttons) {
     const quint64 generation = game_.generation();
     const MsgResult result = game_.platform.message(&window_, text, title, icon, buttons);
     checkStillCurrent(generation);
     return result;
 }
 
-std::optional<QString> FormCore::openFileName(const QString& filter, int filterIndex)
-{
+std::optional<QString> FormCore::openFileName(const QString& filter, int filterIndex) {
     const quint64 generation = game_.generation();
     auto path = game_.platform.openFileName(&window_, filter, filterIndex);
     checkStillCurrent(generation);
     return path;
 }
 
-std::optional<QString> FormCore::saveFileName(const QString& filter, int filterIndex)
-{
+std::optional<QString> FormCore::saveFileName(const QString& filter, int filterIndex) {
     const quint64 generation = game_.generation();
     auto path = game_.platform.saveFileName(&window_, filter, filterIndex);
     checkStillCurrent(generation);
     return path;
 }
 
-void FormCore::randomize() { game_.platform.randomize(); }
-float FormCore::rnd() { return game_.platform.rnd(); }
+void FormCore::randomize() {
+    game_.platform.randomize();
+}
+float FormCore::rnd() {
+    return game_.platform.rnd();
+}

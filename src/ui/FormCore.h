@@ -62,32 +62,26 @@ public:
     // KeyDown of a control or window: the handler gets the Qt key code.
     void routeKeyDown(QObject* target, std::function<void(int)> handler);
 
-    template <class W> void onClick(QObject* control, void (W::*handler)())
-    {
+    template <class W> void onClick(QObject* control, void (W::*handler)()) {
         route(control, ControlEvent::Click, bound(handler));
     }
-    template <class W> void onMouseMove(QObject* control, void (W::*handler)())
-    {
+    template <class W> void onMouseMove(QObject* control, void (W::*handler)()) {
         route(control, ControlEvent::MouseMove, bound(handler));
     }
-    template <class W> void onMouseDown(QObject* control, void (W::*handler)())
-    {
+    template <class W> void onMouseDown(QObject* control, void (W::*handler)()) {
         route(control, ControlEvent::MouseDown, bound(handler));
     }
-    template <class W> void onMouseUp(QObject* control, void (W::*handler)())
-    {
+    template <class W> void onMouseUp(QObject* control, void (W::*handler)()) {
         route(control, ControlEvent::MouseUp, bound(handler));
     }
-    template <class W> void onChange(QObject* control, void (W::*handler)())
-    {
+    template <class W> void onChange(QObject* control, void (W::*handler)()) {
         route(control, ControlEvent::Change, bound(handler));
     }
 
     // A message box over this window. Throws HandlerAborted when the world moved on meanwhile.
     MsgResult msg(const QString& text, const QString& title, MsgIcon icon = MsgIcon::None,
                   MsgButtons buttons = MsgButtons::Ok);
-    bool ask(const QString& text, const QString& title)
-    {
+    bool ask(const QString& text, const QString& title) {
         return msg(text, title, MsgIcon::Question, MsgButtons::YesNo) == MsgResult::Yes;
     }
     std::optional<QString> openFileName(const QString& filter, int filterIndex);
@@ -98,10 +92,11 @@ public:
     float rnd();
 
 protected:
-    template <class W> std::function<void()> bound(void (W::*handler)())
-    {
+    template <class W> std::function<void()> bound(void (W::*handler)()) {
         W* self = static_cast<W*>(this);
-        return [self, handler] { (self->*handler)(); };
+        return [self, handler] {
+            (self->*handler)();
+        };
     }
 
     // Throws HandlerAborted when a blocking call returned into a world that moved on.

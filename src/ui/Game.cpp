@@ -6,38 +6,34 @@
 
 #include <algorithm>
 
-FormCore* WindowCatalog::make(const QString& name, Game& game) const
-{
+FormCore* WindowCatalog::make(const QString& name, Game& game) const {
     auto it = factories_.find(name);
     return it == factories_.end() ? nullptr : it->second(game);
 }
 
 Game::Game(Platform& platform, const WindowCatalog& catalog)
     : platform(platform)
-    , catalog_(catalog)
-{
-}
+    , catalog_(catalog) {}
 
-Game::~Game()
-{
+Game::~Game() {
     stateView_ = {};
     const auto windows = std::exchange(windows_, {});
     for (auto it = windows.rbegin(); it != windows.rend(); ++it)
         delete (*it)->window();
 }
 
-void Game::start() { load(u"frmMain"_qs); }
+void Game::start() {
+    load(u"frmMain"_qs);
+}
 
-FormCore* Game::loaded(const QString& name) const
-{
+FormCore* Game::loaded(const QString& name) const {
     for (FormCore* form : windows_)
         if (form->formName() == name)
             return form;
     return nullptr;
 }
 
-FormCore* Game::load(const QString& name)
-{
+FormCore* Game::load(const QString& name) {
     if (FormCore* form = loaded(name))
         return form;
     FormCore* form = catalog_.make(name, *this);
@@ -48,21 +44,18 @@ FormCore* Game::load(const QString& name)
     return form->isUnloaded() ? nullptr : form;
 }
 
-void Game::show(FormCore* form, bool modal)
-{
+void Game::show(FormCore* form, bool modal) {
     if (form && !form->isUnloaded())
         platform.showWindow(form->window(), modal);
 }
 
-FormCore* Game::open(const QString& name, bool modal)
-{
+FormCore* Game::open(const QString& name, bool modal) {
     FormCore* form = load(name);
     show(form, modal);
     return form;
 }
 
-void Game::unload(FormCore* form)
-{
+void Game::unload(FormCore* form) {
     auto it = std::find(windows_.begin(), windows_.end(), form);
     if (it == windows_.end())
         return;
@@ -72,20 +65,17 @@ void Game::unload(FormCore* form)
     form->markUnloaded();
 }
 
-void Game::unload(const QString& name)
-{
+void Game::unload(const QString& name) {
     if (FormCore* form = loaded(name))
         unload(form);
 }
 
-FormCore* Game::handOver(FormCore* from, const QString& to)
-{
+FormCore* Game::handOver(FormCore* from, const QString& to) {
     unload(from);
     return open(to, true);
 }
 
-void Game::end()
-{
+void Game::end() {
     ended_ = true;
     stateView_ = {};
     const auto windows = std::exchange(windows_, {});
@@ -95,16 +85,14 @@ void Game::end()
     throw HandlerAborted{};
 }
 
-void Game::settle()
-{
+void Game::settle() {
     if (windows_.empty() && !ended_) {
         ended_ = true;
         platform.quit();
     }
 }
 
-void Game::stateMayHaveChanged()
-{
+void Game::stateMayHaveChanged() {
     if (stateView_)
         stateView_();
 }

@@ -53,8 +53,7 @@ public:
     FormCore* handOver(FormCore* from, const QString& to);
 
     FormCore* loaded(const QString& name) const;
-    template <class W> W* loaded(const QString& name) const
-    {
+    template <class W> W* loaded(const QString& name) const {
         return dynamic_cast<W*>(loaded(name));
     }
     const std::vector<FormCore*>& windows() const { return windows_; }

@@ -8,8 +8,7 @@
 
 InfoPanel::InfoPanel(QWidget* parent, std::initializer_list<Row> rows,
                      const char* descriptionCaptionName, const QString& descriptionCaption)
-    : QGroupBox(parent)
-{
+    : QGroupBox(parent) {
     setObjectName(u"infoPanel"_qs);
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(8);
@@ -30,8 +29,8 @@ InfoPanel::InfoPanel(QWidget* parent, std::initializer_list<Row> rows,
         ++line;
     }
     if (descriptionCaptionName) {
-        grid->addWidget(named<QLabel>(descriptionCaptionName, descriptionCaption, this), line++,
-                        0, 1, 2);
+        grid->addWidget(named<QLabel>(descriptionCaptionName, descriptionCaption, this), line++, 0,
+                        1, 2);
     }
     txtSpec = named<QPlainTextEdit>("txtSpec", this);
     txtSpec->setReadOnly(true);
@@ -40,7 +39,6 @@ InfoPanel::InfoPanel(QWidget* parent, std::initializer_list<Row> rows,
     grid->setColumnStretch(1, 1);
 }
 
-QLabel* InfoPanel::value(const char* name) const
-{
+QLabel* InfoPanel::value(const char* name) const {
     return findChild<QLabel*>(QString::fromLatin1(name));
 }

@@ -11,14 +11,12 @@ constexpr int Pen = 2; // pixels
 }
 
 LineControl::LineControl(const QString& objectName, QWidget* parent)
-    : QWidget(parent)
-{
+    : QWidget(parent) {
     setObjectName(objectName);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void LineControl::setPoints(int x1, int y1, int x2, int y2)
-{
+void LineControl::setPoints(int x1, int y1, int x2, int y2) {
     x1_ = x1;
     y1_ = y1;
     x2_ = x2;
@@ -35,8 +33,7 @@ void LineControl::setPoints(int x1, int y1, int x2, int y2)
     update();
 }
 
-void LineControl::paintEvent(QPaintEvent*)
-{
+void LineControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(palette().color(QPalette::Dark), Pen, Qt::SolidLine, Qt::RoundCap));

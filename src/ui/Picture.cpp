@@ -10,10 +10,11 @@
 namespace Pictures {
 
 namespace {
-QString resourcePath(const QString& name) { return u":/assets/"_qs + name + u".svg"_qs; }
+QString resourcePath(const QString& name) {
+    return u":/assets/"_qs + name + u".svg"_qs;
+}
 
-QSvgRenderer* renderer(const QString& name)
-{
+QSvgRenderer* renderer(const QString& name) {
     // One parsed document per picture for the whole run; pictures are few and small.
     static std::map<QString, std::unique_ptr<QSvgRenderer>> renderers;
     auto& svg = renderers[name];
@@ -23,14 +24,12 @@ QSvgRenderer* renderer(const QString& name)
 }
 } // namespace
 
-QSize naturalSize(const QString& name)
-{
+QSize naturalSize(const QString& name) {
     QSvgRenderer* svg = renderer(name);
     return svg->isValid() ? svg->defaultSize() : QSize(160, 120);
 }
 
-QPixmap pixmap(const QString& name, QSize logicalSize, qreal devicePixelRatio)
-{
+QPixmap pixmap(const QString& name, QSize logicalSize, qreal devicePixelRatio) {
     const QSize device = (QSizeF(logicalSize) * devicePixelRatio).toSize();
     if (name.isEmpty() || device.isEmpty())
         return {};
@@ -50,8 +49,7 @@ QPixmap pixmap(const QString& name, QSize logicalSize, qreal devicePixelRatio)
     return image;
 }
 
-QIcon icon(const QString& name, QSize logicalSize)
-{
+QIcon icon(const QString& name, QSize logicalSize) {
     QIcon result;
     for (qreal ratio : {1.0, 2.0})
         result.addPixmap(pixmap(name, logicalSize, ratio));
@@ -62,14 +60,12 @@ QIcon icon(const QString& name, QSize logicalSize)
 
 Picture::Picture(const QString& objectName, const QString& pictureName, QWidget* parent)
     : QWidget(parent)
-    , pictureName_(pictureName)
-{
+    , pictureName_(pictureName) {
     setObjectName(objectName);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
 }
 
-void Picture::setPicture(const QString& name)
-{
+void Picture::setPicture(const QString& name) {
     if (name == pictureName_)
         return;
     pictureName_ = name;
@@ -77,19 +73,16 @@ void Picture::setPicture(const QString& name)
     update();
 }
 
-QSize Picture::sizeHint() const
-{
+QSize Picture::sizeHint() const {
     return pictureName_.isEmpty() ? QSize(32, 32) : Pictures::naturalSize(pictureName_);
 }
 
-int Picture::heightForWidth(int width) const
-{
+int Picture::heightForWidth(int width) const {
     const QSize natural = sizeHint();
     return natural.width() > 0 ? width * natural.height() / natural.width() : width;
 }
 
-void Picture::paintEvent(QPaintEvent*)
-{
+void Picture::paintEvent(QPaintEvent*) {
     if (pictureName_.isEmpty())
         return;
     // Keep the art's proportions and centre it in the control.

@@ -13,8 +13,7 @@ namespace {
 
 class QtTimerEngine : public TimerEngine {
 public:
-    QtTimerEngine(Timer& timer, bool precise)
-    {
+    QtTimerEngine(Timer& timer, bool precise) {
         timer_.setTimerType(precise ? Qt::PreciseTimer : Qt::CoarseTimer);
         QObject::connect(&timer_, &QTimer::timeout, &timer, &Timer::fire);
     }
@@ -25,8 +24,7 @@ private:
     QTimer timer_;
 };
 
-QWidget* ownerFor(QWidget* over)
-{
+QWidget* ownerFor(QWidget* over) {
     // A message over a hidden window (the main window while the start window waits) would sit
     // behind everything; show it over whatever the player sees instead.
     if (over && over->isVisible())
@@ -36,11 +34,12 @@ QWidget* ownerFor(QWidget* over)
 
 } // namespace
 
-QtPlatform::QtPlatform() { randomize(); }
+QtPlatform::QtPlatform() {
+    randomize();
+}
 
 MsgResult QtPlatform::message(QWidget* over, const QString& text, const QString& title,
-                              MsgIcon icon, MsgButtons buttons)
-{
+                              MsgIcon icon, MsgButtons buttons) {
     QMessageBox box(ownerFor(over));
     box.setWindowTitle(title);
     box.setText(text);
@@ -73,8 +72,7 @@ MsgResult QtPlatform::message(QWidget* over, const QString& text, const QString&
     return MsgResult::Ok;
 }
 
-QString QtPlatform::qtFilter(const QString& filter, int filterIndex, QString* selected)
-{
+QString QtPlatform::qtFilter(const QString& filter, int filterIndex, QString* selected) {
     // The game writes filters as "description|pattern|description|pattern".
     const QStringList parts = filter.split(u'|');
     QStringList filters;
@@ -92,8 +90,7 @@ QString QtPlatform::qtFilter(const QString& filter, int filterIndex, QString* se
 }
 
 std::optional<QString> QtPlatform::openFileName(QWidget* over, const QString& filter,
-                                                int filterIndex)
-{
+                                                int filterIndex) {
     QString selected;
     const QString qt = qtFilter(filter, filterIndex, &selected);
     const QString path = QFileDialog::getOpenFileName(ownerFor(over), {}, {}, qt, &selected);
@@ -103,8 +100,7 @@ std::optional<QString> QtPlatform::openFileName(QWidget* over, const QString& fi
 }
 
 std::optional<QString> QtPlatform::saveFileName(QWidget* over, const QString& filter,
-                                                int filterIndex)
-{
+                                                int filterIndex) {
     QString selected;
     const QString qt = qtFilter(filter, filterIndex, &selected);
     const QString path = QFileDialog::getSaveFileName(ownerFor(over), {}, {}, qt, &selected);
@@ -113,21 +109,20 @@ std::optional<QString> QtPlatform::saveFileName(QWidget* over, const QString& fi
     return path;
 }
 
-void QtPlatform::randomize()
-{
+void QtPlatform::randomize() {
     random_.seed(static_cast<std::mt19937::result_type>(QDateTime::currentMSecsSinceEpoch()));
 }
 
-float QtPlatform::rnd()
-{
+float QtPlatform::rnd() {
     // 24 random bits make every float in [0, 1) that a draw can give, and never 1.
     return float(random_() >> 8) / float(1 << 24);
 }
 
-QDate QtPlatform::today() { return QDate::currentDate(); }
+QDate QtPlatform::today() {
+    return QDate::currentDate();
+}
 
-void QtPlatform::showWindow(QWidget* window, bool modal)
-{
+void QtPlatform::showWindow(QWidget* window, bool modal) {
     if (window->isVisible() && modal == window->isModal()) {
         window->raise();
         window->activateWindow();
@@ -141,9 +136,10 @@ void QtPlatform::showWindow(QWidget* window, bool modal)
     window->activateWindow();
 }
 
-std::unique_ptr<TimerEngine> QtPlatform::createTimerEngine(Timer& timer, bool precise)
-{
+std::unique_ptr<TimerEngine> QtPlatform::createTimerEngine(Timer& timer, bool precise) {
     return std::make_unique<QtTimerEngine>(timer, precise);
 }
 
-void QtPlatform::quit() { QCoreApplication::quit(); }
+void QtPlatform::quit() {
+    QCoreApplication::quit();
+}

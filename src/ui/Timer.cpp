@@ -10,15 +10,13 @@ Timer::Timer(FormCore& owner, const QString& name, std::function<void()> handler
     : QObject(owner.window())
     , owner_(owner)
     , handler_(std::move(handler))
-    , engine_(owner.game().platform.createTimerEngine(*this, precise))
-{
+    , engine_(owner.game().platform.createTimerEngine(*this, precise)) {
     setObjectName(name);
 }
 
 Timer::~Timer() = default;
 
-void Timer::setInterval(int ms)
-{
+void Timer::setInterval(int ms) {
     if (!engine_)
         return;
     interval_ = ms > 0 ? ms : 0;
@@ -28,14 +26,12 @@ void Timer::setInterval(int ms)
         engine_->stop();
 }
 
-void Timer::fire()
-{
+void Timer::fire() {
     if (interval_ > 0)
         owner_.dispatch(handler_, this);
 }
 
-void Timer::shutdown()
-{
+void Timer::shutdown() {
     interval_ = 0;
     engine_.reset();
 }

@@ -4,8 +4,7 @@
 #include <QWidget>
 
 namespace {
-const char* propertyName(Twips::Edge edge)
-{
+const char* propertyName(Twips::Edge edge) {
     switch (edge) {
     case Twips::Edge::Left:
         return "twipsLeft";
@@ -22,13 +21,11 @@ const char* propertyName(Twips::Edge edge)
 
 namespace Twips {
 
-void remember(QWidget* widget, Edge edge, int twips)
-{
+void remember(QWidget* widget, Edge edge, int twips) {
     widget->setProperty(propertyName(edge), twips);
 }
 
-void set(QWidget* widget, Edge edge, int twips)
-{
+void set(QWidget* widget, Edge edge, int twips) {
     widget->setProperty(propertyName(edge), twips);
     const int px = toPixels(twips);
     if (widget->isWindow()) {
@@ -56,8 +53,7 @@ void set(QWidget* widget, Edge edge, int twips)
     widget->setGeometry(r);
 }
 
-int get(const QWidget* widget, Edge edge)
-{
+int get(const QWidget* widget, Edge edge) {
     const QVariant kept = widget->property(propertyName(edge));
     if (kept.isValid())
         return kept.toInt();

@@ -14,5 +14,7 @@ void set(QWidget* widget, Edge edge, int twips);
 // Records a value without moving the widget, for controls that place themselves.
 void remember(QWidget* widget, Edge edge, int twips);
 int get(const QWidget* widget, Edge edge);
-inline int toPixels(int twips) { return twips / PerPixel; }
+inline int toPixels(int twips) {
+    return twips / PerPixel;
+}
 } // namespace Twips

@@ -6,8 +6,7 @@
 #include <QString>
 #include <QtGlobal>
 
-inline void quietOffscreenWarnings()
-{
+inline void quietOffscreenWarnings() {
     static QtMessageHandler previous = nullptr;
     previous = qInstallMessageHandler(
         [](QtMsgType type, const QMessageLogContext& context, const QString& message) {

@@ -51,17 +51,15 @@ struct Failure {
     QString message;
 };
 
-const QStringList ActionVerbs = {u"start"_qs, u"set"_qs,   u"open"_qs,  u"hover"_qs,
-                                 u"click"_qs, u"press"_qs, u"release"_qs, u"type"_qs,
-                                 u"paste"_qs, u"key"_qs,   u"close"_qs, u"tick"_qs,
-                                 u"wait"_qs};
+const QStringList ActionVerbs = {u"start"_qs, u"set"_qs,     u"open"_qs, u"hover"_qs, u"click"_qs,
+                                 u"press"_qs, u"release"_qs, u"type"_qs, u"paste"_qs, u"key"_qs,
+                                 u"close"_qs, u"tick"_qs,    u"wait"_qs};
 const QStringList WorldVerbs = {u"rnd"_qs, u"answer"_qs, u"file"_qs, u"write-file"_qs};
-const QStringList CheckVerbs = {u"expect"_qs, u"windows"_qs, u"message"_qs,
-                                u"expect-file"_qs, u"ended"_qs};
+const QStringList CheckVerbs = {u"expect"_qs, u"windows"_qs, u"message"_qs, u"expect-file"_qs,
+                                u"ended"_qs};
 
 // Splits a line into words; quoted words may hold blanks and the escapes \" \\ \n \r \*.
-bool splitWords(const QString& line, QStringList& words, QString& error)
-{
+bool splitWords(const QString& line, QStringList& words, QString& error) {
     qsizetype i = 0;
     const qsizetype n = line.size();
     while (true) {
@@ -115,10 +113,11 @@ bool splitWords(const QString& line, QStringList& words, QString& error)
     }
 }
 
-QString plain(QString text) { return text.replace(LiteralStar, u'*'); }
+QString plain(QString text) {
+    return text.replace(LiteralStar, u'*');
+}
 
-bool matches(QStringView pattern, QStringView text)
-{
+bool matches(QStringView pattern, QStringView text) {
     // Glob with '*' only; iterative with backtracking to the last star.
     qsizetype p = 0, t = 0, star = -1, mark = 0;
     while (t < text.size()) {
@@ -141,16 +140,14 @@ bool matches(QStringView pattern, QStringView text)
     return p == pattern.size();
 }
 
-QString quoted(const QString& text)
-{
+QString quoted(const QString& text) {
     QString shown = text;
     shown.replace(u'\\', u"\\\\"_qs).replace(u'"', u"\\\""_qs).replace(u'\n', u"\\n"_qs);
     shown.replace(u'\r', u"\\r"_qs);
     return u'"' + shown + u'"';
 }
 
-QString iconName(MsgIcon icon)
-{
+QString iconName(MsgIcon icon) {
     switch (icon) {
     case MsgIcon::None:
         return u"none"_qs;
@@ -168,18 +165,14 @@ class CaseRun {
 public:
     CaseRun(const WindowCatalog& windows, const QString& folder)
         : windows_(windows)
-        , platform_(folder)
-    {
-    }
+        , platform_(folder) {}
 
-    ~CaseRun()
-    {
+    ~CaseRun() {
         game_.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    void run(const Case& c)
-    {
+    void run(const Case& c) {
         for (const Line& line : c.lines) {
             line_ = line.number;
             const QString& verb = line.words.front();
@@ -213,14 +206,12 @@ public:
 private:
     [[noreturn]] void fail(const QString& message) { throw Failure{line_, message}; }
 
-    void need(const QStringList& args, qsizetype least, qsizetype most = -1)
-    {
+    void need(const QStringList& args, qsizetype least, qsizetype most = -1) {
         if (args.size() < least || (most >= 0 && args.size() > most))
             fail(u"wrong number of words"_qs);
     }
 
-    void requireMessagesChecked()
-    {
+    void requireMessagesChecked() {
         if (platform_.shown.empty())
             return;
         const ShownMessage& m = platform_.shown.front();
@@ -229,8 +220,7 @@ private:
 
     // --- finding things -------------------------------------------------------------------
 
-    FormCore* window(const QString& name)
-    {
+    FormCore* window(const QString& name) {
         if (!game_)
             fail(u"the program has not started"_qs);
         FormCore* form = game_->loaded(name);
@@ -239,8 +229,7 @@ private:
         return form;
     }
 
-    QObject* control(FormCore* form, const QString& name)
-    {
+    QObject* control(FormCore* form, const QString& name) {
         QObject* root = form->window();
         const auto found = root->findChildren<QObject*>(name);
         for (QObject* object : found)
@@ -254,8 +243,7 @@ private:
         QObject* object = nullptr; // nullptr: the window itself
     };
 
-    Target target(const QString& address)
-    {
+    Target target(const QString& address) {
         const qsizetype dot = address.indexOf(u'.');
         Target t;
         t.form = window(dot < 0 ? address : address.left(dot));
@@ -266,8 +254,7 @@ private:
 
     // The player can reach a window only while it is shown and no modal window opened after
     // it is in the way.
-    void requireReachable(FormCore* form)
-    {
+    void requireReachable(FormCore* form) {
         if (!form->window()->isVisible())
             fail(u"window %1 is hidden"_qs.arg(form->formName()));
         const auto& open = game_->windows();
@@ -282,8 +269,7 @@ private:
         }
     }
 
-    Target reachable(const QString& address)
-    {
+    Target reachable(const QString& address) {
         Target t = target(address);
         requireReachable(t.form);
         if (!t.object)
@@ -304,8 +290,7 @@ private:
         return t;
     }
 
-    QWidget* widgetOf(const Target& t, const QString& address)
-    {
+    QWidget* widgetOf(const Target& t, const QString& address) {
         if (!t.object)
             return t.form->background();
         auto* widget = qobject_cast<QWidget*>(t.object);
@@ -316,8 +301,7 @@ private:
 
     // --- the player's actions -------------------------------------------------------------
 
-    void mouse(QWidget* widget, QEvent::Type type)
-    {
+    void mouse(QWidget* widget, QEvent::Type type) {
         const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
         const Qt::MouseButtons held =
@@ -326,16 +310,14 @@ private:
         QCoreApplication::sendEvent(widget, &event);
     }
 
-    void sendKey(QWidget* widget, int key, const QString& text)
-    {
+    void sendKey(QWidget* widget, int key, const QString& text) {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
         QCoreApplication::sendEvent(widget, &press);
         QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
         QCoreApplication::sendEvent(widget, &release);
     }
 
-    int count(const QStringList& args, qsizetype at)
-    {
+    int count(const QStringList& args, qsizetype at) {
         if (args.size() <= at)
             return 1;
         bool ok = false;
@@ -345,8 +327,7 @@ private:
         return n;
     }
 
-    void action(const QString& verb, const QStringList& args)
-    {
+    void action(const QString& verb, const QStringList& args) {
         if (verb == u"start") {
             need(args, 0, 1);
             if (game_)
@@ -426,8 +407,7 @@ private:
         }
     }
 
-    void setValue(const QString& name, const QString& value)
-    {
+    void setValue(const QString& name, const QString& value) {
         if (QString* text = game_->state.text(name)) {
             *text = value;
             return;
@@ -443,8 +423,7 @@ private:
         fail(u"no game field or variable %1"_qs.arg(name));
     }
 
-    void click(const QString& address)
-    {
+    void click(const QString& address) {
         const Target t = reachable(address);
         if (!t.object)
             fail(u"click needs a control, not a window"_qs);
@@ -460,8 +439,7 @@ private:
         }
     }
 
-    void typeInto(const QString& address, const QString& text)
-    {
+    void typeInto(const QString& address, const QString& text) {
         const Target t = reachable(address);
         QWidget* widget = widgetOf(t, address);
         auto* line = qobject_cast<QLineEdit*>(widget);
@@ -484,8 +462,7 @@ private:
         }
     }
 
-    void pasteInto(const QString& address, const QString& text)
-    {
+    void pasteInto(const QString& address, const QString& text) {
         const Target t = reachable(address);
         auto* line = qobject_cast<QLineEdit*>(widgetOf(t, address));
         if (!line)
@@ -496,8 +473,7 @@ private:
         line->insert(text);
     }
 
-    void pressKey(const QString& address, const QString& name)
-    {
+    void pressKey(const QString& address, const QString& name) {
         static const std::map<QString, std::pair<int, QString>> keys = {
             {u"Left"_qs, {Qt::Key_Left, QString()}},
             {u"Right"_qs, {Qt::Key_Right, QString()}},
@@ -517,8 +493,7 @@ private:
 
     // --- the scripted world ---------------------------------------------------------------
 
-    void world(const QString& verb, const QStringList& args)
-    {
+    void world(const QString& verb, const QStringList& args) {
         if (verb == u"rnd") {
             need(args, 1);
             for (const QString& word : args) {
@@ -552,19 +527,16 @@ private:
 
     // --- checks ---------------------------------------------------------------------------
 
-    void compare(const QString& what, const QString& expected, const QString& found)
-    {
+    void compare(const QString& what, const QString& expected, const QString& found) {
         if (expected != found)
             fail(u"%1: expected %2, found %3"_qs.arg(what, quoted(expected), quoted(found)));
     }
 
-    static bool isWindowName(const QString& word)
-    {
+    static bool isWindowName(const QString& word) {
         return word.startsWith(u"frm") && !word.contains(u'.');
     }
 
-    QString textOf(const Target& t, const QString& address)
-    {
+    QString textOf(const Target& t, const QString& address) {
         if (!t.object)
             return t.form->window()->windowTitle();
         if (auto* label = qobject_cast<QLabel*>(t.object))
@@ -589,8 +561,7 @@ private:
     static QString yesNo(bool value) { return value ? u"true"_qs : u"false"_qs; }
 
     QString property(const Target& t, const QString& address, const QString& prop,
-                     const QString& value)
-    {
+                     const QString& value) {
         auto* widget = t.object ? qobject_cast<QWidget*>(t.object) : t.form->window();
         if (prop == u"enabled") {
             if (auto* action = qobject_cast<QAction*>(t.object))
@@ -605,8 +576,7 @@ private:
         } else if (prop == u"interval") {
             if (auto* timer = qobject_cast<Timer*>(t.object))
                 return QString::number(timer->interval());
-        } else if (prop == u"left" || prop == u"top" || prop == u"width" ||
-                   prop == u"height") {
+        } else if (prop == u"left" || prop == u"top" || prop == u"width" || prop == u"height") {
             const Twips::Edge edge = prop == u"left"    ? Twips::Edge::Left
                                      : prop == u"top"   ? Twips::Edge::Top
                                      : prop == u"width" ? Twips::Edge::Width
@@ -618,22 +588,21 @@ private:
                 return foreColor(widget).name();
         } else if (prop == u"picture") {
             auto* picture = qobject_cast<Picture*>(t.object);
-            const Target other = value.contains(u'.') ? target(value)
-                                                      : Target{t.form, control(t.form, value)};
+            const Target other =
+                value.contains(u'.') ? target(value) : Target{t.form, control(t.form, value)};
             auto* otherPicture = qobject_cast<Picture*>(other.object);
             if (picture && otherPicture)
                 return picture->pictureName() == otherPicture->pictureName()
                            ? value
                            : u"%1 (not %2)"_qs.arg(picture->pictureName(),
-                                                    otherPicture->pictureName());
+                                                   otherPicture->pictureName());
         } else {
             fail(u"unknown property %1"_qs.arg(prop));
         }
         fail(u"%1 has no property %2"_qs.arg(address, prop));
     }
 
-    void check(const QString& verb, const QStringList& args)
-    {
+    void check(const QString& verb, const QStringList& args) {
         if (verb == u"expect") {
             need(args, 2, 3);
             if (args.size() == 3) {
@@ -670,12 +639,13 @@ private:
         } else if (verb == u"message") {
             need(args, 2, 4);
             if (platform_.shown.empty())
-                fail(u"expected message %1, but no message was shown"_qs.arg(quoted(plain(args[0]))));
+                fail(u"expected message %1, but no message was shown"_qs.arg(
+                    quoted(plain(args[0]))));
             const ShownMessage m = platform_.shown.front();
             platform_.shown.pop_front();
-            const QString found = u"%1 titled %2, %3 %4"_qs.arg(
-                quoted(m.text), quoted(m.title), iconName(m.icon),
-                m.buttons == MsgButtons::Ok ? u"ok"_qs : u"yesno"_qs);
+            const QString found =
+                u"%1 titled %2, %3 %4"_qs.arg(quoted(m.text), quoted(m.title), iconName(m.icon),
+                                              m.buttons == MsgButtons::Ok ? u"ok"_qs : u"yesno"_qs);
             bool same = matches(args[0], m.text) && matches(args[1], m.title);
             for (qsizetype i = 2; i < args.size(); ++i) {
                 const QString& word = args[i];
@@ -689,8 +659,7 @@ private:
             }
             if (!same)
                 fail(u"message: expected %1 titled %2 %3, found %4"_qs.arg(
-                    quoted(plain(args[0])), quoted(plain(args[1])), args.mid(2).join(u' '),
-                    found));
+                    quoted(plain(args[0])), quoted(plain(args[1])), args.mid(2).join(u' '), found));
         } else if (verb == u"expect-file") {
             need(args, 2, 2);
             QFile file(QDir(platform_.caseFolder).filePath(plain(args[0])));
@@ -699,7 +668,7 @@ private:
             const QString text = fromCp1251(file.readAll());
             if (!matches(args[1], text))
                 fail(u"file %1: expected %2, found %3"_qs.arg(args[0], quoted(plain(args[1])),
-                                                             quoted(text)));
+                                                              quoted(text)));
         } else if (verb == u"ended") {
             need(args, 1, 1);
             if (args[0] != u"true" && args[0] != u"false")
@@ -717,8 +686,7 @@ private:
 } // namespace
 
 std::vector<CaseResult> runScenarioText(const QString& text, const QString& fileName,
-                                        const WindowCatalog& windows)
-{
+                                        const WindowCatalog& windows) {
     std::vector<Case> cases;
     QString parseError;
     int errorLine = 0;
@@ -783,8 +751,7 @@ std::vector<CaseResult> runScenarioText(const QString& text, const QString& file
     return results;
 }
 
-std::vector<CaseResult> runScenarioFile(const QString& path, const WindowCatalog& windows)
-{
+std::vector<CaseResult> runScenarioFile(const QString& path, const WindowCatalog& windows) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{path, u"(file)"_qs, false, 0, u"cannot read: "_qs + file.errorString()}};

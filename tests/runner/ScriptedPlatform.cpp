@@ -9,14 +9,12 @@ class VirtualTimer : public TimerEngine {
 public:
     VirtualTimer(ScriptedPlatform& clock, Timer& timer)
         : clock_(clock)
-        , timer(timer)
-    {
+        , timer(timer) {
         clock_.timers_.insert(this);
     }
     ~VirtualTimer() override { clock_.timers_.erase(this); }
 
-    void start(int intervalMs) override
-    {
+    void start(int intervalMs) override {
         running = true;
         interval = intervalMs;
         due = clock_.now_ + intervalMs;
@@ -33,21 +31,17 @@ public:
 };
 
 ScriptedPlatform::ScriptedPlatform(QString caseFolder)
-    : caseFolder(std::move(caseFolder))
-{
-}
+    : caseFolder(std::move(caseFolder)) {}
 
 ScriptedPlatform::~ScriptedPlatform() = default;
 
-void ScriptedPlatform::complain(const QString& what)
-{
+void ScriptedPlatform::complain(const QString& what) {
     if (problem.isEmpty())
         problem = what;
 }
 
 MsgResult ScriptedPlatform::message(QWidget*, const QString& text, const QString& title,
-                                    MsgIcon icon, MsgButtons buttons)
-{
+                                    MsgIcon icon, MsgButtons buttons) {
     shown.push_back({text, title, icon, buttons});
     if (buttons == MsgButtons::Ok)
         return MsgResult::Ok;
@@ -60,8 +54,7 @@ MsgResult ScriptedPlatform::message(QWidget*, const QString& text, const QString
     return yes ? MsgResult::Yes : MsgResult::No;
 }
 
-std::optional<QString> ScriptedPlatform::nextFile(const QString& what)
-{
+std::optional<QString> ScriptedPlatform::nextFile(const QString& what) {
     if (files.empty()) {
         complain(u"the game opened a %1 dialog with no file queued"_qs.arg(what));
         return std::nullopt;
@@ -73,18 +66,15 @@ std::optional<QString> ScriptedPlatform::nextFile(const QString& what)
     return QDir(caseFolder).filePath(*file);
 }
 
-std::optional<QString> ScriptedPlatform::openFileName(QWidget*, const QString&, int)
-{
+std::optional<QString> ScriptedPlatform::openFileName(QWidget*, const QString&, int) {
     return nextFile(u"file-open"_qs);
 }
 
-std::optional<QString> ScriptedPlatform::saveFileName(QWidget*, const QString&, int)
-{
+std::optional<QString> ScriptedPlatform::saveFileName(QWidget*, const QString&, int) {
     return nextFile(u"file-save"_qs);
 }
 
-float ScriptedPlatform::rnd()
-{
+float ScriptedPlatform::rnd() {
     if (draws.empty()) {
         complain(u"the game drew a random number with none queued"_qs);
         return 0;
@@ -94,21 +84,18 @@ float ScriptedPlatform::rnd()
     return float(value);
 }
 
-void ScriptedPlatform::showWindow(QWidget* window, bool modal)
-{
+void ScriptedPlatform::showWindow(QWidget* window, bool modal) {
     if (window->isVisible() && modal != window->isModal())
         window->hide();
     window->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
     window->show();
 }
 
-std::unique_ptr<TimerEngine> ScriptedPlatform::createTimerEngine(Timer& timer, bool)
-{
+std::unique_ptr<TimerEngine> ScriptedPlatform::createTimerEngine(Timer& timer, bool) {
     return std::make_unique<VirtualTimer>(*this, timer);
 }
 
-void ScriptedPlatform::advance(qint64 ms, const std::function<bool()>& stop)
-{
+void ScriptedPlatform::advance(qint64 ms, const std::function<bool()>& stop) {
     const qint64 until = now_ + ms;
     while (!stop()) {
         VirtualTimer* next = nullptr;

@@ -13,8 +13,7 @@
 
 #include <cstdio>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -28,8 +27,8 @@ int main(int argc, char* argv[])
     for (const QString& argument : QApplication::arguments().mid(1)) {
         const QFileInfo info(argument);
         if (info.isDir()) {
-            for (const QString& name : QDir(argument).entryList({u"*.scn"_qs}, QDir::Files,
-                                                                 QDir::Name))
+            for (const QString& name :
+                 QDir(argument).entryList({u"*.scn"_qs}, QDir::Files, QDir::Name))
                 files << QDir(argument).filePath(name);
         } else {
             files << argument;

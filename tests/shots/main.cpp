@@ -16,8 +16,7 @@
 
 #include <cstdio>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -31,8 +30,8 @@ int main(int argc, char* argv[])
     QDir().mkpath(folder.path());
     QStringList names = args.mid(1);
     if (names.isEmpty())
-        names = {u"frmMain"_qs, u"frmFirst"_qs, u"frmBank"_qs, u"frmVirus"_qs, u"frmHelp"_qs,
-                 u"frmTheEnd"_qs};
+        names = {u"frmMain"_qs,  u"frmFirst"_qs, u"frmBank"_qs,
+                 u"frmVirus"_qs, u"frmHelp"_qs,  u"frmTheEnd"_qs};
 
     const WindowCatalog windows = gameWindows();
     for (const QString& shot : names) {

@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-GameState newGame(const char16_t* money)
-{
+GameState newGame(const char16_t* money) {
     GameState s;
     s.setDesignTexts();
     s.buildCatalogs();
@@ -13,15 +12,14 @@ GameState newGame(const char16_t* money)
 }
 } // namespace
 
-TEST(Buying, WholeDollarsMustCoverThePriceAndTheFractionStays)
-{
+TEST(Buying, WholeDollarsMustCoverThePriceAndTheFractionStays) {
     struct Case {
         const char16_t* money;
         BuyResult result;
         const char16_t* moneyAfter;
     };
     const Case cases[] = {
-        {u"30", BuyResult::Bought, u"0"},      {u"30.5", BuyResult::Bought, u"0.5"},
+        {u"30", BuyResult::Bought, u"0"},       {u"30.5", BuyResult::Bought, u"0.5"},
         {u"29.9", BuyResult::TooPoor, u"29.9"}, {u"-1", BuyResult::TooPoor, u"-1"},
         {u"abc", BuyResult::TooPoor, u"abc"},   {u"1e3", BuyResult::Bought, u"970"},
     };
@@ -36,8 +34,7 @@ TEST(Buying, WholeDollarsMustCoverThePriceAndTheFractionStays)
     }
 }
 
-TEST(Buying, NothingIsSoldPastTheTop)
-{
+TEST(Buying, NothingIsSoldPastTheTop) {
     GameState s = newGame(u"1000");
     s.Scan.Level = 1;
     EXPECT_EQ(nextOffer(s.Scan).name, u"планшетный");

@@ -21,13 +21,11 @@ namespace {
 class WaitingPlatform : public ScriptedPlatform {
 public:
     WaitingPlatform()
-        : ScriptedPlatform(QString())
-    {
+        : ScriptedPlatform(QString()) {
         date = QDate(2002, 5, 5);
     }
     MsgResult message(QWidget* over, const QString& text, const QString& title, MsgIcon icon,
-                      MsgButtons buttons) override
-    {
+                      MsgButtons buttons) override {
         const MsgResult result = ScriptedPlatform::message(over, text, title, icon, buttons);
         if (whileWaiting) {
             auto act = std::exchange(whileWaiting, nullptr);
@@ -41,22 +39,19 @@ public:
 class Dispatch : public ::testing::Test {
 protected:
     Dispatch()
-        : windows(gameWindows())
-    {
+        : windows(gameWindows()) {
         addFixtureWindows(windows);
         game = std::make_unique<Game>(platform, windows);
         game->start();
         game->open(u"frmFixture"_qs);
         fixture = game->loaded(u"frmFixture"_qs)->window();
     }
-    ~Dispatch() override
-    {
+    ~Dispatch() override {
         game.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    template <class T> T* control(const char* name)
-    {
+    template <class T> T* control(const char* name) {
         return fixture->findChild<T*>(QString::fromLatin1(name));
     }
     QString log() { return this->template control<QLabel>("lblLog")->text(); }
@@ -69,13 +64,12 @@ protected:
 
 } // namespace
 
-TEST_F(Dispatch, ATickWaitingInAMessageBoxSkipsTheNextTickOfTheSameTimer)
-{
+TEST_F(Dispatch, ATickWaitingInAMessageBoxSkipsTheNextTickOfTheSameTimer) {
     control<QAbstractButton>("cmdStart")->click();
     auto* ask = control<Timer>("tmrAsk");
     auto* fast = control<Timer>("tmrFast");
     platform.whileWaiting = [&] {
-        ask->fire(); // skipped: the first tick still waits
+        ask->fire();  // skipped: the first tick still waits
         fast->fire(); // another timer ticks as usual
     };
     ask->fire();
@@ -86,10 +80,11 @@ TEST_F(Dispatch, ATickWaitingInAMessageBoxSkipsTheNextTickOfTheSameTimer)
     EXPECT_EQ(log(), u"tick fast after tick after");
 }
 
-TEST_F(Dispatch, AHandlerWhoseWindowWasUnloadedMeanwhileStops)
-{
+TEST_F(Dispatch, AHandlerWhoseWindowWasUnloadedMeanwhileStops) {
     platform.answers = {true};
-    platform.whileWaiting = [&] { game->unload(u"frmFixture"_qs); };
+    platform.whileWaiting = [&] {
+        game->unload(u"frmFixture"_qs);
+    };
     control<QAbstractButton>("cmdAsk")->click();
     // It came back from the question and touched nothing: no answer, no second message.
     EXPECT_EQ(platform.shown.size(), 1u);
@@ -101,8 +96,7 @@ TEST_F(Dispatch, AHandlerWhoseWindowWasUnloadedMeanwhileStops)
     EXPECT_FALSE(fixture);
 }
 
-TEST_F(Dispatch, AHandlerThatWaitedAcrossANewGameStops)
-{
+TEST_F(Dispatch, AHandlerThatWaitedAcrossANewGameStops) {
     platform.answers = {true};
     platform.whileWaiting = [&] {
         game->loaded<frmMain>(u"frmMain"_qs)->ForLoadMain();
@@ -116,8 +110,7 @@ TEST_F(Dispatch, AHandlerThatWaitedAcrossANewGameStops)
     EXPECT_EQ(main->field(u"lblMoney"_qs)->text(), u"55");
 }
 
-TEST_F(Dispatch, ATickWaitingWhenTheProgramEndsStops)
-{
+TEST_F(Dispatch, ATickWaitingWhenTheProgramEndsStops) {
     control<QAbstractButton>("cmdStart")->click();
     platform.whileWaiting = [&] {
         try {

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(GameState, EveryCatalogFieldShowsItsLevel)
-{
+TEST(GameState, EveryCatalogFieldShowsItsLevel) {
     GameState state;
     state.buildCatalogs();
     for (const CatalogInfo& info : catalogTable()) {
@@ -29,8 +28,7 @@ TEST(GameState, EveryCatalogFieldShowsItsLevel)
     EXPECT_FALSE(state.Vin.atTop());
 }
 
-TEST(GameState, FieldsAreReachableByName)
-{
+TEST(GameState, FieldsAreReachableByName) {
     GameState state;
     state.setDesignTexts();
     ASSERT_NE(state.text(u"lblMoney"), nullptr);
@@ -50,8 +48,7 @@ TEST(GameState, FieldsAreReachableByName)
     EXPECT_EQ(names.size(), qsizetype(textFieldTable().size()));
 }
 
-TEST(GameState, DesignTextsBeforeTheFirstGame)
-{
+TEST(GameState, DesignTextsBeforeTheFirstGame) {
     GameState state;
     state.setDesignTexts();
     EXPECT_EQ(state.lblCar, u"Пока нет");
@@ -59,8 +56,7 @@ TEST(GameState, DesignTextsBeforeTheFirstGame)
     EXPECT_EQ(state.lblHours, u"1");
 }
 
-TEST(Ladders, ARequirementFailsOnlyOnALowerRung)
-{
+TEST(Ladders, ARequirementFailsOnlyOnALowerRung) {
     using Ladders::below;
     EXPECT_TRUE(below(Ladders::Status, u"Новичок"_qs, u"Программист"_qs));
     EXPECT_TRUE(below(Ladders::Status, u"Любитель"_qs, u"Новичок"_qs)); // Любитель is lower

@@ -1,6 +1,6 @@
+#include "LifeUpdate.h"
 #include "Clock.h"
 #include "GameState.h"
-#include "LifeUpdate.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +16,7 @@ struct Recorder : Life::Effects {
 
 } // namespace
 
-TEST(LifeUpdate, EachLadderClimbsItsRungsInOrder)
-{
+TEST(LifeUpdate, EachLadderClimbsItsRungsInOrder) {
     const std::pair<const Life::Ladder*, const QStringList*> ladders[] = {
         {&Life::statusLadder(), &Ladders::Status},
         {&Life::englishLadder(), &Ladders::English},
@@ -37,15 +36,14 @@ TEST(LifeUpdate, EachLadderClimbsItsRungsInOrder)
     }
 }
 
-TEST(LifeUpdate, ADeathEndsTheTick)
-{
+TEST(LifeUpdate, ADeathEndsTheTick) {
     GameState state;
     state.setDesignTexts();
     state.lblHungry = u"-29"_qs;
     state.lblCCost = u"8"_qs;
     state.lblCom = u"9"_qs;
-    for (QString* part : {&state.lblComp, &state.lblMonitor, &state.lblVinchester, &state.lblRAM,
-                          &state.lblSystem})
+    for (QString* part :
+         {&state.lblComp, &state.lblMonitor, &state.lblVinchester, &state.lblRAM, &state.lblSystem})
         *part = u"x"_qs;
     state.lblVir = u"9"_qs;
     Recorder effects;
@@ -56,8 +54,7 @@ TEST(LifeUpdate, ADeathEndsTheTick)
     EXPECT_EQ(state.lblMoney, u"170");
 }
 
-TEST(Clock, GrowthTruncatesTowardZero)
-{
+TEST(Clock, GrowthTruncatesTowardZero) {
     EXPECT_EQ(Clock::growth(19), 0);
     EXPECT_EQ(Clock::growth(39), 1);
     EXPECT_EQ(Clock::growth(40), 2);

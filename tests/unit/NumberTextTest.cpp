@@ -4,8 +4,7 @@
 
 #include <limits>
 
-TEST(NumberText, ValReadsTheWholeTextOrNothing)
-{
+TEST(NumberText, ValReadsTheWholeTextOrNothing) {
     EXPECT_EQ(Val(u"05"), 5);
     EXPECT_EQ(Val(u" 12 "), 12);
     EXPECT_EQ(Val(u"-12"), -12);
@@ -25,8 +24,7 @@ TEST(NumberText, ValReadsTheWholeTextOrNothing)
     EXPECT_EQ(Val(u"1e999"), 0);
 }
 
-TEST(NumberText, LeadingValTakesTheLongestLeadingNumeral)
-{
+TEST(NumberText, LeadingValTakesTheLongestLeadingNumeral) {
     EXPECT_EQ(LeadingVal(u"10"), 10);
     EXPECT_EQ(LeadingVal(u"  25$ в день"), 25);
     EXPECT_EQ(LeadingVal(u"7.5abc"), 7.5);
@@ -36,8 +34,7 @@ TEST(NumberText, LeadingValTakesTheLongestLeadingNumeral)
     EXPECT_EQ(LeadingVal(u"1e"), 1);
 }
 
-TEST(NumberText, NumWritesTheShortestForm)
-{
+TEST(NumberText, NumWritesTheShortestForm) {
     EXPECT_EQ(Num(0.5), u"0.5");
     EXPECT_EQ(Num(-2), u"-2");
     EXPECT_EQ(Num(-2.0), u"-2");
@@ -54,23 +51,20 @@ TEST(NumberText, NumWritesTheShortestForm)
         EXPECT_EQ(Val(Num(x)), x) << x;
 }
 
-TEST(NumberText, StrHasItsBlank)
-{
+TEST(NumberText, StrHasItsBlank) {
     EXPECT_EQ(Str(10), u" 10");
     EXPECT_EQ(Str(0), u" 0");
     EXPECT_EQ(Str(-5), u"-5");
     EXPECT_EQ(Str(2.5), u" 2.5");
 }
 
-TEST(NumberText, IntIsFloor)
-{
+TEST(NumberText, IntIsFloor) {
     EXPECT_EQ(Int(7.99), 7);
     EXPECT_EQ(Int(-0.5), -1);
     EXPECT_EQ(Int(3), 3);
 }
 
-TEST(NumberText, SixteenBitArithmeticSaturates)
-{
+TEST(NumberText, SixteenBitArithmeticSaturates) {
     constexpr qint16 top = std::numeric_limits<qint16>::max();
     constexpr qint16 bottom = std::numeric_limits<qint16>::min();
     EXPECT_EQ(AddSat16(top, 1), top);

@@ -9,8 +9,7 @@
 
 namespace {
 
-std::vector<CaseResult> run(const char* text)
-{
+std::vector<CaseResult> run(const char* text) {
     static const WindowCatalog windows = [] {
         WindowCatalog catalog = gameWindows();
         addFixtureWindows(catalog);
@@ -27,8 +26,7 @@ struct Expected {
 
 } // namespace
 
-TEST(ScenarioRunner, FailsWhereThePlayerOrTheScriptWentWrong)
-{
+TEST(ScenarioRunner, FailsWhereThePlayerOrTheScriptWentWrong) {
     const Expected cases[] = {
         {"case a\nstart\nclick frmMain.Exit\n", 3, "no answer queued"},
         {"case a\nstart\nanswer no\nclick frmMain.Exit\nexpect lblMoney 170\n", 5,
@@ -48,8 +46,8 @@ TEST(ScenarioRunner, FailsWhereThePlayerOrTheScriptWentWrong)
         {"case a\nstart\nopen frmFixture\ntick frmFixture.tmrFast\n", 4, "is stopped"},
         {"case a\nstart\nclick frmMain.AboutPr\nclick frmMain.Exit\n", 4,
          "frmMain is covered by frmFirst"},
-        {"case a\nstart\nanswer yes\nclick frmMain.NewGame\nmessage * *\nclick frmMain.Exit\n",
-         6, "window frmMain is hidden"},
+        {"case a\nstart\nanswer yes\nclick frmMain.NewGame\nmessage * *\nclick frmMain.Exit\n", 6,
+         "window frmMain is hidden"},
         {"case a\nstart\nexpect lblMoney 171\n", 3, "expected \"171\", found \"170\""},
         {"case a\nstart\nexpect frmMain.lblMoney 1\n", 3, "found \"170\""},
         {"case a\nstart\nexpect frmShop.cmdCar enabled true\n", 3, "frmShop is not open"},
@@ -77,8 +75,7 @@ TEST(ScenarioRunner, FailsWhereThePlayerOrTheScriptWentWrong)
     }
 }
 
-TEST(ScenarioRunner, AFileThatCannotBeParsedFailsEveryCase)
-{
+TEST(ScenarioRunner, AFileThatCannotBeParsedFailsEveryCase) {
     auto results = run("start\ncase a\nstart\ncase b\nstart\n");
     ASSERT_EQ(results.size(), 2u);
     for (const auto& r : results) {
@@ -95,8 +92,7 @@ TEST(ScenarioRunner, AFileThatCannotBeParsedFailsEveryCase)
     EXPECT_FALSE(results[0].passed);
 }
 
-TEST(ScenarioRunner, EachCaseStartsFromNothing)
-{
+TEST(ScenarioRunner, EachCaseStartsFromNothing) {
     const auto results = run("case one\nstart\nset lblMoney 5\nset HasBrowser -1\n"
                              "case two\nstart\nexpect lblMoney 170\nexpect HasBrowser 0\n"
                              "# quoted texts and escapes\n"
