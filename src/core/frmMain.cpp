@@ -64,7 +64,7 @@ frmMain::frmMain(Game& game)
     tmrTime->setInterval(1500);
     Timer1->setInterval(18000);
 
-    game.setStateView([this] { showState(); });
+    game.setStateView(this, [this] { showState(); });
     showState();
 }
 

@@ -202,8 +202,6 @@ void FormCore::route(QObject* control, ControlEvent event, std::function<void()>
     case ControlEvent::MouseUp:
         router_->routesOf(control).mouseUp = std::move(handler);
         return;
-    case ControlEvent::KeyDown:
-        return; // see routeKeyDown
     case ControlEvent::Change:
         if (auto* line = qobject_cast<QLineEdit*>(control))
             QObject::connect(line, &QLineEdit::textChanged, router_, dispatched);

@@ -29,7 +29,7 @@ class Timer;
 
 struct HandlerAborted {};
 
-enum class ControlEvent { Click, MouseMove, MouseDown, MouseUp, KeyDown, Change };
+enum class ControlEvent { Click, MouseMove, MouseDown, MouseUp, Change };
 
 class FormCore {
 public:
@@ -47,7 +47,6 @@ public:
     virtual void Form_Load() {}
 
     bool isUnloaded() const { return unloaded_; }
-    bool isBusy() const { return depth_ > 0; }
     // The game has let go of this window: it is hidden, and deleted once no handler of it is
     // running any more.
     void markUnloaded();

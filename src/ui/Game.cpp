@@ -60,8 +60,8 @@ void Game::unload(FormCore* form) {
     if (it == windows_.end())
         return;
     windows_.erase(it);
-    if (form->formName() == u"frmMain")
-        stateView_ = {};
+    if (form == stateViewOwner_)
+        setStateView(nullptr, {});
     form->markUnloaded();
 }
 

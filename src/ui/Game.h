@@ -72,12 +72,17 @@ public:
 
     // Called after every event; the main window shows the state again.
     void stateMayHaveChanged();
-    void setStateView(std::function<void()> view) { stateView_ = std::move(view); }
+    // The window that shows the state; it stops being told once it is unloaded.
+    void setStateView(FormCore* owner, std::function<void()> view) {
+        stateViewOwner_ = owner;
+        stateView_ = std::move(view);
+    }
 
 private:
     const WindowCatalog& catalog_;
     std::vector<FormCore*> windows_;
     std::function<void()> stateView_;
+    FormCore* stateViewOwner_ = nullptr;
     quint64 generation_ = 0;
     bool ended_ = false;
 };

@@ -10,7 +10,6 @@ public:
     LineControl(const QString& objectName, QWidget* parent);
 
     void setPoints(int x1, int y1, int x2, int y2);
-    void setY1(int y) { setPoints(x1_, y, x2_, y2_); }
     void setY2(int y) { setPoints(x1_, y1_, x2_, y); }
     int x1() const { return x1_; }
     int y1() const { return y1_; }
