@@ -19,12 +19,12 @@ install_missing_packages() {
         "${missing[@]}"
 }
 
-# build_into BUILD_TYPE SANITIZE TARGET...: one build folder, reconfigured when the kind of
-# build asked for changes.
+# build_into FOLDER BUILD_TYPE SANITIZE TARGET...: the game and the tests each keep a build
+# folder of their own, so running one after the other does not rebuild everything.
 build_into() {
-    local type=$1 sanitize=$2
-    shift 2
-    cmake -S . -B build -DCMAKE_BUILD_TYPE="$type" -DTIMBURIA_SANITIZE="$sanitize" \
+    local folder=$1 type=$2 sanitize=$3
+    shift 3
+    cmake -S . -B "$folder" -DCMAKE_BUILD_TYPE="$type" -DTIMBURIA_SANITIZE="$sanitize" \
         -DBUILD_TESTING=ON >/dev/null
-    cmake --build build -j"$(nproc)" --target "$@"
+    cmake --build "$folder" -j"$(nproc)" --target "$@"
 }

@@ -1,5 +1,5 @@
-#include "GameWindows.h"
-#include "QtPlatform.h"
+#include "app/GameWindows.h"
+#include "ui/QtPlatform.h"
 
 #include <QApplication>
 #include <QIcon>

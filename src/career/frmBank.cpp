@@ -1,10 +1,10 @@
-#include "frmBank.h"
+#include "career/frmBank.h"
 
-#include "Clock.h"
-#include "Controls.h"
-#include "Game.h"
-#include "NumberText.h"
-#include "Picture.h"
+#include "rules/Clock.h"
+#include "state/NumberText.h"
+#include "ui/Controls.h"
+#include "ui/Game.h"
+#include "ui/Picture.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,6 +14,8 @@
 #include <QVBoxLayout>
 
 #include <limits>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -46,34 +48,34 @@ double wholePart(const QString& text) {
 } // namespace
 
 frmBank::frmBank(Game& game)
-    : Form(game, u"frmBank"_qs) {
-    setWindowTitle(u"Банк"_qs);
+    : Form(game, u"frmBank"_s) {
+    setWindowTitle(u"Банк"_s);
 
-    imgBank = new Picture(u"imgBank"_qs, u"places/bank"_qs, this);
+    imgBank = new Picture(u"imgBank"_s, u"places/bank"_s, this);
     imgBank->setFixedSize(160, 120);
     Label5 = named<QLabel>(
         "Label5",
         u"Добро пожаловать в Банк. Здесь вы можете положить ваши деньги на сохранение и "
         "получать проценты. Чтобы к вам на счет потекли проценты, вы должны положить сумму "
         "большую или равную 20$. Если вы положили x$ то вам будет начисляться натуральная "
-        "сумма x \\ 20."_qs,
+        "сумма x \\ 20."_s,
         this);
     Label5->setWordWrap(true);
 
-    Label1 = named<QLabel>("Label1", u"Положить:"_qs, this);
+    Label1 = named<QLabel>("Label1", u"Положить:"_s, this);
     txtPut = named<QLineEdit>("txtPut", this);
-    cmdPut = named<QPushButton>("cmdPut", u"ОК"_qs, this);
+    cmdPut = named<QPushButton>("cmdPut", u"ОК"_s, this);
     cmdPut->setEnabled(false);
-    Label2 = named<QLabel>("Label2", u"Снять со счета:"_qs, this);
+    Label2 = named<QLabel>("Label2", u"Снять со счета:"_s, this);
     txtTake = named<QLineEdit>("txtTake", this);
-    cmdTake = named<QPushButton>("cmdTake", u"ОК"_qs, this);
+    cmdTake = named<QPushButton>("cmdTake", u"ОК"_s, this);
     cmdTake->setEnabled(false);
-    Label3 = named<QLabel>("Label3", u"У вас на счету:"_qs, this);
-    lblYHave = named<QLabel>("lblYHave", u"0"_qs, this);
-    Label8 = named<QLabel>("Label8", u"$"_qs, this);
-    Label6 = named<QLabel>("Label6", u"Прирост:"_qs, this);
-    lblInc = named<QLabel>("lblInc", u"0"_qs, this);
-    cmdBack = named<QPushButton>("cmdBack", u"<< Назад"_qs, this);
+    Label3 = named<QLabel>("Label3", u"У вас на счету:"_s, this);
+    lblYHave = named<QLabel>("lblYHave", u"0"_s, this);
+    Label8 = named<QLabel>("Label8", u"$"_s, this);
+    Label6 = named<QLabel>("Label6", u"Прирост:"_s, this);
+    lblInc = named<QLabel>("lblInc", u"0"_s, this);
+    cmdBack = named<QPushButton>("cmdBack", u"<< Назад"_s, this);
     markAsFigure(lblYHave);
     markAsFigure(lblInc);
 
@@ -129,7 +131,7 @@ void frmBank::amount_KeyPress(QChar& key) {
     if (key == u'\b' || (key >= u'0' && key <= u'9'))
         return;
     key = QChar();
-    msg(u"Это не число!"_qs, u"Это не число!"_qs, MsgIcon::Exclamation);
+    msg(u"Это не число!"_s, u"Это не число!"_s, MsgIcon::Exclamation);
 }
 
 void frmBank::txtPut_Change() {
@@ -145,7 +147,7 @@ void frmBank::cmdPut_Click() {
     const double cash = wholePart(s.lblMoney);
     const double amount = wholePart(txtPut->text());
     if (amount > cash) {
-        msg(u"У вас нет таких денег!"_qs, u"Денег нету."_qs);
+        msg(u"У вас нет таких денег!"_s, u"Денег нету."_s);
         txtPut->clear();
         return;
     }
@@ -153,8 +155,8 @@ void frmBank::cmdPut_Click() {
     if (balance > std::numeric_limits<qint16>::max()) {
         // The account holds at most 32767; a larger deposit would corrupt it.
         msg(u"Банк не может принять такую сумму: на одном счету может лежать не больше "
-            "32767$."_qs,
-            u"Слишком большая сумма."_qs);
+            "32767$."_s,
+            u"Слишком большая сумма."_s);
         return;
     }
     s.lblMoney = Num(cash - amount);
@@ -168,7 +170,7 @@ void frmBank::cmdTake_Click() {
     const double balance = wholePart(lblYHave->text());
     const double amount = wholePart(txtTake->text());
     if (amount > balance) {
-        msg(u"У вас нет таких денег на счету!"_qs, u"Денег нету."_qs);
+        msg(u"У вас нет таких денег на счету!"_s, u"Денег нету."_s);
     } else {
         s.lblMoney = Num(wholePart(s.lblMoney) + amount);
         s.BankAccount = AddSat16(s.BankAccount, -amount);

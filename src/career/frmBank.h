@@ -2,7 +2,7 @@
 // The bank: cash in and out of the account. The window's two labels are the working copy of
 // the balance while it is open; the game clock refreshes them at each day's interest.
 
-#include "Form.h"
+#include "ui/Form.h"
 
 class QLabel;
 class QLineEdit;

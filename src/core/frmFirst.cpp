@@ -1,11 +1,11 @@
-#include "frmFirst.h"
+#include "core/frmFirst.h"
 
-#include "Contacts.h"
-#include "Controls.h"
-#include "Game.h"
-#include "Picture.h"
-#include "Twips.h"
-#include "frmMain.h"
+#include "core/Contacts.h"
+#include "core/frmMain.h"
+#include "ui/Controls.h"
+#include "ui/Game.h"
+#include "ui/Picture.h"
+#include "ui/Twips.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -13,23 +13,25 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 frmFirst::frmFirst(Game& game)
-    : Form(game, u"frmFirst"_qs) {
-    setWindowTitle(u"Тимбурия"_qs);
+    : Form(game, u"frmFirst"_s) {
+    setWindowTitle(u"Тимбурия"_s);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 8, 10, 8);
     layout->setSpacing(6);
 
-    imgOnFirst = new Picture(u"imgOnFirst"_qs, u"first"_qs, this);
+    imgOnFirst = new Picture(u"imgOnFirst"_s, u"first"_s, this);
     layout->addWidget(imgOnFirst, 1);
 
     auto* contacts = new QGridLayout;
     contacts->setHorizontalSpacing(6);
     contacts->setVerticalSpacing(4);
-    Label3 = named<QLabel>("Label3", u"Мой e-mail:"_qs, this);
+    Label3 = named<QLabel>("Label3", u"Мой e-mail:"_s, this);
     txtEMAIL = named<QLineEdit>("txtEMAIL", Contacts::email(), this);
     txtEMAIL->setReadOnly(true);
-    Label2 = named<QLabel>("Label2", u"URL:"_qs, this);
+    Label2 = named<QLabel>("Label2", u"URL:"_s, this);
     Text2 = named<QLineEdit>("Text2", Contacts::web(), this);
     Text2->setReadOnly(true);
     contacts->addWidget(Label3, 0, 0);
@@ -41,10 +43,10 @@ frmFirst::frmFirst(Game& game)
     // OK and "Выход" side by side; the about box's wide OK takes the place of both.
     auto* buttons = new QGridLayout;
     buttons->setHorizontalSpacing(8);
-    cmdOK = named<QPushButton>("cmdOK", u"OK"_qs, this);
+    cmdOK = named<QPushButton>("cmdOK", u"OK"_s, this);
     cmdOK->setDefault(true);
-    cmdExit = named<QPushButton>("cmdExit", u"Выход"_qs, this);
-    cmdOkAbout = named<QPushButton>("cmdOkAbout", u"OK"_qs, this);
+    cmdExit = named<QPushButton>("cmdExit", u"Выход"_s, this);
+    cmdOkAbout = named<QPushButton>("cmdOkAbout", u"OK"_s, this);
     cmdOkAbout->hide();
     buttons->addWidget(cmdOK, 0, 0);
     buttons->addWidget(cmdExit, 0, 1);
@@ -63,7 +65,7 @@ void frmFirst::Form_Load() {
 }
 
 void frmFirst::ShowAbout(Game& game) {
-    auto* about = game.load<frmFirst>(u"frmFirst"_qs);
+    auto* about = game.load<frmFirst>(u"frmFirst"_s);
     if (!about)
         return;
     Twips::set(about, Twips::Edge::Height, 3975);
@@ -75,9 +77,9 @@ void frmFirst::ShowAbout(Game& game) {
 }
 
 void frmFirst::cmdOK_Click() {
-    auto* main = game().loaded<frmMain>(u"frmMain"_qs);
+    auto* main = game().loaded<frmMain>(u"frmMain"_s);
     if (!main)
-        main = game().load<frmMain>(u"frmMain"_qs); // its Load starts a game as well
+        main = game().load<frmMain>(u"frmMain"_s); // its Load starts a game as well
     if (main)
         main->ForLoadMain();
     game().unload(this);

@@ -2,7 +2,7 @@
 // The start window: it offers a new game after a death or from the menu, and doubles as the
 // about box, when only its wide OK button shows.
 
-#include "Form.h"
+#include "ui/Form.h"
 
 class QLabel;
 class QLineEdit;

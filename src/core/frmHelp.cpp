@@ -1,10 +1,10 @@
-#include "frmHelp.h"
+#include "core/frmHelp.h"
 
-#include "Controls.h"
-#include "Game.h"
-#include "LineControl.h"
-#include "Twips.h"
-#include "frmFirst.h"
+#include "core/frmFirst.h"
+#include "ui/Controls.h"
+#include "ui/Game.h"
+#include "ui/LineControl.h"
+#include "ui/Twips.h"
 
 #include <QFile>
 #include <QGridLayout>
@@ -12,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -25,7 +27,7 @@ constexpr int VerticalLineX = 2850;
 constexpr int ColumnWidth = 2970;
 
 QString helpText(const char* page) {
-    QFile file(u":/assets/help/"_qs + QString::fromLatin1(page) + u".txt"_qs);
+    QFile file(u":/assets/help/"_s + QString::fromLatin1(page) + u".txt"_s);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll()).trimmed();
@@ -34,10 +36,10 @@ QString helpText(const char* page) {
 } // namespace
 
 frmHelp::frmHelp(Game& game)
-    : Form(game, u"frmHelp"_qs) {
-    setWindowTitle(u"Помощь по игре \"Timburia\""_qs);
+    : Form(game, u"frmHelp"_s) {
+    setWindowTitle(u"Помощь по игре \"Timburia\""_s);
 
-    Label1 = named<QLabel>("Label1", u"ПОМОЩЬ ПО ИГРЕ \"ТИМБУРИЯ\""_qs, this);
+    Label1 = named<QLabel>("Label1", u"ПОМОЩЬ ПО ИГРЕ \"ТИМБУРИЯ\""_s, this);
     QFont heading = Label1->font();
     heading.setPointSize(heading.pointSize() + 4);
     heading.setBold(true);
@@ -45,7 +47,7 @@ frmHelp::frmHelp(Game& game)
     Label1->setAlignment(Qt::AlignCenter);
     Label2 = named<QLabel>("Label2",
                            u"Автор и программист игры: Зарницын. Рисунки, тексты и исправления — "
-                           "команда «Тимбурии»."_qs,
+                           "команда «Тимбурии»."_s,
                            this);
     Label2->setWordWrap(true);
 
@@ -61,18 +63,18 @@ frmHelp::frmHelp(Game& game)
         Twips::set(member, Twips::Edge::Width, ButtonWidth);
         Twips::set(member, Twips::Edge::Height, ButtonHeight);
     };
-    pageButton(Command3, "Command3", u"Главное окно игры"_qs, 0);
-    pageButton(Command1, "Command1", u"Короткая справка"_qs, 1);
-    pageButton(Command2, "Command2", u"Остальные окна"_qs, 2);
-    pageButton(cmdChanges, "cmdChanges", u"Изменения"_qs, 3);
-    obVertLine = new LineControl(u"obVertLine"_qs, column);
+    pageButton(Command3, "Command3", u"Главное окно игры"_s, 0);
+    pageButton(Command1, "Command1", u"Короткая справка"_s, 1);
+    pageButton(Command2, "Command2", u"Остальные окна"_s, 2);
+    pageButton(cmdChanges, "cmdChanges", u"Изменения"_s, 3);
+    obVertLine = new LineControl(u"obVertLine"_s, column);
     obVertLine->setPoints(VerticalLineX, 60, VerticalLineX, FirstButtonTop + 150);
-    linH = new LineControl(u"linH"_qs, column);
+    linH = new LineControl(u"linH"_s, column);
     linH->setPoints(ButtonLeft + ButtonWidth, FirstButtonTop + 150, VerticalLineX,
                     FirstButtonTop + 150);
 
-    cmdAbout = named<QPushButton>("cmdAbout", u"О программе"_qs, this);
-    cmdOk = named<QPushButton>("cmdOk", u"ОК"_qs, this);
+    cmdAbout = named<QPushButton>("cmdAbout", u"О программе"_s, this);
+    cmdOk = named<QPushButton>("cmdOk", u"ОК"_s, this);
     cmdOk->setDefault(true);
 
     auto page = [this](QPlainTextEdit*& member, const char* name, const char* file) {
@@ -114,7 +116,7 @@ void frmHelp::Form_Load() {
 }
 
 void frmHelp::ShowPage(Game& game, Page page) {
-    auto* help = game.load<frmHelp>(u"frmHelp"_qs);
+    auto* help = game.load<frmHelp>(u"frmHelp"_s);
     if (!help)
         return;
     help->showOnly(page == Page::MainWindow ? help->txtMainWindow : help->txtSmallHelp);

@@ -2,7 +2,7 @@
 // The help window: four pages of text on top of each other, one shown at a time, with a
 // marker line that joins the pressed page button.
 
-#include "Form.h"
+#include "ui/Form.h"
 
 class LineControl;
 class QLabel;

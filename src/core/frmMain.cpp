@@ -1,15 +1,15 @@
-#include "frmMain.h"
+#include "core/frmMain.h"
 
-#include "Clock.h"
-#include "Game.h"
-#include "GameState.h"
-#include "LifeUpdate.h"
-#include "NumberText.h"
-#include "Picture.h"
-#include "Timer.h"
-#include "frmBank.h"
-#include "frmFirst.h"
-#include "frmHelp.h"
+#include "career/frmBank.h"
+#include "core/frmFirst.h"
+#include "core/frmHelp.h"
+#include "rules/Clock.h"
+#include "rules/LifeUpdate.h"
+#include "state/GameState.h"
+#include "state/NumberText.h"
+#include "ui/Game.h"
+#include "ui/Picture.h"
+#include "ui/Timer.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -28,7 +30,7 @@ struct Row {
 
 QLabel* captionLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
-    label->setObjectName(u"caption"_qs);
+    label->setObjectName(u"caption"_s);
     return label;
 }
 
@@ -36,15 +38,15 @@ QLabel* captionLabel(const QString& text, QWidget* parent) {
 
 frmMain::frmMain(Game& game)
     : QMainWindow(nullptr)
-    , FormCore(game, *this, u"frmMain"_qs) {
+    , FormCore(game, *this, u"frmMain"_s) {
     // The window's own texts, before any game has started.
     game.state.setDesignTexts();
 
-    setWindowTitle(u"Тимбурия"_qs);
+    setWindowTitle(u"Тимбурия"_s);
     buildMenu();
 
     central_ = new QWidget(this);
-    central_->setObjectName(u"mainBackground"_qs);
+    central_->setObjectName(u"mainBackground"_s);
     auto* layout = new QHBoxLayout(central_);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(10);
@@ -54,13 +56,13 @@ frmMain::frmMain(Game& game)
 
     setStyleSheet(u"QLabel[indicator=\"true\"] { font-weight: bold; color: #1d3f72; }"
                   "QGroupBox { font-weight: bold; }"
-                  "QLabel#lblSpHelp { color: #3b4a5c; padding: 2px 4px; }"_qs);
+                  "QLabel#lblSpHelp { color: #3b4a5c; padding: 2px 4px; }"_s);
 
     // The game clock and the life update run as long as this window is loaded, also while it
     // is hidden or a place window is open.
     tmrTime = new Timer(
-        *this, u"tmrTime"_qs, [this] { tmrTime_Timer(); }, true);
-    Timer1 = new Timer(*this, u"Timer1"_qs, [this] { Timer1_Timer(); });
+        *this, u"tmrTime"_s, [this] { tmrTime_Timer(); }, true);
+    Timer1 = new Timer(*this, u"Timer1"_s, [this] { Timer1_Timer(); });
     tmrTime->setInterval(1500);
     Timer1->setInterval(18000);
 
@@ -78,20 +80,20 @@ void frmMain::buildMenu() {
         item->setObjectName(QString::fromLatin1(name));
         return item;
     };
-    QMenu* file = menuBar()->addMenu(u"&Файл"_qs);
-    file->setObjectName(u"File"_qs);
-    NewGame = action(file, "NewGame", u"&Новая игра"_qs);
-    Save = action(file, "Save", u"&Сохранить игру"_qs);
-    Load = action(file, "Load", u"За&грузить игру"_qs);
+    QMenu* file = menuBar()->addMenu(u"&Файл"_s);
+    file->setObjectName(u"File"_s);
+    NewGame = action(file, "NewGame", u"&Новая игра"_s);
+    Save = action(file, "Save", u"&Сохранить игру"_s);
+    Load = action(file, "Load", u"За&грузить игру"_s);
     file->addSeparator();
-    Exit = action(file, "Exit", u"&Выход"_qs);
+    Exit = action(file, "Exit", u"&Выход"_s);
 
-    QMenu* help = menuBar()->addMenu(u"&Помощь"_qs);
-    help->setObjectName(u"Help"_qs);
-    BigHelp = action(help, "BigHelp", u"П&одробная справка"_qs);
-    SmallHelp = action(help, "SmallHelp", u"Ко&роткая справка"_qs);
+    QMenu* help = menuBar()->addMenu(u"&Помощь"_s);
+    help->setObjectName(u"Help"_s);
+    BigHelp = action(help, "BigHelp", u"П&одробная справка"_s);
+    SmallHelp = action(help, "SmallHelp", u"Ко&роткая справка"_s);
     help->addSeparator();
-    AboutPr = action(help, "AboutPr", u"О программе"_qs);
+    AboutPr = action(help, "AboutPr", u"О программе"_s);
 
     // Saving arrives with its own code.
     Save->setEnabled(false);
@@ -139,7 +141,7 @@ QWidget* frmMain::buildIndicators() {
         return box;
     };
 
-    grid->addWidget(frame(u"Личный статус"_qs,
+    grid->addWidget(frame(u"Личный статус"_s,
                           {{u"Деньги:", &GameState::lblMoney},
                            {u"Сытость:", &GameState::lblHungry},
                            {u"Настроение:", &GameState::lblHappyness},
@@ -150,7 +152,7 @@ QWidget* frmMain::buildIndicators() {
                            {u"Ваша одежда:", &GameState::lblClothes}},
                           panel),
                     0, 0);
-    grid->addWidget(frame(u"Компьютер"_qs,
+    grid->addWidget(frame(u"Компьютер"_s,
                           {{u"Процессор:", &GameState::lblComp},
                            {u"Память RAM:", &GameState::lblRAM},
                            {u"Винчестер:", &GameState::lblVinchester},
@@ -163,7 +165,7 @@ QWidget* frmMain::buildIndicators() {
                            {u"Модем:", &GameState::lblModem}},
                           panel),
                     0, 1, 2, 1);
-    grid->addWidget(frame(u"Житие мое"_qs,
+    grid->addWidget(frame(u"Житие мое"_s,
                           {{u"Машина:", &GameState::lblCar},
                            {u"Кол.комнат:", &GameState::lblRoom},
                            {u"Мебель:", &GameState::lblMebel},
@@ -176,21 +178,21 @@ QWidget* frmMain::buildIndicators() {
     auto* rightColumn = new QVBoxLayout(right);
     rightColumn->setContentsMargins(0, 0, 0, 0);
     rightColumn->setSpacing(8);
-    rightColumn->addWidget(frame(u"Программы"_qs,
+    rightColumn->addWidget(frame(u"Программы"_s,
                                  {{u"Система:", &GameState::lblSystem},
                                   {u"Прог-ование:", &GameState::lblProgram},
                                   {u"Графика:", &GameState::lblGraph},
                                   {u"Антивирус:", &GameState::lblAntvirus}},
                                  right));
-    rightColumn->addWidget(frame(u"Интернет"_qs, {{u"Выход:", &GameState::lblVichod}}, right));
+    rightColumn->addWidget(frame(u"Интернет"_s, {{u"Выход:", &GameState::lblVichod}}, right));
     rightColumn->addWidget(
-        frame(u"Работа"_qs,
+        frame(u"Работа"_s,
               {{nullptr, &GameState::lblMyWork}, {u"Зарплата:", &GameState::lblWorkEarn}}, right));
     rightColumn->addStretch(1);
     grid->addWidget(right, 0, 2, 2, 1);
 
     // Study: a sub-frame per course, each with its price line that a finished course hides.
-    auto* study = new QGroupBox(u"Учеба"_qs, panel);
+    auto* study = new QGroupBox(u"Учеба"_s, panel);
     auto* courses = new QHBoxLayout(study);
     auto course = [&](const QString& title, QString GameState::*state, QLabel*& priceCaption,
                       const char* captionName, QString GameState::*price) {
@@ -201,9 +203,9 @@ QWidget* frmMain::buildIndicators() {
         priceCaption->setObjectName(QString::fromLatin1(captionName));
         courses->addWidget(box);
     };
-    course(u"Школа"_qs, &GameState::lblSSchool, lblSStoim, "lblSStoim", &GameState::lblSCost);
-    course(u"Англ.яз."_qs, &GameState::lblEEnglish, lblEStoim, "lblEStoim", &GameState::lblECost);
-    course(u"Ком.курсы"_qs, &GameState::lblCComputer, lblStoim, "lblStoim", &GameState::lblCCost);
+    course(u"Школа"_s, &GameState::lblSSchool, lblSStoim, "lblSStoim", &GameState::lblSCost);
+    course(u"Англ.яз."_s, &GameState::lblEEnglish, lblEStoim, "lblEStoim", &GameState::lblECost);
+    course(u"Ком.курсы"_s, &GameState::lblCComputer, lblStoim, "lblStoim", &GameState::lblCCost);
     grid->addWidget(study, 2, 0, 1, 3);
 
     // The date and time line, and the lesson and virus counters the player never sees.
@@ -219,16 +221,16 @@ QWidget* frmMain::buildIndicators() {
         line->addWidget(label);
         return label;
     };
-    line->addWidget(captionLabel(u"Дата: "_qs, when));
+    line->addWidget(captionLabel(u"Дата: "_s, when));
     value(&GameState::lblDay, "lblDay");
-    line->addWidget(captionLabel(u"/"_qs, when));
+    line->addWidget(captionLabel(u"/"_s, when));
     value(&GameState::lblMonth, "lblMonth");
-    line->addWidget(captionLabel(u"/"_qs, when));
+    line->addWidget(captionLabel(u"/"_s, when));
     value(&GameState::lblYear, "lblYear");
     line->addSpacing(24);
-    line->addWidget(captionLabel(u"Время: "_qs, when));
+    line->addWidget(captionLabel(u"Время: "_s, when));
     value(&GameState::lblHours, "lblHours");
-    line->addWidget(captionLabel(u":00"_qs, when));
+    line->addWidget(captionLabel(u":00"_s, when));
     line->addStretch(1);
     for (auto [field, name] :
          {std::pair{&GameState::lblObras, "lblObras"}, std::pair{&GameState::lblEng, "lblEng"},
@@ -237,7 +239,7 @@ QWidget* frmMain::buildIndicators() {
     grid->addWidget(when, 3, 0, 1, 3);
 
     auto* status = new QLabel(panel);
-    status->setObjectName(u"lblSpHelp"_qs);
+    status->setObjectName(u"lblSpHelp"_s);
     status->setWordWrap(true);
     status->setFrameShape(QFrame::StyledPanel);
     status->setFrameShadow(QFrame::Sunken);
@@ -249,7 +251,7 @@ QWidget* frmMain::buildIndicators() {
 }
 
 QWidget* frmMain::buildPlaces() {
-    auto* box = new QGroupBox(u"Куда пойти"_qs, central_);
+    auto* box = new QGroupBox(u"Куда пойти"_s, central_);
     auto* grid = new QGridLayout(box);
     grid->setSpacing(6);
     struct Place {
@@ -328,27 +330,27 @@ void frmMain::Form_Load() {
 void frmMain::ForLoadMain() {
     game().newGameBegins();
     GameState& s = game().state;
-    s.lblMoney = u"170"_qs;
-    s.lblStatus = u"Чайник"_qs;
-    s.lblSWork = u"Пока нет"_qs;
-    s.lblHappyness = u"30"_qs;
-    s.lblHungry = u"30"_qs;
-    s.lblEduncation = u"Начальное"_qs;
-    s.lblEnglish = u"Не знаю"_qs;
-    s.lblClothes = u"Дряхлая"_qs;
+    s.lblMoney = u"170"_s;
+    s.lblStatus = u"Чайник"_s;
+    s.lblSWork = u"Пока нет"_s;
+    s.lblHappyness = u"30"_s;
+    s.lblHungry = u"30"_s;
+    s.lblEduncation = u"Начальное"_s;
+    s.lblEnglish = u"Не знаю"_s;
+    s.lblClothes = u"Дряхлая"_s;
 
     for (QString* none :
          {&s.lblSystem, &s.lblProgram, &s.lblGraph, &s.lblAntvirus, &s.lblVichod, &s.lblMyWork})
-        *none = u"Пока нет"_qs;
+        *none = u"Пока нет"_s;
 
-    s.lblWorkEarn = u"0"_qs;
-    s.lblSSchool = u"Не учусь"_qs;
-    s.lblSCost = u"0"_qs;
-    s.lblEEnglish = u"Не учусь"_qs;
-    s.lblECost = u"0"_qs;
-    s.lblCComputer = u"Не учусь"_qs;
-    s.lblCCost = u"0"_qs;
-    s.lblCom = s.lblObras = s.lblEng = s.lblVir = u"0"_qs;
+    s.lblWorkEarn = u"0"_s;
+    s.lblSSchool = u"Не учусь"_s;
+    s.lblSCost = u"0"_s;
+    s.lblEEnglish = u"Не учусь"_s;
+    s.lblECost = u"0"_s;
+    s.lblCComputer = u"Не учусь"_s;
+    s.lblCCost = u"0"_s;
+    s.lblCom = s.lblObras = s.lblEng = s.lblVir = u"0"_s;
 
     s.BankAccount = 0;
 
@@ -360,8 +362,7 @@ void frmMain::ForLoadMain() {
     s.lblMonth = twoDigits(today.month());
     s.lblYear = twoDigits(today.year());
 
-    s.lblSpHelp =
-        u" Добро пожаловать в игру \"Тимбурия\". Программистом игры является Зарницын."_qs;
+    s.lblSpHelp = u" Добро пожаловать в игру \"Тимбурия\". Программистом игры является Зарницын."_s;
 
     game().show(this, false);
 
@@ -376,7 +377,7 @@ void frmMain::ForLoadMain() {
 }
 
 void frmMain::ExitQuestion(FormCore& asking) {
-    if (asking.ask(u"Вы действительно хотите выйти?"_qs, u"Подтвердите"_qs))
+    if (asking.ask(u"Вы действительно хотите выйти?"_s, u"Подтвердите"_s))
         asking.game().end();
 }
 
@@ -393,12 +394,12 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 void frmMain::NewGame_Click() {
-    if (!ask(u"Вы действительно хотите начать новую игру?"_qs, u"Подтвердите"_qs))
+    if (!ask(u"Вы действительно хотите начать новую игру?"_s, u"Подтвердите"_s))
         return;
     hide(); // still loaded: its timers keep the old game running meanwhile
-    game().unload(u"frmInternet"_qs);
-    game().unload(u"frmParty"_qs);
-    game().open(u"frmFirst"_qs, false);
+    game().unload(u"frmInternet"_s);
+    game().unload(u"frmParty"_s);
+    game().open(u"frmFirst"_s, false);
 }
 
 void frmMain::Exit_Click() {
@@ -419,7 +420,7 @@ void frmMain::tmrTime_Timer() {
         msg(text, title);
     };
     effects.balanceChanged = [this] {
-        if (auto* bank = game().loaded<frmBank>(u"frmBank"_qs))
+        if (auto* bank = game().loaded<frmBank>(u"frmBank"_s))
             bank->showBalance(game().state.BankAccount);
     };
     Clock::tick(game().state, game().platform, effects);
@@ -435,7 +436,7 @@ public:
     }
 
     void die(const QString& text) override {
-        main_.msg(text, u"+СМЕРТЬ+"_qs, MsgIcon::Exclamation);
+        main_.msg(text, u"+СМЕРТЬ+"_s, MsgIcon::Exclamation);
         Game& game = main_.game();
         game.state.SkipExitConfirm = 1;
         // Every window goes, the main one without the exit question; the start window
@@ -443,7 +444,7 @@ public:
         const auto windows = game.windows();
         for (auto it = windows.rbegin(); it != windows.rend(); ++it)
             game.unload(*it);
-        game.open(u"frmFirst"_qs, true);
+        game.open(u"frmFirst"_s, true);
     }
 
     void courseFinished(Life::Course course) override {
@@ -463,7 +464,7 @@ public:
 
     void virusStrikes() override {
         // A virus window still waiting for its answer stays the only one.
-        main_.game().open(u"frmVirus"_qs, true);
+        main_.game().open(u"frmVirus"_s, true);
     }
 
 private:
@@ -476,40 +477,40 @@ void frmMain::Timer1_Timer() {
 }
 
 void frmMain::imgHakker_Click() {
-    static const QStringList tooLow = {u"Чайник"_qs, u"Любитель"_qs, u"Новичок"_qs,
-                                       u"Программист"_qs, u"Почти хакер"_qs};
+    static const QStringList tooLow = {u"Чайник"_s, u"Любитель"_s, u"Новичок"_s, u"Программист"_s,
+                                       u"Почти хакер"_s};
     if (tooLow.contains(game().state.lblStatus)) {
-        msg(u"Ваш статус должен быть хакер."_qs, u"Вы должны быть хакер."_qs);
+        msg(u"Ваш статус должен быть хакер."_s, u"Вы должны быть хакер."_s);
         return;
     }
-    game().open(u"frmHakerstvo"_qs);
+    game().open(u"frmHakerstvo"_s);
 }
 
 void frmMain::imgBank_Click() {
     GameState& s = game().state;
     if (s.Car.Level != 0) {
-        game().open(u"frmBank"_qs);
+        game().open(u"frmBank"_s);
         return;
     }
     const QString fare = Str(10);
     if (!ask(u"Банк - это отличный способ сохранения и накопления денег. К сожалению, банк "
              "находится далеко от вашего дома и без машины вам не удастся доехать до него. Но "
-             "вы можете взять такси за "_qs +
+             "вы можете взять такси за "_s +
                  fare +
                  u"$ и доехать до банка, либо купить собственную машину в магазине.\n\n"
-                 "Хотите ли вы взять такси за "_qs +
-                 fare + u"$ и доехать до банка?"_qs,
-             u"Требуется машина. Хотите ли вы взять такси?"_qs))
+                 "Хотите ли вы взять такси за "_s +
+                 fare + u"$ и доехать до банка?"_s,
+             u"Требуется машина. Хотите ли вы взять такси?"_s))
         return;
     if (Val(s.lblMoney) < 10) {
-        msg(u"У вас нет денег на такси."_qs, u"Нет денег."_qs);
+        msg(u"У вас нет денег на такси."_s, u"Нет денег."_s);
         return;
     }
     randomize();
     if (Int(rnd() * 8 + 1) == 6) {
         msg(u"Случилось несчастье. Таксист попал в аварию, и вы сильно пострадали. На лечение "
-            "пришлось потратить большие деньги: 30$."_qs,
-            u":-((("_qs);
+            "пришлось потратить большие деньги: 30$."_s,
+            u":-((("_s);
         auto change = [&s](double money, double mood, double satiety) {
             s.lblMoney = Num(Val(s.lblMoney) + money);
             s.lblHappyness = Num(Val(s.lblHappyness) + mood);
@@ -519,31 +520,31 @@ void frmMain::imgBank_Click() {
         if (ask(u"Ваш адвокат предлагает вам подать в суд на таксиста.\nЕсли вы выиграете на "
                 "суде, то сможете получить компенсацию за ущерб.\nЕсли же вы проиграете, то, "
                 "возможно, вам придется заплатить штраф за беспокойство суда.\n\n Желаете ли "
-                "вы подать в суд на таксиста?"_qs,
-                u"Суд?"_qs)) {
+                "вы подать в суд на таксиста?"_s,
+                u"Суд?"_s)) {
             switch (int(Int(rnd() * 3 + 1))) {
             case 1:
-                msg(u"Поздравляю! Вы выиграли дело и получаете компенсацию 25$."_qs,
-                    u"Дело выиграно"_qs);
+                msg(u"Поздравляю! Вы выиграли дело и получаете компенсацию 25$."_s,
+                    u"Дело выиграно"_s);
                 change(25, 7, -2);
                 break;
             case 2:
                 msg(u"К сожалению, вы проиграли дело и вам пришлось заплатить штраф 15$ за "
-                    "беспокойство суда."_qs,
-                    u"Дело проиграно"_qs);
+                    "беспокойство суда."_s,
+                    u"Дело проиграно"_s);
                 change(-15, -5, -5);
                 break;
             default:
                 msg(u"Вам не удалось ничего доказать, но и таксист ничего не доказал. Вам "
-                    "выплатили небольшую компенсацию 10$."_qs,
-                    u"Дело не выиграно, но и не проиграно."_qs);
+                    "выплатили небольшую компенсацию 10$."_s,
+                    u"Дело не выиграно, но и не проиграно."_s);
                 change(10, 2, -3);
                 break;
             }
         }
     }
     s.lblMoney = Num(Val(s.lblMoney) - 10);
-    game().open(u"frmBank"_qs);
+    game().open(u"frmBank"_s);
 }
 
 void frmMain::AboutPr_Click() {

@@ -2,7 +2,7 @@
 // The main window: every indicator of the game, the eleven places and the menu. It is the
 // program's first window and its Load starts a new game.
 
-#include "FormCore.h"
+#include "ui/FormCore.h"
 
 #include <QMainWindow>
 

@@ -1,10 +1,10 @@
-#include "frmTheEnd.h"
+#include "core/frmTheEnd.h"
 
-#include "Contacts.h"
-#include "Controls.h"
-#include "Game.h"
-#include "Picture.h"
-#include "frmFirst.h"
+#include "core/Contacts.h"
+#include "core/frmFirst.h"
+#include "ui/Controls.h"
+#include "ui/Game.h"
+#include "ui/Picture.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -12,14 +12,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 frmTheEnd::frmTheEnd(Game& game)
-    : Form(game, u"frmTheEnd"_qs) {
-    setWindowTitle(u"Тимбурия"_qs);
-    imgTheEnd = new Picture(u"imgTheEnd"_qs, u"first"_qs, this);
+    : Form(game, u"frmTheEnd"_s) {
+    setWindowTitle(u"Тимбурия"_s);
+    imgTheEnd = new Picture(u"imgTheEnd"_s, u"first"_s, this);
     lblCongratulations = named<QLabel>(
         "lblCongratulations",
         u"Поздравляем! Вы стали президентом компьютерной компании: выше в этой игре подняться "
-        "уже нельзя. Играть можно и дальше."_qs,
+        "уже нельзя. Играть можно и дальше."_s,
         this);
     lblCongratulations->setWordWrap(true);
     QFont bold = lblCongratulations->font();
@@ -27,14 +29,14 @@ frmTheEnd::frmTheEnd(Game& game)
     lblCongratulations->setFont(bold);
 
     Label2 =
-        named<QLabel>("Label2", u"Последнюю версию игры вы сможете найти на моем сайте:"_qs, this);
+        named<QLabel>("Label2", u"Последнюю версию игры вы сможете найти на моем сайте:"_s, this);
     Label2->setWordWrap(true);
     Text2 = named<QLineEdit>("Text2", this);
     Text2->setReadOnly(true);
-    Label3 = named<QLabel>("Label3", u"Мой адрес:"_qs, this);
+    Label3 = named<QLabel>("Label3", u"Мой адрес:"_s, this);
     txtEMAIL = named<QLineEdit>("txtEMAIL", Contacts::email(), this);
     txtEMAIL->setReadOnly(true);
-    cmdOK = named<QPushButton>("cmdOK", u"OK"_qs, this);
+    cmdOK = named<QPushButton>("cmdOK", u"OK"_s, this);
     cmdOK->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
@@ -54,7 +56,7 @@ frmTheEnd::frmTheEnd(Game& game)
 
 void frmTheEnd::Form_Load() {
     // The start window's address, without loading that window just to read it.
-    auto* first = game().loaded<frmFirst>(u"frmFirst"_qs);
+    auto* first = game().loaded<frmFirst>(u"frmFirst"_s);
     Text2->setText(first ? first->Text2->text() : Contacts::web());
 }
 

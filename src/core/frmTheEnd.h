@@ -1,7 +1,7 @@
 #pragma once
 // The end screen, shown when the player is hired for the top job; the game goes on after it.
 
-#include "Form.h"
+#include "ui/Form.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,26 +1,27 @@
-#include "LadderStore.h"
+#include "purchases/LadderStore.h"
 
-#include "Controls.h"
-#include "Game.h"
-#include "InfoPanel.h"
-#include "Picture.h"
-#include "Purchase.h"
+#include "purchases/Purchase.h"
+#include "ui/Controls.h"
+#include "ui/Game.h"
+#include "ui/InfoPanel.h"
+#include "ui/Picture.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 LadderStore::LadderStore(Game& game, const QString& name, const QString& title)
     : Form(game, name) {
     setWindowTitle(title);
     panel_ = new InfoPanel(
-        this,
-        {{nullptr, {}, "lblWhat", u"------------"_qs}, {"lblZen", u"Цена:"_qs, "lblM", u"0"_qs}},
-        "Label2", u"Кратко:"_qs);
+        this, {{nullptr, {}, "lblWhat", u"------------"_s}, {"lblZen", u"Цена:"_s, "lblM", u"0"_s}},
+        "Label2", u"Кратко:"_s);
     lblWhat = panel_->value("lblWhat");
     lblM = panel_->value("lblM");
     txtSpec = panel_->txtSpec;
-    cmdBack = named<QPushButton>("cmdBack", u"<< Назад"_qs, this);
+    cmdBack = named<QPushButton>("cmdBack", u"<< Назад"_s, this);
     onClick(cmdBack, &LadderStore::cmdBack_Click);
 }
 
@@ -59,7 +60,7 @@ void LadderStore::goods_MouseMove(size_t index) {
         offer(next.name, QString::number(next.price), goods.describe(next.name));
     } else {
         buttons_[index]->setEnabled(false);
-        offer({}, u"0"_qs, {});
+        offer({}, u"0"_s, {});
     }
     if (goods.picture)
         showOnly(goods.picture);

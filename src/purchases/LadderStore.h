@@ -5,8 +5,8 @@
 // shared purchase rule and the ladder's own side effect. The panel is not refreshed by the
 // click: the next pointer move does that.
 
-#include "Form.h"
-#include "GameState.h"
+#include "state/GameState.h"
+#include "ui/Form.h"
 
 #include <functional>
 #include <vector>

@@ -2,7 +2,7 @@
 // A purchase along a catalog from a window: the shared rule, and the shop's one complaint when
 // the cash falls short.
 
-#include "Buying.h"
+#include "rules/Buying.h"
 
 class FormCore;
 

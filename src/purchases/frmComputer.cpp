@@ -1,22 +1,24 @@
-#include "frmComputer.h"
+#include "purchases/frmComputer.h"
 
-#include "Buying.h"
-#include "Controls.h"
-#include "InfoPanel.h"
+#include "rules/Buying.h"
+#include "ui/Controls.h"
+#include "ui/InfoPanel.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 frmComputer::frmComputer(Game& game)
-    : LadderStore(game, u"frmComputer"_qs, u"Компьютер"_qs) {
+    : LadderStore(game, u"frmComputer"_s, u"Компьютер"_s) {
     // Faster parts make the player happier; peripherals do not.
     const auto happier = [](GameState& s) {
         addTo(s.lblHappyness, 1);
     };
     const auto text = [](const char16_t* before, const char16_t* after) {
-        return [before, after](const QString& n) {
+        return [before, after](const QString& n) -> QString {
             return QString::fromUtf16(before) + n + QString::fromUtf16(after);
         };
     };
@@ -62,5 +64,5 @@ frmComputer::frmComputer(Game& game)
 }
 
 void frmComputer::Form_MouseMove() {
-    offer(u"------------"_qs, u"0"_qs, {});
+    offer(u"------------"_s, u"0"_s, {});
 }

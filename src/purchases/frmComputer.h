@@ -1,7 +1,7 @@
 #pragma once
 // Computer hardware: ten components, each bought one model at a time.
 
-#include "LadderStore.h"
+#include "purchases/LadderStore.h"
 
 class frmComputer : public LadderStore {
 public:

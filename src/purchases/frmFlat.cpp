@@ -1,17 +1,19 @@
-#include "frmFlat.h"
+#include "purchases/frmFlat.h"
 
-#include "Buying.h"
-#include "Controls.h"
-#include "InfoPanel.h"
-#include "Picture.h"
+#include "rules/Buying.h"
+#include "ui/Controls.h"
+#include "ui/InfoPanel.h"
+#include "ui/Picture.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 frmFlat::frmFlat(Game& game)
-    : LadderStore(game, u"frmFlat"_qs, u"Квартира"_qs) {
+    : LadderStore(game, u"frmFlat"_s, u"Квартира"_s) {
     auto picture = [this](const char* name, const char* art) {
         auto* p = named<Picture>(name, QString::fromLatin1(name), QString::fromLatin1(art), this);
         p->setFixedSize(240, 180);
@@ -26,19 +28,21 @@ frmFlat::frmFlat(Game& game)
     addGoods({
         {"cmdBuyFlat", u"Купить новую квартиру и продать старую", &GameState::Flat,
          &GameState::lblRoom,
-         [](const QString& n) { return u"Купить квартиру с \""_qs + n + u"\" комнатами."_qs; },
+         [](const QString& n) -> QString {
+             return u"Купить квартиру с \""_s + n + u"\" комнатами."_s;
+         },
          [](GameState& s) {
              addTo(s.lblHappyness, 6);
              addTo(s.lblHungry, 3);
          },
          imgFlat},
         {"cmdBuyMebel", u"Закупка мебели", &GameState::Mebel, &GameState::lblMebel,
-         [](const QString& n) { return n + u" мебель. Купить."_qs; }, nullptr, imgMebel},
+         [](const QString& n) -> QString { return n + u" мебель. Купить."_s; }, nullptr, imgMebel},
         {"cmdBuyKitchen", u"Купить кухню", &GameState::Kitchen, &GameState::lblKitchen,
-         [](const QString& n) { return n + u" кухня. Купить."_qs; },
+         [](const QString& n) -> QString { return n + u" кухня. Купить."_s; },
          [](GameState& s) { addTo(s.lblHungry, 4); }, imgKitchen},
         {"cmdBuyBath", u"Купить ванную", &GameState::Bath, &GameState::lblBath,
-         [](const QString& n) { return n + u". Купить."_qs; }, nullptr, imgBath},
+         [](const QString& n) -> QString { return n + u". Купить."_s; }, nullptr, imgBath},
     });
     cmdBuyFlat = button(0);
     cmdBuyMebel = button(1);
@@ -70,5 +74,5 @@ frmFlat::frmFlat(Game& game)
 
 void frmFlat::Form_MouseMove() {
     showOnly(imgMainFlat);
-    offer(u"------------"_qs, u"0"_qs, u"Покупайте и обустраивайте вашу квартиру"_qs);
+    offer(u"------------"_s, u"0"_s, u"Покупайте и обустраивайте вашу квартиру"_s);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The flat: more rooms, furniture, a kitchen and a bath, each bought one step at a time.
 
-#include "LadderStore.h"
+#include "purchases/LadderStore.h"
 
 class Picture;
 

@@ -1,11 +1,11 @@
-#include "frmShop.h"
+#include "purchases/frmShop.h"
 
-#include "Controls.h"
-#include "Game.h"
-#include "InfoPanel.h"
-#include "NumberText.h"
-#include "Picture.h"
-#include "Purchase.h"
+#include "purchases/Purchase.h"
+#include "state/NumberText.h"
+#include "ui/Controls.h"
+#include "ui/Game.h"
+#include "ui/InfoPanel.h"
+#include "ui/Picture.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,9 +14,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString NoOffer = u"------------"_qs;
+const QString NoOffer = u"------------"_s;
 
 struct ClothesStep {
     const char16_t* next;
@@ -65,28 +67,28 @@ QPushButton* pushButton(QWidget* parent, const char* name, const QString& text) 
 } // namespace
 
 frmShop::frmShop(Game& game)
-    : Form(game, u"frmShop"_qs) {
-    setWindowTitle(u"Магазины"_qs);
+    : Form(game, u"frmShop"_s) {
+    setWindowTitle(u"Магазины"_s);
 
-    imgShop = new Picture(u"imgShop"_qs, u"shop/shop"_qs, this);
+    imgShop = new Picture(u"imgShop"_s, u"shop/shop"_s, this);
     imgShop->setFixedSize(160, 120);
 
     // The canteen.
-    Label5 = heading(this, "Label5", u"Столовая"_qs);
-    cmdBuyBrakfast = pushButton(this, "cmdBuyBrakfast", u"Купить завтрак"_qs);
-    cmdBuyDinner = pushButton(this, "cmdBuyDinner", u"Купить обед"_qs);
-    cmdBuySupper = pushButton(this, "cmdBuySupper", u"Купить ужин"_qs);
-    Label4 = label(this, "Label4", u"Текущая сытость:"_qs);
-    lblHungr = label(this, "lblHungr", u"00"_qs);
+    Label5 = heading(this, "Label5", u"Столовая"_s);
+    cmdBuyBrakfast = pushButton(this, "cmdBuyBrakfast", u"Купить завтрак"_s);
+    cmdBuyDinner = pushButton(this, "cmdBuyDinner", u"Купить обед"_s);
+    cmdBuySupper = pushButton(this, "cmdBuySupper", u"Купить ужин"_s);
+    Label4 = label(this, "Label4", u"Текущая сытость:"_s);
+    lblHungr = label(this, "lblHungr", u"00"_s);
     markAsFigure(lblHungr);
 
     // Clothes: the panel shows the outfit on offer and its price.
-    Label6 = heading(this, "Label6", u"Одежда"_qs);
-    cmdBuyClothes = pushButton(this, "cmdBuyClothes", u"Купить одежду"_qs);
+    Label6 = heading(this, "Label6", u"Одежда"_s);
+    cmdBuyClothes = pushButton(this, "cmdBuyClothes", u"Купить одежду"_s);
     auto* panel = new InfoPanel(this,
-                                {{"Label2", u"Одежда:"_qs, "lblWhat", NoOffer},
-                                 {"Label1", u"Цена:"_qs, "lblShCost", u"00"_qs},
-                                 {"Label3", u"Прибавление сытости:"_qs, "lblShHungr", u"00"_qs}},
+                                {{"Label2", u"Одежда:"_s, "lblWhat", NoOffer},
+                                 {"Label1", u"Цена:"_s, "lblShCost", u"00"_s},
+                                 {"Label3", u"Прибавление сытости:"_s, "lblShHungr", u"00"_s}},
                                 nullptr, {});
     lblWhat = panel->value("lblWhat");
     lblShCost = panel->value("lblShCost");
@@ -94,23 +96,23 @@ frmShop::frmShop(Game& game)
     txtSpec = panel->txtSpec;
 
     // Cars: the hidden pictures of the five models and of the empty lot; imgCCar copies one.
-    Label7 = heading(this, "Label7", u"Машины"_qs);
-    cmdCar = pushButton(this, "cmdCar", u"Купить машину"_qs);
-    Label8 = label(this, "Label8", u"Сейчас у вас:"_qs);
+    Label7 = heading(this, "Label7", u"Машины"_s);
+    cmdCar = pushButton(this, "cmdCar", u"Купить машину"_s);
+    Label8 = label(this, "Label8", u"Сейчас у вас:"_s);
     lblCurCar = label(this, "lblCurCar", NoOffer);
-    Label11 = label(this, "Label11", u"Марка:"_qs);
+    Label11 = label(this, "Label11", u"Марка:"_s);
     lblCar = label(this, "lblCar", NoOffer);
     markAsFigure(lblCurCar);
     markAsFigure(lblCar);
     for (int k = 0; k < 5; ++k) {
-        imgCar[k] = new Picture(u"imgCar(%1)"_qs.arg(k), u"cars/car%1"_qs.arg(k + 1), this);
+        imgCar[k] = new Picture(u"imgCar(%1)"_s.arg(k), u"cars/car%1"_s.arg(k + 1), this);
         imgCar[k]->hide();
     }
-    imgCarShop = new Picture(u"imgCarShop"_qs, u"cars/lot"_qs, this);
+    imgCarShop = new Picture(u"imgCarShop"_s, u"cars/lot"_s, this);
     imgCarShop->hide();
-    imgCCar = new Picture(u"imgCCar"_qs, {}, this);
+    imgCCar = new Picture(u"imgCCar"_s, {}, this);
     imgCCar->setFixedSize(200, 150);
-    cmdBack = pushButton(this, "cmdBack", u"<< Назад"_qs);
+    cmdBack = pushButton(this, "cmdBack", u"<< Назад"_s);
 
     auto* canteen = new QVBoxLayout;
     canteen->addWidget(Label5);
@@ -190,8 +192,8 @@ void frmShop::showCarOffer() {
 }
 
 void frmShop::Form_MouseMove() {
-    lblShCost->setText(u"00"_qs);
-    lblShHungr->setText(u"00"_qs);
+    lblShCost->setText(u"00"_s);
+    lblShHungr->setText(u"00"_s);
     lblWhat->setText(NoOffer);
     txtSpec->clear();
     showCarOffer();
@@ -205,7 +207,7 @@ void frmShop::meal_MouseMove(int price) {
 bool frmShop::moneyAboveZero() {
     if (Val(game().state.lblMoney) > 0)
         return true;
-    msg(u"У вас, не хватает денег на это"_qs, u"Внимание"_qs, MsgIcon::Exclamation);
+    msg(u"У вас, не хватает денег на это"_s, u"Внимание"_s, MsgIcon::Exclamation);
     return false;
 }
 
@@ -213,7 +215,7 @@ void frmShop::meal_Click(int price) {
     GameState& s = game().state;
     if (moneyAboveZero()) {
         if (Val(s.lblHungry) > 100) {
-            msg(u"Вы уже распухли от еды и не можете впихнуть в себя еще"_qs, u"Не хочу есть!"_qs,
+            msg(u"Вы уже распухли от еды и не можете впихнуть в себя еще"_s, u"Не хочу есть!"_s,
                 MsgIcon::Exclamation);
         } else {
             addTo(s.lblMoney, -price);
@@ -255,8 +257,8 @@ void frmShop::cmdCar_Click() {
     GameState& s = game().state;
     if (buyNextOrComplain(*this, &GameState::Car, &GameState::lblCar)) {
         addTo(s.lblHappyness, 5);
-        msg(u"Поздравляю! Вы купили машину марки "_qs + s.Car.current() + u"."_qs,
-            u"Вы купили машину"_qs);
+        msg(u"Поздравляю! Вы купили машину марки "_s + s.Car.current() + u"."_s,
+            u"Вы купили машину"_s);
     }
     lblCurCar->setText(s.lblCar);
 }

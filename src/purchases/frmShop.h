@@ -7,7 +7,7 @@
 // buys exactly what the panel shows, so clicking twice without moving buys the same outfit
 // twice.
 
-#include "Form.h"
+#include "ui/Form.h"
 
 class InfoPanel;
 class Picture;

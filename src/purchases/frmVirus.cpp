@@ -1,25 +1,27 @@
-#include "frmVirus.h"
+#include "purchases/frmVirus.h"
 
-#include "Controls.h"
-#include "Game.h"
-#include "NumberText.h"
-#include "Picture.h"
-#include "TextCodec.h"
-#include "Timer.h"
+#include "state/NumberText.h"
+#include "ui/Controls.h"
+#include "ui/Game.h"
+#include "ui/Picture.h"
+#include "ui/TextCodec.h"
+#include "ui/Timer.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 frmVirus::frmVirus(Game& game)
-    : Form(game, u"frmVirus"_qs) {
-    setWindowTitle(u"ВИРУС :-<<< VIRUS <<<-: HELP"_qs);
+    : Form(game, u"frmVirus"_s) {
+    setWindowTitle(u"ВИРУС :-<<< VIRUS <<<-: HELP"_s);
     // The frame's close button does nothing here; say so by not offering it.
     setWindowFlag(Qt::WindowCloseButtonHint, false);
 
-    Shape1 = new Picture(u"Shape1"_qs, u"virus/alarm"_qs, this);
+    Shape1 = new Picture(u"Shape1"_s, u"virus/alarm"_s, this);
     Shape1->setFixedSize(72, 72);
-    lblTextVirus = named<QLabel>("lblTextVirus", u"ВИРУС"_qs, this);
+    lblTextVirus = named<QLabel>("lblTextVirus", u"ВИРУС"_s, this);
     lblTextVirus->setAlignment(Qt::AlignCenter);
     // A dark plate, so that the blinking white and red both stand out.
     lblTextVirus->setAutoFillBackground(true);
@@ -32,7 +34,7 @@ frmVirus::frmVirus(Game& game)
     lblTextVirus->setFont(big);
     lblTextVirus->setMinimumHeight(56);
     setForeColor(lblTextVirus, QColor(255, 0, 0));
-    Label2 = named<QLabel>("Label2", u"Ваш компьютер поразил вирус. Что делать будем?"_qs, this);
+    Label2 = named<QLabel>("Label2", u"Ваш компьютер поразил вирус. Что делать будем?"_s, this);
     Label2->setAlignment(Qt::AlignCenter);
     QFont question = Label2->font();
     question.setPointSize(question.pointSize() + 2);
@@ -47,8 +49,8 @@ frmVirus::frmVirus(Game& game)
         button->setAccessibleName(says);
         return button;
     };
-    cmdLive = pictureButton("cmdLive", u"virus/kill"_qs, u"Убить"_qs);
-    cmdKill = pictureButton("cmdKill", u"virus/live"_qs, u"Пусть живет"_qs);
+    cmdLive = pictureButton("cmdLive", u"virus/kill"_s, u"Убить"_s);
+    cmdKill = pictureButton("cmdKill", u"virus/live"_s, u"Пусть живет"_s);
 
     auto* layout = new QGridLayout(this);
     layout->setSpacing(10);
@@ -60,7 +62,7 @@ frmVirus::frmVirus(Game& game)
     answers->addWidget(cmdKill);
     layout->addLayout(answers, 2, 0, 1, 2);
 
-    Timer1 = new Timer(*this, u"Timer1"_qs, [this] { Timer1_Timer(); });
+    Timer1 = new Timer(*this, u"Timer1"_s, [this] { Timer1_Timer(); });
     Timer1->setInterval(700);
 
     onClick(cmdLive, &frmVirus::cmdLive_Click);
@@ -75,8 +77,8 @@ void frmVirus::Timer1_Timer() {
 void frmVirus::cmdKill_Click() {
     randomize();
     const double loss = Int(rnd() * 20 + 5);
-    msg(u"Вирус уничтожил "_qs + Str(loss) + u"$ с вашего счета."_qs,
-        u"Надо было покупать хороший антивирус."_qs, MsgIcon::Exclamation);
+    msg(u"Вирус уничтожил "_s + Str(loss) + u"$ с вашего счета."_s,
+        u"Надо было покупать хороший антивирус."_s, MsgIcon::Exclamation);
     GameState& s = game().state;
     s.lblMoney = Num(Val(s.lblMoney) - loss);
     game().unload(this);
@@ -85,14 +87,14 @@ void frmVirus::cmdKill_Click() {
 void frmVirus::cmdLive_Click() {
     const QString& antivirus = game().state.lblAntvirus;
     if (antivirus == u"IVP 100") {
-        msg(u"Вам удалось уничтожить вирус"_qs, u"Ура. Вирус убит."_qs, MsgIcon::Information);
+        msg(u"Вам удалось уничтожить вирус"_s, u"Ура. Вирус убит."_s, MsgIcon::Information);
         game().unload(this);
         return;
     }
     if (antivirus == u"Касперского")
-        msg(u"К сожалению антивирус Касперского не смог уничтожить этот вирус."_qs,
-            u"Надо было покупать хороший антивирус."_qs, MsgIcon::Exclamation);
+        msg(u"К сожалению антивирус Касперского не смог уничтожить этот вирус."_s,
+            u"Надо было покупать хороший антивирус."_s, MsgIcon::Exclamation);
     else
-        msg(u"У вас нет антивируса."_qs, u"Надо было антивирус покупать."_qs, MsgIcon::Exclamation);
+        msg(u"У вас нет антивируса."_s, u"Надо было антивирус покупать."_s, MsgIcon::Exclamation);
     cmdKill_Click();
 }

@@ -3,7 +3,7 @@
 // Only an answer closes it: let the virus live (it takes 5 to 24 dollars) or try to kill it,
 // which only the strong anti-virus manages.
 
-#include "Form.h"
+#include "ui/Form.h"
 
 class QLabel;
 class QPushButton;

@@ -1,20 +1,22 @@
-#include "GameState.h"
+#include "state/GameState.h"
 
 #include <array>
 #include <utility>
 
+using namespace Qt::StringLiterals;
+
 namespace Ladders {
-const QStringList Status = {u"Чайник"_qs,        u"Любитель"_qs,     u"Новичок"_qs,
-                            u"Программист"_qs,   u"Почти хакер"_qs,  u"Хакер"_qs,
-                            u"Администратор"_qs, u"Профессионал"_qs, u"Сверх профессионал"_qs};
-const QStringList Education = {u"Начальное"_qs, u"Неполное среднее"_qs, u"Среднее"_qs,
-                               u"Неполное высшее"_qs, u"Высшее"_qs};
-const QStringList English = {u"Не знаю"_qs,   u"1 уровень"_qs, u"2 уровень"_qs,
-                             u"3 уровень"_qs, u"4 уровень"_qs, u"5 уровень"_qs,
-                             u"6 уровень"_qs, u"7 уровень"_qs, u"8 уровень"_qs};
-const QStringList Clothes = {u"Дряхлая"_qs, u"Спорт.костюм"_qs,    u"Летняя"_qs,
-                             u"Джинсы"_qs,  u"Костюм"_qs,          u"Куртка"_qs,
-                             u"Рубашка"_qs, u"Футболка и т.д."_qs, u"Посл.моды"_qs};
+const QStringList Status = {u"Чайник"_s,        u"Любитель"_s,     u"Новичок"_s,
+                            u"Программист"_s,   u"Почти хакер"_s,  u"Хакер"_s,
+                            u"Администратор"_s, u"Профессионал"_s, u"Сверх профессионал"_s};
+const QStringList Education = {u"Начальное"_s, u"Неполное среднее"_s, u"Среднее"_s,
+                               u"Неполное высшее"_s, u"Высшее"_s};
+const QStringList English = {u"Не знаю"_s,   u"1 уровень"_s, u"2 уровень"_s,
+                             u"3 уровень"_s, u"4 уровень"_s, u"5 уровень"_s,
+                             u"6 уровень"_s, u"7 уровень"_s, u"8 уровень"_s};
+const QStringList Clothes = {u"Дряхлая"_s, u"Спорт.костюм"_s,    u"Летняя"_s,
+                             u"Джинсы"_s,  u"Костюм"_s,          u"Куртка"_s,
+                             u"Рубашка"_s, u"Футболка и т.д."_s, u"Посл.моды"_s};
 
 bool below(const QStringList& ladder, const QString& text, const QString& rung) {
     const qsizetype have = ladder.indexOf(text);
@@ -171,9 +173,9 @@ std::span<const TextFieldInfo> textFieldTable() {
 }
 
 void GameState::setDesignTexts() {
-    lblMoney = u"170"_qs;
-    lblHungry = u"30"_qs;
-    lblHappyness = u"30"_qs;
+    lblMoney = u"170"_s;
+    lblHungry = u"30"_s;
+    lblHappyness = u"30"_s;
     lblStatus = Ladders::Status.first();
     lblEduncation = Ladders::Education.first();
     lblEnglish = Ladders::English.first();
@@ -183,14 +185,14 @@ void GameState::setDesignTexts() {
           &lblComp,    &lblRAM,      &lblVinchester, &lblCDROM, &lblVideoKarta, &lblSoundKarta,
           &lblMonitor, &lblPrinter,  &lblSkaner,     &lblModem, &lblSystem,     &lblProgram,
           &lblGraph,   &lblAntvirus, &lblVichod})
-        *none = u"Пока нет"_qs;
-    lblRoom = u"1"_qs;
-    lblWorkEarn = u"0"_qs;
-    lblSSchool = lblEEnglish = lblCComputer = u"Не учусь"_qs;
-    lblSCost = lblECost = lblCCost = u"0"_qs;
-    lblObras = lblEng = lblCom = lblVir = u"0"_qs;
-    lblDay = lblMonth = lblYear = u"00"_qs;
-    lblHours = u"1"_qs;
+        *none = u"Пока нет"_s;
+    lblRoom = u"1"_s;
+    lblWorkEarn = u"0"_s;
+    lblSSchool = lblEEnglish = lblCComputer = u"Не учусь"_s;
+    lblSCost = lblECost = lblCCost = u"0"_s;
+    lblObras = lblEng = lblCom = lblVir = u"0"_s;
+    lblDay = lblMonth = lblYear = u"00"_s;
+    lblHours = u"1"_s;
     lblSpHelp.clear();
 }
 

@@ -1,4 +1,4 @@
-#include "NumberText.h"
+#include "state/NumberText.h"
 
 #include <cmath>
 #include <cstdio>

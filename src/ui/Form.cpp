@@ -1,6 +1,6 @@
-#include "Form.h"
+#include "ui/Form.h"
 
-#include "Game.h"
+#include "ui/Game.h"
 
 #include <QCloseEvent>
 

@@ -2,7 +2,7 @@
 // The base of every window but the main one: a dialog that the game loads, shows and unloads.
 // Closing it by its frame unloads it, unless the window says otherwise.
 
-#include "FormCore.h"
+#include "ui/FormCore.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
-#include "FormCore.h"
+#include "ui/FormCore.h"
 
-#include "Game.h"
-#include "Timer.h"
+#include "ui/Game.h"
+#include "ui/Timer.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -13,7 +13,7 @@
 // A window unloaded while one of its handlers is still on the stack is deleted only once that
 // handler has returned.
 
-#include "Platform.h"
+#include "ui/Platform.h"
 
 #include <QString>
 

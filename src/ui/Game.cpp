@@ -1,18 +1,20 @@
-#include "Game.h"
+#include "ui/Game.h"
 
-#include "FormCore.h"
+#include "ui/FormCore.h"
 
 #include <QWidget>
 
 #include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 FormCore* WindowCatalog::make(const QString& name, Game& game) const {
     auto it = factories_.find(name);
     return it == factories_.end() ? nullptr : it->second(game);
 }
 
-Game::Game(Platform& platform, const WindowCatalog& catalog)
-    : platform(platform)
+Game::Game(Platform& desktop, const WindowCatalog& catalog)
+    : platform(desktop)
     , catalog_(catalog) {}
 
 Game::~Game() {
@@ -23,7 +25,7 @@ Game::~Game() {
 }
 
 void Game::start() {
-    load(u"frmMain"_qs);
+    load(u"frmMain"_s);
 }
 
 FormCore* Game::loaded(const QString& name) const {

@@ -5,8 +5,8 @@
 // knowing its class, the scenario runner can open any window, and a place whose window has not
 // been written yet simply is not in the catalog.
 
-#include "GameState.h"
-#include "Platform.h"
+#include "state/GameState.h"
+#include "ui/Platform.h"
 
 #include <QString>
 

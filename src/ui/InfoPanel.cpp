@@ -1,15 +1,17 @@
-#include "InfoPanel.h"
+#include "ui/InfoPanel.h"
 
-#include "Controls.h"
+#include "ui/Controls.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 
+using namespace Qt::StringLiterals;
+
 InfoPanel::InfoPanel(QWidget* parent, std::initializer_list<Row> rows,
                      const char* descriptionCaptionName, const QString& descriptionCaption)
     : QGroupBox(parent) {
-    setObjectName(u"infoPanel"_qs);
+    setObjectName(u"infoPanel"_s);
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(4);

@@ -1,6 +1,6 @@
-#include "LineControl.h"
+#include "ui/LineControl.h"
 
-#include "Twips.h"
+#include "ui/Twips.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "Picture.h"
+#include "ui/Picture.h"
 
 #include <QPainter>
 #include <QPixmapCache>
@@ -7,11 +7,13 @@
 #include <map>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace Pictures {
 
 namespace {
 QString resourcePath(const QString& name) {
-    return u":/assets/"_qs + name + u".svg"_qs;
+    return u":/assets/"_s + name + u".svg"_s;
 }
 
 QSvgRenderer* renderer(const QString& name) {
@@ -33,7 +35,7 @@ QPixmap pixmap(const QString& name, QSize logicalSize, qreal devicePixelRatio) {
     const QSize device = (QSizeF(logicalSize) * devicePixelRatio).toSize();
     if (name.isEmpty() || device.isEmpty())
         return {};
-    const QString key = u"pic:%1:%2x%3"_qs.arg(name).arg(device.width()).arg(device.height());
+    const QString key = u"pic:%1:%2x%3"_s.arg(name).arg(device.width()).arg(device.height());
     QPixmap cached;
     if (QPixmapCache::find(key, &cached))
         return cached;

@@ -1,6 +1,6 @@
-#include "QtPlatform.h"
+#include "ui/QtPlatform.h"
 
-#include "Timer.h"
+#include "ui/Timer.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -81,12 +83,12 @@ QString QtPlatform::qtFilter(const QString& filter, int filterIndex, QString* se
         pattern.replace(u';', u' ');
         QString description = parts[i];
         if (!description.contains(u'('))
-            description += u" ("_qs + pattern + u')';
+            description += u" ("_s + pattern + u')';
         filters << description;
     }
     if (selected)
         *selected = filters.value(filterIndex > 0 ? filterIndex - 1 : 0);
-    return filters.join(u";;"_qs);
+    return filters.join(u";;"_s);
 }
 
 std::optional<QString> QtPlatform::openFileName(QWidget* over, const QString& filter,

@@ -2,7 +2,7 @@
 // The desktop of the real program: Qt message boxes and file dialogs, the system calendar, a
 // clock-seeded random source and real timers.
 
-#include "Platform.h"
+#include "ui/Platform.h"
 
 #include <random>
 

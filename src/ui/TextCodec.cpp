@@ -1,4 +1,4 @@
-#include "TextCodec.h"
+#include "ui/TextCodec.h"
 
 #include <QPalette>
 #include <QStringDecoder>

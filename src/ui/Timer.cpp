@@ -1,8 +1,8 @@
-#include "Timer.h"
+#include "ui/Timer.h"
 
-#include "FormCore.h"
-#include "Game.h"
-#include "Platform.h"
+#include "ui/FormCore.h"
+#include "ui/Game.h"
+#include "ui/Platform.h"
 
 #include <QWidget>
 

@@ -1,13 +1,13 @@
-#include "Scenario.h"
+#include "runner/Scenario.h"
 
-#include "FormCore.h"
-#include "Game.h"
-#include "GameState.h"
-#include "Picture.h"
-#include "ScriptedPlatform.h"
-#include "TextCodec.h"
-#include "Timer.h"
-#include "Twips.h"
+#include "runner/ScriptedPlatform.h"
+#include "state/GameState.h"
+#include "ui/FormCore.h"
+#include "ui/Game.h"
+#include "ui/Picture.h"
+#include "ui/TextCodec.h"
+#include "ui/Timer.h"
+#include "ui/Twips.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -30,6 +30,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A literal star inside a pattern; a plain '*' matches any run of characters.
@@ -51,12 +53,12 @@ struct Failure {
     QString message;
 };
 
-const QStringList ActionVerbs = {u"start"_qs, u"set"_qs,     u"open"_qs, u"hover"_qs, u"click"_qs,
-                                 u"press"_qs, u"release"_qs, u"type"_qs, u"paste"_qs, u"key"_qs,
-                                 u"close"_qs, u"tick"_qs,    u"wait"_qs};
-const QStringList WorldVerbs = {u"rnd"_qs, u"answer"_qs, u"file"_qs, u"write-file"_qs};
-const QStringList CheckVerbs = {u"expect"_qs, u"windows"_qs, u"message"_qs, u"expect-file"_qs,
-                                u"ended"_qs};
+const QStringList ActionVerbs = {u"start"_s, u"set"_s,     u"open"_s, u"hover"_s, u"click"_s,
+                                 u"press"_s, u"release"_s, u"type"_s, u"paste"_s, u"key"_s,
+                                 u"close"_s, u"tick"_s,    u"wait"_s};
+const QStringList WorldVerbs = {u"rnd"_s, u"answer"_s, u"file"_s, u"write-file"_s};
+const QStringList CheckVerbs = {u"expect"_s, u"windows"_s, u"message"_s, u"expect-file"_s,
+                                u"ended"_s};
 
 // Splits a line into words; quoted words may hold blanks and the escapes \" \\ \n \r \*.
 bool splitWords(const QString& line, QStringList& words, QString& error) {
@@ -93,16 +95,16 @@ bool splitWords(const QString& line, QStringList& words, QString& error) {
                 else if (e == u'*')
                     word += LiteralStar;
                 else {
-                    error = u"unknown escape \\%1"_qs.arg(e);
+                    error = u"unknown escape \\%1"_s.arg(e);
                     return false;
                 }
             }
             if (!closed) {
-                error = u"unclosed quote"_qs;
+                error = u"unclosed quote"_s;
                 return false;
             }
             if (i < n && !line[i].isSpace()) {
-                error = u"a quoted word must be followed by a blank"_qs;
+                error = u"a quoted word must be followed by a blank"_s;
                 return false;
             }
         } else {
@@ -142,21 +144,21 @@ bool matches(QStringView pattern, QStringView text) {
 
 QString quoted(const QString& text) {
     QString shown = text;
-    shown.replace(u'\\', u"\\\\"_qs).replace(u'"', u"\\\""_qs).replace(u'\n', u"\\n"_qs);
-    shown.replace(u'\r', u"\\r"_qs);
+    shown.replace(u'\\', u"\\\\"_s).replace(u'"', u"\\\""_s).replace(u'\n', u"\\n"_s);
+    shown.replace(u'\r', u"\\r"_s);
     return u'"' + shown + u'"';
 }
 
 QString iconName(MsgIcon icon) {
     switch (icon) {
     case MsgIcon::None:
-        return u"none"_qs;
+        return u"none"_s;
     case MsgIcon::Information:
-        return u"info"_qs;
+        return u"info"_s;
     case MsgIcon::Exclamation:
-        return u"exclamation"_qs;
+        return u"exclamation"_s;
     case MsgIcon::Question:
-        return u"question"_qs;
+        return u"question"_s;
     }
     return {};
 }
@@ -180,9 +182,9 @@ public:
             if (ActionVerbs.contains(verb)) {
                 requireMessagesChecked();
                 if (verb != u"start" && !game_)
-                    fail(u"the program has not started (start must come first)"_qs);
+                    fail(u"the program has not started (start must come first)"_s);
                 if (verb != u"start" && game_->ended())
-                    fail(u"the program has ended"_qs);
+                    fail(u"the program has ended"_s);
                 action(verb, args);
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
                 if (!platform_.problem.isEmpty())
@@ -196,11 +198,11 @@ public:
         line_ = c.lines.empty() ? c.line : c.lines.back().number;
         requireMessagesChecked();
         if (!platform_.draws.empty())
-            fail(u"%1 queued random draw(s) were never used"_qs.arg(platform_.draws.size()));
+            fail(u"%1 queued random draw(s) were never used"_s.arg(platform_.draws.size()));
         if (!platform_.answers.empty())
-            fail(u"%1 queued answer(s) were never used"_qs.arg(platform_.answers.size()));
+            fail(u"%1 queued answer(s) were never used"_s.arg(platform_.answers.size()));
         if (!platform_.files.empty())
-            fail(u"%1 queued file name(s) were never used"_qs.arg(platform_.files.size()));
+            fail(u"%1 queued file name(s) were never used"_s.arg(platform_.files.size()));
     }
 
 private:
@@ -208,24 +210,24 @@ private:
 
     void need(const QStringList& args, qsizetype least, qsizetype most = -1) {
         if (args.size() < least || (most >= 0 && args.size() > most))
-            fail(u"wrong number of words"_qs);
+            fail(u"wrong number of words"_s);
     }
 
     void requireMessagesChecked() {
         if (platform_.shown.empty())
             return;
         const ShownMessage& m = platform_.shown.front();
-        fail(u"unchecked message %1 titled %2"_qs.arg(quoted(m.text), quoted(m.title)));
+        fail(u"unchecked message %1 titled %2"_s.arg(quoted(m.text), quoted(m.title)));
     }
 
     // --- finding things -------------------------------------------------------------------
 
     FormCore* window(const QString& name) {
         if (!game_)
-            fail(u"the program has not started"_qs);
+            fail(u"the program has not started"_s);
         FormCore* form = game_->loaded(name);
         if (!form)
-            fail(u"window %1 is not open"_qs.arg(name));
+            fail(u"window %1 is not open"_s.arg(name));
         return form;
     }
 
@@ -235,7 +237,7 @@ private:
         for (QObject* object : found)
             if (!qobject_cast<QLayout*>(object))
                 return object;
-        fail(u"%1 has no control %2"_qs.arg(form->formName(), name));
+        fail(u"%1 has no control %2"_s.arg(form->formName(), name));
     }
 
     struct Target {
@@ -256,7 +258,7 @@ private:
     // it is in the way.
     void requireReachable(FormCore* form) {
         if (!form->window()->isVisible())
-            fail(u"window %1 is hidden"_qs.arg(form->formName()));
+            fail(u"window %1 is hidden"_s.arg(form->formName()));
         const auto& open = game_->windows();
         bool after = false;
         for (FormCore* other : open) {
@@ -265,7 +267,7 @@ private:
                 continue;
             }
             if (after && other->window()->isVisible() && other->window()->isModal())
-                fail(u"window %1 is covered by %2"_qs.arg(form->formName(), other->formName()));
+                fail(u"window %1 is covered by %2"_s.arg(form->formName(), other->formName()));
         }
     }
 
@@ -276,16 +278,16 @@ private:
             return t;
         if (auto* action = qobject_cast<QAction*>(t.object)) {
             if (!action->isEnabled())
-                fail(u"%1 is disabled"_qs.arg(address));
+                fail(u"%1 is disabled"_s.arg(address));
             if (!action->isVisible())
-                fail(u"%1 is hidden"_qs.arg(address));
+                fail(u"%1 is hidden"_s.arg(address));
         } else if (auto* widget = qobject_cast<QWidget*>(t.object)) {
             if (!widget->isEnabled())
-                fail(u"%1 is disabled"_qs.arg(address));
+                fail(u"%1 is disabled"_s.arg(address));
             if (!widget->isVisibleTo(t.form->window()))
-                fail(u"%1 is hidden"_qs.arg(address));
+                fail(u"%1 is hidden"_s.arg(address));
         } else {
-            fail(u"%1 is not something the player can touch"_qs.arg(address));
+            fail(u"%1 is not something the player can touch"_s.arg(address));
         }
         return t;
     }
@@ -295,7 +297,7 @@ private:
             return t.form->background();
         auto* widget = qobject_cast<QWidget*>(t.object);
         if (!widget)
-            fail(u"%1 is not a control on the window"_qs.arg(address));
+            fail(u"%1 is not a control on the window"_s.arg(address));
         return widget;
     }
 
@@ -323,7 +325,7 @@ private:
         bool ok = false;
         const int n = args[at].toInt(&ok);
         if (!ok || n < 1)
-            fail(u"bad count %1"_qs.arg(args[at]));
+            fail(u"bad count %1"_s.arg(args[at]));
         return n;
     }
 
@@ -331,15 +333,15 @@ private:
         if (verb == u"start") {
             need(args, 0, 1);
             if (game_)
-                fail(u"start must be the first action of a case"_qs);
-            const QString when = args.value(0, u"05.05.02"_qs);
-            static const QRegularExpression format(u"^(\\d\\d)\\.(\\d\\d)\\.(\\d\\d)$"_qs);
+                fail(u"start must be the first action of a case"_s);
+            const QString when = args.value(0, u"05.05.02"_s);
+            static const QRegularExpression format(u"^(\\d\\d)\\.(\\d\\d)\\.(\\d\\d)$"_s);
             const auto m = format.match(when);
             const QDate date = m.hasMatch() ? QDate(2000 + m.captured(3).toInt(),
                                                     m.captured(2).toInt(), m.captured(1).toInt())
                                             : QDate();
             if (!date.isValid())
-                fail(u"bad date %1 (DD.MM.YY)"_qs.arg(when));
+                fail(u"bad date %1 (DD.MM.YY)"_s.arg(when));
             platform_.date = date;
             game_ = std::make_unique<Game>(platform_, windows_);
             game_->start();
@@ -350,7 +352,7 @@ private:
         } else if (verb == u"open") {
             need(args, 1, 1);
             if (!game_->has(args[0]))
-                fail(u"the game has no window %1"_qs.arg(args[0]));
+                fail(u"the game has no window %1"_s.arg(args[0]));
             game_->open(args[0], true);
         } else if (verb == u"hover") {
             need(args, 1, 1);
@@ -379,7 +381,7 @@ private:
         } else if (verb == u"close") {
             need(args, 1, 1);
             if (args[0].contains(u'.'))
-                fail(u"close takes a window"_qs);
+                fail(u"close takes a window"_s);
             const Target t = reachable(args[0]);
             t.form->window()->close();
         } else if (verb == u"tick") {
@@ -388,11 +390,11 @@ private:
             const Target t = target(args[0]);
             auto* timer = qobject_cast<Timer*>(t.object);
             if (!timer)
-                fail(u"%1 is not a timer"_qs.arg(args[0]));
+                fail(u"%1 is not a timer"_s.arg(args[0]));
             QPointer<Timer> alive(timer);
             for (int i = 0; i < times; ++i) {
                 if (!alive || !alive->running())
-                    fail(u"timer %1 is stopped"_qs.arg(args[0]));
+                    fail(u"timer %1 is stopped"_s.arg(args[0]));
                 alive->fire();
                 if (game_->ended())
                     break;
@@ -402,7 +404,7 @@ private:
             bool ok = false;
             const qint64 ms = args[0].toLongLong(&ok);
             if (!ok || ms < 0)
-                fail(u"bad time %1"_qs.arg(args[0]));
+                fail(u"bad time %1"_s.arg(args[0]));
             platform_.advance(ms, [this] { return game_->ended(); });
         }
     }
@@ -416,17 +418,17 @@ private:
             bool ok = false;
             const int n = value.toInt(&ok);
             if (!ok || n < -32768 || n > 32767)
-                fail(u"%1 takes a 16-bit integer, not %2"_qs.arg(name, value));
+                fail(u"%1 takes a 16-bit integer, not %2"_s.arg(name, value));
             *integer = qint16(n);
             return;
         }
-        fail(u"no game field or variable %1"_qs.arg(name));
+        fail(u"no game field or variable %1"_s.arg(name));
     }
 
     void click(const QString& address) {
         const Target t = reachable(address);
         if (!t.object)
-            fail(u"click needs a control, not a window"_qs);
+            fail(u"click needs a control, not a window"_s);
         if (auto* button = qobject_cast<QAbstractButton*>(t.object)) {
             button->click();
         } else if (auto* action = qobject_cast<QAction*>(t.object)) {
@@ -444,15 +446,15 @@ private:
         QWidget* widget = widgetOf(t, address);
         auto* line = qobject_cast<QLineEdit*>(widget);
         if (!line && !qobject_cast<QTextEdit*>(widget) && !qobject_cast<QPlainTextEdit*>(widget))
-            fail(u"%1 is not a text box"_qs.arg(address));
+            fail(u"%1 is not a text box"_s.arg(address));
         QPointer<QWidget> alive(widget);
         for (QChar c : text) {
             if (!alive)
-                fail(u"%1 went away while typing"_qs.arg(address));
+                fail(u"%1 went away while typing"_s.arg(address));
             if (line)
                 line->end(false);
             if (c == u'\n')
-                sendKey(widget, Qt::Key_Return, u"\r"_qs);
+                sendKey(widget, Qt::Key_Return, u"\r"_s);
             else if (c.unicode() < 128 && c.isLetterOrNumber())
                 sendKey(widget, c.toUpper().unicode(), QString(c));
             else if (c == u' ')
@@ -466,26 +468,26 @@ private:
         const Target t = reachable(address);
         auto* line = qobject_cast<QLineEdit*>(widgetOf(t, address));
         if (!line)
-            fail(u"%1 is not a text box"_qs.arg(address));
+            fail(u"%1 is not a text box"_s.arg(address));
         if (line->isReadOnly())
-            fail(u"%1 is read-only"_qs.arg(address));
+            fail(u"%1 is read-only"_s.arg(address));
         line->selectAll();
         line->insert(text);
     }
 
     void pressKey(const QString& address, const QString& name) {
         static const std::map<QString, std::pair<int, QString>> keys = {
-            {u"Left"_qs, {Qt::Key_Left, QString()}},
-            {u"Right"_qs, {Qt::Key_Right, QString()}},
-            {u"Up"_qs, {Qt::Key_Up, QString()}},
-            {u"Down"_qs, {Qt::Key_Down, QString()}},
-            {u"Backspace"_qs, {Qt::Key_Backspace, u"\b"_qs}},
-            {u"Enter"_qs, {Qt::Key_Return, u"\r"_qs}},
-            {u"Space"_qs, {Qt::Key_Space, u" "_qs}},
+            {u"Left"_s, {Qt::Key_Left, QString()}},
+            {u"Right"_s, {Qt::Key_Right, QString()}},
+            {u"Up"_s, {Qt::Key_Up, QString()}},
+            {u"Down"_s, {Qt::Key_Down, QString()}},
+            {u"Backspace"_s, {Qt::Key_Backspace, u"\b"_s}},
+            {u"Enter"_s, {Qt::Key_Return, u"\r"_s}},
+            {u"Space"_s, {Qt::Key_Space, u" "_s}},
         };
         const auto key = keys.find(name);
         if (key == keys.end())
-            fail(u"unknown key %1"_qs.arg(name));
+            fail(u"unknown key %1"_s.arg(name));
         const Target t = reachable(address);
         QWidget* widget = t.object ? widgetOf(t, address) : t.form->window();
         sendKey(widget, key->second.first, key->second.second);
@@ -500,14 +502,14 @@ private:
                 bool ok = false;
                 const double value = word.toDouble(&ok);
                 if (!ok || value < 0 || value >= 1)
-                    fail(u"a draw must be a number in [0, 1), not %1"_qs.arg(word));
+                    fail(u"a draw must be a number in [0, 1), not %1"_s.arg(word));
                 platform_.draws.push_back(value);
             }
         } else if (verb == u"answer") {
             need(args, 1);
             for (const QString& word : args) {
                 if (word != u"yes" && word != u"no")
-                    fail(u"an answer is yes or no, not %1"_qs.arg(word));
+                    fail(u"an answer is yes or no, not %1"_s.arg(word));
                 platform_.answers.push_back(word == u"yes");
             }
         } else if (verb == u"file") {
@@ -521,7 +523,7 @@ private:
             QFile file(QDir(platform_.caseFolder).filePath(plain(args[0])));
             if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
                 file.write(toCp1251(plain(args[1]))) < 0)
-                fail(u"cannot write %1: %2"_qs.arg(args[0], file.errorString()));
+                fail(u"cannot write %1: %2"_s.arg(args[0], file.errorString()));
         }
     }
 
@@ -529,7 +531,7 @@ private:
 
     void compare(const QString& what, const QString& expected, const QString& found) {
         if (expected != found)
-            fail(u"%1: expected %2, found %3"_qs.arg(what, quoted(expected), quoted(found)));
+            fail(u"%1: expected %2, found %3"_s.arg(what, quoted(expected), quoted(found)));
     }
 
     static bool isWindowName(const QString& word) {
@@ -555,10 +557,10 @@ private:
             return action->text();
         if (auto* menu = qobject_cast<QMenu*>(t.object))
             return menu->title();
-        fail(u"%1 has no text"_qs.arg(address));
+        fail(u"%1 has no text"_s.arg(address));
     }
 
-    static QString yesNo(bool value) { return value ? u"true"_qs : u"false"_qs; }
+    static QString yesNo(bool value) { return value ? u"true"_s : u"false"_s; }
 
     QString property(const Target& t, const QString& address, const QString& prop,
                      const QString& value) {
@@ -594,12 +596,12 @@ private:
             if (picture && otherPicture)
                 return picture->pictureName() == otherPicture->pictureName()
                            ? value
-                           : u"%1 (not %2)"_qs.arg(picture->pictureName(),
-                                                   otherPicture->pictureName());
+                           : u"%1 (not %2)"_s.arg(picture->pictureName(),
+                                                  otherPicture->pictureName());
         } else {
-            fail(u"unknown property %1"_qs.arg(prop));
+            fail(u"unknown property %1"_s.arg(prop));
         }
-        fail(u"%1 has no property %2"_qs.arg(address, prop));
+        fail(u"%1 has no property %2"_s.arg(address, prop));
     }
 
     void check(const QString& verb, const QStringList& args) {
@@ -608,8 +610,8 @@ private:
             if (args.size() == 3) {
                 if (args[1] == u"open" && isWindowName(args[0])) {
                     if (!game_)
-                        fail(u"the program has not started"_qs);
-                    compare(args[0] + u" open"_qs, args[2],
+                        fail(u"the program has not started"_s);
+                    compare(args[0] + u" open"_s, args[2],
                             yesNo(game_->loaded(args[0]) != nullptr));
                     return;
                 }
@@ -620,32 +622,32 @@ private:
             }
             if (!args[0].contains(u'.') && !isWindowName(args[0])) {
                 if (!game_)
-                    fail(u"the program has not started"_qs);
+                    fail(u"the program has not started"_s);
                 if (const QString* text = game_->state.text(args[0]))
                     return compare(args[0], plain(args[1]), *text);
                 if (const qint16* integer = game_->state.integer(args[0]))
                     return compare(args[0], plain(args[1]), QString::number(*integer));
-                fail(u"no game field or variable %1"_qs.arg(args[0]));
+                fail(u"no game field or variable %1"_s.arg(args[0]));
             }
             const Target t = target(args[0]);
             compare(args[0], plain(args[1]), textOf(t, args[0]));
         } else if (verb == u"windows") {
             if (!game_)
-                fail(u"the program has not started"_qs);
+                fail(u"the program has not started"_s);
             QStringList open;
             for (FormCore* form : game_->windows())
                 open << form->formName();
-            compare(u"open windows"_qs, args.join(u' '), open.join(u' '));
+            compare(u"open windows"_s, args.join(u' '), open.join(u' '));
         } else if (verb == u"message") {
             need(args, 2, 4);
             if (platform_.shown.empty())
-                fail(u"expected message %1, but no message was shown"_qs.arg(
-                    quoted(plain(args[0]))));
+                fail(
+                    u"expected message %1, but no message was shown"_s.arg(quoted(plain(args[0]))));
             const ShownMessage m = platform_.shown.front();
             platform_.shown.pop_front();
             const QString found =
-                u"%1 titled %2, %3 %4"_qs.arg(quoted(m.text), quoted(m.title), iconName(m.icon),
-                                              m.buttons == MsgButtons::Ok ? u"ok"_qs : u"yesno"_qs);
+                u"%1 titled %2, %3 %4"_s.arg(quoted(m.text), quoted(m.title), iconName(m.icon),
+                                             m.buttons == MsgButtons::Ok ? u"ok"_s : u"yesno"_s);
             bool same = matches(args[0], m.text) && matches(args[1], m.title);
             for (qsizetype i = 2; i < args.size(); ++i) {
                 const QString& word = args[i];
@@ -655,25 +657,25 @@ private:
                          word == u"question")
                     same = same && word == iconName(m.icon);
                 else
-                    fail(u"unknown icon or buttons %1"_qs.arg(word));
+                    fail(u"unknown icon or buttons %1"_s.arg(word));
             }
             if (!same)
-                fail(u"message: expected %1 titled %2 %3, found %4"_qs.arg(
+                fail(u"message: expected %1 titled %2 %3, found %4"_s.arg(
                     quoted(plain(args[0])), quoted(plain(args[1])), args.mid(2).join(u' '), found));
         } else if (verb == u"expect-file") {
             need(args, 2, 2);
             QFile file(QDir(platform_.caseFolder).filePath(plain(args[0])));
             if (!file.open(QIODevice::ReadOnly))
-                fail(u"file %1 cannot be read: %2"_qs.arg(args[0], file.errorString()));
+                fail(u"file %1 cannot be read: %2"_s.arg(args[0], file.errorString()));
             const QString text = fromCp1251(file.readAll());
             if (!matches(args[1], text))
-                fail(u"file %1: expected %2, found %3"_qs.arg(args[0], quoted(plain(args[1])),
-                                                              quoted(text)));
+                fail(u"file %1: expected %2, found %3"_s.arg(args[0], quoted(plain(args[1])),
+                                                             quoted(text)));
         } else if (verb == u"ended") {
             need(args, 1, 1);
             if (args[0] != u"true" && args[0] != u"false")
-                fail(u"ended takes true or false"_qs);
-            compare(u"ended"_qs, args[0], yesNo(game_ && game_->ended()));
+                fail(u"ended takes true or false"_s);
+            compare(u"ended"_s, args[0], yesNo(game_ && game_->ended()));
         }
     }
 
@@ -713,11 +715,11 @@ std::vector<CaseResult> runScenarioText(const QString& text, const QString& file
         }
         if (parseError.isEmpty()) {
             if (cases.empty()) {
-                parseError = u"a line before the first case"_qs;
+                parseError = u"a line before the first case"_s;
                 errorLine = i + 1;
             } else if (!ActionVerbs.contains(verb) && !WorldVerbs.contains(verb) &&
                        !CheckVerbs.contains(verb)) {
-                parseError = u"unknown verb %1"_qs.arg(verb);
+                parseError = u"unknown verb %1"_s.arg(verb);
                 errorLine = i + 1;
             }
         }
@@ -728,10 +730,10 @@ std::vector<CaseResult> runScenarioText(const QString& text, const QString& file
     std::vector<CaseResult> results;
     if (!parseError.isEmpty() || cases.empty()) {
         if (cases.empty())
-            cases.push_back({u"(no case)"_qs, 1, {}});
+            cases.push_back({u"(no case)"_s, 1, {}});
         for (const Case& c : cases)
             results.push_back({fileName, c.name, false, errorLine,
-                               parseError.isEmpty() ? u"the file has no case"_qs : parseError});
+                               parseError.isEmpty() ? u"the file has no case"_s : parseError});
         return results;
     }
 
@@ -754,6 +756,6 @@ std::vector<CaseResult> runScenarioText(const QString& text, const QString& file
 std::vector<CaseResult> runScenarioFile(const QString& path, const WindowCatalog& windows) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{path, u"(file)"_qs, false, 0, u"cannot read: "_qs + file.errorString()}};
+        return {{path, u"(file)"_s, false, 0, u"cannot read: "_s + file.errorString()}};
     return runScenarioText(QString::fromUtf8(file.readAll()), path, windows);
 }

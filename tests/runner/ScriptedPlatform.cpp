@@ -1,15 +1,17 @@
-#include "ScriptedPlatform.h"
+#include "runner/ScriptedPlatform.h"
 
-#include "Timer.h"
+#include "ui/Timer.h"
 
 #include <QDir>
 #include <QWidget>
 
+using namespace Qt::StringLiterals;
+
 class VirtualTimer : public TimerEngine {
 public:
-    VirtualTimer(ScriptedPlatform& clock, Timer& timer)
+    VirtualTimer(ScriptedPlatform& clock, Timer& driven)
         : clock_(clock)
-        , timer(timer) {
+        , timer(driven) {
         clock_.timers_.insert(this);
     }
     ~VirtualTimer() override { clock_.timers_.erase(this); }
@@ -30,8 +32,8 @@ public:
     quint64 order = 0;
 };
 
-ScriptedPlatform::ScriptedPlatform(QString caseFolder)
-    : caseFolder(std::move(caseFolder)) {}
+ScriptedPlatform::ScriptedPlatform(QString folder)
+    : caseFolder(std::move(folder)) {}
 
 ScriptedPlatform::~ScriptedPlatform() = default;
 
@@ -46,7 +48,7 @@ MsgResult ScriptedPlatform::message(QWidget*, const QString& text, const QString
     if (buttons == MsgButtons::Ok)
         return MsgResult::Ok;
     if (answers.empty()) {
-        complain(u"the game asked \"%1\" with no answer queued"_qs.arg(text));
+        complain(u"the game asked \"%1\" with no answer queued"_s.arg(text));
         return MsgResult::No;
     }
     const bool yes = answers.front();
@@ -56,7 +58,7 @@ MsgResult ScriptedPlatform::message(QWidget*, const QString& text, const QString
 
 std::optional<QString> ScriptedPlatform::nextFile(const QString& what) {
     if (files.empty()) {
-        complain(u"the game opened a %1 dialog with no file queued"_qs.arg(what));
+        complain(u"the game opened a %1 dialog with no file queued"_s.arg(what));
         return std::nullopt;
     }
     auto file = files.front();
@@ -67,16 +69,16 @@ std::optional<QString> ScriptedPlatform::nextFile(const QString& what) {
 }
 
 std::optional<QString> ScriptedPlatform::openFileName(QWidget*, const QString&, int) {
-    return nextFile(u"file-open"_qs);
+    return nextFile(u"file-open"_s);
 }
 
 std::optional<QString> ScriptedPlatform::saveFileName(QWidget*, const QString&, int) {
-    return nextFile(u"file-save"_qs);
+    return nextFile(u"file-save"_s);
 }
 
 float ScriptedPlatform::rnd() {
     if (draws.empty()) {
-        complain(u"the game drew a random number with none queued"_qs);
+        complain(u"the game drew a random number with none queued"_s);
         return 0;
     }
     const double value = draws.front();

@@ -2,7 +2,7 @@
 // The desktop of the scenario runner: every message box, random draw, date and file dialog is
 // scripted by the scenario, and time passes only when the scenario ticks a timer or waits.
 
-#include "Platform.h"
+#include "ui/Platform.h"
 
 #include <QString>
 

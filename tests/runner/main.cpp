@@ -1,17 +1,19 @@
 // timburia-scenarios FILE-OR-FOLDER...: runs scenario files headless and prints one line per
 // failed case, then "N passed, N failed".
 
-#include "GameWindows.h"
-#include "Scenario.h"
-#include "frmFixture.h"
+#include "app/GameWindows.h"
+#include "fixture/frmFixture.h"
+#include "runner/Scenario.h"
 
-#include "QuietOffscreen.h"
+#include "runner/QuietOffscreen.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 
 #include <cstdio>
+
+using namespace Qt::StringLiterals;
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -28,7 +30,7 @@ int main(int argc, char* argv[]) {
         const QFileInfo info(argument);
         if (info.isDir()) {
             for (const QString& name :
-                 QDir(argument).entryList({u"*.scn"_qs}, QDir::Files, QDir::Name))
+                 QDir(argument).entryList({u"*.scn"_s}, QDir::Files, QDir::Name))
                 files << QDir(argument).filePath(name);
         } else {
             files << argument;

@@ -3,11 +3,11 @@
 // headless. Run with QT_SCALE_FACTOR=2 for the high-DPI look. For looking
 // at the art and layouts while working on them; not a test.
 
-#include "FormCore.h"
-#include "Game.h"
-#include "GameWindows.h"
-#include "QuietOffscreen.h"
-#include "ScriptedPlatform.h"
+#include "app/GameWindows.h"
+#include "runner/QuietOffscreen.h"
+#include "runner/ScriptedPlatform.h"
+#include "ui/FormCore.h"
+#include "ui/Game.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,6 +15,8 @@
 #include <QWidget>
 
 #include <cstdio>
+
+using namespace Qt::StringLiterals;
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -30,8 +32,8 @@ int main(int argc, char* argv[]) {
     QDir().mkpath(folder.path());
     QStringList names = args.mid(1);
     if (names.isEmpty())
-        names = {u"frmMain"_qs,  u"frmFirst"_qs, u"frmBank"_qs,
-                 u"frmVirus"_qs, u"frmHelp"_qs,  u"frmTheEnd"_qs};
+        names = {u"frmMain"_s,  u"frmFirst"_s, u"frmBank"_s,
+                 u"frmVirus"_s, u"frmHelp"_s,  u"frmTheEnd"_s};
 
     const WindowCatalog windows = gameWindows();
     for (const QString& shot : names) {
@@ -61,7 +63,7 @@ int main(int argc, char* argv[]) {
         }
         QApplication::processEvents();
         const QString path =
-            folder.filePath(name + (pointAt.isEmpty() ? QString() : u'-' + pointAt) + u".png"_qs);
+            folder.filePath(name + (pointAt.isEmpty() ? QString() : u'-' + pointAt) + u".png"_s);
         if (!window->grab().save(path))
             return 1;
         std::printf("%s\n", qPrintable(path));

@@ -1,4 +1,4 @@
-#include "Buying.h"
+#include "rules/Buying.h"
 
 #include <gtest/gtest.h>
 

@@ -2,12 +2,12 @@
 // runs on, so timers tick and windows may go away under the waiting handler. The platform
 // here lets a test act at that moment.
 
-#include "Game.h"
-#include "GameWindows.h"
-#include "ScriptedPlatform.h"
-#include "Timer.h"
-#include "frmFixture.h"
-#include "frmMain.h"
+#include "app/GameWindows.h"
+#include "core/frmMain.h"
+#include "fixture/frmFixture.h"
+#include "runner/ScriptedPlatform.h"
+#include "ui/Game.h"
+#include "ui/Timer.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -15,6 +15,8 @@
 #include <QPointer>
 
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -43,8 +45,8 @@ protected:
         addFixtureWindows(windows);
         game = std::make_unique<Game>(platform, windows);
         game->start();
-        game->open(u"frmFixture"_qs);
-        fixture = game->loaded(u"frmFixture"_qs)->window();
+        game->open(u"frmFixture"_s);
+        fixture = game->loaded(u"frmFixture"_s)->window();
     }
     ~Dispatch() override {
         game.reset();
@@ -83,14 +85,14 @@ TEST_F(Dispatch, ATickWaitingInAMessageBoxSkipsTheNextTickOfTheSameTimer) {
 TEST_F(Dispatch, AHandlerWhoseWindowWasUnloadedMeanwhileStops) {
     platform.answers = {true};
     platform.whileWaiting = [&] {
-        game->unload(u"frmFixture"_qs);
+        game->unload(u"frmFixture"_s);
     };
     control<QAbstractButton>("cmdAsk")->click();
     // It came back from the question and touched nothing: no answer, no second message.
     EXPECT_EQ(platform.shown.size(), 1u);
     ASSERT_TRUE(fixture);
     EXPECT_EQ(control<QLabel>("lblAnswer")->text(), u"");
-    EXPECT_EQ(game->loaded(u"frmFixture"_qs), nullptr);
+    EXPECT_EQ(game->loaded(u"frmFixture"_s), nullptr);
     // The window is deleted once its handler is over.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(fixture);
@@ -99,15 +101,15 @@ TEST_F(Dispatch, AHandlerWhoseWindowWasUnloadedMeanwhileStops) {
 TEST_F(Dispatch, AHandlerThatWaitedAcrossANewGameStops) {
     platform.answers = {true};
     platform.whileWaiting = [&] {
-        game->loaded<frmMain>(u"frmMain"_qs)->ForLoadMain();
-        game->state.lblMoney = u"55"_qs;
+        game->loaded<frmMain>(u"frmMain"_s)->ForLoadMain();
+        game->state.lblMoney = u"55"_s;
     };
-    auto* main = game->loaded<frmMain>(u"frmMain"_qs);
+    auto* main = game->loaded<frmMain>(u"frmMain"_s);
     control<QAbstractButton>("cmdAsk")->click();
     EXPECT_EQ(platform.shown.size(), 1u);
     EXPECT_EQ(control<QLabel>("lblAnswer")->text(), u"");
     // The main window was told of the change all the same.
-    EXPECT_EQ(main->field(u"lblMoney"_qs)->text(), u"55");
+    EXPECT_EQ(main->field(u"lblMoney"_s)->text(), u"55");
 }
 
 TEST_F(Dispatch, ATickWaitingWhenTheProgramEndsStops) {

@@ -1,6 +1,8 @@
-#include "GameState.h"
+#include "state/GameState.h"
 
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 TEST(GameState, EveryCatalogFieldShowsItsLevel) {
     GameState state;
@@ -58,11 +60,11 @@ TEST(GameState, DesignTextsBeforeTheFirstGame) {
 
 TEST(Ladders, ARequirementFailsOnlyOnALowerRung) {
     using Ladders::below;
-    EXPECT_TRUE(below(Ladders::Status, u"Новичок"_qs, u"Программист"_qs));
-    EXPECT_TRUE(below(Ladders::Status, u"Любитель"_qs, u"Новичок"_qs)); // Любитель is lower
-    EXPECT_FALSE(below(Ladders::Status, u"Программист"_qs, u"Программист"_qs));
-    EXPECT_FALSE(below(Ladders::Status, u"Хакер"_qs, u"Программист"_qs));
-    EXPECT_FALSE(below(Ladders::Status, u"что-то другое"_qs, u"Хакер"_qs));
-    EXPECT_TRUE(below(Ladders::English, u"Не знаю"_qs, u"1 уровень"_qs));
-    EXPECT_FALSE(below(Ladders::Clothes, u"Посл.моды"_qs, u"Костюм"_qs));
+    EXPECT_TRUE(below(Ladders::Status, u"Новичок"_s, u"Программист"_s));
+    EXPECT_TRUE(below(Ladders::Status, u"Любитель"_s, u"Новичок"_s)); // Любитель is lower
+    EXPECT_FALSE(below(Ladders::Status, u"Программист"_s, u"Программист"_s));
+    EXPECT_FALSE(below(Ladders::Status, u"Хакер"_s, u"Программист"_s));
+    EXPECT_FALSE(below(Ladders::Status, u"что-то другое"_s, u"Хакер"_s));
+    EXPECT_TRUE(below(Ladders::English, u"Не знаю"_s, u"1 уровень"_s));
+    EXPECT_FALSE(below(Ladders::Clothes, u"Посл.моды"_s, u"Костюм"_s));
 }

@@ -1,17 +1,19 @@
-#include "LifeUpdate.h"
-#include "Clock.h"
-#include "GameState.h"
+#include "rules/LifeUpdate.h"
+#include "rules/Clock.h"
+#include "state/GameState.h"
 
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
 struct Recorder : Life::Effects {
     QStringList said;
     void warn(const QString& text, const QString&) override { said << text; }
-    void die(const QString& text) override { said << u"died: "_qs + text; }
-    void courseFinished(Life::Course) override { said << u"course finished"_qs; }
-    void virusStrikes() override { said << u"virus"_qs; }
+    void die(const QString& text) override { said << u"died: "_s + text; }
+    void courseFinished(Life::Course) override { said << u"course finished"_s; }
+    void virusStrikes() override { said << u"virus"_s; }
 };
 
 } // namespace
@@ -39,16 +41,16 @@ TEST(LifeUpdate, EachLadderClimbsItsRungsInOrder) {
 TEST(LifeUpdate, ADeathEndsTheTick) {
     GameState state;
     state.setDesignTexts();
-    state.lblHungry = u"-29"_qs;
-    state.lblCCost = u"8"_qs;
-    state.lblCom = u"9"_qs;
+    state.lblHungry = u"-29"_s;
+    state.lblCCost = u"8"_s;
+    state.lblCom = u"9"_s;
     for (QString* part :
          {&state.lblComp, &state.lblMonitor, &state.lblVinchester, &state.lblRAM, &state.lblSystem})
-        *part = u"x"_qs;
-    state.lblVir = u"9"_qs;
+        *part = u"x"_s;
+    state.lblVir = u"9"_s;
     Recorder effects;
     Life::tick(state, effects);
-    EXPECT_EQ(effects.said, QStringList{u"died: К сожалению вы умерли от голода."_qs});
+    EXPECT_EQ(effects.said, QStringList{u"died: К сожалению вы умерли от голода."_s});
     EXPECT_EQ(state.lblCom, u"9");
     EXPECT_EQ(state.lblVir, u"9");
     EXPECT_EQ(state.lblMoney, u"170");

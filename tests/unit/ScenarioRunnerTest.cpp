@@ -1,11 +1,13 @@
 // The runner must catch what a player could not do and what a scenario forgot to check; these
 // scenarios are meant to fail, and each must fail for its own reason, at its own line.
 
-#include "GameWindows.h"
-#include "Scenario.h"
-#include "frmFixture.h"
+#include "app/GameWindows.h"
+#include "fixture/frmFixture.h"
+#include "runner/Scenario.h"
 
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -15,7 +17,7 @@ std::vector<CaseResult> run(const char* text) {
         addFixtureWindows(catalog);
         return catalog;
     }();
-    return runScenarioText(QString::fromUtf8(text), u"test.scn"_qs, windows);
+    return runScenarioText(QString::fromUtf8(text), u"test.scn"_s, windows);
 }
 
 struct Expected {

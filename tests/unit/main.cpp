@@ -1,4 +1,4 @@
-#include "QuietOffscreen.h"
+#include "runner/QuietOffscreen.h"
 
 #include <QApplication>
 

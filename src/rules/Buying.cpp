@@ -1,6 +1,6 @@
-#include "Buying.h"
+#include "rules/Buying.h"
 
-#include "NumberText.h"
+#include "state/NumberText.h"
 
 Offer nextOffer(const Catalog& catalog) {
     if (catalog.atTop() || catalog.Level < 0)

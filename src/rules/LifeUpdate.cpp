@@ -1,9 +1,11 @@
-#include "LifeUpdate.h"
+#include "rules/LifeUpdate.h"
 
-#include "GameState.h"
-#include "NumberText.h"
+#include "state/GameState.h"
+#include "state/NumberText.h"
 
 #include <vector>
+
+using namespace Qt::StringLiterals;
 
 namespace Life {
 
@@ -12,21 +14,20 @@ const Ladder& statusLadder() {
         &GameState::lblStatus,
         &GameState::lblCom,
         {
-            {u"Чайник", u"10", u"Любитель", u"Ваш статус стал теперь любитель."_qs,
-             u"Вы Любитель"_qs},
-            {u"Любитель", u"16", u"Новичок", u"Ваш статус стал теперь новичок."_qs,
-             u"Вы Новичок"_qs},
-            {u"Новичок", u"22", u"Программист", u"Ваш статус стал теперь программист."_qs,
-             u"Вы Программист"_qs},
-            {u"Программист", u"28", u"Почти хакер", u"Ваш статус стал теперь почти хакер."_qs,
-             u"Вы Почти Хакер"_qs},
-            {u"Почти хакер", u"36", u"Хакер", u"Ваш статус стал теперь хакер. "_qs, u"Вы Хакер"_qs},
-            {u"Хакер", u"46", u"Администратор", u"Ваш статус стал теперь администратор. "_qs,
-             u"Вы Администратор"_qs},
-            {u"Администратор", u"54", u"Профессионал", u"Ваш статус стал теперь профессионал. "_qs,
-             u"Вы Профессионал"_qs},
+            {u"Чайник", u"10", u"Любитель", u"Ваш статус стал теперь любитель."_s,
+             u"Вы Любитель"_s},
+            {u"Любитель", u"16", u"Новичок", u"Ваш статус стал теперь новичок."_s, u"Вы Новичок"_s},
+            {u"Новичок", u"22", u"Программист", u"Ваш статус стал теперь программист."_s,
+             u"Вы Программист"_s},
+            {u"Программист", u"28", u"Почти хакер", u"Ваш статус стал теперь почти хакер."_s,
+             u"Вы Почти Хакер"_s},
+            {u"Почти хакер", u"36", u"Хакер", u"Ваш статус стал теперь хакер. "_s, u"Вы Хакер"_s},
+            {u"Хакер", u"46", u"Администратор", u"Ваш статус стал теперь администратор. "_s,
+             u"Вы Администратор"_s},
+            {u"Администратор", u"54", u"Профессионал", u"Ваш статус стал теперь профессионал. "_s,
+             u"Вы Профессионал"_s},
             {u"Профессионал", u"60", u"Сверх профессионал",
-             u"Ваш статус стал теперь сверх профессионал. "_qs, u"Вы Сверх профессионал"_qs},
+             u"Ваш статус стал теперь сверх профессионал. "_s, u"Вы Сверх профессионал"_s},
         }};
     return ladder;
 }
@@ -43,8 +44,8 @@ const Ladder& englishLadder() {
             const QString n = QString::number(level);
             l.steps.push_back(
                 {rungs[level - 1], marks[level - 1], rungs[level],
-                 u"Вы перешли на "_qs + n + u" уровень. "_qs,
-                 u"Английский язык (English language). Вы на "_qs + n + u" Уровене"_qs});
+                 u"Вы перешли на "_s + n + u" уровень. "_s,
+                 u"Английский язык (English language). Вы на "_s + n + u" Уровене"_s});
         }
         return l;
     }();
@@ -57,13 +58,13 @@ const Ladder& schoolLadder() {
         &GameState::lblObras,
         {
             {u"Начальное", u"10", u"Неполное среднее",
-             u"Ваше образование теперь неполное среднее. "_qs, u"Образование Неполное среднее"_qs},
-            {u"Неполное среднее", u"14", u"Среднее", u"Ваше образование теперь среднее. "_qs,
-             u"Образование Среднее"_qs},
-            {u"Среднее", u"22", u"Неполное высшее", u"Ваше образование теперь неполное высшее. "_qs,
-             u"Образование Неполное высшее"_qs},
-            {u"Неполное высшее", u"28", u"Высшее", u"Ваше образование теперь высшее. "_qs,
-             u"Образование Высшее"_qs},
+             u"Ваше образование теперь неполное среднее. "_s, u"Образование Неполное среднее"_s},
+            {u"Неполное среднее", u"14", u"Среднее", u"Ваше образование теперь среднее. "_s,
+             u"Образование Среднее"_s},
+            {u"Среднее", u"22", u"Неполное высшее", u"Ваше образование теперь неполное высшее. "_s,
+             u"Образование Неполное высшее"_s},
+            {u"Неполное высшее", u"28", u"Высшее", u"Ваше образование теперь высшее. "_s,
+             u"Образование Высшее"_s},
         }};
     return ladder;
 }
@@ -86,19 +87,19 @@ void climb(GameState& s, const Ladder& ladder, Effects& effects, Course course) 
             effects.courseFinished(course);
             switch (course) {
             case Course::School:
-                s.lblSCost = u"0"_qs;
-                s.lblSSchool = u"Вы выучились в школе."_qs;
+                s.lblSCost = u"0"_s;
+                s.lblSSchool = u"Вы выучились в школе."_s;
                 break;
             case Course::English:
-                s.lblECost = u"0"_qs;
-                s.lblEEnglish = u"Вы выучили англ. яз."_qs;
+                s.lblECost = u"0"_s;
+                s.lblEEnglish = u"Вы выучили англ. яз."_s;
                 break;
             case Course::Computer:
-                s.lblCCost = u"0"_qs;
-                s.lblCComputer = u"Вы сверх программист."_qs;
+                s.lblCCost = u"0"_s;
+                s.lblCComputer = u"Вы сверх программист."_s;
                 break;
             }
-            s.*ladder.counter = u"OK"_qs;
+            s.*ladder.counter = u"OK"_s;
         }
         return;
     }
@@ -111,19 +112,19 @@ void tick(GameState& s, Effects& effects) {
     s.lblHungry = decreased(s.lblHungry, 2);
 
     if (Val(s.lblHungry) < -30)
-        return effects.die(u"К сожалению вы умерли от голода."_qs);
+        return effects.die(u"К сожалению вы умерли от голода."_s);
     if (Val(s.lblHappyness) < -40)
-        return effects.die(u"К сожалению вы умерли от тоски."_qs);
+        return effects.die(u"К сожалению вы умерли от тоски."_s);
 
     if (Val(s.lblHungry) < -20)
         effects.warn(u"Внимание опасность голода! Вам необходимо сходить в Бытовой магазин и "
                      "поесть вдоволь.   ВНИМАНИЕ: если ваше состояние сытости достигнет -30, "
-                     "тогда вас постигнет лютая смерть!!!"_qs,
-                     u"ОПАСНОСТЬ!!!"_qs);
+                     "тогда вас постигнет лютая смерть!!!"_s,
+                     u"ОПАСНОСТЬ!!!"_s);
     else if (Val(s.lblHappyness) < -30)
         effects.warn(u"Внимание опасность! Вам необходимо развлечся.   ВНИМАНИЕ: если ваше "
-                     "настроение достигнет -40, тогда вас постигнет лютая смерть!!!"_qs,
-                     u"ОПАСНОСТЬ!!!!!!!!!!!!!!!!!!!!"_qs);
+                     "настроение достигнет -40, тогда вас постигнет лютая смерть!!!"_s,
+                     u"ОПАСНОСТЬ!!!!!!!!!!!!!!!!!!!!"_s);
 
     if (Val(s.lblSCost) != 0) {
         s.lblMoney = decreased(s.lblMoney, 3);
@@ -143,13 +144,13 @@ void tick(GameState& s, Effects& effects) {
     climb(s, schoolLadder(), effects, Course::School);
 
     // A working computer: processor, monitor, disk, memory and a system.
-    const QString none = u"Пока нет"_qs;
+    const QString none = u"Пока нет"_s;
     if (s.lblComp == none || s.lblMonitor == none || s.lblVinchester == none || s.lblRAM == none ||
         s.lblSystem == none)
         return;
     s.lblVir = Num(Val(s.lblVir) + 1);
     if (Val(s.lblVir) >= 10) {
-        s.lblVir = u"0"_qs;
+        s.lblVir = u"0"_s;
         effects.virusStrikes();
     }
 }

@@ -4,7 +4,7 @@
 // its whole-dollar part must cover the price. The sum comes off the full cash, so a
 // fractional balance keeps its fraction.
 
-#include "GameState.h"
+#include "state/GameState.h"
 
 struct Offer {
     bool available = false; // false at the top of the ladder

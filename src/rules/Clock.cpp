@@ -1,8 +1,10 @@
-#include "Clock.h"
+#include "rules/Clock.h"
 
-#include "GameState.h"
-#include "NumberText.h"
-#include "Platform.h"
+#include "state/GameState.h"
+#include "state/NumberText.h"
+#include "ui/Platform.h"
+
+using namespace Qt::StringLiterals;
 
 namespace Clock {
 
@@ -17,9 +19,9 @@ void endDay(GameState& s, Platform& platform, const Effects& effects) {
             if (Int(platform.rnd() * 6 + 1) == 4) {
                 const double loss = Int((s.BankAccount / 3) * platform.rnd() + 1) + 1;
                 effects.bankFailed(u"Компьютерная система банка, в котором вы храните деньги, "
-                                   "сломалась.\nУ вас со счета было снято "_qs +
-                                       Str(loss) + u"$."_qs,
-                                   u"Система банка сломалась"_qs);
+                                   "сломалась.\nУ вас со счета было снято "_s +
+                                       Str(loss) + u"$."_s,
+                                   u"Система банка сломалась"_s);
                 s.BankAccount = AddSat16(s.BankAccount, -loss);
                 effects.balanceChanged();
             }
@@ -27,7 +29,7 @@ void endDay(GameState& s, Platform& platform, const Effects& effects) {
     }
     s.lblMoney = Num(LeadingVal(s.lblMoney) + LeadingVal(s.lblWorkEarn));
     s.lblDay = Num(Val(s.lblDay) + 1);
-    s.lblHours = u"0"_qs;
+    s.lblHours = u"0"_s;
 }
 } // namespace
 
@@ -37,13 +39,13 @@ void tick(GameState& s, Platform& platform, const Effects& effects) {
     if (s.lblHours == u"24")
         endDay(s, platform, effects);
     if (s.lblDay == u"31") {
-        s.lblDay = u"1"_qs;
+        s.lblDay = u"1"_s;
         s.lblMonth = Num(Val(s.lblMonth) + 1);
     }
     if (s.lblMonth == u"13") {
-        s.lblMonth = u"1"_qs;
+        s.lblMonth = u"1"_s;
         const double year = Val(s.lblYear) + 1;
-        s.lblYear = year < 10 ? u"0"_qs + Num(year) : Num(year);
+        s.lblYear = year < 10 ? u"0"_s + Num(year) : Num(year);
     }
 }
 

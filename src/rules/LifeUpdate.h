@@ -3,7 +3,7 @@
 // die or be warned, the courses take their fees and count lessons, the status, English and
 // school ladders move at fixed marks, and a working computer moves towards its next virus.
 
-#include "GameState.h"
+#include "state/GameState.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Game.h"
+#include "ui/Game.h"
 
 // Every window the game has, by name.
 WindowCatalog gameWindows();
