@@ -10,18 +10,16 @@
 #include "purchases/frmShop.h"
 #include "purchases/frmVirus.h"
 
-using namespace Qt::StringLiterals;
-
 WindowCatalog gameWindows() {
     WindowCatalog catalog;
-    catalog.add(u"frmMain"_s, [](Game& game) -> FormCore* { return new frmMain(game); });
-    catalog.add(u"frmFirst"_s, [](Game& game) -> FormCore* { return new frmFirst(game); });
-    catalog.add(u"frmHelp"_s, [](Game& game) -> FormCore* { return new frmHelp(game); });
-    catalog.add(u"frmTheEnd"_s, [](Game& game) -> FormCore* { return new frmTheEnd(game); });
-    catalog.add(u"frmBank"_s, [](Game& game) -> FormCore* { return new frmBank(game); });
-    catalog.add(u"frmFlat"_s, [](Game& game) -> FormCore* { return new frmFlat(game); });
-    catalog.add(u"frmShop"_s, [](Game& game) -> FormCore* { return new frmShop(game); });
-    catalog.add(u"frmComputer"_s, [](Game& game) -> FormCore* { return new frmComputer(game); });
-    catalog.add(u"frmVirus"_s, [](Game& game) -> FormCore* { return new frmVirus(game); });
+    catalog.add<frmMain>();
+    catalog.add<frmFirst>();
+    catalog.add<frmHelp>();
+    catalog.add<frmTheEnd>();
+    catalog.add<frmBank>();
+    catalog.add<frmFlat>();
+    catalog.add<frmShop>();
+    catalog.add<frmComputer>();
+    catalog.add<frmVirus>();
     return catalog;
 }

@@ -1,9 +1,9 @@
 #include "career/frmBank.h"
 
-#include "rules/Clock.h"
+#include "rules/Bank.h"
 #include "state/NumberText.h"
-#include "ui/Controls.h"
 #include "ui/Game.h"
+#include "ui/Kit.h"
 #include "ui/Picture.h"
 
 #include <QGridLayout>
@@ -41,17 +41,13 @@ void amountChanged(QLineEdit* box, QPushButton* ok) {
         box->clear(); // comes back here empty and disables the button
 }
 
-double wholePart(const QString& text) {
-    return Int(Val(text));
-}
-
 } // namespace
 
 frmBank::frmBank(Game& game)
-    : Form(game, u"frmBank"_s) {
+    : Form(game, Name) {
     setWindowTitle(u"Банк"_s);
 
-    imgBank = new Picture(u"imgBank"_s, u"places/bank"_s, this);
+    imgBank = named<Picture>("imgBank", u"places/bank"_s, this);
     imgBank->setFixedSize(160, 120);
     Label5 = named<QLabel>(
         "Label5",
@@ -71,13 +67,10 @@ frmBank::frmBank(Game& game)
     cmdTake = named<QPushButton>("cmdTake", u"ОК"_s, this);
     cmdTake->setEnabled(false);
     Label3 = named<QLabel>("Label3", u"У вас на счету:"_s, this);
-    lblYHave = named<QLabel>("lblYHave", u"0"_s, this);
+    lblYHave = figure("lblYHave", u"0"_s, this);
     Label8 = named<QLabel>("Label8", u"$"_s, this);
     Label6 = named<QLabel>("Label6", u"Прирост:"_s, this);
-    lblInc = named<QLabel>("lblInc", u"0"_s, this);
-    cmdBack = named<QPushButton>("cmdBack", u"<< Назад"_s, this);
-    markAsFigure(lblYHave);
-    markAsFigure(lblInc);
+    lblInc = figure("lblInc", u"0"_s, this);
 
     auto* top = new QHBoxLayout;
     top->addWidget(imgBank, 0, Qt::AlignTop);
@@ -106,7 +99,7 @@ frmBank::frmBank(Game& game)
     layout->addSpacing(6);
     layout->addLayout(form);
     layout->addStretch(1);
-    layout->addLayout(atRight(cmdBack));
+    cmdBack = addBackButton(layout);
     setMinimumWidth(520);
 
     routeKeyPress(txtPut, [this](QChar& key) { amount_KeyPress(key); });
@@ -115,16 +108,21 @@ frmBank::frmBank(Game& game)
     onChange(txtTake, &frmBank::txtTake_Change);
     onClick(cmdPut, &frmBank::cmdPut_Click);
     onClick(cmdTake, &frmBank::cmdTake_Click);
-    onClick(cmdBack, &frmBank::cmdBack_Click);
+    // The clock's interest and the bank's failures show here at once.
+    connect(&game, &Game::bankBalanceChanged, this, &frmBank::showAccount);
 }
 
 void frmBank::Form_Load() {
-    showBalance(game().state.BankAccount);
+    showAccount();
 }
 
-void frmBank::showBalance(double balance) {
-    lblYHave->setText(Num(balance));
-    lblInc->setText(Num(Clock::growth(int(balance))));
+void frmBank::showAccount() {
+    showBalance(Num(game().state.BankAccount));
+}
+
+void frmBank::showBalance(const QString& balance) {
+    lblYHave->setText(balance);
+    lblInc->setText(Num(Bank::growth(Sat16(Int(Val(balance))))));
 }
 
 void frmBank::amount_KeyPress(QChar& key) {
@@ -143,42 +141,18 @@ void frmBank::txtTake_Change() {
 }
 
 void frmBank::cmdPut_Click() {
-    GameState& s = game().state;
-    const double cash = wholePart(s.lblMoney);
-    const double amount = wholePart(txtPut->text());
-    if (amount > cash) {
-        msg(u"У вас нет таких денег!"_s, u"Денег нету."_s);
+    QString shown = lblYHave->text();
+    const Bank::Outcome outcome = Bank::deposit(game().state, shown, txtPut->text(), effects());
+    if (outcome == Bank::Outcome::Moved)
+        showBalance(shown);
+    // A deposit the account cannot hold keeps its amount, for the player to correct.
+    if (outcome != Bank::Outcome::OverLimit)
         txtPut->clear();
-        return;
-    }
-    const double balance = amount + wholePart(lblYHave->text());
-    if (balance > std::numeric_limits<qint16>::max()) {
-        // The account holds at most 32767; a larger deposit would corrupt it.
-        msg(u"Банк не может принять такую сумму: на одном счету может лежать не больше "
-            "32767$."_s,
-            u"Слишком большая сумма."_s);
-        return;
-    }
-    s.lblMoney = Num(cash - amount);
-    showBalance(balance);
-    txtPut->clear();
-    s.BankAccount = Sat16(balance);
 }
 
 void frmBank::cmdTake_Click() {
-    GameState& s = game().state;
-    const double balance = wholePart(lblYHave->text());
-    const double amount = wholePart(txtTake->text());
-    if (amount > balance) {
-        msg(u"У вас нет таких денег на счету!"_s, u"Денег нету."_s);
-    } else {
-        s.lblMoney = Num(wholePart(s.lblMoney) + amount);
-        s.BankAccount = AddSat16(s.BankAccount, -amount);
-        showBalance(Val(lblYHave->text()) - amount);
-    }
+    QString shown = lblYHave->text();
+    if (Bank::withdraw(game().state, shown, txtTake->text(), effects()) == Bank::Outcome::Moved)
+        showBalance(shown);
     txtTake->clear();
-}
-
-void frmBank::cmdBack_Click() {
-    game().unload(this);
 }

@@ -11,11 +11,10 @@ class Picture;
 
 class frmBank : public Form {
 public:
+    static constexpr QStringView Name = u"frmBank";
     explicit frmBank(Game& game);
 
     void Form_Load() override;
-    // The balance and its daily growth.
-    void showBalance(double balance);
 
     Picture* imgBank;
     QLabel *Label5, *Label1, *Label2, *Label3, *Label6, *Label8, *lblYHave, *lblInc;
@@ -28,5 +27,9 @@ private:
     void txtTake_Change();
     void cmdPut_Click();
     void cmdTake_Click();
-    void cmdBack_Click();
+
+    // The account as the game holds it, or the working copy after a deposit or withdrawal,
+    // with its daily growth.
+    void showAccount();
+    void showBalance(const QString& balance);
 };

@@ -1,9 +1,8 @@
 #include "core/frmFirst.h"
 
 #include "core/Contacts.h"
-#include "core/frmMain.h"
-#include "ui/Controls.h"
 #include "ui/Game.h"
+#include "ui/Kit.h"
 #include "ui/Picture.h"
 #include "ui/Twips.h"
 
@@ -16,13 +15,13 @@
 using namespace Qt::StringLiterals;
 
 frmFirst::frmFirst(Game& game)
-    : Form(game, u"frmFirst"_s) {
+    : Form(game, Name) {
     setWindowTitle(u"Тимбурия"_s);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 8, 10, 8);
     layout->setSpacing(6);
 
-    imgOnFirst = new Picture(u"imgOnFirst"_s, u"first"_s, this);
+    imgOnFirst = named<Picture>("imgOnFirst", u"first"_s, this);
     layout->addWidget(imgOnFirst, 1);
 
     auto* contacts = new QGridLayout;
@@ -65,7 +64,7 @@ void frmFirst::Form_Load() {
 }
 
 void frmFirst::ShowAbout(Game& game) {
-    auto* about = game.load<frmFirst>(u"frmFirst"_s);
+    auto* about = game.load<frmFirst>();
     if (!about)
         return;
     Twips::set(about, Twips::Edge::Height, 3975);
@@ -77,16 +76,12 @@ void frmFirst::ShowAbout(Game& game) {
 }
 
 void frmFirst::cmdOK_Click() {
-    auto* main = game().loaded<frmMain>(u"frmMain"_s);
-    if (!main)
-        main = game().load<frmMain>(u"frmMain"_s); // its Load starts a game as well
-    if (main)
-        main->ForLoadMain();
+    game().newGame();
     game().unload(this);
 }
 
 void frmFirst::cmdExit_Click() {
-    frmMain::ExitQuestion(*this);
+    game().exitQuestion(*this);
 }
 
 void frmFirst::cmdOkAbout_Click() {
@@ -99,6 +94,6 @@ bool frmFirst::Form_QueryUnload() {
     // running with no window to see.
     if (!cmdOkAbout->isHidden())
         return true;
-    frmMain::ExitQuestion(*this);
+    game().exitQuestion(*this);
     return false;
 }

@@ -11,6 +11,7 @@ class Picture;
 
 class frmFirst : public Form {
 public:
+    static constexpr QStringView Name = u"frmFirst";
     explicit frmFirst(Game& game);
 
     void Form_Load() override;

@@ -1,8 +1,8 @@
 #include "core/frmHelp.h"
 
 #include "core/frmFirst.h"
-#include "ui/Controls.h"
 #include "ui/Game.h"
+#include "ui/Kit.h"
 #include "ui/LineControl.h"
 #include "ui/Twips.h"
 
@@ -36,14 +36,10 @@ QString helpText(const char* page) {
 } // namespace
 
 frmHelp::frmHelp(Game& game)
-    : Form(game, u"frmHelp"_s) {
+    : Form(game, Name) {
     setWindowTitle(u"Помощь по игре \"Timburia\""_s);
 
-    Label1 = named<QLabel>("Label1", u"ПОМОЩЬ ПО ИГРЕ \"ТИМБУРИЯ\""_s, this);
-    QFont heading = Label1->font();
-    heading.setPointSize(heading.pointSize() + 4);
-    heading.setBold(true);
-    Label1->setFont(heading);
+    Label1 = heading("Label1", u"ПОМОЩЬ ПО ИГРЕ \"ТИМБУРИЯ\""_s, this);
     Label1->setAlignment(Qt::AlignCenter);
     Label2 = named<QLabel>("Label2",
                            u"Автор и программист игры: Зарницын. Рисунки, тексты и исправления — "
@@ -67,9 +63,9 @@ frmHelp::frmHelp(Game& game)
     pageButton(Command1, "Command1", u"Короткая справка"_s, 1);
     pageButton(Command2, "Command2", u"Остальные окна"_s, 2);
     pageButton(cmdChanges, "cmdChanges", u"Изменения"_s, 3);
-    obVertLine = new LineControl(u"obVertLine"_s, column);
+    obVertLine = named<LineControl>("obVertLine", column);
     obVertLine->setPoints(VerticalLineX, 60, VerticalLineX, FirstButtonTop + 150);
-    linH = new LineControl(u"linH"_s, column);
+    linH = named<LineControl>("linH", column);
     linH->setPoints(ButtonLeft + ButtonWidth, FirstButtonTop + 150, VerticalLineX,
                     FirstButtonTop + 150);
 
@@ -116,7 +112,7 @@ void frmHelp::Form_Load() {
 }
 
 void frmHelp::ShowPage(Game& game, Page page) {
-    auto* help = game.load<frmHelp>(u"frmHelp"_s);
+    auto* help = game.load<frmHelp>();
     if (!help)
         return;
     help->showOnly(page == Page::MainWindow ? help->txtMainWindow : help->txtSmallHelp);

@@ -11,6 +11,7 @@ class QPushButton;
 
 class frmHelp : public Form {
 public:
+    static constexpr QStringView Name = u"frmHelp";
     explicit frmHelp(Game& game);
 
     void Form_Load() override;

@@ -3,11 +3,16 @@
 #include "career/frmBank.h"
 #include "core/frmFirst.h"
 #include "core/frmHelp.h"
+#include "purchases/frmComputer.h"
+#include "purchases/frmFlat.h"
+#include "purchases/frmShop.h"
+#include "purchases/frmVirus.h"
 #include "rules/Clock.h"
 #include "rules/LifeUpdate.h"
+#include "rules/Trip.h"
 #include "state/GameState.h"
-#include "state/NumberText.h"
 #include "ui/Game.h"
+#include "ui/Kit.h"
 #include "ui/Picture.h"
 #include "ui/Timer.h"
 
@@ -26,19 +31,26 @@ namespace {
 struct Row {
     const char16_t* caption; // nullptr: the value stands alone on its row
     QString GameState::*field;
+    const char* captionName = "caption"; // the few captions the game hides have names
 };
 
 QLabel* captionLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(u"caption"_s);
-    return label;
+    return named<QLabel>("caption", text, parent);
+}
+
+// The label showing a field is named after the field.
+const char* nameOf(QString GameState::*field) {
+    for (const TextFieldInfo& info : textFieldTable())
+        if (info.member == field)
+            return info.name;
+    return "";
 }
 
 } // namespace
 
 frmMain::frmMain(Game& game)
     : QMainWindow(nullptr)
-    , FormCore(game, *this, u"frmMain"_s) {
+    , FormCore(game, *this, Name) {
     // The window's own texts, before any game has started.
     game.state.setDesignTexts();
 
@@ -54,9 +66,7 @@ frmMain::frmMain(Game& game)
     layout->addWidget(buildPlaces(), 2);
     setCentralWidget(central_);
 
-    setStyleSheet(u"QLabel[indicator=\"true\"] { font-weight: bold; color: #1d3f72; }"
-                  "QGroupBox { font-weight: bold; }"
-                  "QLabel#lblSpHelp { color: #3b4a5c; padding: 2px 4px; }"_s);
+    setStyleSheet(u"QGroupBox { font-weight: bold; }"_s);
 
     // The game clock and the life update run as long as this window is loaded, also while it
     // is hidden or a place window is open.
@@ -66,7 +76,7 @@ frmMain::frmMain(Game& game)
     tmrTime->setInterval(1500);
     Timer1->setInterval(18000);
 
-    game.setStateView(this, [this] { showState(); });
+    connect(&game, &Game::stateChanged, this, &frmMain::showState);
     showState();
 }
 
@@ -75,25 +85,20 @@ QWidget* frmMain::background() const {
 }
 
 void frmMain::buildMenu() {
-    auto action = [this](QMenu* menu, const char* name, const QString& text) {
-        auto* item = menu->addAction(text);
-        item->setObjectName(QString::fromLatin1(name));
-        return item;
-    };
-    QMenu* file = menuBar()->addMenu(u"&Файл"_s);
-    file->setObjectName(u"File"_s);
-    NewGame = action(file, "NewGame", u"&Новая игра"_s);
-    Save = action(file, "Save", u"&Сохранить игру"_s);
-    Load = action(file, "Load", u"За&грузить игру"_s);
+    auto* file = named<QMenu>("File", u"&Файл"_s, menuBar());
+    menuBar()->addMenu(file);
+    NewGame = namedAction(file, "NewGame", u"&Новая игра"_s);
+    Save = namedAction(file, "Save", u"&Сохранить игру"_s);
+    Load = namedAction(file, "Load", u"За&грузить игру"_s);
     file->addSeparator();
-    Exit = action(file, "Exit", u"&Выход"_s);
+    Exit = namedAction(file, "Exit", u"&Выход"_s);
 
-    QMenu* help = menuBar()->addMenu(u"&Помощь"_s);
-    help->setObjectName(u"Help"_s);
-    BigHelp = action(help, "BigHelp", u"П&одробная справка"_s);
-    SmallHelp = action(help, "SmallHelp", u"Ко&роткая справка"_s);
+    auto* help = named<QMenu>("Help", u"&Помощь"_s, menuBar());
+    menuBar()->addMenu(help);
+    BigHelp = namedAction(help, "BigHelp", u"П&одробная справка"_s);
+    SmallHelp = namedAction(help, "SmallHelp", u"Ко&роткая справка"_s);
     help->addSeparator();
-    AboutPr = action(help, "AboutPr", u"О программе"_s);
+    AboutPr = namedAction(help, "AboutPr", u"О программе"_s);
 
     // Saving arrives with its own code.
     Save->setEnabled(false);
@@ -121,15 +126,12 @@ QWidget* frmMain::buildIndicators() {
         form->setVerticalSpacing(3);
         int line = 0;
         for (const Row& row : rows) {
-            auto* value = new QLabel(box);
-            for (const TextFieldInfo& info : textFieldTable())
-                if (info.member == row.field)
-                    value->setObjectName(QString::fromLatin1(info.name));
-            value->setProperty("indicator", true);
+            QLabel* value = figure(nameOf(row.field), {}, box);
             value->setTextInteractionFlags(Qt::NoTextInteraction);
             shown_.push_back({value, row.field});
             if (row.caption) {
-                form->addWidget(captionLabel(QString::fromUtf16(row.caption), box), line, 0);
+                form->addWidget(
+                    named<QLabel>(row.captionName, QString::fromUtf16(row.caption), box), line, 0);
                 form->addWidget(value, line, 1);
             } else {
                 form->addWidget(value, line, 0, 1, 2);
@@ -196,11 +198,10 @@ QWidget* frmMain::buildIndicators() {
     auto* courses = new QHBoxLayout(study);
     auto course = [&](const QString& title, QString GameState::*state, QLabel*& priceCaption,
                       const char* captionName, QString GameState::*price) {
-        QGroupBox* box = frame(title, {{nullptr, state}, {u"Стоимость:", price}}, study);
+        QGroupBox* box =
+            frame(title, {{nullptr, state}, {u"Стоимость:", price, captionName}}, study);
         // The caption of the price row is one of the three labels the game hides.
-        auto* form = static_cast<QGridLayout*>(box->layout());
-        priceCaption = static_cast<QLabel*>(form->itemAtPosition(1, 0)->widget());
-        priceCaption->setObjectName(QString::fromLatin1(captionName));
+        priceCaption = box->findChild<QLabel*>(QString::fromLatin1(captionName));
         courses->addWidget(box);
     };
     course(u"Школа"_s, &GameState::lblSSchool, lblSStoim, "lblSStoim", &GameState::lblSCost);
@@ -213,33 +214,29 @@ QWidget* frmMain::buildIndicators() {
     auto* line = new QHBoxLayout(when);
     line->setContentsMargins(4, 0, 4, 0);
     line->setSpacing(0);
-    auto value = [&](QString GameState::*field, const char* name) {
-        auto* label = new QLabel(when);
-        label->setObjectName(QString::fromLatin1(name));
-        label->setProperty("indicator", true);
+    auto value = [&](QString GameState::*field) {
+        QLabel* label = figure(nameOf(field), {}, when);
         shown_.push_back({label, field});
         line->addWidget(label);
         return label;
     };
     line->addWidget(captionLabel(u"Дата: "_s, when));
-    value(&GameState::lblDay, "lblDay");
+    value(&GameState::lblDay);
     line->addWidget(captionLabel(u"/"_s, when));
-    value(&GameState::lblMonth, "lblMonth");
+    value(&GameState::lblMonth);
     line->addWidget(captionLabel(u"/"_s, when));
-    value(&GameState::lblYear, "lblYear");
+    value(&GameState::lblYear);
     line->addSpacing(24);
     line->addWidget(captionLabel(u"Время: "_s, when));
-    value(&GameState::lblHours, "lblHours");
+    value(&GameState::lblHours);
     line->addWidget(captionLabel(u":00"_s, when));
     line->addStretch(1);
-    for (auto [field, name] :
-         {std::pair{&GameState::lblObras, "lblObras"}, std::pair{&GameState::lblEng, "lblEng"},
-          std::pair{&GameState::lblCom, "lblCom"}, std::pair{&GameState::lblVir, "lblVir"}})
-        value(field, name)->hide();
+    for (QString GameState::*hidden :
+         {&GameState::lblObras, &GameState::lblEng, &GameState::lblCom, &GameState::lblVir})
+        value(hidden)->hide();
     grid->addWidget(when, 3, 0, 1, 3);
 
-    auto* status = new QLabel(panel);
-    status->setObjectName(u"lblSpHelp"_s);
+    auto* status = named<QLabel>("lblSpHelp", panel);
     status->setWordWrap(true);
     status->setFrameShape(QFrame::StyledPanel);
     status->setFrameShadow(QFrame::Sunken);
@@ -254,25 +251,27 @@ QWidget* frmMain::buildPlaces() {
     auto* box = new QGroupBox(u"Куда пойти"_s, central_);
     auto* grid = new QGridLayout(box);
     grid->setSpacing(6);
+    using Opens = void (frmMain::*)();
     struct Place {
         Picture*& picture;
         const char* name;
         const char* art;
         const char16_t* caption;
-        const char* window;
+        Opens opens; // nullptr: the place is not open yet
     };
     const Place places[] = {
-        {imgFlat, "imgFlat", "places/flat", u"Квартира", "frmFlat"},
-        {imgShop, "imgShop", "places/shop", u"Магазин", "frmShop"},
-        {imgComputer, "imgComputer", "places/computer", u"Компьютер", "frmComputer"},
-        {imgPrograms, "imgPrograms", "places/programs", u"Программы", "frmPrograms"},
-        {imgLearn, "imgLearn", "places/study", u"Учеба", "frmStudy"},
-        {imgWork, "imgWork", "places/work", u"Работа", "frmWork"},
-        {imgBank, "imgBank", "places/bank", u"Банк", "frmBank"},
-        {imgInternet, "imgInternet", "places/internet", u"Интернет", "frmInternet"},
-        {imgHakker, "imgHakker", "places/hackers", u"Хакеры", "frmHakerstvo"},
-        {imgParty, "imgParty", "places/party", u"Развлечения", "frmParty"},
-        {imgHobby, "imgHobby", "places/hobby", u"Хобби", "frmHobby"},
+        {imgFlat, "imgFlat", "places/flat", u"Квартира", &frmMain::imgFlat_Click},
+        {imgShop, "imgShop", "places/shop", u"Магазин", &frmMain::imgShop_Click},
+        {imgComputer, "imgComputer", "places/computer", u"Компьютер", &frmMain::imgComputer_Click},
+        {imgPrograms, "imgPrograms", "places/programs", u"Программы", nullptr},
+        {imgLearn, "imgLearn", "places/study", u"Учеба", nullptr},
+        {imgWork, "imgWork", "places/work", u"Работа", nullptr},
+        {imgBank, "imgBank", "places/bank", u"Банк", &frmMain::imgBank_Click},
+        {imgInternet, "imgInternet", "places/internet", u"Интернет", nullptr},
+        // The hackers' gate turns away the unskilled even before their den is open.
+        {imgHakker, "imgHakker", "places/hackers", u"Хакеры", &frmMain::imgHakker_Click},
+        {imgParty, "imgParty", "places/party", u"Развлечения", nullptr},
+        {imgHobby, "imgHobby", "places/hobby", u"Хобби", nullptr},
     };
     int index = 0;
     for (const Place& place : places) {
@@ -281,29 +280,20 @@ QWidget* frmMain::buildPlaces() {
         column->setContentsMargins(0, 0, 0, 0);
         column->setSpacing(2);
         const QString caption = QString::fromUtf16(place.caption);
-        place.picture =
-            new Picture(QString::fromLatin1(place.name), QString::fromLatin1(place.art), cell);
+        place.picture = named<Picture>(place.name, QString::fromLatin1(place.art), cell);
         place.picture->setMinimumSize(96, 72);
         place.picture->setToolTip(caption);
         auto* label = new QLabel(caption, cell);
         label->setAlignment(Qt::AlignHCenter);
         column->addWidget(place.picture, 1);
         column->addWidget(label);
-        const QString window = QString::fromLatin1(place.window);
-        // A place opens once its window is part of the game; the hackers' gate turns away
-        // the unskilled even before their den is open.
-        const bool hackers = place.picture == imgHakker;
-        const bool open = game().has(window) || hackers;
+        const bool open = place.opens != nullptr;
         place.picture->setEnabled(open);
         label->setEnabled(open);
-        if (open)
+        if (open) {
             place.picture->setCursor(Qt::PointingHandCursor);
-        if (hackers)
-            onClick(imgHakker, &frmMain::imgHakker_Click);
-        else if (place.picture == imgBank)
-            onClick(imgBank, &frmMain::imgBank_Click);
-        else if (open)
-            route(place.picture, ControlEvent::Click, [this, window] { game().open(window); });
+            onClick(place.picture, place.opens);
+        }
         grid->addWidget(cell, index / 3, index % 3);
         ++index;
     }
@@ -328,57 +318,7 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::ForLoadMain() {
-    game().newGameBegins();
-    GameState& s = game().state;
-    s.lblMoney = u"170"_s;
-    s.lblStatus = u"Чайник"_s;
-    s.lblSWork = u"Пока нет"_s;
-    s.lblHappyness = u"30"_s;
-    s.lblHungry = u"30"_s;
-    s.lblEduncation = u"Начальное"_s;
-    s.lblEnglish = u"Не знаю"_s;
-    s.lblClothes = u"Дряхлая"_s;
-
-    for (QString* none :
-         {&s.lblSystem, &s.lblProgram, &s.lblGraph, &s.lblAntvirus, &s.lblVichod, &s.lblMyWork})
-        *none = u"Пока нет"_s;
-
-    s.lblWorkEarn = u"0"_s;
-    s.lblSSchool = u"Не учусь"_s;
-    s.lblSCost = u"0"_s;
-    s.lblEEnglish = u"Не учусь"_s;
-    s.lblECost = u"0"_s;
-    s.lblCComputer = u"Не учусь"_s;
-    s.lblCCost = u"0"_s;
-    s.lblCom = s.lblObras = s.lblEng = s.lblVir = u"0"_s;
-
-    s.BankAccount = 0;
-
-    const QDate today = game().platform.today();
-    auto twoDigits = [](int n) {
-        return QString::number(n % 100).rightJustified(2, u'0');
-    };
-    s.lblDay = twoDigits(today.day());
-    s.lblMonth = twoDigits(today.month());
-    s.lblYear = twoDigits(today.year());
-
-    s.lblSpHelp = u" Добро пожаловать в игру \"Тимбурия\". Программистом игры является Зарницын."_s;
-
-    game().show(this, false);
-
-    s.SkipExitConfirm = 0;
-
-    s.buildCatalogs();
-
-    s.HasRod = 0;
-    s.HasTackle = 0;
-    s.BaitPacks = 0;
-    s.FishTotal = 0;
-}
-
-void frmMain::ExitQuestion(FormCore& asking) {
-    if (asking.ask(u"Вы действительно хотите выйти?"_s, u"Подтвердите"_s))
-        asking.game().end();
+    game().beginNewGame(*this);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
@@ -389,7 +329,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
         if (game().state.SkipExitConfirm != 0)
             game().unload(this);
         else
-            ExitQuestion(*this);
+            game().exitQuestion(*this);
     });
 }
 
@@ -397,13 +337,11 @@ void frmMain::NewGame_Click() {
     if (!ask(u"Вы действительно хотите начать новую игру?"_s, u"Подтвердите"_s))
         return;
     hide(); // still loaded: its timers keep the old game running meanwhile
-    game().unload(u"frmInternet"_s);
-    game().unload(u"frmParty"_s);
-    game().open(u"frmFirst"_s, false);
+    game().open<frmFirst>(false);
 }
 
 void frmMain::Exit_Click() {
-    ExitQuestion(*this);
+    game().exitQuestion(*this);
 }
 
 void frmMain::BigHelp_Click() {
@@ -414,26 +352,26 @@ void frmMain::SmallHelp_Click() {
     frmHelp::ShowPage(game(), frmHelp::Page::ShortHelp);
 }
 
-void frmMain::tmrTime_Timer() {
-    Clock::Effects effects;
-    effects.bankFailed = [this](const QString& text, const QString& title) {
-        msg(text, title);
-    };
-    effects.balanceChanged = [this] {
-        if (auto* bank = game().loaded<frmBank>(u"frmBank"_s))
-            bank->showBalance(game().state.BankAccount);
-    };
-    Clock::tick(game().state, game().platform, effects);
+void frmMain::AboutPr_Click() {
+    frmFirst::ShowAbout(game());
 }
 
-class frmMain::LifeEffects : public Life::Effects {
+class frmMain::ClockEffects : public FormEffects<Clock::Effects> {
+public:
+    using FormEffects::FormEffects;
+    void balanceChanged() override { Q_EMIT form_.game().bankBalanceChanged(); }
+};
+
+void frmMain::tmrTime_Timer() {
+    ClockEffects effects(*this);
+    Clock::tick(game().state, effects);
+}
+
+class frmMain::LifeEffects : public FormEffects<Life::Effects> {
 public:
     explicit LifeEffects(frmMain& main)
-        : main_(main) {}
-
-    void warn(const QString& text, const QString& title) override {
-        main_.msg(text, title, MsgIcon::Exclamation);
-    }
+        : FormEffects(main)
+        , main_(main) {}
 
     void die(const QString& text) override {
         main_.msg(text, u"+СМЕРТЬ+"_s, MsgIcon::Exclamation);
@@ -444,7 +382,7 @@ public:
         const auto windows = game.windows();
         for (auto it = windows.rbegin(); it != windows.rend(); ++it)
             game.unload(*it);
-        game.open(u"frmFirst"_s, true);
+        game.open<frmFirst>();
     }
 
     void courseFinished(Life::Course course) override {
@@ -464,7 +402,7 @@ public:
 
     void virusStrikes() override {
         // A virus window still waiting for its answer stays the only one.
-        main_.game().open(u"frmVirus"_s, true);
+        main_.game().open<frmVirus>();
     }
 
 private:
@@ -476,77 +414,24 @@ void frmMain::Timer1_Timer() {
     Life::tick(game().state, effects);
 }
 
-void frmMain::imgHakker_Click() {
-    static const QStringList tooLow = {u"Чайник"_s, u"Любитель"_s, u"Новичок"_s, u"Программист"_s,
-                                       u"Почти хакер"_s};
-    if (tooLow.contains(game().state.lblStatus)) {
-        msg(u"Ваш статус должен быть хакер."_s, u"Вы должны быть хакер."_s);
-        return;
-    }
-    game().open(u"frmHakerstvo"_s);
+void frmMain::imgFlat_Click() {
+    game().open<frmFlat>();
+}
+
+void frmMain::imgShop_Click() {
+    game().open<frmShop>();
+}
+
+void frmMain::imgComputer_Click() {
+    game().open<frmComputer>();
 }
 
 void frmMain::imgBank_Click() {
-    GameState& s = game().state;
-    if (s.Car.Level != 0) {
-        game().open(u"frmBank"_s);
-        return;
-    }
-    const QString fare = Str(10);
-    if (!ask(u"Банк - это отличный способ сохранения и накопления денег. К сожалению, банк "
-             "находится далеко от вашего дома и без машины вам не удастся доехать до него. Но "
-             "вы можете взять такси за "_s +
-                 fare +
-                 u"$ и доехать до банка, либо купить собственную машину в магазине.\n\n"
-                 "Хотите ли вы взять такси за "_s +
-                 fare + u"$ и доехать до банка?"_s,
-             u"Требуется машина. Хотите ли вы взять такси?"_s))
-        return;
-    if (Val(s.lblMoney) < 10) {
-        msg(u"У вас нет денег на такси."_s, u"Нет денег."_s);
-        return;
-    }
-    randomize();
-    if (Int(rnd() * 8 + 1) == 6) {
-        msg(u"Случилось несчастье. Таксист попал в аварию, и вы сильно пострадали. На лечение "
-            "пришлось потратить большие деньги: 30$."_s,
-            u":-((("_s);
-        auto change = [&s](double money, double mood, double satiety) {
-            s.lblMoney = Num(Val(s.lblMoney) + money);
-            s.lblHappyness = Num(Val(s.lblHappyness) + mood);
-            s.lblHungry = Num(Val(s.lblHungry) + satiety);
-        };
-        change(-30, -10, -6);
-        if (ask(u"Ваш адвокат предлагает вам подать в суд на таксиста.\nЕсли вы выиграете на "
-                "суде, то сможете получить компенсацию за ущерб.\nЕсли же вы проиграете, то, "
-                "возможно, вам придется заплатить штраф за беспокойство суда.\n\n Желаете ли "
-                "вы подать в суд на таксиста?"_s,
-                u"Суд?"_s)) {
-            switch (int(Int(rnd() * 3 + 1))) {
-            case 1:
-                msg(u"Поздравляю! Вы выиграли дело и получаете компенсацию 25$."_s,
-                    u"Дело выиграно"_s);
-                change(25, 7, -2);
-                break;
-            case 2:
-                msg(u"К сожалению, вы проиграли дело и вам пришлось заплатить штраф 15$ за "
-                    "беспокойство суда."_s,
-                    u"Дело проиграно"_s);
-                change(-15, -5, -5);
-                break;
-            default:
-                msg(u"Вам не удалось ничего доказать, но и таксист ничего не доказал. Вам "
-                    "выплатили небольшую компенсацию 10$."_s,
-                    u"Дело не выиграно, но и не проиграно."_s);
-                change(10, 2, -3);
-                break;
-            }
-        }
-    }
-    s.lblMoney = Num(Val(s.lblMoney) - 10);
-    game().open(u"frmBank"_s);
+    if (Trip::toBank(game().state, effects()))
+        game().open<frmBank>();
 }
 
-void frmMain::AboutPr_Click() {
-    frmFirst::ShowAbout(game());
+void frmMain::imgHakker_Click() {
+    if (Ladders::below(Ladders::Status, game().state.lblStatus, u"Хакер"_s))
+        msg(u"Ваш статус должен быть хакер."_s, u"Вы должны быть хакер."_s);
 }

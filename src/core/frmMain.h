@@ -3,6 +3,7 @@
 // program's first window and its Load starts a new game.
 
 #include "ui/FormCore.h"
+#include "ui/Game.h"
 
 #include <QMainWindow>
 
@@ -15,6 +16,7 @@ struct GameState;
 
 class frmMain : public QMainWindow, public FormCore {
 public:
+    static constexpr QStringView Name = WindowName::Main;
     explicit frmMain(Game& game);
 
     void Form_Load() override;
@@ -22,8 +24,6 @@ public:
 
     // Starts a new game: every indicator, the date, the catalogs.
     void ForLoadMain();
-    // The exit question, from here or from the start window: Yes ends the program.
-    static void ExitQuestion(FormCore& asking);
 
     // The label showing a field of the game state, by the field's name.
     QLabel* field(const QString& name) const;
@@ -38,10 +38,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    class ClockEffects;
     class LifeEffects;
 
     void tmrTime_Timer();
     void Timer1_Timer();
+    void imgFlat_Click();
+    void imgShop_Click();
+    void imgComputer_Click();
     void imgBank_Click();
     void imgHakker_Click();
     void NewGame_Click();

@@ -2,8 +2,8 @@
 
 #include "core/Contacts.h"
 #include "core/frmFirst.h"
-#include "ui/Controls.h"
 #include "ui/Game.h"
+#include "ui/Kit.h"
 #include "ui/Picture.h"
 
 #include <QGridLayout>
@@ -15,18 +15,16 @@
 using namespace Qt::StringLiterals;
 
 frmTheEnd::frmTheEnd(Game& game)
-    : Form(game, u"frmTheEnd"_s) {
+    : Form(game, Name) {
     setWindowTitle(u"Тимбурия"_s);
-    imgTheEnd = new Picture(u"imgTheEnd"_s, u"first"_s, this);
+    imgTheEnd = named<Picture>("imgTheEnd", u"first"_s, this);
     lblCongratulations = named<QLabel>(
         "lblCongratulations",
         u"Поздравляем! Вы стали президентом компьютерной компании: выше в этой игре подняться "
         "уже нельзя. Играть можно и дальше."_s,
         this);
     lblCongratulations->setWordWrap(true);
-    QFont bold = lblCongratulations->font();
-    bold.setBold(true);
-    lblCongratulations->setFont(bold);
+    markAsFigure(lblCongratulations);
 
     Label2 =
         named<QLabel>("Label2", u"Последнюю версию игры вы сможете найти на моем сайте:"_s, this);
@@ -56,7 +54,7 @@ frmTheEnd::frmTheEnd(Game& game)
 
 void frmTheEnd::Form_Load() {
     // The start window's address, without loading that window just to read it.
-    auto* first = game().loaded<frmFirst>(u"frmFirst"_s);
+    auto* first = game().loaded<frmFirst>();
     Text2->setText(first ? first->Text2->text() : Contacts::web());
 }
 

@@ -10,6 +10,7 @@ class Picture;
 
 class frmTheEnd : public Form {
 public:
+    static constexpr QStringView Name = u"frmTheEnd";
     explicit frmTheEnd(Game& game);
 
     void Form_Load() override;

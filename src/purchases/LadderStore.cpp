@@ -1,9 +1,9 @@
 #include "purchases/LadderStore.h"
 
-#include "purchases/Purchase.h"
-#include "ui/Controls.h"
+#include "rules/Buying.h"
 #include "ui/Game.h"
 #include "ui/InfoPanel.h"
+#include "ui/Kit.h"
 #include "ui/Picture.h"
 
 #include <QLabel>
@@ -12,7 +12,7 @@
 
 using namespace Qt::StringLiterals;
 
-LadderStore::LadderStore(Game& game, const QString& name, const QString& title)
+LadderStore::LadderStore(Game& game, QStringView name, const QString& title)
     : Form(game, name) {
     setWindowTitle(title);
     panel_ = new InfoPanel(
@@ -21,8 +21,6 @@ LadderStore::LadderStore(Game& game, const QString& name, const QString& title)
     lblWhat = panel_->value("lblWhat");
     lblM = panel_->value("lblM");
     txtSpec = panel_->txtSpec;
-    cmdBack = named<QPushButton>("cmdBack", u"<< Назад"_s, this);
-    onClick(cmdBack, &LadderStore::cmdBack_Click);
 }
 
 void LadderStore::addGoods(std::vector<Goods> goods) {
@@ -68,10 +66,7 @@ void LadderStore::goods_MouseMove(size_t index) {
 
 void LadderStore::goods_Click(size_t index) {
     const Goods& goods = goods_[index];
-    if (buyNextOrComplain(*this, goods.catalog, goods.field) && goods.sideEffect)
-        goods.sideEffect(game().state);
-}
-
-void LadderStore::cmdBack_Click() {
-    game().unload(this);
+    GameState& s = game().state;
+    if (buyNextOrComplain(s, goods.catalog, goods.field, effects()) && goods.sideEffect)
+        goods.sideEffect(s);
 }

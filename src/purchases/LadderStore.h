@@ -36,9 +36,10 @@ protected:
         Picture* picture = nullptr;
     };
 
-    LadderStore(Game& game, const QString& name, const QString& title);
+    LadderStore(Game& game, QStringView name, const QString& title);
 
-    // Makes the buy buttons and the panel; the window lays them out.
+    // Makes the buy buttons; the window lays them out with the panel and ends its layout with
+    // addBackButton().
     void addGoods(std::vector<Goods> goods);
     QPushButton* button(size_t index) const { return buttons_[index]; }
     InfoPanel* panel() const { return panel_; }
@@ -51,7 +52,6 @@ protected:
 private:
     void goods_MouseMove(size_t index);
     void goods_Click(size_t index);
-    void cmdBack_Click();
 
     std::vector<Goods> goods_;
     std::vector<QPushButton*> buttons_;

@@ -1,8 +1,8 @@
 #include "purchases/frmComputer.h"
 
-#include "rules/Buying.h"
-#include "ui/Controls.h"
+#include "state/NumberText.h"
 #include "ui/InfoPanel.h"
+#include "ui/Kit.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -12,10 +12,10 @@
 using namespace Qt::StringLiterals;
 
 frmComputer::frmComputer(Game& game)
-    : LadderStore(game, u"frmComputer"_s, u"Компьютер"_s) {
+    : LadderStore(game, Name, u"Компьютер"_s) {
     // Faster parts make the player happier; peripherals do not.
     const auto happier = [](GameState& s) {
-        addTo(s.lblHappyness, 1);
+        AddTo(s.lblHappyness, 1);
     };
     const auto text = [](const char16_t* before, const char16_t* after) {
         return [before, after](const QString& n) -> QString {
@@ -57,7 +57,7 @@ frmComputer::frmComputer(Game& game)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(panel());
-    layout->addLayout(atRight(cmdBack));
+    cmdBack = addBackButton(layout);
     setMinimumWidth(520);
 
     onMouseMove(this, &frmComputer::Form_MouseMove);

@@ -5,6 +5,7 @@
 
 class frmComputer : public LadderStore {
 public:
+    static constexpr QStringView Name = u"frmComputer";
     explicit frmComputer(Game& game);
 
     QPushButton *cmdBuyComp, *cmdBuyRAM, *cmdBuyVinchester, *cmdBuyCDRom, *cmdBuyVideoKarta,

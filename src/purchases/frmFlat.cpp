@@ -1,8 +1,8 @@
 #include "purchases/frmFlat.h"
 
-#include "rules/Buying.h"
-#include "ui/Controls.h"
+#include "state/NumberText.h"
 #include "ui/InfoPanel.h"
+#include "ui/Kit.h"
 #include "ui/Picture.h"
 
 #include <QGridLayout>
@@ -13,9 +13,9 @@
 using namespace Qt::StringLiterals;
 
 frmFlat::frmFlat(Game& game)
-    : LadderStore(game, u"frmFlat"_s, u"Квартира"_s) {
+    : LadderStore(game, Name, u"Квартира"_s) {
     auto picture = [this](const char* name, const char* art) {
-        auto* p = named<Picture>(name, QString::fromLatin1(name), QString::fromLatin1(art), this);
+        auto* p = named<Picture>(name, QString::fromLatin1(art), this);
         p->setFixedSize(240, 180);
         return p;
     };
@@ -32,15 +32,15 @@ frmFlat::frmFlat(Game& game)
              return u"Купить квартиру с \""_s + n + u"\" комнатами."_s;
          },
          [](GameState& s) {
-             addTo(s.lblHappyness, 6);
-             addTo(s.lblHungry, 3);
+             AddTo(s.lblHappyness, 6);
+             AddTo(s.lblHungry, 3);
          },
          imgFlat},
         {"cmdBuyMebel", u"Закупка мебели", &GameState::Mebel, &GameState::lblMebel,
          [](const QString& n) -> QString { return n + u" мебель. Купить."_s; }, nullptr, imgMebel},
         {"cmdBuyKitchen", u"Купить кухню", &GameState::Kitchen, &GameState::lblKitchen,
          [](const QString& n) -> QString { return n + u" кухня. Купить."_s; },
-         [](GameState& s) { addTo(s.lblHungry, 4); }, imgKitchen},
+         [](GameState& s) { AddTo(s.lblHungry, 4); }, imgKitchen},
         {"cmdBuyBath", u"Купить ванную", &GameState::Bath, &GameState::lblBath,
          [](const QString& n) -> QString { return n + u". Купить."_s; }, nullptr, imgBath},
     });
@@ -65,7 +65,7 @@ frmFlat::frmFlat(Game& game)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(panel());
-    layout->addLayout(atRight(cmdBack));
+    cmdBack = addBackButton(layout);
     setMinimumWidth(600);
 
     onMouseMove(this, &frmFlat::Form_MouseMove);

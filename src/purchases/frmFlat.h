@@ -7,6 +7,7 @@ class Picture;
 
 class frmFlat : public LadderStore {
 public:
+    static constexpr QStringView Name = u"frmFlat";
     explicit frmFlat(Game& game);
 
     QPushButton *cmdBuyFlat, *cmdBuyMebel, *cmdBuyKitchen, *cmdBuyBath;

@@ -17,6 +17,7 @@ class QPushButton;
 
 class frmShop : public Form {
 public:
+    static constexpr QStringView Name = u"frmShop";
     explicit frmShop(Game& game);
 
     void Form_Load() override;
@@ -36,9 +37,7 @@ private:
     void cmdBuyClothes_Click();
     void cmdCar_MouseMove();
     void cmdCar_Click();
-    void cmdBack_Click();
 
     // The next car, or the empty lot when the best one is in the garage.
     void showCarOffer();
-    bool moneyAboveZero();
 };

@@ -1,10 +1,9 @@
 #include "purchases/frmVirus.h"
 
-#include "state/NumberText.h"
-#include "ui/Controls.h"
+#include "rules/Virus.h"
 #include "ui/Game.h"
+#include "ui/Kit.h"
 #include "ui/Picture.h"
-#include "ui/TextCodec.h"
 #include "ui/Timer.h"
 
 #include <QGridLayout>
@@ -14,12 +13,12 @@
 using namespace Qt::StringLiterals;
 
 frmVirus::frmVirus(Game& game)
-    : Form(game, u"frmVirus"_s) {
+    : Form(game, Name) {
     setWindowTitle(u"ВИРУС :-<<< VIRUS <<<-: HELP"_s);
     // The frame's close button does nothing here; say so by not offering it.
     setWindowFlag(Qt::WindowCloseButtonHint, false);
 
-    Shape1 = new Picture(u"Shape1"_s, u"virus/alarm"_s, this);
+    Shape1 = named<Picture>("Shape1", u"virus/alarm"_s, this);
     Shape1->setFixedSize(72, 72);
     lblTextVirus = named<QLabel>("lblTextVirus", u"ВИРУС"_s, this);
     lblTextVirus->setAlignment(Qt::AlignCenter);
@@ -75,26 +74,11 @@ void frmVirus::Timer1_Timer() {
 }
 
 void frmVirus::cmdKill_Click() {
-    randomize();
-    const double loss = Int(rnd() * 20 + 5);
-    msg(u"Вирус уничтожил "_s + Str(loss) + u"$ с вашего счета."_s,
-        u"Надо было покупать хороший антивирус."_s, MsgIcon::Exclamation);
-    GameState& s = game().state;
-    s.lblMoney = Num(Val(s.lblMoney) - loss);
+    Virus::letLive(game().state, effects());
     game().unload(this);
 }
 
 void frmVirus::cmdLive_Click() {
-    const QString& antivirus = game().state.lblAntvirus;
-    if (antivirus == u"IVP 100") {
-        msg(u"Вам удалось уничтожить вирус"_s, u"Ура. Вирус убит."_s, MsgIcon::Information);
-        game().unload(this);
-        return;
-    }
-    if (antivirus == u"Касперского")
-        msg(u"К сожалению антивирус Касперского не смог уничтожить этот вирус."_s,
-            u"Надо было покупать хороший антивирус."_s, MsgIcon::Exclamation);
-    else
-        msg(u"У вас нет антивируса."_s, u"Надо было антивирус покупать."_s, MsgIcon::Exclamation);
-    cmdKill_Click();
+    Virus::fight(game().state, effects());
+    game().unload(this);
 }

@@ -12,6 +12,7 @@ class Timer;
 
 class frmVirus : public Form {
 public:
+    static constexpr QStringView Name = u"frmVirus";
     explicit frmVirus(Game& game);
 
     QLabel *Label2, *lblTextVirus;

@@ -2,6 +2,8 @@
 
 #include "state/NumberText.h"
 
+using namespace Qt::StringLiterals;
+
 Offer nextOffer(const Catalog& catalog) {
     if (catalog.atTop() || catalog.Level < 0)
         return {};
@@ -26,6 +28,16 @@ BuyResult buyNext(GameState& state, Catalog GameState::*catalog, QString GameSta
     return BuyResult::Bought;
 }
 
-void addTo(QString& field, double amount) {
-    field = Num(Val(field) + amount);
+bool buyNextOrComplain(GameState& state, Catalog GameState::*catalog, QString GameState::*field,
+                       Effects& effects) {
+    switch (buyNext(state, catalog, field)) {
+    case BuyResult::Bought:
+        return true;
+    case BuyResult::TooPoor:
+        effects.say(u"Денег маловато."_s, u"Внимание"_s, MsgIcon::Exclamation);
+        return false;
+    case BuyResult::AtTop:
+        return false;
+    }
+    return false;
 }

@@ -4,6 +4,7 @@
 // its whole-dollar part must cover the price. The sum comes off the full cash, so a
 // fractional balance keeps its fraction.
 
+#include "rules/Effects.h"
 #include "state/GameState.h"
 
 struct Offer {
@@ -20,5 +21,6 @@ enum class BuyResult { Bought, TooPoor, AtTop };
 
 BuyResult buyNext(GameState& state, Catalog GameState::*catalog, QString GameState::*field);
 
-// Adds to a numeric field, as the side effects of purchases do.
-void addTo(QString& field, double amount);
+// buyNext, saying "Денег маловато." when the cash falls short; true when it bought.
+bool buyNextOrComplain(GameState& state, Catalog GameState::*catalog, QString GameState::*field,
+                       Effects& effects);

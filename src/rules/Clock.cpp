@@ -1,46 +1,46 @@
 #include "rules/Clock.h"
 
+#include "rules/Bank.h"
 #include "state/GameState.h"
 #include "state/NumberText.h"
-#include "ui/Platform.h"
 
 using namespace Qt::StringLiterals;
 
 namespace Clock {
 
 namespace {
-void endDay(GameState& s, Platform& platform, const Effects& effects) {
+void endDay(GameState& s, Effects& effects) {
     if (s.BankAccount != 0) {
-        // A balance near the 16-bit limit stops there rather than wrapping round.
-        s.BankAccount = AddSat16(s.BankAccount, growth(s.BankAccount));
+        s.BankAccount = AddSat16(s.BankAccount, Bank::growth(s.BankAccount));
         effects.balanceChanged();
         if (++s.BankDays == 6) {
             s.BankDays = 0;
-            if (Int(platform.rnd() * 6 + 1) == 4) {
-                const double loss = Int((s.BankAccount / 3) * platform.rnd() + 1) + 1;
-                effects.bankFailed(u"Компьютерная система банка, в котором вы храните деньги, "
-                                   "сломалась.\nУ вас со счета было снято "_s +
-                                       Str(loss) + u"$."_s,
-                                   u"Система банка сломалась"_s);
+            if (Int(effects.rnd() * 6 + 1) == 4) {
+                // A third of the balance in whole dollars, so a small balance loses little.
+                const double loss = Int((s.BankAccount / 3) * effects.rnd() + 1) + 1;
+                effects.say(u"Компьютерная система банка, в котором вы храните деньги, "
+                            "сломалась.\nУ вас со счета было снято "_s +
+                                Str(loss) + u"$."_s,
+                            u"Система банка сломалась"_s, MsgIcon::None);
                 s.BankAccount = AddSat16(s.BankAccount, -loss);
                 effects.balanceChanged();
             }
         }
     }
     s.lblMoney = Num(LeadingVal(s.lblMoney) + LeadingVal(s.lblWorkEarn));
-    s.lblDay = Num(Val(s.lblDay) + 1);
+    AddTo(s.lblDay, 1);
     s.lblHours = u"0"_s;
 }
 } // namespace
 
-void tick(GameState& s, Platform& platform, const Effects& effects) {
-    platform.randomize();
-    s.lblHours = Num(Val(s.lblHours) + 1);
+void tick(GameState& s, Effects& effects) {
+    effects.randomize();
+    AddTo(s.lblHours, 1);
     if (s.lblHours == u"24")
-        endDay(s, platform, effects);
+        endDay(s, effects);
     if (s.lblDay == u"31") {
         s.lblDay = u"1"_s;
-        s.lblMonth = Num(Val(s.lblMonth) + 1);
+        AddTo(s.lblMonth, 1);
     }
     if (s.lblMonth == u"13") {
         s.lblMonth = u"1"_s;

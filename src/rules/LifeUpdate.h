@@ -3,6 +3,7 @@
 // die or be warned, the courses take their fees and count lessons, the status, English and
 // school ladders move at fixed marks, and a working computer moves towards its next virus.
 
+#include "rules/Effects.h"
 #include "state/GameState.h"
 
 #include <QString>
@@ -13,12 +14,9 @@ namespace Life {
 
 enum class Course { School, English, Computer };
 
-// What the life update does beyond the game state: message boxes and windows.
-class Effects {
+// What the life update does beyond the game state and its message boxes: windows.
+class Effects : public ::Effects {
 public:
-    virtual ~Effects() = default;
-    // An exclamation message with OK; the rest of the tick waits for it.
-    virtual void warn(const QString& text, const QString& title) = 0;
     // The player died: the message, then the start window in place of the game.
     virtual void die(const QString& text) = 0;
     // A finished course: its price line is hidden on the main window.
@@ -26,14 +24,14 @@ public:
     virtual void virusStrikes() = 0;
 };
 
+// Step i climbs from rung i of the ladder to rung i + 1 when the lesson counter reads `mark`.
 struct LadderStep {
-    const char16_t* from;
-    const char16_t* mark;
-    const char16_t* to;
+    QString mark;
     QString message, title;
 };
 
 struct Ladder {
+    const QStringList& rungs; // one of Ladders::
     QString GameState::*rung;
     QString GameState::*counter;
     std::vector<LadderStep> steps;

@@ -172,28 +172,49 @@ std::span<const TextFieldInfo> textFieldTable() {
     return textFields;
 }
 
-void GameState::setDesignTexts() {
+void GameState::setNewGameTexts() {
     lblMoney = u"170"_s;
-    lblHungry = u"30"_s;
-    lblHappyness = u"30"_s;
     lblStatus = Ladders::Status.first();
+    lblSWork = u"Пока нет"_s;
+    lblHappyness = u"30"_s;
+    lblHungry = u"30"_s;
     lblEduncation = Ladders::Education.first();
     lblEnglish = Ladders::English.first();
     lblClothes = Ladders::Clothes.first();
-    for (QString* none :
-         {&lblSWork,   &lblMyWork,   &lblCar,        &lblMebel, &lblKitchen,    &lblBath,
-          &lblComp,    &lblRAM,      &lblVinchester, &lblCDROM, &lblVideoKarta, &lblSoundKarta,
-          &lblMonitor, &lblPrinter,  &lblSkaner,     &lblModem, &lblSystem,     &lblProgram,
-          &lblGraph,   &lblAntvirus, &lblVichod})
+    for (QString* none : {&lblSystem, &lblProgram, &lblGraph, &lblAntvirus, &lblVichod, &lblMyWork})
         *none = u"Пока нет"_s;
-    lblRoom = u"1"_s;
     lblWorkEarn = u"0"_s;
     lblSSchool = lblEEnglish = lblCComputer = u"Не учусь"_s;
     lblSCost = lblECost = lblCCost = u"0"_s;
-    lblObras = lblEng = lblCom = lblVir = u"0"_s;
+    lblCom = lblObras = lblEng = lblVir = u"0"_s;
+}
+
+void GameState::setDesignTexts() {
+    setNewGameTexts();
+    for (const CatalogInfo& info : catalogTable())
+        this->*info.field = u"Пока нет"_s;
+    lblRoom = u"1"_s;
     lblDay = lblMonth = lblYear = u"00"_s;
     lblHours = u"1"_s;
     lblSpHelp.clear();
+}
+
+void GameState::beginNewGame(QDate today) {
+    setNewGameTexts();
+    BankAccount = 0;
+    const auto twoDigits = [](int n) {
+        return QString::number(n % 100).rightJustified(2, u'0');
+    };
+    lblDay = twoDigits(today.day());
+    lblMonth = twoDigits(today.month());
+    lblYear = twoDigits(today.year());
+    lblSpHelp = u" Добро пожаловать в игру \"Тимбурия\". Программистом игры является Зарницын."_s;
+    SkipExitConfirm = 0;
+    buildCatalogs();
+    HasRod = 0;
+    HasTackle = 0;
+    BaitPacks = 0;
+    FishTotal = 0;
 }
 
 void GameState::buildCatalogs() {

@@ -10,6 +10,7 @@
 // The name tables at the bottom let the save codec and the scenario runner reach a field by
 // its name without a list of their own.
 
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -73,6 +74,10 @@ struct GameState {
     // "Пока нет" for the car, "00" for the date and "1" for the hour.
     void setDesignTexts();
 
+    // A new game: the new-game texts, today's date, an empty bank account, fresh catalogs and
+    // no fishing gear. The hour goes on from where it was.
+    void beginNewGame(QDate today);
+
     // Builds every catalog afresh at level 0 and sets its field to Names[0], in the order the
     // new game builds them.
     void buildCatalogs();
@@ -83,6 +88,10 @@ struct GameState {
     // Name access for the saving code and the scenario runner.
     QString* text(QStringView name);
     qint16* integer(QStringView name);
+
+private:
+    // What a new game writes to the indicators, before the catalogs are built.
+    void setNewGameTexts();
 };
 
 // The fifteen catalogs with the indicator field that shows each one.

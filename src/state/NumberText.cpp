@@ -102,3 +102,7 @@ qint16 Sat16(double x) {
 qint16 AddSat16(qint16 a, double b) {
     return Sat16(double(a) + b);
 }
+
+void AddTo(QString& field, double amount) {
+    field = Num(Val(field) + amount);
+}

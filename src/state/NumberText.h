@@ -27,6 +27,10 @@ double Int(double x);
 // significant digits ("28", "-2", "0.5", "21.9"). This is what numeric fields store.
 QString Num(double x);
 
+// Adds to a numeric field: field = Num(Val(field) + amount). Every change of a number held as
+// text goes through here.
+void AddTo(QString& field, double amount);
+
 // x as messages show it: one leading blank when x is not negative (" 10", "-5").
 QString Str(double x);
 

@@ -1,10 +1,15 @@
 #include "ui/Form.h"
 
 #include "ui/Game.h"
+#include "ui/Kit.h"
 
+#include <QBoxLayout>
 #include <QCloseEvent>
+#include <QPushButton>
 
-Form::Form(Game& game, const QString& name)
+using namespace Qt::StringLiterals;
+
+Form::Form(Game& game, QStringView name)
     : QDialog(nullptr)
     , FormCore(game, *this, name) {}
 
@@ -20,3 +25,17 @@ void Form::closeEvent(QCloseEvent* event) {
 }
 
 void Form::reject() {}
+
+QPushButton* Form::addBackButton(QBoxLayout* layout) {
+    auto* back = named<QPushButton>("cmdBack", u"<< Назад"_s, this);
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(back);
+    layout->addLayout(row);
+    onClick(back, &Form::cmdBack_Click);
+    return back;
+}
+
+void Form::cmdBack_Click() {
+    game().unload(this);
+}

@@ -132,12 +132,12 @@ private:
     bool resending_ = false;
 };
 
-FormCore::FormCore(Game& game, QWidget& window, const QString& name)
+FormCore::FormCore(Game& game, QWidget& window, QStringView name)
     : game_(game)
     , window_(window)
-    , name_(name)
+    , name_(name.toString())
     , router_(new EventRouter(*this, &window)) {
-    window.setObjectName(name);
+    window.setObjectName(name_);
 }
 
 FormCore::~FormCore() = default;
@@ -162,11 +162,13 @@ void FormCore::dispatch(const std::function<void()>& handler, Timer* timer) {
         timer->inTick = true;
     }
     ++depth_;
+    ++game_.handlersRunning_;
     try {
         handler();
     } catch (const HandlerAborted&) {
         // The handler stopped where the world moved on under it.
     }
+    --game_.handlersRunning_;
     --depth_;
     if (timer)
         timer->inTick = false;
@@ -223,12 +225,14 @@ void FormCore::routeKeyDown(QObject* target, std::function<void(int)> handler) {
 
 void FormCore::checkStillCurrent(quint64 generation) const {
     if (unloaded_ || game_.ended() || game_.generation() != generation)
-        throw HandlerAborted{};
+        game_.abortHandler();
 }
 
 MsgResult FormCore::msg(const QString& text, const QString& title, MsgIcon icon,
                         MsgButtons buttons) {
     const quint64 generation = game_.generation();
+    // The player reads the question with the state as it is now behind it.
+    game_.stateMayHaveChanged();
     const MsgResult result = game_.platform.message(&window_, text, title, icon, buttons);
     checkStillCurrent(generation);
     return result;

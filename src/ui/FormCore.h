@@ -3,13 +3,13 @@
 //
 // Every event reaches its handler through dispatch(), which is where the window-wide rules
 // live:
-//  - after each handler the main window is told that the state may have changed, so every
-//    window's change shows at once;
+//  - after each handler, and before each message box, the game tells every window that shows
+//    the state that it may have changed, so a change shows at once;
 //  - a tick that arrives while an earlier tick of the same timer still waits in a message box
 //    is skipped;
 //  - a handler that comes back from a message box (or a file dialog) during which its window
 //    was unloaded, a new game began or the program ended stops right there and touches
-//    nothing: msg() throws HandlerAborted, which dispatch() catches.
+//    nothing: msg() stops it through Game::abortHandler(), and dispatch() catches that.
 // A window unloaded while one of its handlers is still on the stack is deleted only once that
 // handler has returned.
 
@@ -27,13 +27,29 @@ class QWidget;
 class QLineEdit;
 class Timer;
 
-struct HandlerAborted {};
-
 enum class ControlEvent { Click, MouseMove, MouseDown, MouseUp, Change };
+
+class FormCore;
+
+// Effects for a rule run from a window: its message boxes stand over the window and stop the
+// handler when the world moved on meanwhile. A rule with effects of its own derives from this
+// with its interface: FormEffects<Life::Effects>.
+template <class Rules> class FormEffects : public Rules {
+public:
+    explicit FormEffects(FormCore& form)
+        : form_(form) {}
+    void say(const QString& text, const QString& title, MsgIcon icon) override;
+    bool ask(const QString& text, const QString& title) override;
+    void randomize() override;
+    float rnd() override;
+
+protected:
+    FormCore& form_;
+};
 
 class FormCore {
 public:
-    FormCore(Game& game, QWidget& window, const QString& name);
+    FormCore(Game& game, QWidget& window, QStringView name);
     virtual ~FormCore();
     FormCore(const FormCore&) = delete;
     FormCore& operator=(const FormCore&) = delete;
@@ -77,7 +93,7 @@ public:
         route(control, ControlEvent::Change, bound(handler));
     }
 
-    // A message box over this window. Throws HandlerAborted when the world moved on meanwhile.
+    // A message box over this window. Stops the handler when the world moved on meanwhile.
     MsgResult msg(const QString& text, const QString& title, MsgIcon icon = MsgIcon::None,
                   MsgButtons buttons = MsgButtons::Ok);
     bool ask(const QString& text, const QString& title) {
@@ -98,15 +114,33 @@ protected:
         };
     }
 
-    // Throws HandlerAborted when a blocking call returned into a world that moved on.
+    // The rules' view of this window: message boxes over it and the random source.
+    Effects& effects() { return effects_; }
+
+    // Stops the handler when a blocking call returned into a world that moved on.
     void checkStillCurrent(quint64 generation) const;
 
 private:
     class EventRouter;
     Game& game_;
+    FormEffects<Effects> effects_{*this};
     QWidget& window_;
     QString name_;
     EventRouter* router_;
     int depth_ = 0;
     bool unloaded_ = false;
 };
+
+template <class Rules>
+void FormEffects<Rules>::say(const QString& text, const QString& title, MsgIcon icon) {
+    form_.msg(text, title, icon);
+}
+template <class Rules> bool FormEffects<Rules>::ask(const QString& text, const QString& title) {
+    return form_.ask(text, title);
+}
+template <class Rules> void FormEffects<Rules>::randomize() {
+    form_.randomize();
+}
+template <class Rules> float FormEffects<Rules>::rnd() {
+    return form_.rnd();
+}

@@ -8,9 +8,16 @@
 
 using namespace Qt::StringLiterals;
 
-FormCore* WindowCatalog::make(const QString& name, Game& game) const {
-    auto it = factories_.find(name);
+FormCore* WindowCatalog::make(QStringView name, Game& game) const {
+    auto it = factories_.find(name.toString());
     return it == factories_.end() ? nullptr : it->second(game);
+}
+
+QStringList WindowCatalog::names() const {
+    QStringList result;
+    for (const auto& [name, factory] : factories_)
+        result << name;
+    return result;
 }
 
 Game::Game(Platform& desktop, const WindowCatalog& catalog)
@@ -18,24 +25,23 @@ Game::Game(Platform& desktop, const WindowCatalog& catalog)
     , catalog_(catalog) {}
 
 Game::~Game() {
-    stateView_ = {};
     const auto windows = std::exchange(windows_, {});
     for (auto it = windows.rbegin(); it != windows.rend(); ++it)
         delete (*it)->window();
 }
 
 void Game::start() {
-    load(u"frmMain"_s);
+    load(WindowName::Main);
 }
 
-FormCore* Game::loaded(const QString& name) const {
+FormCore* Game::loaded(QStringView name) const {
     for (FormCore* form : windows_)
         if (form->formName() == name)
             return form;
     return nullptr;
 }
 
-FormCore* Game::load(const QString& name) {
+FormCore* Game::load(QStringView name) {
     if (FormCore* form = loaded(name))
         return form;
     FormCore* form = catalog_.make(name, *this);
@@ -51,7 +57,7 @@ void Game::show(FormCore* form, bool modal) {
         platform.showWindow(form->window(), modal);
 }
 
-FormCore* Game::open(const QString& name, bool modal) {
+FormCore* Game::open(QStringView name, bool modal) {
     FormCore* form = load(name);
     show(form, modal);
     return form;
@@ -62,29 +68,52 @@ void Game::unload(FormCore* form) {
     if (it == windows_.end())
         return;
     windows_.erase(it);
-    if (form == stateViewOwner_)
-        setStateView(nullptr, {});
     form->markUnloaded();
 }
 
-void Game::unload(const QString& name) {
-    if (FormCore* form = loaded(name))
-        unload(form);
-}
-
-FormCore* Game::handOver(FormCore* from, const QString& to) {
+FormCore* Game::handOver(FormCore* from, QStringView to) {
     unload(from);
     return open(to, true);
 }
 
+void Game::beginNewGame(FormCore& main) {
+    ++generation_;
+    state.beginNewGame(platform.today());
+    show(&main, false);
+}
+
+void Game::newGame() {
+    if (FormCore* main = loaded(WindowName::Main))
+        beginNewGame(*main);
+    else
+        load(WindowName::Main); // its Load begins the game
+}
+
+void Game::exitQuestion(FormCore& asking) {
+    const quint64 asked = generation_;
+    stateMayHaveChanged();
+    const MsgResult answer =
+        platform.message(asking.window(), u"Вы действительно хотите выйти?"_s, u"Подтвердите"_s,
+                         MsgIcon::Question, MsgButtons::YesNo);
+    if (answer == MsgResult::Yes && !ended_)
+        end();
+    if (ended_ || asking.isUnloaded() || generation_ != asked)
+        abortHandler();
+}
+
+void Game::abortHandler() const {
+    Q_ASSERT_X(handlersRunning_ > 0, "Game::abortHandler",
+               "a handler may only be stopped inside a window's dispatch");
+    throw HandlerAborted{};
+}
+
 void Game::end() {
     ended_ = true;
-    stateView_ = {};
     const auto windows = std::exchange(windows_, {});
     for (auto it = windows.rbegin(); it != windows.rend(); ++it)
         (*it)->markUnloaded();
     platform.quit();
-    throw HandlerAborted{};
+    abortHandler();
 }
 
 void Game::settle() {
@@ -92,9 +121,4 @@ void Game::settle() {
         ended_ = true;
         platform.quit();
     }
-}
-
-void Game::stateMayHaveChanged() {
-    if (stateView_)
-        stateView_();
 }

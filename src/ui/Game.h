@@ -1,38 +1,56 @@
 #pragma once
 // One running program: the game state, the desktop it runs on and the windows that are loaded.
 //
-// Windows are made by name from a catalog, so the main window can open a place without
-// knowing its class, the scenario runner can open any window, and a place whose window has not
-// been written yet simply is not in the catalog.
+// Windows are made from a catalog, by the window's class (game.open<frmShop>()), so a misspelt
+// window cannot compile. A window includes only the windows it opens; the main window is the
+// hub and nothing includes it. A window that hands back to one opened earlier, and the scenario
+// runner, reach it by its name through the same catalog.
+//
+// Game also holds what belongs to the whole session rather than to one window: the new game,
+// the exit question and the end of the program; and it tells the windows when the state may
+// have changed, so a window that shows the state connects itself to stateChanged().
 
 #include "state/GameState.h"
 #include "ui/Platform.h"
 
+#include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <map>
 #include <vector>
 
 class FormCore;
+class Game;
+
+// The names of windows that are reached without their class.
+namespace WindowName {
+inline constexpr QStringView Main = u"frmMain";
+} // namespace WindowName
 
 class WindowCatalog {
 public:
-    using Factory = std::function<FormCore*(class Game&)>;
-    void add(const QString& name, Factory factory) { factories_[name] = std::move(factory); }
-    bool has(const QString& name) const { return factories_.count(name) > 0; }
-    FormCore* make(const QString& name, Game& game) const;
+    using Factory = std::function<FormCore*(Game&)>;
+    template <class W> void add() {
+        add(W::Name, [](Game& game) -> FormCore* { return new W(game); });
+    }
+    void add(QStringView name, Factory factory) {
+        factories_[name.toString()] = std::move(factory);
+    }
+    bool has(QStringView name) const { return factories_.count(name.toString()) > 0; }
+    QStringList names() const;
+    FormCore* make(QStringView name, Game& game) const;
 
 private:
     std::map<QString, Factory> factories_;
 };
 
-class Game {
+class Game : public QObject {
+    Q_OBJECT
 public:
-    Game(Platform& platform, const WindowCatalog& catalog);
-    ~Game();
-    Game(const Game&) = delete;
-    Game& operator=(const Game&) = delete;
+    Game(Platform& desktop, const WindowCatalog& catalog);
+    ~Game() override;
 
     GameState state;
     Platform& platform;
@@ -40,49 +58,67 @@ public:
     // Program start: the main window loads and its Load starts a new game.
     void start();
 
-    // The window, loaded (and its Load run) if it was not; nullptr if the game has no such
-    // window.
-    FormCore* load(const QString& name);
-    template <class W> W* load(const QString& name) { return dynamic_cast<W*>(load(name)); }
-    void show(FormCore* form, bool modal);
+    // The window, loaded (and its Load run) if it was not; nullptr if its Load unloaded it.
+    template <class W> W* load() { return dynamic_cast<W*>(load(W::Name)); }
     // load() then show().
-    FormCore* open(const QString& name, bool modal = true);
-    void unload(FormCore* form);
-    void unload(const QString& name);
-    // One window gives way to another (venue to machine, lake to hobby, ...).
-    FormCore* handOver(FormCore* from, const QString& to);
+    template <class W> W* open(bool modal = true) { return dynamic_cast<W*>(open(W::Name, modal)); }
+    template <class W> W* loaded() const { return dynamic_cast<W*>(loaded(W::Name)); }
 
-    FormCore* loaded(const QString& name) const;
-    template <class W> W* loaded(const QString& name) const {
-        return dynamic_cast<W*>(loaded(name));
-    }
+    // The same by name, for hand-backs and the scenario runner; nullptr for a window the game
+    // does not have.
+    FormCore* load(QStringView name);
+    FormCore* open(QStringView name, bool modal = true);
+    FormCore* loaded(QStringView name) const;
+    bool has(QStringView name) const { return catalog_.has(name); }
+
+    void show(FormCore* form, bool modal);
+    void unload(FormCore* form);
+    template <class W> void unload() { unload(loaded(W::Name)); }
+    // One window gives way to another (venue to machine, lake to hobby, ...).
+    FormCore* handOver(FormCore* from, QStringView to);
+
     const std::vector<FormCore*>& windows() const { return windows_; }
-    bool has(const QString& name) const { return catalog_.has(name); }
+
+    // A new game in the main window (its ForLoadMain): a fresh state, today's date, and the
+    // window shown. Handlers waiting in a message box across it stop.
+    void beginNewGame(FormCore& main);
+    // The start window's OK: a new game, loading the main window again after a death.
+    void newGame();
+    // "Вы действительно хотите выйти?": Yes ends the program at once, whatever happened while
+    // the question was open.
+    void exitQuestion(FormCore& asking);
 
     // Bumped by every new game; a handler that waited in a message box across it stops.
     quint64 generation() const { return generation_; }
-    void newGameBegins() { ++generation_; }
 
     // Ends the program at once: every window closes and nothing is saved. Unwinds the handler
-    // that asked for it (throws HandlerAborted).
+    // that asked for it.
     [[noreturn]] void end();
     bool ended() const { return ended_; }
     // After each event: a program whose last window has been unloaded has ended.
     void settle();
 
-    // Called after every event; the main window shows the state again.
-    void stateMayHaveChanged();
-    // The window that shows the state; it stops being told once it is unloaded.
-    void setStateView(FormCore* owner, std::function<void()> view) {
-        stateViewOwner_ = owner;
-        stateView_ = std::move(view);
-    }
+    // Called after every event and before every message box.
+    void stateMayHaveChanged() { Q_EMIT stateChanged(); }
+
+    // Stops the running handler where the world moved on under it. Only a handler run by a
+    // window's dispatch may be stopped: dispatch is where the unwinding ends.
+    [[noreturn]] void abortHandler() const;
+
+Q_SIGNALS:
+    void stateChanged();
+    // The clock changed the bank balance (interest, a failure of the bank).
+    void bankBalanceChanged();
 
 private:
+    friend class FormCore; // keeps handlersRunning_
     const WindowCatalog& catalog_;
     std::vector<FormCore*> windows_;
-    std::function<void()> stateView_;
-    FormCore* stateViewOwner_ = nullptr;
     quint64 generation_ = 0;
     bool ended_ = false;
+    // How many handlers are running, one inside another's message box.
+    int handlersRunning_ = 0;
 };
+
+// Thrown by Game::abortHandler(); caught only by FormCore::dispatch().
+struct HandlerAborted {};

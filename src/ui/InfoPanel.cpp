@@ -1,6 +1,6 @@
 #include "ui/InfoPanel.h"
 
-#include "ui/Controls.h"
+#include "ui/Kit.h"
 
 #include <QGridLayout>
 #include <QLabel>

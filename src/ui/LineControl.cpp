@@ -10,9 +10,8 @@ namespace {
 constexpr int Pen = 2; // pixels
 }
 
-LineControl::LineControl(const QString& objectName, QWidget* parent)
+LineControl::LineControl(QWidget* parent)
     : QWidget(parent) {
-    setObjectName(objectName);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 

@@ -7,7 +7,8 @@
 class LineControl : public QWidget {
     Q_OBJECT
 public:
-    LineControl(const QString& objectName, QWidget* parent);
+    // Named with named<LineControl>(), as every control.
+    explicit LineControl(QWidget* parent);
 
     void setPoints(int x1, int y1, int x2, int y2);
     void setY2(int y) { setPoints(x1_, y1_, x2_, y); }

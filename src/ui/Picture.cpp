@@ -60,10 +60,9 @@ QIcon icon(const QString& name, QSize logicalSize) {
 
 } // namespace Pictures
 
-Picture::Picture(const QString& objectName, const QString& pictureName, QWidget* parent)
+Picture::Picture(const QString& pictureName, QWidget* parent)
     : QWidget(parent)
     , pictureName_(pictureName) {
-    setObjectName(objectName);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
 }
 

@@ -19,8 +19,8 @@ QIcon icon(const QString& name, QSize logicalSize);
 class Picture : public QWidget {
     Q_OBJECT
 public:
-    explicit Picture(const QString& objectName, const QString& pictureName = {},
-                     QWidget* parent = nullptr);
+    // Named with named<Picture>(), as every control.
+    explicit Picture(const QString& pictureName = {}, QWidget* parent = nullptr);
 
     const QString& pictureName() const { return pictureName_; }
     void setPicture(const QString& name);

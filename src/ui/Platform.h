@@ -4,6 +4,8 @@
 // QtPlatform serves the real game; the scenario runner serves the same windows from a script,
 // headless, with a virtual clock.
 
+#include "rules/Effects.h"
+
 #include <QDate>
 #include <QString>
 
@@ -13,10 +15,6 @@
 class QWidget;
 class Timer;
 
-enum class MsgIcon { None, Information, Exclamation, Question };
-enum class MsgButtons { Ok, YesNo };
-enum class MsgResult { Ok, Yes, No };
-
 // What drives one Timer: a QTimer in the game, an entry on the virtual clock in the runner.
 class TimerEngine {
 public:
@@ -25,10 +23,8 @@ public:
     virtual void stop() = 0;
 };
 
-class Platform {
+class Platform : public Chance {
 public:
-    virtual ~Platform() = default;
-
     virtual MsgResult message(QWidget* over, const QString& text, const QString& title,
                               MsgIcon icon, MsgButtons buttons) = 0;
 
@@ -37,9 +33,6 @@ public:
                                                 int filterIndex) = 0;
     virtual std::optional<QString> saveFileName(QWidget* over, const QString& filter,
                                                 int filterIndex) = 0;
-
-    virtual void randomize() = 0;
-    virtual float rnd() = 0; // uniform in [0, 1)
 
     virtual QDate today() = 0;
 

@@ -2,10 +2,11 @@
 
 #include "runner/ScriptedPlatform.h"
 #include "state/GameState.h"
+#include "state/TextCodec.h"
 #include "ui/FormCore.h"
 #include "ui/Game.h"
+#include "ui/Kit.h"
 #include "ui/Picture.h"
-#include "ui/TextCodec.h"
 #include "ui/Timer.h"
 #include "ui/Twips.h"
 

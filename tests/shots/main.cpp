@@ -31,11 +31,10 @@ int main(int argc, char* argv[]) {
     const QDir folder(args.front());
     QDir().mkpath(folder.path());
     QStringList names = args.mid(1);
-    if (names.isEmpty())
-        names = {u"frmMain"_s,  u"frmFirst"_s, u"frmBank"_s,
-                 u"frmVirus"_s, u"frmHelp"_s,  u"frmTheEnd"_s};
-
     const WindowCatalog windows = gameWindows();
+    if (names.isEmpty())
+        names = windows.names();
+
     for (const QString& shot : names) {
         const QString name = shot.section(u':', 0, 0);
         const QString pointAt = shot.section(u':', 1);

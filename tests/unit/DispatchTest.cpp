@@ -85,7 +85,7 @@ TEST_F(Dispatch, ATickWaitingInAMessageBoxSkipsTheNextTickOfTheSameTimer) {
 TEST_F(Dispatch, AHandlerWhoseWindowWasUnloadedMeanwhileStops) {
     platform.answers = {true};
     platform.whileWaiting = [&] {
-        game->unload(u"frmFixture"_s);
+        game->unload(game->loaded(u"frmFixture"_s));
     };
     control<QAbstractButton>("cmdAsk")->click();
     // It came back from the question and touched nothing: no answer, no second message.
@@ -101,10 +101,10 @@ TEST_F(Dispatch, AHandlerWhoseWindowWasUnloadedMeanwhileStops) {
 TEST_F(Dispatch, AHandlerThatWaitedAcrossANewGameStops) {
     platform.answers = {true};
     platform.whileWaiting = [&] {
-        game->loaded<frmMain>(u"frmMain"_s)->ForLoadMain();
+        game->loaded<frmMain>()->ForLoadMain();
         game->state.lblMoney = u"55"_s;
     };
-    auto* main = game->loaded<frmMain>(u"frmMain"_s);
+    auto* main = game->loaded<frmMain>();
     control<QAbstractButton>("cmdAsk")->click();
     EXPECT_EQ(platform.shown.size(), 1u);
     EXPECT_EQ(control<QLabel>("lblAnswer")->text(), u"");
@@ -125,4 +125,38 @@ TEST_F(Dispatch, ATickWaitingWhenTheProgramEndsStops) {
     EXPECT_TRUE(platform.quitCalled);
     EXPECT_EQ(log(), u"tick");
     EXPECT_TRUE(game->windows().empty());
+}
+
+TEST_F(Dispatch, YesToTheExitQuestionEndsTheProgramEvenAfterADeathMeanwhile) {
+    platform.answers = {true};
+    platform.whileWaiting = [&] {
+        // The life update kills the player while the question is open: every window goes and
+        // the start window offers the next game.
+        game->state.SkipExitConfirm = 1;
+        const auto loaded = game->windows();
+        for (auto it = loaded.rbegin(); it != loaded.rend(); ++it)
+            game->unload(*it);
+        game->open(u"frmFirst"_s);
+    };
+    game->loaded<frmMain>()->Exit->trigger();
+    EXPECT_TRUE(game->ended());
+    EXPECT_TRUE(platform.quitCalled);
+    EXPECT_TRUE(game->windows().empty());
+}
+
+TEST_F(Dispatch, NoToTheExitQuestionAfterADeathMeanwhileTouchesNothing) {
+    platform.answers = {false};
+    platform.whileWaiting = [&] {
+        game->unload(game->loaded(u"frmMain"_s));
+    };
+    game->loaded<frmMain>()->Exit->trigger();
+    EXPECT_FALSE(game->ended());
+    ASSERT_EQ(game->windows().size(), 1u);
+    EXPECT_EQ(game->windows().front()->formName(), u"frmFixture");
+}
+
+TEST_F(Dispatch, OnlyAHandlerRunByDispatchMayBeStopped) {
+    // Outside a handler nothing would catch the unwinding: it would run into Qt's event loop.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(game->abortHandler(), "dispatch");
 }

@@ -1,0 +1,76 @@
+#include "rules/Shop.h"
+
+#include "rules/Buying.h"
+#include "state/GameState.h"
+#include "state/NumberText.h"
+
+using namespace Qt::StringLiterals;
+
+namespace Shop {
+
+namespace {
+// The step from each outfit of Ladders::Clothes to the next one; the last leads nowhere.
+struct ClothesStep {
+    int price;
+    const char16_t* description;
+};
+constexpr ClothesStep ClothesSteps[] = {
+    {5, u"Купить дешевый спортивный костюм."},
+    {10, u"Купить летнюю одежду."},
+    {15, u"Купить Новые джинсы и футболку."},
+    {20, u"Купить костюм (брюки и пиджак)."},
+    {25, u"Купить куртку."},
+    {30, u"Купить красивую рубашку и брюки."},
+    {30, u"Купить супер футболку, кепку, шорты и т.д.."},
+    {35, u"Купить одежду последней моды."},
+    {0, u"Нажми на кнопку <Купить одежду>"},
+};
+static_assert(std::size(ClothesSteps) == 9, "one step per rung of the clothes ladder");
+
+bool moneyAboveZero(const GameState& s, Effects& effects) {
+    if (Val(s.lblMoney) > 0)
+        return true;
+    effects.say(u"У вас, не хватает денег на это"_s, u"Внимание"_s, MsgIcon::Exclamation);
+    return false;
+}
+} // namespace
+
+std::optional<ClothesOffer> clothesOffer(const QString& current) {
+    const qsizetype rung = Ladders::Clothes.indexOf(current);
+    if (rung < 0 || rung >= qsizetype(std::size(ClothesSteps)))
+        return std::nullopt;
+    const ClothesStep& step = ClothesSteps[rung];
+    return ClothesOffer{Ladders::Clothes.value(rung + 1), step.price,
+                        QString::fromUtf16(step.description)};
+}
+
+void eat(GameState& s, int price, Effects& effects) {
+    if (!moneyAboveZero(s, effects))
+        return;
+    if (Val(s.lblHungry) > 100) {
+        effects.say(u"Вы уже распухли от еды и не можете впихнуть в себя еще"_s, u"Не хочу есть!"_s,
+                    MsgIcon::Exclamation);
+        return;
+    }
+    AddTo(s.lblMoney, -price);
+    AddTo(s.lblHungry, price);
+}
+
+bool buyClothes(GameState& s, const QString& outfit, double price, Effects& effects) {
+    if (!moneyAboveZero(s, effects))
+        return false;
+    AddTo(s.lblMoney, -price);
+    s.lblClothes = outfit;
+    return true;
+}
+
+bool buyCar(GameState& s, Effects& effects) {
+    if (!buyNextOrComplain(s, &GameState::Car, &GameState::lblCar, effects))
+        return false;
+    AddTo(s.lblHappyness, 5);
+    effects.say(u"Поздравляю! Вы купили машину марки "_s + s.Car.current() + u"."_s,
+                u"Вы купили машину"_s, MsgIcon::None);
+    return true;
+}
+
+} // namespace Shop

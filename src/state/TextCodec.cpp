@@ -1,0 +1,14 @@
+#include "state/TextCodec.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+QByteArray toCp1251(const QString& text) {
+    QStringEncoder encoder("windows-1251");
+    return encoder.encode(text);
+}
+
+QString fromCp1251(const QByteArray& bytes) {
+    QStringDecoder decoder("windows-1251");
+    return decoder.decode(bytes);
+}

@@ -1,0 +1,41 @@
+#pragma once
+// The window kit: the one way every window makes its controls.
+//
+// Every control carries its name as its objectName, so the game, the tests and the picture
+// code all find it by that name; named<>() is the only place a control gets one. Headings and
+// figures (the bold values the game fills in) look the same in every window, and figures take
+// their colour from the palette's link role rather than a fixed colour, so they stay readable
+// under a dark theme and a control's text colour is always what its palette says.
+
+#include <QAnyStringView>
+#include <QColor>
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+
+#include <utility>
+
+class QAction;
+class QMenu;
+
+// new T(args...) named `name` ("cmdBack", or "imgCar(2)" for an element of a control array).
+template <class T, class... Args> T* named(QAnyStringView name, Args&&... args) {
+    T* control = new T(std::forward<Args>(args)...);
+    control->setObjectName(name.toString());
+    return control;
+}
+
+// A menu item named `name`, added to the menu.
+QAction* namedAction(QMenu* menu, const char* name, const QString& text);
+
+// The title of a section of a window: larger and bold.
+QLabel* heading(const char* name, const QString& text, QWidget* parent);
+
+// A value the game fills in: bold, in the palette's link colour.
+void markAsFigure(QWidget* label);
+QLabel* figure(const char* name, const QString& text, QWidget* parent);
+
+// A control's text colour ("fore colour"): set by the game, read back by the game and the
+// tests, always the colour the control is drawn with.
+void setForeColor(QWidget* control, const QColor& color);
+QColor foreColor(const QWidget* control);

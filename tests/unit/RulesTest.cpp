@@ -1,0 +1,307 @@
+// The rules that used to live in window code, by tables: the bank, the clock's day end, the
+// trip to the bank, the virus, the shop's meals, clothes and cars, and the new game.
+
+#include "rules/Bank.h"
+#include "rules/Clock.h"
+#include "rules/Shop.h"
+#include "rules/Trip.h"
+#include "rules/Virus.h"
+#include "state/GameState.h"
+#include "unit/ScriptedEffects.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+GameState newGame() {
+    GameState state;
+    state.beginNewGame(QDate(2002, 5, 5));
+    return state;
+}
+
+struct ClockRecorder : ScriptedEffects<Clock::Effects> {
+    using ScriptedEffects::ScriptedEffects;
+    void balanceChanged() override { ++changes; }
+    int changes = 0;
+};
+
+} // namespace
+
+TEST(Bank, GrowthIsWhatTheDayReallyAdds) {
+    const std::pair<qint16, qint16> table[] = {
+        {19, 0},
+        {39, 1},
+        {40, 2},
+        {-1, 0},
+        {-39, -1},
+        // Near the limit the day adds only what the account can still hold.
+        {32000, 767},
+        {32767, 0},
+        {32740, 27},
+        {31200, 1560},
+    };
+    for (auto [balance, growth] : table) {
+        EXPECT_EQ(Bank::growth(balance), growth) << balance;
+        GameState state = newGame();
+        state.BankAccount = balance;
+        state.lblHours = u"23"_s;
+        ClockRecorder effects;
+        Clock::tick(state, effects);
+        EXPECT_EQ(state.BankAccount, balance + growth) << "the day pays what is shown";
+    }
+}
+
+TEST(Bank, DepositsAndWithdrawals) {
+    struct Row {
+        const char* what;
+        bool deposit;
+        const char16_t *cash, *shown, *amount;
+        qint16 account;
+        Bank::Outcome outcome;
+        const char16_t *cashAfter, *shownAfter;
+        qint16 accountAfter;
+        const char16_t* title; // the message, if any
+    };
+    using O = Bank::Outcome;
+    const Row table[] = {
+        {"all the cash", true, u"170", u"0", u"170", 0, O::Moved, u"0", u"170", 170, nullptr},
+        {"cash is whole dollars", true, u"10.75", u"5", u"10", 5, O::Moved, u"0", u"15", 15,
+         nullptr},
+        {"zero changes nothing", true, u"50", u"20", u"0", 20, O::Moved, u"50", u"20", 20, nullptr},
+        {"more than the cash", true, u"9.9", u"20", u"10", 20, O::NoSuchMoney, u"9.9", u"20", 20,
+         u"Денег нету."},
+        {"up to the limit", true, u"100", u"32700", u"67", 32700, O::Moved, u"33", u"32767", 32767,
+         nullptr},
+        {"past the limit", true, u"100", u"32700", u"68", 32700, O::OverLimit, u"100", u"32700",
+         32700, u"Слишком большая сумма."},
+        {"the whole balance", false, u"1.5", u"39", u"39", 39, O::Moved, u"40", u"0", 0, nullptr},
+        {"more than the balance", false, u"1", u"39", u"40", 39, O::NoSuchMoney, u"1", u"39", 39,
+         u"Денег нету."},
+    };
+    for (const Row& row : table) {
+        GameState state = newGame();
+        state.lblMoney = QString::fromUtf16(row.cash);
+        state.BankAccount = row.account;
+        QString shown = QString::fromUtf16(row.shown);
+        ScriptedEffects<> effects;
+        const QString amount = QString::fromUtf16(row.amount);
+        const Bank::Outcome outcome = row.deposit ? Bank::deposit(state, shown, amount, effects)
+                                                  : Bank::withdraw(state, shown, amount, effects);
+        EXPECT_EQ(outcome, row.outcome) << row.what;
+        EXPECT_EQ(state.lblMoney, QString::fromUtf16(row.cashAfter)) << row.what;
+        EXPECT_EQ(shown, QString::fromUtf16(row.shownAfter)) << row.what;
+        EXPECT_EQ(state.BankAccount, row.accountAfter) << row.what;
+        EXPECT_EQ(effects.titles,
+                  row.title ? QStringList{QString::fromUtf16(row.title)} : QStringList{})
+            << row.what;
+    }
+}
+
+TEST(Clock, ABankFailureTakesAThirdOfTheBalanceInWholeDollars) {
+    // A balance of 5: 5 \ 3 is 1, so a draw of 0.9 takes Int(1 * 0.9 + 1) + 1 = 2.
+    GameState state = newGame();
+    state.BankAccount = 5;
+    state.BankDays = 5;
+    state.lblHours = u"23"_s;
+    ClockRecorder effects({}, {0.5f, 0.9f});
+    Clock::tick(state, effects);
+    EXPECT_EQ(state.BankAccount, 3);
+    EXPECT_EQ(state.BankDays, 0);
+    EXPECT_EQ(effects.changes, 2);
+    ASSERT_EQ(effects.texts.size(), 1);
+    EXPECT_TRUE(effects.texts.front().endsWith(u"было снято  2$."));
+}
+
+TEST(Trip, ToTheBank) {
+    struct Row {
+        const char* what;
+        qint16 car;
+        const char16_t* cash;
+        std::initializer_list<bool> answers;
+        std::initializer_list<float> draws;
+        bool arrives;
+        const char16_t *cashAfter, *moodAfter, *satietyAfter;
+        QStringList titles;
+    };
+    const QString taxi = u"Требуется машина. Хотите ли вы взять такси?"_s;
+    const Row table[] = {
+        {"by car", 1, u"0", {}, {}, true, u"0", u"30", u"30", {}},
+        {"stays at home", 0, u"50", {false}, {}, false, u"50", u"30", u"30", {taxi}},
+        {"no fare", 0, u"9.5", {true}, {}, false, u"9.5", u"30", u"30", {taxi, u"Нет денег."_s}},
+        {"a quiet ride", 0, u"10", {true}, {0.5f}, true, u"0", u"30", u"30", {taxi}},
+        {"accident, no suit",
+         0,
+         u"10",
+         {true, false},
+         {0.625f},
+         true,
+         u"-30",
+         u"20",
+         u"24",
+         {taxi, u":-((("_s, u"Суд?"_s}},
+        {"accident, suit won",
+         0,
+         u"10",
+         {true, true},
+         {0.625f, 0.1f},
+         true,
+         u"-5",
+         u"27",
+         u"22",
+         {taxi, u":-((("_s, u"Суд?"_s, u"Дело выиграно"_s}},
+        {"accident, suit lost",
+         0,
+         u"10",
+         {true, true},
+         {0.625f, 0.4f},
+         true,
+         u"-45",
+         u"15",
+         u"19",
+         {taxi, u":-((("_s, u"Суд?"_s, u"Дело проиграно"_s}},
+        {"accident, suit drawn",
+         0,
+         u"10",
+         {true, true},
+         {0.625f, 0.9f},
+         true,
+         u"-20",
+         u"22",
+         u"21",
+         {taxi, u":-((("_s, u"Суд?"_s, u"Дело не выиграно, но и не проиграно."_s}},
+    };
+    for (const Row& row : table) {
+        GameState state = newGame();
+        state.Car.Level = row.car;
+        state.lblMoney = QString::fromUtf16(row.cash);
+        ScriptedEffects<> effects(row.answers, row.draws);
+        EXPECT_EQ(Trip::toBank(state, effects), row.arrives) << row.what;
+        EXPECT_EQ(state.lblMoney, QString::fromUtf16(row.cashAfter)) << row.what;
+        EXPECT_EQ(state.lblHappyness, QString::fromUtf16(row.moodAfter)) << row.what;
+        EXPECT_EQ(state.lblHungry, QString::fromUtf16(row.satietyAfter)) << row.what;
+        EXPECT_EQ(effects.titles, row.titles) << row.what;
+    }
+}
+
+TEST(Virus, AnswersToTheAlarm) {
+    struct Row {
+        const char* what;
+        bool fight;
+        const char16_t* antivirus;
+        std::initializer_list<float> draws;
+        const char16_t* cashAfter;
+        qsizetype messages;
+    };
+    const Row table[] = {
+        {"let live, least", false, u"Пока нет", {0.0f}, u"165", 1},
+        {"let live, most", false, u"IVP 100", {0.999f}, u"146", 1},
+        {"the strong anti-virus wins", true, u"IVP 100", {}, u"170", 1},
+        {"the weak one loses", true, u"Касперского", {0.5f}, u"155", 2},
+        {"none at all", true, u"Пока нет", {0.5f}, u"155", 2},
+    };
+    for (const Row& row : table) {
+        GameState state = newGame();
+        state.lblAntvirus = QString::fromUtf16(row.antivirus);
+        ScriptedEffects<> effects({}, row.draws);
+        if (row.fight)
+            Virus::fight(state, effects);
+        else
+            Virus::letLive(state, effects);
+        EXPECT_EQ(state.lblMoney, QString::fromUtf16(row.cashAfter)) << row.what;
+        EXPECT_EQ(effects.texts.size(), row.messages) << row.what;
+    }
+}
+
+TEST(Shop, Meals) {
+    struct Row {
+        const char16_t *cash, *satiety;
+        int price;
+        const char16_t *cashAfter, *satietyAfter, *title;
+    };
+    const Row table[] = {
+        {u"170", u"30", 5, u"165", u"35", nullptr},
+        {u"3", u"30", 8, u"-5", u"38", nullptr}, // only money above zero is asked for
+        {u"0", u"30", 5, u"0", u"30", u"Внимание"},
+        {u"-1", u"30", 5, u"-1", u"30", u"Внимание"},
+        {u"50", u"100", 8, u"42", u"108", nullptr},
+        {u"50", u"100.5", 5, u"50", u"100.5", u"Не хочу есть!"},
+    };
+    for (const Row& row : table) {
+        GameState state = newGame();
+        state.lblMoney = QString::fromUtf16(row.cash);
+        state.lblHungry = QString::fromUtf16(row.satiety);
+        ScriptedEffects<> effects;
+        Shop::eat(state, row.price, effects);
+        EXPECT_EQ(state.lblMoney, QString::fromUtf16(row.cashAfter));
+        EXPECT_EQ(state.lblHungry, QString::fromUtf16(row.satietyAfter));
+        EXPECT_EQ(effects.titles,
+                  row.title ? QStringList{QString::fromUtf16(row.title)} : QStringList{});
+    }
+}
+
+TEST(Shop, TheClothesLadderOffersTheNextOutfit) {
+    int total = 0;
+    for (qsizetype rung = 0; rung + 1 < Ladders::Clothes.size(); ++rung) {
+        const auto offer = Shop::clothesOffer(Ladders::Clothes[rung]);
+        ASSERT_TRUE(offer);
+        EXPECT_EQ(offer->next, Ladders::Clothes[rung + 1]);
+        EXPECT_GT(offer->price, 0);
+        total += offer->price;
+    }
+    EXPECT_EQ(total, 5 + 10 + 15 + 20 + 25 + 30 + 30 + 35);
+    EXPECT_EQ(Shop::clothesOffer(u"Дряхлая"_s)->description, u"Купить дешевый спортивный костюм.");
+    const auto top = Shop::clothesOffer(u"Посл.моды"_s);
+    ASSERT_TRUE(top);
+    EXPECT_TRUE(top->next.isEmpty());
+    EXPECT_EQ(top->description, u"Нажми на кнопку <Купить одежду>");
+    EXPECT_FALSE(Shop::clothesOffer(u"Смокинг"_s));
+}
+
+TEST(Shop, ClothesAndCars) {
+    GameState state = newGame();
+    state.lblMoney = u"1"_s;
+    ScriptedEffects<> effects;
+    // Clothes want only money above zero, and may leave a debt.
+    EXPECT_TRUE(Shop::buyClothes(state, u"Джинсы"_s, 15, effects));
+    EXPECT_EQ(state.lblMoney, u"-14");
+    EXPECT_EQ(state.lblClothes, u"Джинсы");
+    EXPECT_FALSE(Shop::buyClothes(state, u"Костюм"_s, 20, effects));
+    EXPECT_EQ(state.lblClothes, u"Джинсы");
+    // Cars want whole dollars covering the price.
+    state.lblMoney = u"29.9"_s;
+    EXPECT_FALSE(Shop::buyCar(state, effects));
+    EXPECT_EQ(state.Car.Level, 0);
+    state.lblMoney = u"30.5"_s;
+    EXPECT_TRUE(Shop::buyCar(state, effects));
+    EXPECT_EQ(state.Car.Level, 1);
+    EXPECT_EQ(state.lblCar, u"Пятерка 2105");
+    EXPECT_EQ(state.lblMoney, u"0.5");
+    EXPECT_EQ(state.lblHappyness, u"35");
+    EXPECT_EQ(effects.titles, (QStringList{u"Внимание"_s, u"Внимание"_s, u"Вы купили машину"_s}));
+    EXPECT_EQ(effects.texts.back(), u"Поздравляю! Вы купили машину марки Пятерка 2105.");
+}
+
+TEST(GameState, ANewGameStartsFreshButKeepsTheHour) {
+    GameState state = newGame();
+    state.lblMoney = u"5"_s;
+    state.lblHours = u"17"_s;
+    state.BankAccount = 300;
+    state.Car.Level = 3;
+    state.lblStatus = u"Хакер"_s;
+    state.HasRod = -1;
+    state.SkipExitConfirm = 1;
+    state.beginNewGame(QDate(2031, 12, 9));
+    EXPECT_EQ(state.lblMoney, u"170");
+    EXPECT_EQ(state.lblStatus, u"Чайник");
+    EXPECT_EQ(state.BankAccount, 0);
+    EXPECT_EQ(state.Car.Level, 0);
+    EXPECT_EQ(state.lblCar, u"Нет машины");
+    EXPECT_EQ(state.HasRod, 0);
+    EXPECT_EQ(state.SkipExitConfirm, 0);
+    EXPECT_EQ(state.lblDay, u"09");
+    EXPECT_EQ(state.lblMonth, u"12");
+    EXPECT_EQ(state.lblYear, u"31");
+    EXPECT_EQ(state.lblHours, u"17");
+}
