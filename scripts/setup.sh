@@ -1,8 +1,8 @@
 # Sourced by scripts/play and scripts/test: installs what building Timburia needs on Debian 12
-# (as root, or through sudo), then configures and builds into build/.
+# (as root, or through sudo), then configures and builds.
 
-PACKAGES=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev libgtest-dev
-          fonts-dejavu-core)
+PACKAGES=(cmake g++ make clang-format qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
+          libgtest-dev fonts-dejavu-core)
 
 install_missing_packages() {
     local missing=()

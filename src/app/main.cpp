@@ -1,4 +1,5 @@
 #include "app/GameWindows.h"
+#include "ui/Kit.h"
 #include "ui/QtPlatform.h"
 
 #include <QApplication>
@@ -11,6 +12,8 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon.svg")));
     // Windows hide rather than close, and the program ends only by the exit question.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    useGamePalette();
 
     QtPlatform platform;
     const WindowCatalog windows = gameWindows();

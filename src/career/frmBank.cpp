@@ -13,21 +13,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <limits>
-
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Only plain digits make an amount: no sign, no blanks, no fraction.
-bool isAmount(const QString& text) {
-    if (text.isEmpty())
-        return false;
-    for (QChar c : text)
-        if (c < u'0' || c > u'9')
-            return false;
-    return true;
-}
 
 // An amount field changed: an amount enables its OK button, an empty field disables it, and
 // anything else (only pasting can bring it) is cleared before it reaches the arithmetic.
@@ -35,7 +23,7 @@ void amountChanged(QLineEdit* box, QPushButton* ok) {
     const QString text = box->text();
     if (text.isEmpty())
         ok->setEnabled(false);
-    else if (isAmount(text))
+    else if (IsAmount(text))
         ok->setEnabled(true);
     else
         box->clear(); // comes back here empty and disables the button

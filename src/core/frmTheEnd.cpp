@@ -24,7 +24,9 @@ frmTheEnd::frmTheEnd(Game& game)
         "уже нельзя. Играть можно и дальше."_s,
         this);
     lblCongratulations->setWordWrap(true);
-    markAsFigure(lblCongratulations);
+    QFont bold = lblCongratulations->font();
+    bold.setBold(true);
+    lblCongratulations->setFont(bold);
 
     Label2 =
         named<QLabel>("Label2", u"Последнюю версию игры вы сможете найти на моем сайте:"_s, this);

@@ -106,3 +106,12 @@ qint16 AddSat16(qint16 a, double b) {
 void AddTo(QString& field, double amount) {
     field = Num(Val(field) + amount);
 }
+
+bool IsAmount(QStringView text) {
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text)
+        if (c < u'0' || c > u'9')
+            return false;
+    return true;
+}

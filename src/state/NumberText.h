@@ -27,6 +27,9 @@ double Int(double x);
 // significant digits ("28", "-2", "0.5", "21.9"). This is what numeric fields store.
 QString Num(double x);
 
+// An amount the player types: plain digits only, no sign, no blanks, no fraction.
+bool IsAmount(QStringView text);
+
 // Adds to a numeric field: field = Num(Val(field) + amount). Every change of a number held as
 // text goes through here.
 void AddTo(QString& field, double amount);

@@ -1,6 +1,7 @@
 #include "ui/Kit.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QPalette>
 
@@ -17,6 +18,14 @@ QLabel* heading(const char* name, const QString& text, QWidget* parent) {
     font.setBold(true);
     label->setFont(font);
     return label;
+}
+
+void useGamePalette() {
+    QPalette palette = QApplication::palette();
+    if (palette.color(QPalette::Window).lightness() > 128) {
+        palette.setColor(QPalette::Link, QColor(0x1d, 0x3f, 0x72));
+        QApplication::setPalette(palette);
+    }
 }
 
 void markAsFigure(QWidget* label) {

@@ -31,6 +31,10 @@ QAction* namedAction(QMenu* menu, const char* name, const QString& text);
 // The title of a section of a window: larger and bold.
 QLabel* heading(const char* name, const QString& text, QWidget* parent);
 
+// The game's palette: the desktop's own, with the figures in a calm dark blue when the theme
+// is light (a dark theme keeps its own light link colour). Called once at start.
+void useGamePalette();
+
 // A value the game fills in: bold, in the palette's link colour.
 void markAsFigure(QWidget* label);
 QLabel* figure(const char* name, const QString& text, QWidget* parent);

@@ -8,6 +8,7 @@
 #include "runner/ScriptedPlatform.h"
 #include "ui/FormCore.h"
 #include "ui/Game.h"
+#include "ui/Kit.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,6 +24,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     quietOffscreenWarnings();
+    useGamePalette();
     const QStringList args = QApplication::arguments().mid(1);
     if (args.isEmpty()) {
         std::fprintf(stderr, "usage: timburia-shots FOLDER [WINDOW...]\n");

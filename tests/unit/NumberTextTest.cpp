@@ -4,6 +4,8 @@
 
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 TEST(NumberText, ValReadsTheWholeTextOrNothing) {
     EXPECT_EQ(Val(u"05"), 5);
     EXPECT_EQ(Val(u" 12 "), 12);
@@ -75,4 +77,23 @@ TEST(NumberText, SixteenBitArithmeticSaturates) {
     EXPECT_EQ(Sat16(1e12), top);
     EXPECT_EQ(Sat16(-1e12), bottom);
     EXPECT_EQ(Sat16(std::numeric_limits<double>::quiet_NaN()), 0);
+}
+
+TEST(NumberText, AnAmountIsPlainDigits) {
+    EXPECT_TRUE(IsAmount(u"0"));
+    EXPECT_TRUE(IsAmount(u"0032767"));
+    for (const char16_t* not_amount : {u"", u"-1", u"+1", u" 1", u"1 ", u"1.5", u"1e3", u"١"})
+        EXPECT_FALSE(IsAmount(QStringView(not_amount)))
+            << QString::fromUtf16(not_amount).toStdString();
+}
+
+TEST(NumberText, AddToKeepsTheShortestForm) {
+    QString field = u"0.5"_s;
+    AddTo(field, 1.5);
+    EXPECT_EQ(field, u"2");
+    AddTo(field, -4);
+    EXPECT_EQ(field, u"-2");
+    field = u"OK"_s; // a finished course's counter reads as 0
+    AddTo(field, 1);
+    EXPECT_EQ(field, u"1");
 }
