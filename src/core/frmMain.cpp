@@ -57,8 +57,7 @@ frmMain::frmMain(Game& game)
     setWindowTitle(u"Тимбурия"_s);
     buildMenu();
 
-    central_ = new QWidget(this);
-    central_->setObjectName(u"mainBackground"_s);
+    central_ = named<QWidget>("mainBackground", this);
     auto* layout = new QHBoxLayout(central_);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(10);

@@ -1,6 +1,7 @@
 #include "purchases/LadderStore.h"
 
 #include "rules/Buying.h"
+#include "state/NumberText.h"
 #include "ui/Game.h"
 #include "ui/InfoPanel.h"
 #include "ui/Kit.h"
@@ -55,7 +56,7 @@ void LadderStore::goods_MouseMove(size_t index) {
     const Goods& goods = goods_[index];
     const Offer next = nextOffer(game().state.*goods.catalog);
     if (next.available) {
-        offer(next.name, QString::number(next.price), goods.describe(next.name));
+        offer(next.name, Num(next.price), goods.describe(next.name));
     } else {
         buttons_[index]->setEnabled(false);
         offer({}, u"0"_s, {});

@@ -129,7 +129,7 @@ frmShop::frmShop(Game& game)
 
 void frmShop::Form_Load() {
     const GameState& s = game().state;
-    if (s.lblClothes == u"Посл.моды")
+    if (s.lblClothes == Ladders::Clothes.last())
         cmdBuyClothes->setEnabled(false);
     if (s.Car.atTop())
         cmdCar->setEnabled(false);
@@ -158,8 +158,8 @@ void frmShop::Form_MouseMove() {
 }
 
 void frmShop::meal_MouseMove(int price) {
-    lblShCost->setText(QString::number(price));
-    lblShHungr->setText(QString::number(price));
+    lblShCost->setText(Num(price));
+    lblShHungr->setText(Num(price));
 }
 
 void frmShop::meal_Click(int price) {
@@ -173,7 +173,7 @@ void frmShop::cmdBuyClothes_MouseMove() {
     if (!offer)
         return;
     txtSpec->setPlainText(offer->description);
-    lblShCost->setText(QString::number(offer->price));
+    lblShCost->setText(Num(offer->price));
     lblWhat->setText(offer->next.isEmpty() ? NoOffer : offer->next);
 }
 
@@ -189,7 +189,7 @@ void frmShop::cmdBuyClothes_Click() {
 void frmShop::cmdCar_MouseMove() {
     const Offer next = nextOffer(game().state.Car);
     if (next.available)
-        lblShCost->setText(QString::number(next.price));
+        lblShCost->setText(Num(next.price));
     showCarOffer();
 }
 
