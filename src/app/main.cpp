@@ -1,19 +1,12 @@
+#include "app/Application.h"
 #include "app/GameWindows.h"
-#include "ui/Kit.h"
 #include "ui/QtPlatform.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Timburia"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Тимбурия"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon.svg")));
-    // Windows hide rather than close, and the program ends only by the exit question.
-    QApplication::setQuitOnLastWindowClosed(false);
-
-    useGamePalette();
+    setUpApplication(app);
 
     QtPlatform platform;
     const WindowCatalog windows = gameWindows();

@@ -41,9 +41,10 @@ frmFirst::frmFirst(Game& game)
 
     // OK and "Выход" side by side; the about box's wide OK takes the place of both.
     auto* buttons = new QGridLayout;
-    buttons->setHorizontalSpacing(8);
+    buttons->setHorizontalSpacing(24);
     cmdOK = named<QPushButton>("cmdOK", u"OK"_s, this);
     cmdOK->setDefault(true);
+    cmdOK->setToolTip(u"Новая игра"_s);
     cmdExit = named<QPushButton>("cmdExit", u"Выход"_s, this);
     cmdOkAbout = named<QPushButton>("cmdOkAbout", u"OK"_s, this);
     cmdOkAbout->hide();
@@ -72,6 +73,7 @@ void frmFirst::ShowAbout(Game& game) {
     about->cmdOK->hide();
     about->cmdExit->hide();
     about->cmdOkAbout->setDefault(true);
+    about->setEscapeButton(about->cmdOkAbout);
     game.show(about, true);
 }
 

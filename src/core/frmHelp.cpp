@@ -72,6 +72,7 @@ frmHelp::frmHelp(Game& game)
     cmdAbout = named<QPushButton>("cmdAbout", u"О программе"_s, this);
     cmdOk = named<QPushButton>("cmdOk", u"ОК"_s, this);
     cmdOk->setDefault(true);
+    setEscapeButton(cmdOk);
 
     auto page = [this](QPlainTextEdit*& member, const char* name, const char* file) {
         member = named<QPlainTextEdit>(name, helpText(file), this);

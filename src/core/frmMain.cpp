@@ -20,6 +20,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -36,6 +37,22 @@ struct Row {
 
 QLabel* captionLabel(const QString& text, QWidget* parent) {
     return named<QLabel>("caption", text, parent);
+}
+
+// The widest value a frame's column must hold: every catalog entry and ladder rung. The
+// columns keep that width whatever they show, so the window neither grows nor shifts its
+// frames as names change, and never clips one of the game's names.
+int valueColumnWidth(const QFont& font) {
+    GameState catalogs;
+    catalogs.buildCatalogs();
+    QStringList texts = Ladders::Status + Ladders::Education + Ladders::English + Ladders::Clothes;
+    for (const CatalogInfo& info : catalogTable())
+        texts += (catalogs.*info.catalog).Names;
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (const QString& text : texts)
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    return widest + metrics.averageCharWidth();
 }
 
 // The label showing a field is named after the field.
@@ -99,6 +116,13 @@ void frmMain::buildMenu() {
     help->addSeparator();
     AboutPr = namedAction(help, "AboutPr", u"О программе"_s);
 
+    // The desktop's usual keys, shown in the menu.
+    NewGame->setShortcut(QKeySequence::New);
+    Save->setShortcut(QKeySequence::Save);
+    Load->setShortcut(QKeySequence::Open);
+    Exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    BigHelp->setShortcut(QKeySequence::HelpContents);
+
     // Saving arrives with its own code.
     Save->setEnabled(false);
     Load->setEnabled(false);
@@ -117,8 +141,9 @@ QWidget* frmMain::buildIndicators() {
     grid->setSpacing(8);
 
     // A frame of caption/value rows; the value label is named after its field.
-    auto frame = [this](const QString& title, std::initializer_list<Row> rows,
-                        QWidget* parent) -> QGroupBox* {
+    int columnWidth = 0;
+    auto frame = [&](const QString& title, std::initializer_list<Row> rows,
+                     QWidget* parent) -> QGroupBox* {
         auto* box = new QGroupBox(title, parent);
         auto* form = new QGridLayout(box);
         form->setHorizontalSpacing(6);
@@ -127,6 +152,10 @@ QWidget* frmMain::buildIndicators() {
         for (const Row& row : rows) {
             QLabel* value = figure(nameOf(row.field), {}, box);
             value->setTextInteractionFlags(Qt::NoTextInteraction);
+            if (columnWidth == 0)
+                columnWidth = valueColumnWidth(value->font());
+            value->setMinimumWidth(columnWidth);
+            value->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
             shown_.push_back({value, row.field});
             if (row.caption) {
                 form->addWidget(
@@ -239,7 +268,9 @@ QWidget* frmMain::buildIndicators() {
     status->setWordWrap(true);
     status->setFrameShape(QFrame::StyledPanel);
     status->setFrameShadow(QFrame::Sunken);
-    status->setMinimumHeight(status->fontMetrics().height() * 2 + 8);
+    // Two lines, whatever the text: a long help line must not make the window grow.
+    status->setFixedHeight(status->fontMetrics().lineSpacing() * 2 + 8);
+    status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     shown_.push_back({status, &GameState::lblSpHelp});
     grid->addWidget(status, 4, 0, 1, 3);
     grid->setRowStretch(1, 1);

@@ -38,6 +38,7 @@ frmTheEnd::frmTheEnd(Game& game)
     txtEMAIL->setReadOnly(true);
     cmdOK = named<QPushButton>("cmdOK", u"OK"_s, this);
     cmdOK->setDefault(true);
+    setEscapeButton(cmdOK);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(imgTheEnd);

@@ -58,7 +58,7 @@ void LadderStore::goods_MouseMove(size_t index) {
     if (next.available) {
         offer(next.name, Num(next.price), goods.describe(next.name));
     } else {
-        buttons_[index]->setEnabled(false);
+        disable(buttons_[index]);
         offer({}, u"0"_s, {});
     }
     if (goods.picture)

@@ -144,7 +144,7 @@ void frmShop::showCarOffer() {
         lblCar->setText(next.name);
         imgCCar->copyPicture(*imgCar[game().state.Car.Level]);
     } else {
-        cmdCar->setEnabled(false);
+        disable(cmdCar);
         imgCCar->copyPicture(*imgCarShop);
     }
 }
@@ -180,7 +180,7 @@ void frmShop::cmdBuyClothes_MouseMove() {
 void frmShop::cmdBuyClothes_Click() {
     // The panel says what is on offer: the outfit the last pointer move showed.
     if (lblWhat->text() == NoOffer) {
-        cmdBuyClothes->setEnabled(false);
+        disable(cmdBuyClothes);
         return;
     }
     Shop::buyClothes(game().state, lblWhat->text(), Val(lblShCost->text()), effects());

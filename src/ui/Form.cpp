@@ -24,7 +24,16 @@ void Form::closeEvent(QCloseEvent* event) {
     });
 }
 
-void Form::reject() {}
+void Form::reject() {
+    if (escapeButton_ && escapeButton_->isEnabled() && escapeButton_->isVisible())
+        escapeButton_->click();
+}
+
+void Form::disable(QWidget* control) {
+    if (control->hasFocus() && escapeButton_)
+        escapeButton_->setFocus(Qt::OtherFocusReason);
+    control->setEnabled(false);
+}
 
 QPushButton* Form::addBackButton(QBoxLayout* layout) {
     auto* back = named<QPushButton>("cmdBack", u"<< Назад"_s, this);
@@ -33,6 +42,7 @@ QPushButton* Form::addBackButton(QBoxLayout* layout) {
     row->addWidget(back);
     layout->addLayout(row);
     onClick(back, &Form::cmdBack_Click);
+    setEscapeButton(back);
     return back;
 }
 

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+class QAbstractButton;
 class QBoxLayout;
 class QPushButton;
 
@@ -17,12 +18,22 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // Closing by the frame: return false to refuse. The default lets the window unload.
     virtual bool Form_QueryUnload() { return true; }
-    void reject() override; // Escape does not close a window behind the game's back
+    // Escape clicks the window's escape button (its back or OK button) when the player could:
+    // the same handler, and nothing while that button is disabled or hidden. It never closes
+    // a window behind the game's back.
+    void reject() override;
+    void setEscapeButton(QAbstractButton* button) { escapeButton_ = button; }
 
     // The place windows' way home: "<< Назад", named cmdBack, at the right end of a row added
-    // to the layout. Its Click unloads the window.
+    // to the layout, and the escape button. Its Click unloads the window.
     QPushButton* addBackButton(QBoxLayout* layout);
+
+    // Disables a control; when it had the keyboard focus, the focus goes to the escape button
+    // rather than on to the next buy button, where a stray Enter would buy something else.
+    void disable(QWidget* control);
 
 private:
     void cmdBack_Click();
+
+    QAbstractButton* escapeButton_ = nullptr;
 };

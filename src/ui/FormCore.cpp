@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QEnterEvent>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -20,6 +21,11 @@
 // Routes the events of a window's controls to their handlers through the window's dispatch.
 // Buttons and menu items use their own signals; everything else comes through this filter,
 // which also serves pictures and labels, which have no click signal of their own.
+//
+// The keyboard reaches what the pointer reaches: the focus entering a control by Tab runs the
+// control's MouseMove, so an information panel follows the focus; Enter or Space on a focused
+// picture clicks it. A text box's KeyPress sees typed characters and Backspace only: Tab, Enter,
+// Escape, Delete and the editing shortcuts keep their usual meaning.
 class FormCore::EventRouter : public QObject {
 public:
     EventRouter(FormCore& form, QObject* parent)
@@ -72,6 +78,12 @@ protected:
                 form_.dispatch(r.click);
             break;
         }
+        case QEvent::FocusIn:
+            // A dialog being shown tells itself it has the focus; that is no control's.
+            if (r.mouseMove && watched != form_.window() &&
+                byKeyboard(static_cast<QFocusEvent*>(event)->reason()))
+                form_.dispatch(r.mouseMove);
+            break;
         case QEvent::KeyPress:
             return keyPress(watched, static_cast<QKeyEvent*>(event), r);
         default:
@@ -105,7 +117,13 @@ private:
             const int code = key->key();
             form_.dispatch([&r, code] { r.keyDown(code); });
         }
-        if (!r.keyPress || resending_ || key->text().size() != 1)
+        if (r.click && !qobject_cast<QAbstractButton*>(watched) && !key->isAutoRepeat() &&
+            (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+             key->key() == Qt::Key_Space)) {
+            form_.dispatch(r.click);
+            return true;
+        }
+        if (!r.keyPress || resending_ || !isTyped(key))
             return false;
         const QChar original = key->text().front();
         QChar changed = original;
@@ -123,6 +141,22 @@ private:
         QCoreApplication::sendEvent(watched, &substitute);
         resending_ = false;
         return true;
+    }
+
+    // The player moved the focus there (a window that opens and focuses its first control is
+    // not the player pointing at it).
+    static bool byKeyboard(Qt::FocusReason reason) {
+        return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+               reason == Qt::ShortcutFocusReason || reason == Qt::OtherFocusReason;
+    }
+
+    // A character the player typed, or Backspace; not a key that moves, deletes or commands.
+    static bool isTyped(const QKeyEvent* key) {
+        if (key->text().size() != 1 ||
+            (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+            return false;
+        const QChar c = key->text().front();
+        return c == u'\b' || c.isPrint();
     }
 
     void forget(QObject* control) { routes_.erase(control); }
@@ -186,12 +220,16 @@ void FormCore::route(QObject* control, ControlEvent event, std::function<void()>
     };
     switch (event) {
     case ControlEvent::Click:
-        if (auto* button = qobject_cast<QAbstractButton*>(control))
+        if (auto* button = qobject_cast<QAbstractButton*>(control)) {
             QObject::connect(button, &QAbstractButton::clicked, router_, dispatched);
-        else if (auto* action = qobject_cast<QAction*>(control))
+        } else if (auto* action = qobject_cast<QAction*>(control)) {
             QObject::connect(action, &QAction::triggered, router_, dispatched);
-        else
+        } else {
+            // A picture that clicks takes the focus by Tab too, and clicks by Enter or Space.
+            if (auto* widget = qobject_cast<QWidget*>(control))
+                widget->setFocusPolicy(Qt::StrongFocus);
             router_->routesOf(control).click = std::move(handler);
+        }
         return;
     case ControlEvent::MouseMove:
         if (auto* widget = qobject_cast<QWidget*>(control))

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 #include <QPixmapCache>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QSvgRenderer>
 
 #include <map>
@@ -94,4 +96,12 @@ void Picture::paintEvent(QPaintEvent*) {
         painter.setOpacity(0.35);
     const QPoint at((width() - fitted.width()) / 2, (height() - fitted.height()) / 2);
     painter.drawPixmap(at, image);
+    if (hasFocus()) {
+        // A picture that opens a place shows the keyboard focus as a button does.
+        painter.setOpacity(1);
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.rect = rect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    }
 }

@@ -4,9 +4,12 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QEvent>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QSet>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -36,9 +39,58 @@ QWidget* ownerFor(QWidget* over) {
 
 } // namespace
 
-QtPlatform::QtPlatform() {
+// Where each window stood when it was last hidden, by window name. A window shown again (the
+// main window after a new game or a death, a place visited again) comes back there, kept on
+// the screen, rather than wherever the window manager puts a new window.
+class WindowPlaces : public QObject {
+public:
+    void watch(QWidget* window) {
+        if (!watched_.contains(window)) {
+            watched_.insert(window);
+            window->installEventFilter(this);
+            connect(window, &QObject::destroyed, this, [this, window] { watched_.remove(window); });
+        }
+    }
+
+    void restore(QWidget* window) const {
+        const auto place = places_.find(window->objectName());
+        if (place == places_.end())
+            return;
+        QPoint at = place->second;
+        if (const QScreen* screen = QGuiApplication::screenAt(at + QPoint(1, 1))
+                                        ? QGuiApplication::screenAt(at + QPoint(1, 1))
+                                        : QGuiApplication::primaryScreen()) {
+            const QRect free = screen->availableGeometry();
+            const QSize size = window->frameGeometry().size().expandedTo(window->sizeHint());
+            at.setX(std::clamp(at.x(), free.left(),
+                               std::max(free.left(), free.right() - size.width())));
+            at.setY(std::clamp(at.y(), free.top(),
+                               std::max(free.top(), free.bottom() - size.height())));
+        }
+        window->move(at);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide) {
+            auto* window = static_cast<QWidget*>(watched);
+            if (window->isWindow() && window->testAttribute(Qt::WA_WState_Created))
+                places_[window->objectName()] = window->pos();
+        }
+        return false;
+    }
+
+private:
+    QSet<QWidget*> watched_;
+    std::map<QString, QPoint> places_;
+};
+
+QtPlatform::QtPlatform()
+    : places_(std::make_unique<WindowPlaces>()) {
     randomize();
 }
+
+QtPlatform::~QtPlatform() = default;
 
 MsgResult QtPlatform::message(QWidget* over, const QString& text, const QString& title,
                               MsgIcon icon, MsgButtons buttons) {
@@ -59,17 +111,16 @@ MsgResult QtPlatform::message(QWidget* over, const QString& text, const QString&
         box.setIcon(QMessageBox::Question);
         break;
     }
+    // Qt's own buttons, so their captions come from Qt's translation ("Да", "Нет").
     if (buttons == MsgButtons::YesNo) {
-        QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
-        QPushButton* no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
-        box.setDefaultButton(yes);
-        box.setEscapeButton(no);
-        box.exec();
-        return box.clickedButton() == yes ? MsgResult::Yes : MsgResult::No;
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? MsgResult::Yes : MsgResult::No;
     }
-    QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    box.setDefaultButton(ok);
-    box.setEscapeButton(ok);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
     box.exec();
     return MsgResult::Ok;
 }
@@ -133,6 +184,8 @@ void QtPlatform::showWindow(QWidget* window, bool modal) {
     if (window->isVisible())
         window->hide(); // modality can only change while hidden
     window->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+    places_->restore(window);
+    places_->watch(window);
     window->show();
     window->raise();
     window->activateWindow();

@@ -6,9 +6,12 @@
 
 #include <random>
 
+class WindowPlaces;
+
 class QtPlatform : public Platform {
 public:
     QtPlatform();
+    ~QtPlatform() override;
 
     MsgResult message(QWidget* over, const QString& text, const QString& title, MsgIcon icon,
                       MsgButtons buttons) override;
@@ -28,4 +31,5 @@ public:
 
 private:
     std::mt19937 random_;
+    std::unique_ptr<WindowPlaces> places_;
 };
