@@ -39,20 +39,32 @@ QLabel* captionLabel(const QString& text, QWidget* parent) {
     return named<QLabel>("caption", text, parent);
 }
 
-// The widest value a frame's column must hold: every catalog entry and ladder rung. The
-// columns keep that width whatever they show, so the window neither grows nor shifts its
-// frames as names change, and never clips one of the game's names.
-int valueColumnWidth(const QFont& font) {
-    GameState catalogs;
-    catalogs.buildCatalogs();
-    QStringList texts = Ladders::Status + Ladders::Education + Ladders::English + Ladders::Clothes;
+// How wide a field's value can be: its widest catalog entry or ladder rung, and for the other
+// fields room for ten characters. A value column keeps that width
+// whatever it shows, so the window neither grows nor shifts its frames as names change, and
+// never clips one of the game's names.
+int widestValue(QString GameState::*field, const QFontMetrics& metrics) {
+    static const GameState catalogs = [] {
+        GameState s;
+        s.buildCatalogs();
+        return s;
+    }();
+    QStringList texts;
     for (const CatalogInfo& info : catalogTable())
-        texts += (catalogs.*info.catalog).Names;
-    const QFontMetrics metrics(font);
-    int widest = 0;
+        if (info.field == field)
+            texts = (catalogs.*info.catalog).Names;
+    const std::pair<QString GameState::*, const QStringList*> ladders[] = {
+        {&GameState::lblStatus, &Ladders::Status},
+        {&GameState::lblEduncation, &Ladders::Education},
+        {&GameState::lblEnglish, &Ladders::English},
+        {&GameState::lblClothes, &Ladders::Clothes}};
+    for (auto [ladderField, rungs] : ladders)
+        if (ladderField == field)
+            texts = *rungs;
+    int widest = metrics.averageCharWidth() * 10;
     for (const QString& text : texts)
         widest = std::max(widest, metrics.horizontalAdvance(text));
-    return widest + metrics.averageCharWidth();
+    return widest + 2;
 }
 
 // The label showing a field is named after the field.
@@ -76,8 +88,8 @@ frmMain::frmMain(Game& game)
 
     central_ = named<QWidget>("mainBackground", this);
     auto* layout = new QHBoxLayout(central_);
-    layout->setContentsMargins(8, 8, 8, 8);
-    layout->setSpacing(10);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(6);
     layout->addWidget(buildIndicators(), 3);
     layout->addWidget(buildPlaces(), 2);
     setCentralWidget(central_);
@@ -138,23 +150,20 @@ QWidget* frmMain::buildIndicators() {
     auto* panel = new QWidget(central_);
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setSpacing(8);
+    grid->setSpacing(6);
 
     // A frame of caption/value rows; the value label is named after its field.
-    int columnWidth = 0;
-    auto frame = [&](const QString& title, std::initializer_list<Row> rows,
-                     QWidget* parent) -> QGroupBox* {
+    auto frame = [this](const QString& title, std::initializer_list<Row> rows,
+                        QWidget* parent) -> QGroupBox* {
         auto* box = new QGroupBox(title, parent);
         auto* form = new QGridLayout(box);
-        form->setHorizontalSpacing(6);
+        form->setHorizontalSpacing(4);
         form->setVerticalSpacing(3);
         int line = 0;
         for (const Row& row : rows) {
             QLabel* value = figure(nameOf(row.field), {}, box);
             value->setTextInteractionFlags(Qt::NoTextInteraction);
-            if (columnWidth == 0)
-                columnWidth = valueColumnWidth(value->font());
-            value->setMinimumWidth(columnWidth);
+            value->setMinimumWidth(widestValue(row.field, value->fontMetrics()));
             value->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
             shown_.push_back({value, row.field});
             if (row.caption) {
@@ -280,7 +289,7 @@ QWidget* frmMain::buildIndicators() {
 QWidget* frmMain::buildPlaces() {
     auto* box = new QGroupBox(u"Куда пойти"_s, central_);
     auto* grid = new QGridLayout(box);
-    grid->setSpacing(6);
+    grid->setSpacing(4);
     using Opens = void (frmMain::*)();
     struct Place {
         Picture*& picture;
@@ -311,7 +320,7 @@ QWidget* frmMain::buildPlaces() {
         column->setSpacing(2);
         const QString caption = QString::fromUtf16(place.caption);
         place.picture = named<Picture>(place.name, QString::fromLatin1(place.art), cell);
-        place.picture->setMinimumSize(96, 72);
+        place.picture->setMinimumSize(84, 63);
         place.picture->setToolTip(caption);
         auto* label = new QLabel(caption, cell);
         label->setAlignment(Qt::AlignHCenter);

@@ -1,0 +1,147 @@
+// timburia-desktop: the game's windows under a real X server (run it with xvfb-run), checked
+// where headless scenarios cannot look: the titles the window system shows, Qt's own Russian
+// buttons, and a main window that keeps its size and its place on the screen.
+// Prints one line per failed check and closes with "N passed, N failed".
+
+#include "app/Application.h"
+#include "app/GameWindows.h"
+#include "core/frmMain.h"
+#include "ui/Game.h"
+#include "ui/QtPlatform.h"
+#include "ui/Timer.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QProcess>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+int passed = 0, failed = 0;
+
+void check(bool ok, const QString& what, const QString& found = {}) {
+    if (ok) {
+        ++passed;
+        return;
+    }
+    ++failed;
+    std::printf("FAIL %s%s\n", qPrintable(what),
+                found.isEmpty() ? "" : qPrintable(u" (found: "_s + found + u')'));
+}
+
+void settle() {
+    for (int i = 0; i < 20; ++i) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QApplication::sync();
+    }
+}
+
+// The title the window system holds for the window, as a window manager would show it.
+QString shownTitle(QWidget* window) {
+    settle();
+    QProcess xprop;
+    xprop.start(u"xprop"_s,
+                {u"-id"_s, QString::number(window->winId()), u"-notype"_s, u"_NET_WM_NAME"_s});
+    if (!xprop.waitForFinished(10000))
+        return u"(xprop did not answer)"_s;
+    const QString line = QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
+    const qsizetype open = line.indexOf(u'"');
+    return open < 0 ? line : line.mid(open + 1).chopped(1);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    setUpApplication(app);
+
+    QtPlatform platform;
+    const WindowCatalog windows = gameWindows();
+    Game game(platform, windows);
+    game.start();
+    auto* main = game.loaded<frmMain>();
+    check(main && main->isVisible(), u"the main window is shown"_s);
+    if (!main)
+        return 1;
+    main->tmrTime->setInterval(0); // the game stands still while it is looked at
+    main->Timer1->setInterval(0);
+
+    const QString mainTitle = shownTitle(main);
+    check(mainTitle == u"Тимбурия", u"the main window's title is exactly \"Тимбурия\""_s,
+          mainTitle);
+    FormCore* bank = game.open(u"frmBank"_s);
+    const QString bankTitle = shownTitle(bank->window());
+    check(bankTitle == u"Банк", u"the bank's title is exactly \"Банк\""_s, bankTitle);
+    game.unload(bank);
+    settle();
+
+    // A question: its title as shown, and Qt's own buttons in Russian.
+    QString boxTitle, buttons;
+    QTimer::singleShot(300, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        boxTitle = shownTitle(box);
+        for (QAbstractButton* button : box->buttons())
+            buttons += button->text().remove(u'&') + u' ';
+        box->button(QMessageBox::Yes)->click();
+    });
+    const MsgResult answer =
+        platform.message(main, u"Вы действительно хотите начать новую игру?"_s, u"Подтвердите"_s,
+                         MsgIcon::Question, MsgButtons::YesNo);
+    check(answer == MsgResult::Yes, u"the question answers Yes"_s);
+    check(boxTitle == u"Подтвердите", u"the question's title is exactly \"Подтвердите\""_s,
+          boxTitle);
+    check(buttons.contains(u"Да") && buttons.contains(u"Нет"),
+          u"the question's buttons are Qt's \"Да\" and \"Нет\""_s, buttons);
+
+    // The main window keeps its width as the names it shows change.
+    const int width = main->width();
+    GameState& s = game.state;
+    for (auto [car, system, clothes] :
+         {std::tuple{u"Mercedes"_s, u"W2000"_s, u"Футболка и т.д."_s},
+          std::tuple{u"Девятка 21093"_s, u"W3.11"_s, u"Спорт.костюм"_s},
+          std::tuple{u"Нет машины"_s, u"Пока нет"_s, u"Посл.моды"_s}}) {
+        s.lblCar = car;
+        s.lblSystem = system;
+        s.lblClothes = clothes;
+        s.lblComp = u"Pentium III 800"_s;
+        s.lblVideoKarta = u"64Mb Geforce2 MX"_s;
+        s.lblStatus = u"Сверх профессионал"_s;
+        game.stateMayHaveChanged();
+        settle();
+        check(main->width() == width, u"the main window keeps its width with "_s + car,
+              QString::number(main->width()) + u" after "_s + QString::number(width));
+    }
+
+    // Hidden for a new game and shown again, it comes back where it was, and on the screen.
+    const QRect free = main->screen()->availableGeometry();
+    const QPoint place = free.topLeft() + QPoint(40, 30);
+    main->move(place);
+    settle();
+    main->hide();
+    settle();
+    game.beginNewGame(*main);
+    settle();
+    check(main->isVisible() && main->pos() == place, u"the main window comes back where it was"_s,
+          u"%1,%2 %3x%4"_s.arg(main->x()).arg(main->y()).arg(main->width()).arg(main->height()));
+    main->move(free.left() + 10, free.bottom() - 40);
+    settle();
+    main->hide();
+    settle();
+    game.beginNewGame(*main);
+    settle();
+    check(main->frameGeometry().bottom() <= free.bottom() && main->y() >= free.top(),
+          u"a main window left at the screen's edge comes back on the screen"_s,
+          u"%1,%2 %3x%4"_s.arg(main->x()).arg(main->y()).arg(main->width()).arg(main->height()));
+
+    std::printf("%d passed, %d failed\n", passed, failed);
+    return failed == 0 ? 0 : 1;
+}
