@@ -96,6 +96,8 @@ frmBank::frmBank(Game& game)
     onChange(txtTake, &frmBank::txtTake_Change);
     onClick(cmdPut, &frmBank::cmdPut_Click);
     onClick(cmdTake, &frmBank::cmdTake_Click);
+    pressOnEnter(txtPut, cmdPut);
+    pressOnEnter(txtTake, cmdTake);
     // The clock's interest and the bank's failures show here at once.
     connect(&game, &Game::bankBalanceChanged, this, &frmBank::showAccount);
 }

@@ -40,7 +40,7 @@ QLabel* captionLabel(const QString& text, QWidget* parent) {
 }
 
 // How wide a field's value can be: its widest catalog entry or ladder rung, and for the other
-// fields room for ten characters. A value column keeps that width
+// fields room for the longest program name. A value column keeps that width
 // whatever it shows, so the window neither grows nor shifts its frames as names change, and
 // never clips one of the game's names.
 int widestValue(QString GameState::*field, const QFontMetrics& metrics) {
@@ -61,7 +61,9 @@ int widestValue(QString GameState::*field, const QFontMetrics& metrics) {
     for (auto [ladderField, rungs] : ladders)
         if (ladderField == field)
             texts = *rungs;
-    int widest = metrics.averageCharWidth() * 10;
+    // The longest names the other fields take are programs'.
+    int widest = std::max(metrics.horizontalAdvance(u"3D StMax III"_s),
+                          metrics.horizontalAdvance(u"Касперского"_s));
     for (const QString& text : texts)
         widest = std::max(widest, metrics.horizontalAdvance(text));
     return widest + 2;
@@ -203,7 +205,7 @@ QWidget* frmMain::buildIndicators() {
                            {u"Сканер:", &GameState::lblSkaner},
                            {u"Модем:", &GameState::lblModem}},
                           panel),
-                    0, 1, 2, 1);
+                    0, 1);
     grid->addWidget(frame(u"Житие мое"_s,
                           {{u"Машина:", &GameState::lblCar},
                            {u"Кол.комнат:", &GameState::lblRoom},
@@ -213,22 +215,18 @@ QWidget* frmMain::buildIndicators() {
                           panel),
                     1, 0);
 
-    auto* right = new QWidget(panel);
-    auto* rightColumn = new QVBoxLayout(right);
-    rightColumn->setContentsMargins(0, 0, 0, 0);
-    rightColumn->setSpacing(8);
-    rightColumn->addWidget(frame(u"Программы"_s,
-                                 {{u"Система:", &GameState::lblSystem},
-                                  {u"Прог-ование:", &GameState::lblProgram},
-                                  {u"Графика:", &GameState::lblGraph},
-                                  {u"Антивирус:", &GameState::lblAntvirus}},
-                                 right));
-    rightColumn->addWidget(frame(u"Интернет"_s, {{u"Выход:", &GameState::lblVichod}}, right));
-    rightColumn->addWidget(
+    grid->addWidget(frame(u"Программы"_s,
+                          {{u"Система:", &GameState::lblSystem},
+                           {u"Прог-ование:", &GameState::lblProgram},
+                           {u"Графика:", &GameState::lblGraph},
+                           {u"Антивирус:", &GameState::lblAntvirus}},
+                          panel),
+                    1, 1);
+    grid->addWidget(
         frame(u"Работа"_s,
-              {{nullptr, &GameState::lblMyWork}, {u"Зарплата:", &GameState::lblWorkEarn}}, right));
-    rightColumn->addStretch(1);
-    grid->addWidget(right, 0, 2, 2, 1);
+              {{nullptr, &GameState::lblMyWork}, {u"Зарплата:", &GameState::lblWorkEarn}}, panel),
+        2, 0);
+    grid->addWidget(frame(u"Интернет"_s, {{u"Выход:", &GameState::lblVichod}}, panel), 2, 1);
 
     // Study: a sub-frame per course, each with its price line that a finished course hides.
     auto* study = new QGroupBox(u"Учеба"_s, panel);
@@ -244,7 +242,7 @@ QWidget* frmMain::buildIndicators() {
     course(u"Школа"_s, &GameState::lblSSchool, lblSStoim, "lblSStoim", &GameState::lblSCost);
     course(u"Англ.яз."_s, &GameState::lblEEnglish, lblEStoim, "lblEStoim", &GameState::lblECost);
     course(u"Ком.курсы"_s, &GameState::lblCComputer, lblStoim, "lblStoim", &GameState::lblCCost);
-    grid->addWidget(study, 2, 0, 1, 3);
+    grid->addWidget(study, 3, 0, 1, 2);
 
     // The date and time line, and the lesson and virus counters the player never sees.
     auto* when = new QWidget(panel);
@@ -271,7 +269,7 @@ QWidget* frmMain::buildIndicators() {
     for (QString GameState::*hidden :
          {&GameState::lblObras, &GameState::lblEng, &GameState::lblCom, &GameState::lblVir})
         value(hidden)->hide();
-    grid->addWidget(when, 3, 0, 1, 3);
+    grid->addWidget(when, 4, 0, 1, 2);
 
     auto* status = named<QLabel>("lblSpHelp", panel);
     status->setWordWrap(true);
@@ -281,8 +279,7 @@ QWidget* frmMain::buildIndicators() {
     status->setFixedHeight(status->fontMetrics().lineSpacing() * 2 + 8);
     status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     shown_.push_back({status, &GameState::lblSpHelp});
-    grid->addWidget(status, 4, 0, 1, 3);
-    grid->setRowStretch(1, 1);
+    grid->addWidget(status, 5, 0, 1, 2);
     return panel;
 }
 

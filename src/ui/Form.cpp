@@ -5,6 +5,9 @@
 
 #include <QBoxLayout>
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -27,6 +30,37 @@ void Form::closeEvent(QCloseEvent* event) {
 void Form::reject() {
     if (escapeButton_ && escapeButton_->isEnabled() && escapeButton_->isVisible())
         escapeButton_->click();
+}
+
+namespace {
+class EnterPresses : public QObject {
+public:
+    EnterPresses(QLineEdit* box, QPushButton* button)
+        : QObject(box)
+        , button_(button) {
+        box->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+            (key->modifiers() & ~Qt::KeypadModifier))
+            return false;
+        if (button_ && button_->isEnabled() && button_->isVisible())
+            button_->click();
+        return true;
+    }
+
+private:
+    QPointer<QPushButton> button_;
+};
+} // namespace
+
+void Form::pressOnEnter(QLineEdit* box, QPushButton* button) {
+    new EnterPresses(box, button);
 }
 
 void Form::disable(QWidget* control) {

@@ -8,6 +8,7 @@
 
 class QAbstractButton;
 class QBoxLayout;
+class QLineEdit;
 class QPushButton;
 
 class Form : public QDialog, public FormCore {
@@ -27,6 +28,10 @@ protected:
     // The place windows' way home: "<< Назад", named cmdBack, at the right end of a row added
     // to the layout, and the escape button. Its Click unloads the window.
     QPushButton* addBackButton(QBoxLayout* layout);
+
+    // Enter in the text box presses the button (when the player could), and goes no further:
+    // a window with several boxes has no one default button.
+    void pressOnEnter(QLineEdit* box, QPushButton* button);
 
     // Disables a control; when it had the keyboard focus, the focus goes to the escape button
     // rather than on to the next buy button, where a stray Enter would buy something else.

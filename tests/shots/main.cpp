@@ -1,6 +1,7 @@
-// timburia-shots FOLDER [WINDOW[:CONTROL]...]: renders each window of the game, as it first
-// opens (with the pointer over CONTROL when one is named), to FOLDER/WINDOW[-CONTROL].png,
-// headless. Run with QT_SCALE_FACTOR=2 for the high-DPI look. For looking
+// timburia-shots FOLDER [FIELD=TEXT...] [WINDOW[:CONTROL]...]: renders each window of the
+// game, as it first opens (with the pointer over CONTROL when one is named), to
+// FOLDER/WINDOW[-CONTROL].png, headless; FIELD=TEXT sets a field of the game state first
+// ("lblCar=Mercedes"). Run with QT_SCALE_FACTOR=2 for the high-DPI look. For looking
 // at the art and layouts while working on them; not a test.
 
 #include "app/GameWindows.h"
@@ -32,7 +33,9 @@ int main(int argc, char* argv[]) {
     }
     const QDir folder(args.front());
     QDir().mkpath(folder.path());
-    QStringList names = args.mid(1);
+    QStringList names, fields;
+    for (const QString& arg : args.mid(1))
+        (arg.contains(u'=') ? fields : names) << arg;
     const WindowCatalog windows = gameWindows();
     if (names.isEmpty())
         names = windows.names();
@@ -44,6 +47,10 @@ int main(int argc, char* argv[]) {
         platform.date = QDate(2002, 5, 5);
         Game game(platform, windows);
         game.start();
+        for (const QString& field : fields)
+            if (QString* text = game.state.text(field.section(u'=', 0, 0)))
+                *text = field.section(u'=', 1);
+        game.stateMayHaveChanged();
         FormCore* form = name == u"frmMain" ? game.loaded(name) : game.open(name);
         if (!form) {
             std::fprintf(stderr, "no window %s\n", qPrintable(name));
