@@ -697,6 +697,9 @@ std::vector<CaseResult> runScenarioText(const QString& text, const QString& file
         QString raw = lines[i];
         if (raw.endsWith(u'\r'))
             raw.chop(1);
+        // A comment is free text: it is set aside before quotes and escapes could trip on it.
+        if (raw.trimmed().startsWith(u'#'))
+            continue;
         QStringList words;
         QString error;
         if (!splitWords(raw, words, error)) {
@@ -706,7 +709,7 @@ std::vector<CaseResult> runScenarioText(const QString& text, const QString& file
             }
             continue;
         }
-        if (words.isEmpty() || words.front().startsWith(u'#'))
+        if (words.isEmpty())
             continue;
         const QString& verb = words.front();
         if (verb == u"case") {

@@ -94,6 +94,29 @@ TEST(ScenarioRunner, AFileThatCannotBeParsedFailsEveryCase) {
     EXPECT_FALSE(results[0].passed);
 }
 
+TEST(ScenarioRunner, ACommentIsNotReadAsWords) {
+    // Whatever follows the '#' is free text: quotes and backslashes in it mean nothing.
+    const char* comments[] = {
+        "# the \"Exit\" item asks first\n",
+        "# an unclosed \" quote\n",
+        "   #\"indented, glued to the mark\n",
+        "# a stray backslash \\q and a \"quoted \\x\" word\n",
+        "#\n",
+    };
+    for (const char* comment : comments) {
+        const std::string text = std::string(comment) + "case a\n" + comment + "start\n" + comment +
+                                 "expect lblMoney 170\n";
+        const auto results = run(text.c_str());
+        ASSERT_EQ(results.size(), 1u) << comment;
+        EXPECT_TRUE(results[0].passed) << comment << results[0].message.toStdString();
+    }
+    // A '#' later in a line is an ordinary character.
+    const auto results = run("case a\nstart\nexpect lblMoney #170\n");
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_FALSE(results[0].passed);
+    EXPECT_TRUE(results[0].message.contains(u"expected \"#170\""));
+}
+
 TEST(ScenarioRunner, EachCaseStartsFromNothing) {
     const auto results = run("case one\nstart\nset lblMoney 5\nset HasBrowser -1\n"
                              "case two\nstart\nexpect lblMoney 170\nexpect HasBrowser 0\n"
