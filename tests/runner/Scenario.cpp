@@ -640,25 +640,27 @@ private:
             compare(u"open windows"_s, args.join(u' '), open.join(u' '));
         } else if (verb == u"message") {
             need(args, 2, 4);
+            // TEXT TITLE [ICON] [BUTTONS]: the icon always comes first, so a lone word after the
+            // title means one thing only.
+            static const QStringList icons = {u"none"_s, u"info"_s, u"exclamation"_s,
+                                              u"question"_s};
+            static const QStringList buttons = {u"ok"_s, u"yesno"_s};
+            if (args.size() > 2 && !icons.contains(args[2]))
+                fail(u"message: %1 is not an icon (%2); the icon comes before the buttons"_s.arg(
+                    args[2], icons.join(u", "_s)));
+            if (args.size() > 3 && !buttons.contains(args[3]))
+                fail(u"message: %1 is not buttons (%2)"_s.arg(args[3], buttons.join(u", "_s)));
             if (platform_.shown.empty())
                 fail(
                     u"expected message %1, but no message was shown"_s.arg(quoted(plain(args[0]))));
             const ShownMessage m = platform_.shown.front();
             platform_.shown.pop_front();
-            const QString found =
-                u"%1 titled %2, %3 %4"_s.arg(quoted(m.text), quoted(m.title), iconName(m.icon),
-                                             m.buttons == MsgButtons::Ok ? u"ok"_s : u"yesno"_s);
-            bool same = matches(args[0], m.text) && matches(args[1], m.title);
-            for (qsizetype i = 2; i < args.size(); ++i) {
-                const QString& word = args[i];
-                if (word == u"ok" || word == u"yesno")
-                    same = same && word == (m.buttons == MsgButtons::Ok ? u"ok" : u"yesno");
-                else if (word == u"none" || word == u"info" || word == u"exclamation" ||
-                         word == u"question")
-                    same = same && word == iconName(m.icon);
-                else
-                    fail(u"unknown icon or buttons %1"_s.arg(word));
-            }
+            const QString shownButtons = m.buttons == MsgButtons::Ok ? u"ok"_s : u"yesno"_s;
+            const QString found = u"%1 titled %2, %3 %4"_s.arg(quoted(m.text), quoted(m.title),
+                                                               iconName(m.icon), shownButtons);
+            const bool same = matches(args[0], m.text) && matches(args[1], m.title) &&
+                              (args.size() <= 2 || args[2] == iconName(m.icon)) &&
+                              (args.size() <= 3 || args[3] == shownButtons);
             if (!same)
                 fail(u"message: expected %1 titled %2 %3, found %4"_s.arg(
                     quoted(plain(args[0])), quoted(plain(args[1])), args.mid(2).join(u' '), found));

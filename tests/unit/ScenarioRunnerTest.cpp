@@ -65,6 +65,19 @@ TEST(ScenarioRunner, FailsWhereThePlayerOrTheScriptWentWrong) {
          "places/shop (not places/bank)"},
         {"case a\nstart\nset CarKind x\n", 3, "16-bit integer"},
         {"case a\nstart\nrnd 1\n", 3, "in [0, 1)"},
+        // message TEXT TITLE [ICON] [BUTTONS]: the icon comes first, each at most once.
+        {"case a\nstart\nanswer no\nclick frmMain.Exit\nmessage * * yesno\n", 5,
+         "yesno is not an icon"},
+        {"case a\nstart\nanswer no\nclick frmMain.Exit\nmessage * * yesno question\n", 5,
+         "yesno is not an icon"},
+        {"case a\nstart\nanswer no\nclick frmMain.Exit\nmessage * * question question\n", 5,
+         "question is not buttons"},
+        {"case a\nstart\nanswer no\nclick frmMain.Exit\nmessage * * question yesno ok\n", 5,
+         "wrong number of words"},
+        {"case a\nstart\nanswer no\nclick frmMain.Exit\nmessage * * info yesno\n", 5,
+         "\"Вы действительно хотите выйти?\" titled \"Подтвердите\", question yesno"},
+        {"case a\nstart\nmessage * * ok\n", 3, "ok is not an icon"},
+        {"case a\nstart\nmessage * * question maybe\n", 3, "maybe is not buttons"},
     };
     for (const Expected& expected : cases) {
         const auto results = run(expected.scenario);
