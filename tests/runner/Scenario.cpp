@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -22,8 +23,11 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QWidget>
@@ -303,8 +307,26 @@ private:
 
     // --- the player's actions -------------------------------------------------------------
 
+    // Where the pointer goes on a control: its centre, except that a check box or option
+    // button takes a click only on its mark and caption, which may end well before its centre.
+    static QPointF pointOn(QWidget* widget) {
+        auto* box = qobject_cast<QCheckBox*>(widget);
+        auto* option = qobject_cast<QRadioButton*>(widget);
+        if (!box && !option)
+            return QRectF(widget->rect()).center();
+        auto* button = static_cast<QAbstractButton*>(widget);
+        QStyleOptionButton style;
+        style.initFrom(button);
+        style.text = button->text();
+        style.icon = button->icon();
+        style.iconSize = button->iconSize();
+        const QRect area = widget->style()->subElementRect(
+            box ? QStyle::SE_CheckBoxClickRect : QStyle::SE_RadioButtonClickRect, &style, widget);
+        return QRectF(area).center();
+    }
+
     void mouse(QWidget* widget, QEvent::Type type) {
-        const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+        const QPointF at = pointOn(widget);
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
         const Qt::MouseButtons held =
             type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
@@ -425,20 +447,24 @@ private:
         fail(u"no game field or variable %1"_s.arg(name));
     }
 
+    // A mouse button down and up on the control, as the player clicks it: MouseDown, MouseUp,
+    // then whatever the control does with a click (a button's Click comes from the button
+    // itself, so it sees the press too). A menu item has no press of its own.
     void click(const QString& address) {
         const Target t = reachable(address);
         if (!t.object)
             fail(u"click needs a control, not a window"_s);
-        if (auto* button = qobject_cast<QAbstractButton*>(t.object)) {
-            button->click();
-        } else if (auto* action = qobject_cast<QAction*>(t.object)) {
+        if (auto* action = qobject_cast<QAction*>(t.object)) {
             action->trigger();
-        } else {
-            QPointer<QWidget> widget = widgetOf(t, address);
-            mouse(widget, QEvent::MouseButtonPress);
-            if (widget)
-                mouse(widget, QEvent::MouseButtonRelease);
+            return;
         }
+        QPointer<QWidget> widget = widgetOf(t, address);
+        mouse(widget, QEvent::MouseButtonPress);
+        // A control that the press took away (hidden, or its window closed) is no longer under
+        // the pointer when the button comes up. One that it disabled still gets the release,
+        // and takes no click from it.
+        if (widget && widget->isVisible())
+            mouse(widget, QEvent::MouseButtonRelease);
     }
 
     void typeInto(const QString& address, const QString& text) {

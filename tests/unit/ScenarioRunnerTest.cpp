@@ -43,6 +43,8 @@ TEST(ScenarioRunner, FailsWhereThePlayerOrTheScriptWentWrong) {
          "drew a random number with none queued"},
         {"case a\nstart\nopen frmFixture\nclick frmFixture.cmdDisabled\n", 4, "is disabled"},
         {"case a\nstart\nopen frmFixture\nclick frmFixture.cmdHidden\n", 4, "is hidden"},
+        // The first click disables the button; the player cannot click it again.
+        {"case a\nstart\nopen frmFixture\nclick frmFixture.cmdOnce 2\n", 4, "is disabled"},
         {"case a\nstart\nopen frmFixture\nclick frmMain.NewGame\n", 4,
          "frmMain is covered by frmFixture"},
         {"case a\nstart\nopen frmFixture\ntick frmFixture.tmrFast\n", 4, "is stopped"},
