@@ -175,7 +175,7 @@ public:
 
     ~CaseRun() {
         game_.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ScriptedPlatform::deliverPostedEvents();
     }
 
     void run(const Case& c) {
@@ -190,7 +190,7 @@ public:
                 if (verb != u"start" && game_->ended())
                     fail(u"the program has ended"_s);
                 action(verb, args);
-                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                ScriptedPlatform::deliverPostedEvents();
                 if (!platform_.problem.isEmpty())
                     fail(platform_.problem);
             } else if (WorldVerbs.contains(verb)) {
@@ -384,8 +384,10 @@ private:
         } else if (verb == u"click") {
             need(args, 1, 2);
             const int times = count(args, 1);
-            for (int i = 0; i < times && !game_->ended(); ++i)
+            for (int i = 0; i < times && !game_->ended(); ++i) {
                 click(args[0]);
+                ScriptedPlatform::deliverPostedEvents();
+            }
         } else if (verb == u"press" || verb == u"release") {
             need(args, 1, 1);
             const Target t = reachable(args[0]);
@@ -418,6 +420,7 @@ private:
                 if (!alive || !alive->running())
                     fail(u"timer %1 is stopped"_s.arg(args[0]));
                 alive->fire();
+                ScriptedPlatform::deliverPostedEvents();
                 if (game_->ended())
                     break;
             }

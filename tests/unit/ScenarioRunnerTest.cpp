@@ -142,3 +142,23 @@ TEST(ScenarioRunner, EachCaseStartsFromNothing) {
     EXPECT_TRUE(results[0].passed) << results[0].message.toStdString();
     EXPECT_TRUE(results[1].passed) << results[1].message.toStdString();
 }
+
+TEST(ScenarioRunner, BeforeTheNextLineTheWorkOfTheEventLoopIsDone) {
+    const auto results =
+        run("case a\nstart\nopen frmFixture\n"
+            // What a handler left for later has happened.
+            "click frmFixture.cmdLater\nexpect frmFixture.lblLog \"now later\"\n"
+            "click frmFixture.cmdLater 2\n"
+            "expect frmFixture.lblLog \"now later now later now later\"\n"
+            // A window closed, by its frame or by its own handler, is gone.
+            "close frmFixture\nopen frmFixture\nexpect frmFixture.lblAlive 1\n"
+            "click frmFixture.cmdLeave\nopen frmFixture\nexpect frmFixture.lblAlive 1\n"
+            "click frmFixture.cmdLeave\nopen frmFixture\nclick frmFixture.cmdLeave\n"
+            "open frmFixture\nexpect frmFixture.lblAlive 1\n"
+            // ... or by a timer, which ticks outside any event.
+            "tick frmFixture.tmrLeave\nwindows frmMain\nopen frmFixture\n"
+            "expect frmFixture.lblAlive 1\nwait 60000\nwindows frmMain\nopen frmFixture\n"
+            "expect frmFixture.lblAlive 1\n");
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_TRUE(results[0].passed) << results[0].line << ": " << results[0].message.toStdString();
+}
