@@ -37,7 +37,11 @@ QPixmap pixmap(const QString& name, QSize logicalSize, qreal devicePixelRatio) {
     const QSize device = (QSizeF(logicalSize) * devicePixelRatio).toSize();
     if (name.isEmpty() || device.isEmpty())
         return {};
-    const QString key = u"pic:%1:%2x%3"_s.arg(name).arg(device.width()).arg(device.height());
+    // The same device size at another ratio is another pixmap: it carries its ratio, which
+    // sets how big it is drawn.
+    const QString key = u"pic:%1:%2x%3@%4"_s.arg(name, QString::number(device.width()),
+                                                 QString::number(device.height()),
+                                                 QString::number(devicePixelRatio));
     QPixmap cached;
     if (QPixmapCache::find(key, &cached))
         return cached;

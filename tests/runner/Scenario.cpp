@@ -12,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -23,8 +24,11 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QWidget>
@@ -172,7 +176,7 @@ public:
 
     ~CaseRun() {
         game_.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ScriptedPlatform::deliverPostedEvents();
     }
 
     void run(const Case& c) {
@@ -187,7 +191,7 @@ public:
                 if (verb != u"start" && game_->ended())
                     fail(u"the program has ended"_s);
                 action(verb, args);
-                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                ScriptedPlatform::deliverPostedEvents();
                 if (!platform_.problem.isEmpty())
                     fail(platform_.problem);
             } else if (WorldVerbs.contains(verb)) {
@@ -304,8 +308,26 @@ private:
 
     // --- the player's actions -------------------------------------------------------------
 
+    // Where the pointer goes on a control: its centre, except that a check box or option
+    // button takes a click only on its mark and caption, which may end well before its centre.
+    static QPointF pointOn(QWidget* widget) {
+        auto* box = qobject_cast<QCheckBox*>(widget);
+        auto* option = qobject_cast<QRadioButton*>(widget);
+        if (!box && !option)
+            return QRectF(widget->rect()).center();
+        auto* button = static_cast<QAbstractButton*>(widget);
+        QStyleOptionButton style;
+        style.initFrom(button);
+        style.text = button->text();
+        style.icon = button->icon();
+        style.iconSize = button->iconSize();
+        const QRect area = widget->style()->subElementRect(
+            box ? QStyle::SE_CheckBoxClickRect : QStyle::SE_RadioButtonClickRect, &style, widget);
+        return QRectF(area).center();
+    }
+
     void mouse(QWidget* widget, QEvent::Type type) {
-        const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+        const QPointF at = pointOn(widget);
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
         const Qt::MouseButtons held =
             type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
@@ -363,8 +385,10 @@ private:
         } else if (verb == u"click") {
             need(args, 1, 2);
             const int times = count(args, 1);
-            for (int i = 0; i < times && !game_->ended(); ++i)
+            for (int i = 0; i < times && !game_->ended(); ++i) {
                 click(args[0]);
+                ScriptedPlatform::deliverPostedEvents();
+            }
         } else if (verb == u"press" || verb == u"release") {
             need(args, 1, 1);
             const Target t = reachable(args[0]);
@@ -397,6 +421,7 @@ private:
                 if (!alive || !alive->running())
                     fail(u"timer %1 is stopped"_s.arg(args[0]));
                 alive->fire();
+                ScriptedPlatform::deliverPostedEvents();
                 if (game_->ended())
                     break;
             }
@@ -426,20 +451,24 @@ private:
         fail(u"no game field or variable %1"_s.arg(name));
     }
 
+    // A mouse button down and up on the control, as the player clicks it: MouseDown, MouseUp,
+    // then whatever the control does with a click (a button's Click comes from the button
+    // itself, so it sees the press too). A menu item has no press of its own.
     void click(const QString& address) {
         const Target t = reachable(address);
         if (!t.object)
             fail(u"click needs a control, not a window"_s);
-        if (auto* button = qobject_cast<QAbstractButton*>(t.object)) {
-            button->click();
-        } else if (auto* action = qobject_cast<QAction*>(t.object)) {
+        if (auto* action = qobject_cast<QAction*>(t.object)) {
             action->trigger();
-        } else {
-            QPointer<QWidget> widget = widgetOf(t, address);
-            mouse(widget, QEvent::MouseButtonPress);
-            if (widget)
-                mouse(widget, QEvent::MouseButtonRelease);
+            return;
         }
+        QPointer<QWidget> widget = widgetOf(t, address);
+        mouse(widget, QEvent::MouseButtonPress);
+        // A control that the press took away (hidden, or its window closed) is no longer under
+        // the pointer when the button comes up. One that it disabled still gets the release,
+        // and takes no click from it.
+        if (widget && widget->isVisible())
+            mouse(widget, QEvent::MouseButtonRelease);
     }
 
     void typeInto(const QString& address, const QString& text) {
@@ -641,25 +670,27 @@ private:
             compare(u"open windows"_s, args.join(u' '), open.join(u' '));
         } else if (verb == u"message") {
             need(args, 2, 4);
+            // TEXT TITLE [ICON] [BUTTONS]: the icon always comes first, so a lone word after the
+            // title means one thing only.
+            static const QStringList icons = {u"none"_s, u"info"_s, u"exclamation"_s,
+                                              u"question"_s};
+            static const QStringList buttons = {u"ok"_s, u"yesno"_s};
+            if (args.size() > 2 && !icons.contains(args[2]))
+                fail(u"message: %1 is not an icon (%2); the icon comes before the buttons"_s.arg(
+                    args[2], icons.join(u", "_s)));
+            if (args.size() > 3 && !buttons.contains(args[3]))
+                fail(u"message: %1 is not buttons (%2)"_s.arg(args[3], buttons.join(u", "_s)));
             if (platform_.shown.empty())
                 fail(
                     u"expected message %1, but no message was shown"_s.arg(quoted(plain(args[0]))));
             const ShownMessage m = platform_.shown.front();
             platform_.shown.pop_front();
-            const QString found =
-                u"%1 titled %2, %3 %4"_s.arg(quoted(m.text), quoted(m.title), iconName(m.icon),
-                                             m.buttons == MsgButtons::Ok ? u"ok"_s : u"yesno"_s);
-            bool same = matches(args[0], m.text) && matches(args[1], m.title);
-            for (qsizetype i = 2; i < args.size(); ++i) {
-                const QString& word = args[i];
-                if (word == u"ok" || word == u"yesno")
-                    same = same && word == (m.buttons == MsgButtons::Ok ? u"ok" : u"yesno");
-                else if (word == u"none" || word == u"info" || word == u"exclamation" ||
-                         word == u"question")
-                    same = same && word == iconName(m.icon);
-                else
-                    fail(u"unknown icon or buttons %1"_s.arg(word));
-            }
+            const QString shownButtons = m.buttons == MsgButtons::Ok ? u"ok"_s : u"yesno"_s;
+            const QString found = u"%1 titled %2, %3 %4"_s.arg(quoted(m.text), quoted(m.title),
+                                                               iconName(m.icon), shownButtons);
+            const bool same = matches(args[0], m.text) && matches(args[1], m.title) &&
+                              (args.size() <= 2 || args[2] == iconName(m.icon)) &&
+                              (args.size() <= 3 || args[3] == shownButtons);
             if (!same)
                 fail(u"message: expected %1 titled %2 %3, found %4"_s.arg(
                     quoted(plain(args[0])), quoted(plain(args[1])), args.mid(2).join(u' '), found));
@@ -698,6 +729,9 @@ std::vector<CaseResult> runScenarioText(const QString& text, const QString& file
         QString raw = lines[i];
         if (raw.endsWith(u'\r'))
             raw.chop(1);
+        // A comment is free text: it is set aside before quotes and escapes could trip on it.
+        if (raw.trimmed().startsWith(u'#'))
+            continue;
         QStringList words;
         QString error;
         if (!splitWords(raw, words, error)) {
@@ -707,7 +741,7 @@ std::vector<CaseResult> runScenarioText(const QString& text, const QString& file
             }
             continue;
         }
-        if (words.isEmpty() || words.front().startsWith(u'#'))
+        if (words.isEmpty())
             continue;
         const QString& verb = words.front();
         if (verb == u"case") {

@@ -2,6 +2,7 @@
 
 #include "ui/Timer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QWidget>
 
@@ -114,6 +115,18 @@ void ScriptedPlatform::advance(qint64 ms, const std::function<bool()>& stop) {
         // Due again one interval later, unless the tick itself stops or restarts it.
         next->due += next->interval;
         next->timer.fire();
+        deliverPostedEvents();
     }
     now_ = until;
+}
+
+void ScriptedPlatform::deliverPostedEvents() {
+    // Outside any event loop, a deferred delete posted outside any event handler goes out only
+    // to a pass asked for that type, so deletions get a pass of their own (first: a deleted
+    // window takes its pending events with it). The pass for every type then delivers the
+    // rest, and it is the only one that clears delivered and withdrawn events from the queue:
+    // with passes for one type only, the queue grows with every window ever opened and each
+    // deletion searches all of it.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::sendPostedEvents();
 }

@@ -39,6 +39,11 @@ public:
     // Lets ms milliseconds pass: every running timer ticks whenever it is due, in time order.
     void advance(qint64 ms, const std::function<bool()>& stop);
 
+    // What the event loop of the real program does between two events: whatever was posted
+    // meanwhile is delivered, and a window that was let go of is deleted. The runner has no
+    // event loop, so it does this after every action (and between the ticks of a wait).
+    static void deliverPostedEvents();
+
     // What the scenario queued.
     std::deque<double> draws;
     std::deque<bool> answers;

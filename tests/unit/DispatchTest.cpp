@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPointer>
 
 #include <gtest/gtest.h>
@@ -159,4 +160,30 @@ TEST_F(Dispatch, OnlyAHandlerRunByDispatchMayBeStopped) {
     // Outside a handler nothing would catch the unwinding: it would run into Qt's event loop.
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_DEATH(game->abortHandler(), "dispatch");
+}
+
+TEST_F(Dispatch, BetweenTwoEventsTheScriptedDesktopDeliversWhatWasPostedAndDeletesWhatWasLetGo) {
+    control<QAbstractButton>("cmdLater")->click();
+    EXPECT_EQ(log(), u"now");
+    ScriptedPlatform::deliverPostedEvents();
+    EXPECT_EQ(log(), u"now later");
+
+    // Let go of outside any event handler, as by a timer's tick or a menu item.
+    game->unload(game->loaded(u"frmFixture"_s));
+    ASSERT_TRUE(fixture);
+    ScriptedPlatform::deliverPostedEvents();
+    EXPECT_FALSE(fixture);
+
+    // Let go of by a handler of its own, inside a mouse event.
+    game->open(u"frmFixture"_s);
+    fixture = game->loaded(u"frmFixture"_s)->window();
+    auto* leave = control<QWidget>("cmdLeave");
+    const QPointF centre = QRectF(leave->rect()).center();
+    QMouseEvent press(QEvent::MouseButtonPress, centre, leave->mapToGlobal(centre), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(leave, &press);
+    EXPECT_EQ(game->loaded(u"frmFixture"_s), nullptr);
+    ASSERT_TRUE(fixture);
+    ScriptedPlatform::deliverPostedEvents();
+    EXPECT_FALSE(fixture);
 }

@@ -43,6 +43,8 @@ TEST(ScenarioRunner, FailsWhereThePlayerOrTheScriptWentWrong) {
          "drew a random number with none queued"},
         {"case a\nstart\nopen frmFixture\nclick frmFixture.cmdDisabled\n", 4, "is disabled"},
         {"case a\nstart\nopen frmFixture\nclick frmFixture.cmdHidden\n", 4, "is hidden"},
+        // The first click disables the button; the player cannot click it again.
+        {"case a\nstart\nopen frmFixture\nclick frmFixture.cmdOnce 2\n", 4, "is disabled"},
         {"case a\nstart\nopen frmFixture\nclick frmMain.NewGame\n", 4,
          "frmMain is covered by frmFixture"},
         {"case a\nstart\nopen frmFixture\ntick frmFixture.tmrFast\n", 4, "is stopped"},
@@ -65,6 +67,19 @@ TEST(ScenarioRunner, FailsWhereThePlayerOrTheScriptWentWrong) {
          "places/shop (not places/bank)"},
         {"case a\nstart\nset CarKind x\n", 3, "16-bit integer"},
         {"case a\nstart\nrnd 1\n", 3, "in [0, 1)"},
+        // message TEXT TITLE [ICON] [BUTTONS]: the icon comes first, each at most once.
+        {"case a\nstart\nanswer no\nclick frmMain.Exit\nmessage * * yesno\n", 5,
+         "yesno is not an icon"},
+        {"case a\nstart\nanswer no\nclick frmMain.Exit\nmessage * * yesno question\n", 5,
+         "yesno is not an icon"},
+        {"case a\nstart\nanswer no\nclick frmMain.Exit\nmessage * * question question\n", 5,
+         "question is not buttons"},
+        {"case a\nstart\nanswer no\nclick frmMain.Exit\nmessage * * question yesno ok\n", 5,
+         "wrong number of words"},
+        {"case a\nstart\nanswer no\nclick frmMain.Exit\nmessage * * info yesno\n", 5,
+         "\"Вы действительно хотите выйти?\" titled \"Подтвердите\", question yesno"},
+        {"case a\nstart\nmessage * * ok\n", 3, "ok is not an icon"},
+        {"case a\nstart\nmessage * * question maybe\n", 3, "maybe is not buttons"},
     };
     for (const Expected& expected : cases) {
         const auto results = run(expected.scenario);
@@ -94,6 +109,29 @@ TEST(ScenarioRunner, AFileThatCannotBeParsedFailsEveryCase) {
     EXPECT_FALSE(results[0].passed);
 }
 
+TEST(ScenarioRunner, ACommentIsNotReadAsWords) {
+    // Whatever follows the '#' is free text: quotes and backslashes in it mean nothing.
+    const char* comments[] = {
+        "# the \"Exit\" item asks first\n",
+        "# an unclosed \" quote\n",
+        "   #\"indented, glued to the mark\n",
+        "# a stray backslash \\q and a \"quoted \\x\" word\n",
+        "#\n",
+    };
+    for (const char* comment : comments) {
+        const std::string text = std::string(comment) + "case a\n" + comment + "start\n" + comment +
+                                 "expect lblMoney 170\n";
+        const auto results = run(text.c_str());
+        ASSERT_EQ(results.size(), 1u) << comment;
+        EXPECT_TRUE(results[0].passed) << comment << results[0].message.toStdString();
+    }
+    // A '#' later in a line is an ordinary character.
+    const auto results = run("case a\nstart\nexpect lblMoney #170\n");
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_FALSE(results[0].passed);
+    EXPECT_TRUE(results[0].message.contains(u"expected \"#170\""));
+}
+
 TEST(ScenarioRunner, EachCaseStartsFromNothing) {
     const auto results = run("case one\nstart\nset lblMoney 5\nset HasBrowser -1\n"
                              "case two\nstart\nexpect lblMoney 170\nexpect HasBrowser 0\n"
@@ -103,4 +141,24 @@ TEST(ScenarioRunner, EachCaseStartsFromNothing) {
     ASSERT_EQ(results.size(), 2u);
     EXPECT_TRUE(results[0].passed) << results[0].message.toStdString();
     EXPECT_TRUE(results[1].passed) << results[1].message.toStdString();
+}
+
+TEST(ScenarioRunner, BeforeTheNextLineTheWorkOfTheEventLoopIsDone) {
+    const auto results =
+        run("case a\nstart\nopen frmFixture\n"
+            // What a handler left for later has happened.
+            "click frmFixture.cmdLater\nexpect frmFixture.lblLog \"now later\"\n"
+            "click frmFixture.cmdLater 2\n"
+            "expect frmFixture.lblLog \"now later now later now later\"\n"
+            // A window closed, by its frame or by its own handler, is gone.
+            "close frmFixture\nopen frmFixture\nexpect frmFixture.lblAlive 1\n"
+            "click frmFixture.cmdLeave\nopen frmFixture\nexpect frmFixture.lblAlive 1\n"
+            "click frmFixture.cmdLeave\nopen frmFixture\nclick frmFixture.cmdLeave\n"
+            "open frmFixture\nexpect frmFixture.lblAlive 1\n"
+            // ... or by a timer, which ticks outside any event.
+            "tick frmFixture.tmrLeave\nwindows frmMain\nopen frmFixture\n"
+            "expect frmFixture.lblAlive 1\nwait 60000\nwindows frmMain\nopen frmFixture\n"
+            "expect frmFixture.lblAlive 1\n");
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_TRUE(results[0].passed) << results[0].line << ": " << results[0].message.toStdString();
 }

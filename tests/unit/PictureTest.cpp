@@ -1,0 +1,66 @@
+// The rendered art is cached; a pixmap must come back at the ratio it was asked for, or a
+// picture on a double-density screen is drawn at twice its size (or a blurred half of it).
+
+#include "ui/Picture.h"
+
+#include <QPixmapCache>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+using namespace Qt::StringLiterals;
+
+// Sizes show as 100x75 in a failure rather than as bytes.
+static void PrintTo(const QSizeF& size, std::ostream* out) {
+    *out << size.width() << "x" << size.height();
+}
+static void PrintTo(const QSize& size, std::ostream* out) {
+    *out << size.width() << "x" << size.height();
+}
+
+namespace {
+
+struct Request {
+    QSize logical;
+    qreal ratio;
+};
+
+void expectAsAsked(const QPixmap& pixmap, Request asked) {
+    EXPECT_FALSE(pixmap.isNull());
+    EXPECT_EQ(pixmap.devicePixelRatio(), asked.ratio);
+    EXPECT_EQ(pixmap.deviceIndependentSize(), QSizeF(asked.logical));
+}
+
+} // namespace
+
+TEST(Pictures, APixmapHasTheRatioItWasAskedForWhateverWasCachedAtTheSameDeviceSize) {
+    // Every request below is 200x150 device pixels.
+    const std::vector<std::vector<Request>> orders = {
+        {{{200, 150}, 1.0}, {{100, 75}, 2.0}},
+        {{{100, 75}, 2.0}, {{200, 150}, 1.0}},
+        {{{200, 150}, 1.0}, {{100, 75}, 2.0}, {{200, 150}, 1.0}, {{100, 75}, 2.0}},
+    };
+    for (const auto& order : orders) {
+        QPixmapCache::clear();
+        for (const Request& request : order) {
+            SCOPED_TRACE(testing::Message() << request.logical.width() << "x"
+                                            << request.logical.height() << " at " << request.ratio);
+            const QPixmap pixmap =
+                Pictures::pixmap(u"places/bank"_s, request.logical, request.ratio);
+            EXPECT_EQ(pixmap.size(), QSize(200, 150));
+            expectAsAsked(pixmap, request);
+        }
+    }
+}
+
+TEST(Pictures, TheSameRequestIsRenderedOnce) {
+    QPixmapCache::clear();
+    const QPixmap first = Pictures::pixmap(u"places/bank"_s, {100, 75}, 2.0);
+    Pictures::pixmap(u"places/bank"_s, {200, 150}, 1.0);
+    const QPixmap again = Pictures::pixmap(u"places/bank"_s, {100, 75}, 2.0);
+    EXPECT_EQ(first.cacheKey(), again.cacheKey());
+    // Another picture of the same size is not the cached one.
+    const QPixmap other = Pictures::pixmap(u"places/shop"_s, {100, 75}, 2.0);
+    EXPECT_NE(first.cacheKey(), other.cacheKey());
+}
