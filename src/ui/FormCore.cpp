@@ -49,6 +49,8 @@ public:
         return it->second;
     }
 
+    void setWindowKeys(std::function<void(int)> handler);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto it = routes_.find(watched);
@@ -163,8 +165,52 @@ private:
 
     FormCore& form_;
     std::unordered_map<QObject*, Routes> routes_;
+    class WindowKeys;
+    WindowKeys* windowKeys_ = nullptr;
     bool resending_ = false;
 };
+
+// The window's own KeyDown sees every key pressed in the window, before the control with the
+// focus does (the paddle game's arrows reach it whatever button has the focus).
+class FormCore::EventRouter::WindowKeys : public QObject {
+public:
+    WindowKeys(FormCore& form, QObject* parent)
+        : QObject(parent)
+        , form_(form) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    std::function<void(int)> handler;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::KeyPress && type != QEvent::KeyRelease)
+            return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || widget->window() != form_.window())
+            return false;
+        if (type == QEvent::KeyRelease) {
+            pressSeen_ = false;
+        } else if (!pressSeen_) {
+            // A key the focused control passes on comes here again on its way up; it counts
+            // once, until the key is released.
+            pressSeen_ = true;
+            const int code = static_cast<QKeyEvent*>(event)->key();
+            form_.dispatch([this, code] { handler(code); });
+        }
+        return false;
+    }
+
+private:
+    FormCore& form_;
+    bool pressSeen_ = false;
+};
+
+void FormCore::EventRouter::setWindowKeys(std::function<void(int)> handler) {
+    if (!windowKeys_)
+        windowKeys_ = new WindowKeys(form_, this);
+    windowKeys_->handler = std::move(handler);
+}
 
 FormCore::FormCore(Game& game, QWidget& window, QStringView name)
     : game_(game)
@@ -258,7 +304,10 @@ void FormCore::routeKeyPress(QLineEdit* box, std::function<void(QChar&)> handler
 }
 
 void FormCore::routeKeyDown(QObject* target, std::function<void(int)> handler) {
-    router_->routesOf(target).keyDown = std::move(handler);
+    if (target == &window_)
+        router_->setWindowKeys(std::move(handler));
+    else
+        router_->routesOf(target).keyDown = std::move(handler);
 }
 
 void FormCore::checkStillCurrent(quint64 generation) const {

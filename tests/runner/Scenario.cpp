@@ -12,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -60,7 +61,7 @@ struct Failure {
 
 const QStringList ActionVerbs = {u"start"_s, u"set"_s,     u"open"_s, u"hover"_s, u"click"_s,
                                  u"press"_s, u"release"_s, u"type"_s, u"paste"_s, u"key"_s,
-                                 u"close"_s, u"tick"_s,    u"wait"_s};
+                                 u"close"_s, u"tick"_s,    u"wait"_s, u"focus"_s};
 const QStringList WorldVerbs = {u"rnd"_s, u"answer"_s, u"file"_s, u"write-file"_s};
 const QStringList CheckVerbs = {u"expect"_s, u"windows"_s, u"message"_s, u"expect-file"_s,
                                 u"ended"_s};
@@ -400,6 +401,9 @@ private:
         } else if (verb == u"paste") {
             need(args, 2, 2);
             pasteInto(args[0], plain(args[1]));
+        } else if (verb == u"focus") {
+            need(args, 1, 1);
+            focusOn(args[0]);
         } else if (verb == u"key") {
             need(args, 2, 2);
             pressKey(args[0], args[1]);
@@ -505,22 +509,52 @@ private:
         line->insert(text);
     }
 
+    // The player's keys go to the active window: the window a key or the focus is given to
+    // becomes the active one, as a click on it would make it.
+    static void activate(QWidget* window) {
+        if (QApplication::activeWindow() != window)
+            QApplication::setActiveWindow(window);
+    }
+
+    void focusOn(const QString& address) {
+        const Target t = reachable(address);
+        if (!t.object)
+            fail(u"focus needs a control, not a window"_s);
+        QWidget* widget = widgetOf(t, address);
+        if (!(widget->focusPolicy() & Qt::TabFocus))
+            fail(u"%1 cannot take the keyboard focus"_s.arg(address));
+        activate(t.form->window());
+        widget->setFocus(Qt::TabFocusReason);
+    }
+
     void pressKey(const QString& address, const QString& name) {
+        // The texts are what an X11 desktop sends with each key.
         static const std::map<QString, std::pair<int, QString>> keys = {
             {u"Left"_s, {Qt::Key_Left, QString()}},
             {u"Right"_s, {Qt::Key_Right, QString()}},
             {u"Up"_s, {Qt::Key_Up, QString()}},
             {u"Down"_s, {Qt::Key_Down, QString()}},
             {u"Backspace"_s, {Qt::Key_Backspace, u"\b"_s}},
+            {u"Delete"_s, {Qt::Key_Delete, u"\x7f"_s}},
             {u"Enter"_s, {Qt::Key_Return, u"\r"_s}},
             {u"Space"_s, {Qt::Key_Space, u" "_s}},
+            {u"Tab"_s, {Qt::Key_Tab, u"\t"_s}},
+            {u"Escape"_s, {Qt::Key_Escape, u"\x1b"_s}},
         };
-        const auto key = keys.find(name);
-        if (key == keys.end())
+        std::pair<int, QString> key;
+        if (const auto known = keys.find(name); known != keys.end())
+            key = known->second;
+        else if (name.size() == 1 && name[0] >= u'A' && name[0] <= u'Z')
+            key = {Qt::Key_A + (name[0].unicode() - u'A'), name.toLower()};
+        else
             fail(u"unknown key %1"_s.arg(name));
         const Target t = reachable(address);
+        activate(t.form->window());
+        // A key given to a window goes where the real key would: to its focused control.
         QWidget* widget = t.object ? widgetOf(t, address) : t.form->window();
-        sendKey(widget, key->second.first, key->second.second);
+        if (!t.object && widget->focusWidget())
+            widget = widget->focusWidget();
+        sendKey(widget, key.first, key.second);
     }
 
     // --- the scripted world ---------------------------------------------------------------
