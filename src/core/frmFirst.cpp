@@ -7,6 +7,7 @@
 #include "ui/Twips.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,18 +40,19 @@ frmFirst::frmFirst(Game& game)
     contacts->addWidget(Text2, 1, 1);
     layout->addLayout(contacts);
 
-    // OK and "Выход" side by side; the about box's wide OK takes the place of both.
-    auto* buttons = new QGridLayout;
-    buttons->setHorizontalSpacing(24);
+    // OK and "Выход" side by side, well apart; the about box's wide OK takes the place of both.
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(0);
     cmdOK = named<QPushButton>("cmdOK", u"OK"_s, this);
     cmdOK->setDefault(true);
     cmdOK->setToolTip(u"Новая игра"_s);
     cmdExit = named<QPushButton>("cmdExit", u"Выход"_s, this);
     cmdOkAbout = named<QPushButton>("cmdOkAbout", u"OK"_s, this);
     cmdOkAbout->hide();
-    buttons->addWidget(cmdOK, 0, 0);
-    buttons->addWidget(cmdExit, 0, 1);
-    buttons->addWidget(cmdOkAbout, 0, 0, 1, 2);
+    buttons->addWidget(cmdOK, 1);
+    buttons->addSpacing(32);
+    buttons->addWidget(cmdExit, 1);
+    buttons->addWidget(cmdOkAbout, 1);
     layout->addLayout(buttons);
 
     setFixedWidth(390);

@@ -8,7 +8,9 @@
 #include "ui/Picture.h"
 #include "ui/Timer.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -83,4 +85,13 @@ TEST_F(MainWindow, ShowsTheNewStatusBehindItsMessage) {
     platform.field = u"lblStatus"_s;
     platform.main->Timer1->fire();
     EXPECT_EQ(platform.seen[u"Вы Любитель"_s], u"Любитель");
+}
+
+TEST_F(MainWindow, TheMenuHasTheDesktopsUsualKeys) {
+    const frmMain* main = platform.main;
+    EXPECT_EQ(main->NewGame->shortcut(), QKeySequence(u"Ctrl+N"_s));
+    EXPECT_EQ(main->Save->shortcut(), QKeySequence(u"Ctrl+S"_s));
+    EXPECT_EQ(main->Load->shortcut(), QKeySequence(u"Ctrl+O"_s));
+    EXPECT_EQ(main->Exit->shortcut(), QKeySequence(u"Ctrl+Q"_s));
+    EXPECT_EQ(main->BigHelp->shortcut(), QKeySequence(u"F1"_s));
 }
