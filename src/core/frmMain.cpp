@@ -1,6 +1,7 @@
 #include "core/frmMain.h"
 
 #include "career/frmBank.h"
+#include "career/frmStudy.h"
 #include "core/frmFirst.h"
 #include "core/frmHelp.h"
 #include "purchases/frmComputer.h"
@@ -300,7 +301,7 @@ QWidget* frmMain::buildPlaces() {
         {imgShop, "imgShop", "places/shop", u"Магазин", &frmMain::imgShop_Click},
         {imgComputer, "imgComputer", "places/computer", u"Компьютер", &frmMain::imgComputer_Click},
         {imgPrograms, "imgPrograms", "places/programs", u"Программы", nullptr},
-        {imgLearn, "imgLearn", "places/study", u"Учеба", nullptr},
+        {imgLearn, "imgLearn", "places/study", u"Учеба", &frmMain::imgLearn_Click},
         {imgWork, "imgWork", "places/work", u"Работа", nullptr},
         {imgBank, "imgBank", "places/bank", u"Банк", &frmMain::imgBank_Click},
         {imgInternet, "imgInternet", "places/internet", u"Интернет", nullptr},
@@ -460,6 +461,10 @@ void frmMain::imgShop_Click() {
 
 void frmMain::imgComputer_Click() {
     game().open<frmComputer>();
+}
+
+void frmMain::imgLearn_Click() {
+    game().open<frmStudy>();
 }
 
 void frmMain::imgBank_Click() {

@@ -8,37 +8,39 @@
 
 using namespace Qt::StringLiterals;
 
-InfoPanel::InfoPanel(QWidget* parent, std::initializer_list<Row> rows,
-                     const char* descriptionCaptionName, const QString& descriptionCaption)
+InfoPanel::InfoPanel(QWidget* parent, std::initializer_list<Row> rows)
     : QGroupBox(parent) {
     setObjectName(u"infoPanel"_s);
-    auto* grid = new QGridLayout(this);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(4);
-    int line = 0;
+    grid_ = new QGridLayout(this);
+    grid_->setHorizontalSpacing(8);
+    grid_->setVerticalSpacing(4);
+    grid_->setColumnStretch(1, 1);
     for (const Row& row : rows) {
         auto* value = named<QLabel>(row.valueName, row.initial, this);
         markAsFigure(value);
         if (row.captionName) {
-            grid->addWidget(named<QLabel>(row.captionName, row.caption, this), line, 0);
-            grid->addWidget(value, line, 1);
+            grid_->addWidget(named<QLabel>(row.captionName, row.caption, this), line_, 0);
+            grid_->addWidget(value, line_, 1);
         } else {
             QFont heading = value->font();
             heading.setPointSize(heading.pointSize() + 2);
             value->setFont(heading);
-            grid->addWidget(value, line, 0, 1, 2);
+            grid_->addWidget(value, line_, 0, 1, 2);
         }
-        ++line;
+        ++line_;
     }
-    if (descriptionCaptionName) {
-        grid->addWidget(named<QLabel>(descriptionCaptionName, descriptionCaption, this), line++, 0,
-                        1, 2);
-    }
+}
+
+InfoPanel::InfoPanel(QWidget* parent, std::initializer_list<Row> rows,
+                     const char* descriptionCaptionName, const QString& descriptionCaption)
+    : InfoPanel(parent, rows) {
+    if (descriptionCaptionName)
+        grid_->addWidget(named<QLabel>(descriptionCaptionName, descriptionCaption, this), line_++,
+                         0, 1, 2);
     txtSpec = named<QPlainTextEdit>("txtSpec", this);
     txtSpec->setReadOnly(true);
     txtSpec->setFixedHeight(txtSpec->fontMetrics().lineSpacing() * 4 + 12);
-    grid->addWidget(txtSpec, line, 0, 1, 2);
-    grid->setColumnStretch(1, 1);
+    grid_->addWidget(txtSpec, line_, 0, 1, 2);
 }
 
 QLabel* InfoPanel::value(const char* name) const {

@@ -8,6 +8,7 @@
 
 #include <initializer_list>
 
+class QGridLayout;
 class QLabel;
 class QPlainTextEdit;
 
@@ -24,7 +25,13 @@ public:
     // descriptionCaptionName may be nullptr for a description box without a caption.
     InfoPanel(QWidget* parent, std::initializer_list<Row> rows, const char* descriptionCaptionName,
               const QString& descriptionCaption);
+    // A panel of figures only, without a description box.
+    InfoPanel(QWidget* parent, std::initializer_list<Row> rows);
 
     QLabel* value(const char* name) const;
-    QPlainTextEdit* txtSpec;
+    QPlainTextEdit* txtSpec = nullptr;
+
+private:
+    QGridLayout* grid_;
+    int line_ = 0;
 };

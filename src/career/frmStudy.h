@@ -1,0 +1,29 @@
+#pragma once
+// The study window: attendance of the evening school, the English courses and the computer
+// courses. Each button's caption is its course's attendance; pointing at a button shows the
+// course and its daily price.
+
+#include "ui/Form.h"
+
+class QLabel;
+class QPushButton;
+class Picture;
+
+class frmStudy : public Form {
+public:
+    static constexpr QStringView Name = u"frmStudy";
+    explicit frmStudy(Game& game);
+
+    void Form_Load() override;
+
+    Picture* imgStudy;
+    QPushButton *cmdSchool, *cmdEnglish, *cmdComp, *cmdBack;
+    QLabel *Label2, *lblWhat, *lblZen, *lblCost;
+
+private:
+    void course_Click(size_t course);
+    void course_MouseMove(size_t course);
+    void Form_MouseMove();
+
+    QPushButton* buttons_[3];
+};
