@@ -12,12 +12,14 @@
 #include "rules/LifeUpdate.h"
 #include "rules/Trip.h"
 #include "state/GameState.h"
+#include "state/SavedGame.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
 #include "ui/Picture.h"
 #include "ui/Timer.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -138,11 +140,10 @@ void frmMain::buildMenu() {
     Exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     BigHelp->setShortcut(QKeySequence::HelpContents);
 
-    // Saving arrives with its own code.
-    Save->setEnabled(false);
-    Load->setEnabled(false);
 
     onClick(NewGame, &frmMain::NewGame_Click);
+    onClick(Save, &frmMain::Save_Click);
+    onClick(Load, &frmMain::Load_Click);
     onClick(Exit, &frmMain::Exit_Click);
     onClick(BigHelp, &frmMain::BigHelp_Click);
     onClick(SmallHelp, &frmMain::SmallHelp_Click);
@@ -375,6 +376,38 @@ void frmMain::NewGame_Click() {
         return;
     hide(); // still loaded: its timers keep the old game running meanwhile
     game().open<frmFirst>(false);
+}
+
+namespace {
+const QString SavedGames = u"Тимбурия (*.kbz)|*.kbz|"_s;
+const QString NoFileChosen = u"Файл не выбран."_s;
+} // namespace
+
+void frmMain::Save_Click() {
+    const auto fail = [this](const QString& why) {
+        msg(u"Вы не сохранили игру.\n\n"_s + why, u"Не сохранили."_s, MsgIcon::Information);
+    };
+    std::optional<QString> path = saveFileName(SavedGames, 1);
+    if (!path)
+        return fail(NoFileChosen);
+    // A name typed without an extension is a saved game all the same.
+    if (QFileInfo(*path).suffix().isEmpty())
+        *path += u".kbz"_s;
+    if (const auto error = SavedGame::save(*path, game().state))
+        fail(*error);
+}
+
+void frmMain::Load_Click() {
+    const auto fail = [this](const QString& why) {
+        msg(u"Вы не загрузили игру.\n\n"_s + why, u"Не загрузили"_s, MsgIcon::Information);
+    };
+    const std::optional<QString> path = openFileName(SavedGames, 1);
+    if (!path)
+        return fail(NoFileChosen);
+    SavedGame::Loaded loaded = SavedGame::load(*path, game().state);
+    if (!loaded.state)
+        return fail(loaded.error);
+    game().state = std::move(*loaded.state);
 }
 
 void frmMain::Exit_Click() {

@@ -50,6 +50,8 @@ private:
     void imgBank_Click();
     void imgHakker_Click();
     void NewGame_Click();
+    void Save_Click();
+    void Load_Click();
     void Exit_Click();
     void AboutPr_Click();
     void BigHelp_Click();

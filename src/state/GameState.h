@@ -88,6 +88,12 @@ struct GameState {
     // Name access for the saving code and the scenario runner.
     QString* text(QStringView name);
     qint16* integer(QStringView name);
+    const QString* text(QStringView name) const {
+        return const_cast<GameState*>(this)->text(name);
+    }
+    const qint16* integer(QStringView name) const {
+        return const_cast<GameState*>(this)->integer(name);
+    }
 
 private:
     // What a new game writes to the indicators, before the catalogs are built.

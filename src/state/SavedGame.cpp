@@ -1,0 +1,273 @@
+#include "state/SavedGame.h"
+
+#include "state/NumberText.h"
+#include "state/TextCodec.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+#include <array>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace SavedGame {
+
+namespace {
+
+// The disguise: "-" and the digits "0" to "9", in that order, and their letters.
+constexpr char16_t Plain[] = u"-0123456789";
+constexpr char16_t Letters[] = u"qkmxwazrgnt";
+static_assert(std::size(Plain) == std::size(Letters));
+
+const QString WarningLine = u"ВНИМАНИЕ: НИЧЕГО НЕ ИЗМЕНЯЙТЕ В ЭТОМ ФАЙЛЕ. ИЗМЕНЕНИЕ ДАННОГО ФАЙЛА "
+                        "МОЖЕТ ПРИВЕСТИ К НЕКОРРЕКТНОЙ РАБОТЕ ПРОГРАММЫ"_s;
+
+enum class Kind {
+    Warning, // a text that is written but never read
+    Cash,    // the disguised cash
+    Text,    // any text
+    Number,  // a text that holds a numeral
+    Counter, // a numeral, or "OK" once its course is finished
+    Level,   // a catalog level
+    Integer,
+    Flag,
+};
+
+struct Field {
+    const char* name; // the GameState field or variable
+    Kind kind;
+};
+
+// In the order of the line.
+constexpr std::array<Field, FieldCount> Fields = {{
+    {"warning", Kind::Warning},   {"lblStatus", Kind::Text},
+    {"lblSWork", Kind::Text},     {"lblHappyness", Kind::Number},
+    {"lblHungry", Kind::Number},  {"lblMoney", Kind::Cash},
+    {"lblEduncation", Kind::Text}, {"lblEnglish", Kind::Text},
+    {"MonLevel", Kind::Level},    {"PrnLevel", Kind::Level},
+    {"ScanLevel", Kind::Level},   {"ModemLevel", Kind::Level},
+    {"CompLevel", Kind::Level},   {"VinLevel", Kind::Level},
+    {"CDLevel", Kind::Level},     {"RAMLevel", Kind::Level},
+    {"SoundLevel", Kind::Level},  {"VideoLevel", Kind::Level},
+    {"FlatLevel", Kind::Level},   {"MebelLevel", Kind::Level},
+    {"KitchenLevel", Kind::Level}, {"BathLevel", Kind::Level},
+    {"lblClothes", Kind::Text},   {"lblSystem", Kind::Text},
+    {"lblProgram", Kind::Text},   {"lblGraph", Kind::Text},
+    {"lblAntvirus", Kind::Text},  {"lblVichod", Kind::Text},
+    {"lblMyWork", Kind::Text},    {"lblWorkEarn", Kind::Number},
+    {"lblSSchool", Kind::Text},   {"lblSCost", Kind::Number},
+    {"lblEEnglish", Kind::Text},  {"lblECost", Kind::Number},
+    {"lblCComputer", Kind::Text}, {"lblCCost", Kind::Number},
+    {"lblCom", Kind::Counter},    {"lblObras", Kind::Counter},
+    {"lblEng", Kind::Counter},    {"lblVir", Kind::Number},
+    {"lblDay", Kind::Number},     {"lblMonth", Kind::Number},
+    {"lblYear", Kind::Number},    {"lblHours", Kind::Number},
+    {"BankAccount", Kind::Integer}, {"CarKind", Kind::Level},
+    {"FishTotal", Kind::Integer}, {"BaitPacks", Kind::Integer},
+    {"HasTackle", Kind::Flag},    {"HasRod", Kind::Flag},
+    {"JokesBaseLoaded", Kind::Integer}, {"HasBrowser", Kind::Flag},
+    {"HasDialer", Kind::Flag},    {"HasDownloader", Kind::Flag},
+}};
+
+bool isNumeral(const QString& text) {
+    static const QRegularExpression numeral(u"^-?[0-9]+(\\.[0-9]+)?([eE][-+]?[0-9]+)?$"_s);
+    return numeral.match(text).hasMatch();
+}
+
+const Catalog* catalogOf(const GameState& state, const char* levelName) {
+    for (const CatalogInfo& info : catalogTable())
+        if (qstrcmp(info.levelName, levelName) == 0)
+            return &(state.*info.catalog);
+    return nullptr;
+}
+
+// Splits the line as the game writes it: a quoted field runs to its closing quote, any other
+// field to the next comma.
+bool split(QStringView line, QList<QStringView>& fields, QString& error) {
+    qsizetype at = 0;
+    while (true) {
+        if (at < line.size() && line[at] == u'"') {
+            const qsizetype close = line.indexOf(u'"', at + 1);
+            if (close < 0) {
+                error = u"field %1: the quote is not closed"_s.arg(fields.size() + 1);
+                return false;
+            }
+            fields << line.mid(at, close + 1 - at);
+            at = close + 1;
+            if (at < line.size() && line[at] != u',') {
+                error = u"field %1: a comma must follow the closing quote"_s.arg(fields.size());
+                return false;
+            }
+        } else {
+            const qsizetype comma = line.indexOf(u',', at);
+            fields << line.mid(at, comma < 0 ? line.size() - at : comma - at);
+            at = comma < 0 ? line.size() : comma;
+        }
+        if (at >= line.size())
+            break;
+        ++at; // the comma
+    }
+    return true;
+}
+
+} // namespace
+
+QString disguise(double cash) {
+    // Whole dollars, written out in full: a decimal point or an exponent has no letter.
+    char digits[400];
+    std::snprintf(digits, sizeof digits, "%.0f", std::trunc(cash) == 0 ? 0.0 : std::trunc(cash));
+    QString field;
+    for (const char* c = digits; *c; ++c)
+        for (size_t i = 0; i + 1 < std::size(Plain); ++i)
+            if (Plain[i] == char16_t(*c))
+                field += QChar(Letters[i]);
+    return field;
+}
+
+QString undisguise(QStringView field) {
+    QString plain;
+    for (QChar c : field)
+        for (size_t i = 0; i + 1 < std::size(Letters); ++i)
+            if (Letters[i] == c.unicode())
+                plain += QChar(Plain[i]);
+    return plain;
+}
+
+QByteArray write(const GameState& s) {
+    const GameState& state = s;
+    QStringList fields;
+    for (const Field& field : Fields) {
+        const QString name = QString::fromLatin1(field.name);
+        switch (field.kind) {
+        case Kind::Warning:
+            fields << u'"' + WarningLine + u'"';
+            break;
+        case Kind::Cash:
+            fields << u'"' + disguise(Val(s.lblMoney)) + u'"';
+            break;
+        case Kind::Text:
+        case Kind::Number:
+        case Kind::Counter:
+            fields << u'"' + *state.text(name) + u'"';
+            break;
+        case Kind::Level:
+        case Kind::Integer:
+            fields << QString::number(*state.integer(name));
+            break;
+        case Kind::Flag:
+            fields << (*state.integer(name) != 0 ? u"#TRUE#"_s : u"#FALSE#"_s);
+            break;
+        }
+    }
+    return toCp1251(fields.join(u',') + u"\r\n"_s);
+}
+
+Loaded read(const QByteArray& bytes, const GameState& current) {
+    const qsizetype end = bytes.indexOf('\n');
+    if (end < 0)
+        return {std::nullopt, u"the file holds no complete line"_s};
+    QByteArray raw = bytes.left(end);
+    if (raw.endsWith('\r'))
+        raw.chop(1);
+    const QString line = fromCp1251(raw);
+
+    QList<QStringView> fields;
+    bool ok = false;
+    QString error;
+    if (!split(line, fields, error))
+        return {std::nullopt, error};
+    if (fields.size() != FieldCount)
+        return {std::nullopt,
+                u"the line has %1 fields, not %2"_s.arg(fields.size()).arg(FieldCount)};
+
+    GameState next = current;
+    for (int i = 0; i < FieldCount; ++i) {
+        const Field& field = Fields[size_t(i)];
+        const QString name = QString::fromLatin1(field.name);
+        const QStringView value = fields[i];
+        const auto wrong = [&](const QString& expected) {
+            return Loaded{std::nullopt, u"field %1 (%2): expected %3, found %4"_s.arg(i + 1)
+                                            .arg(name, expected, value.left(40).toString())};
+        };
+        const bool isQuoted = value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"');
+        const QString text = isQuoted ? value.mid(1, value.size() - 2).toString() : QString();
+        switch (field.kind) {
+        case Kind::Warning:
+            if (!isQuoted)
+                return wrong(u"a quoted text"_s);
+            break;
+        case Kind::Cash: {
+            if (!isQuoted)
+                return wrong(u"a quoted text"_s);
+            const QString cash = undisguise(text);
+            if (cash.isEmpty() || !isNumeral(cash))
+                return wrong(u"the cash in its letters"_s);
+            next.lblMoney = Val(cash) > CashLimit ? Num(CashCapped) : Num(Val(cash));
+            break;
+        }
+        case Kind::Text:
+        case Kind::Number:
+        case Kind::Counter:
+            if (!isQuoted)
+                return wrong(u"a quoted text"_s);
+            if (field.kind == Kind::Number && !isNumeral(text))
+                return wrong(u"a quoted numeral"_s);
+            if (field.kind == Kind::Counter && text != u"OK" && !isNumeral(text))
+                return wrong(u"a quoted numeral or \"OK\""_s);
+            *next.text(name) = text;
+            break;
+        case Kind::Level:
+        case Kind::Integer: {
+            const int n = value.toInt(&ok);
+            if (!ok || n < -32768 || n > 32767)
+                return wrong(u"a whole number from -32768 to 32767"_s);
+            if (field.kind == Kind::Level) {
+                const Catalog* catalog = catalogOf(current, field.name);
+                if (!catalog || n < 0 || n >= catalog->Names.size())
+                    return wrong(u"a level from 0 to %1"_s.arg(catalog ? catalog->Names.size() - 1
+                                                                        : 0));
+            }
+            *next.integer(name) = qint16(n);
+            break;
+        }
+        case Kind::Flag:
+            if (value != u"#TRUE#" && value != u"#FALSE#")
+                return wrong(u"#TRUE# or #FALSE#"_s);
+            *next.integer(name) = value == u"#TRUE#" ? -1 : 0;
+            break;
+        }
+    }
+    next.showCatalogLevels();
+    return {std::move(next), {}};
+}
+
+std::optional<QString> save(const QString& path, const GameState& state) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const QByteArray line = write(state);
+    if (file.write(line) != line.size()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return error;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+Loaded load(const QString& path, const GameState& current) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {std::nullopt, file.errorString()};
+    const QByteArray bytes = file.read(MaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {std::nullopt, file.errorString()};
+    if (bytes.size() > MaxFileSize)
+        return {std::nullopt, u"the file is larger than a saved game can be (64 KiB)"_s};
+    return read(bytes, current);
+}
+
+} // namespace SavedGame
