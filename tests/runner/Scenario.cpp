@@ -171,7 +171,9 @@ class CaseRun {
 public:
     CaseRun(const WindowCatalog& windows, const QString& folder)
         : windows_(windows)
-        , platform_(folder) {}
+        , platform_(folder) {
+        platform_.onScreen = false;
+    }
 
     ~CaseRun() {
         game_.reset();
