@@ -465,6 +465,8 @@ private:
         }
         QPointer<QWidget> widget = widgetOf(t, address);
         mouse(widget, QEvent::MouseButtonPress);
+        // Between the two the event loop turns: a window that the press closed is gone.
+        ScriptedPlatform::deliverPostedEvents();
         // A control that the press took away (hidden, or its window closed) is no longer under
         // the pointer when the button comes up. One that it disabled still gets the release,
         // and takes no click from it.
