@@ -173,7 +173,9 @@ class CaseRun {
 public:
     CaseRun(const WindowCatalog& windows, const QString& folder)
         : windows_(windows)
-        , platform_(folder) {}
+        , platform_(folder) {
+        platform_.onScreen = false;
+    }
 
     ~CaseRun() {
         game_.reset();
@@ -468,6 +470,8 @@ private:
         }
         QPointer<QWidget> widget = widgetOf(t, address);
         mouse(widget, QEvent::MouseButtonPress);
+        // Between the two the event loop turns: a window that the press closed is gone.
+        ScriptedPlatform::deliverPostedEvents();
         // A control that the press took away (hidden, or its window closed) is no longer under
         // the pointer when the button comes up. One that it disabled still gets the release,
         // and takes no click from it.

@@ -33,8 +33,19 @@ public:
     quint64 order = 0;
 };
 
+namespace {
+// A window off the screen would still be painted whenever it changes; nobody sees it.
+class NothingDrawn : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        return event->type() == QEvent::UpdateRequest;
+    }
+};
+} // namespace
+
 ScriptedPlatform::ScriptedPlatform(QString folder)
-    : caseFolder(std::move(folder)) {}
+    : caseFolder(std::move(folder))
+    , nothingDrawn_(std::make_unique<NothingDrawn>()) {}
 
 ScriptedPlatform::~ScriptedPlatform() = default;
 
@@ -91,6 +102,10 @@ void ScriptedPlatform::showWindow(QWidget* window, bool modal) {
     if (window->isVisible() && modal != window->isModal())
         window->hide();
     window->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+    if (!onScreen) {
+        window->setAttribute(Qt::WA_DontShowOnScreen);
+        window->installEventFilter(nothingDrawn_.get());
+    }
     window->show();
 }
 

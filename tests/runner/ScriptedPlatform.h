@@ -7,8 +7,11 @@
 #include <QString>
 
 #include <deque>
+#include <memory>
 #include <optional>
 #include <set>
+
+class QObject;
 
 struct ShownMessage {
     QString text, title;
@@ -55,12 +58,18 @@ public:
     bool quitCalled = false;
     // The first thing the game asked that the scenario did not script.
     QString problem;
+    // Whether a window shown goes onto the screen (the offscreen one of a headless run). Off
+    // it, a window is shown to the game in every way but is never drawn, activated or
+    // entered by the pointer: the screen would queue those for an event loop, and with no
+    // event loop to take them they pile up for as long as the program runs.
+    bool onScreen = true;
 
 private:
     friend class VirtualTimer;
     std::optional<QString> nextFile(const QString& what);
     void complain(const QString& what);
 
+    std::unique_ptr<QObject> nothingDrawn_;
     qint64 now_ = 0;
     quint64 nextOrder_ = 0;
     std::set<VirtualTimer*> timers_;

@@ -10,10 +10,12 @@
 #include "ui/Timer.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -186,4 +188,52 @@ TEST_F(Dispatch, BetweenTwoEventsTheScriptedDesktopDeliversWhatWasPostedAndDelet
     ASSERT_TRUE(fixture);
     ScriptedPlatform::deliverPostedEvents();
     EXPECT_FALSE(fixture);
+}
+
+namespace {
+// Counts the times a widget is painted.
+class Paints : public QObject {
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+} // namespace
+
+TEST(ScriptedDesktop, AWindowOffTheScreenIsShownToTheGameButNeverDrawn) {
+    WindowCatalog windows = gameWindows();
+    addFixtureWindows(windows);
+    ScriptedPlatform platform{QString()};
+    platform.date = QDate(2002, 5, 5);
+    platform.onScreen = false;
+    auto game = std::make_unique<Game>(platform, windows);
+    game->start();
+    game->open(u"frmFixture"_s);
+    QWidget* main = game->loaded(u"frmMain"_s)->window();
+    QWidget* fixture = game->loaded(u"frmFixture"_s)->window();
+    Paints paints;
+    for (QWidget* widget : fixture->findChildren<QWidget*>())
+        widget->installEventFilter(&paints);
+    fixture->installEventFilter(&paints);
+
+    for (QWidget* window : {main, fixture}) {
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_FALSE(window->windowHandle() && window->windowHandle()->isVisible());
+    }
+    // Modal as the game asked, for Qt too.
+    EXPECT_TRUE(fixture->isModal());
+    EXPECT_EQ(QApplication::activeModalWidget(), fixture);
+
+    fixture->findChild<QAbstractButton*>(u"cmdAdd"_s)->click();
+    fixture->update();
+    ScriptedPlatform::deliverPostedEvents();
+    EXPECT_EQ(paints.count, 0);
+
+    game.reset();
+    ScriptedPlatform::deliverPostedEvents();
 }
