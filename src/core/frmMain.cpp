@@ -140,7 +140,6 @@ void frmMain::buildMenu() {
     Exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     BigHelp->setShortcut(QKeySequence::HelpContents);
 
-
     onClick(NewGame, &frmMain::NewGame_Click);
     onClick(Save, &frmMain::Save_Click);
     onClick(Load, &frmMain::Load_Click);

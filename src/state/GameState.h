@@ -88,9 +88,7 @@ struct GameState {
     // Name access for the saving code and the scenario runner.
     QString* text(QStringView name);
     qint16* integer(QStringView name);
-    const QString* text(QStringView name) const {
-        return const_cast<GameState*>(this)->text(name);
-    }
+    const QString* text(QStringView name) const { return const_cast<GameState*>(this)->text(name); }
     const qint16* integer(QStringView name) const {
         return const_cast<GameState*>(this)->integer(name);
     }

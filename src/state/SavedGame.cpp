@@ -22,7 +22,7 @@ constexpr char16_t Letters[] = u"qkmxwazrgnt";
 static_assert(std::size(Plain) == std::size(Letters));
 
 const QString WarningLine = u"ВНИМАНИЕ: НИЧЕГО НЕ ИЗМЕНЯЙТЕ В ЭТОМ ФАЙЛЕ. ИЗМЕНЕНИЕ ДАННОГО ФАЙЛА "
-                        "МОЖЕТ ПРИВЕСТИ К НЕКОРРЕКТНОЙ РАБОТЕ ПРОГРАММЫ"_s;
+                            "МОЖЕТ ПРИВЕСТИ К НЕКОРРЕКТНОЙ РАБОТЕ ПРОГРАММЫ"_s;
 
 enum class Kind {
     Warning, // a text that is written but never read
@@ -42,33 +42,33 @@ struct Field {
 
 // In the order of the line.
 constexpr std::array<Field, FieldCount> Fields = {{
-    {"warning", Kind::Warning},   {"lblStatus", Kind::Text},
-    {"lblSWork", Kind::Text},     {"lblHappyness", Kind::Number},
-    {"lblHungry", Kind::Number},  {"lblMoney", Kind::Cash},
-    {"lblEduncation", Kind::Text}, {"lblEnglish", Kind::Text},
-    {"MonLevel", Kind::Level},    {"PrnLevel", Kind::Level},
-    {"ScanLevel", Kind::Level},   {"ModemLevel", Kind::Level},
-    {"CompLevel", Kind::Level},   {"VinLevel", Kind::Level},
-    {"CDLevel", Kind::Level},     {"RAMLevel", Kind::Level},
-    {"SoundLevel", Kind::Level},  {"VideoLevel", Kind::Level},
-    {"FlatLevel", Kind::Level},   {"MebelLevel", Kind::Level},
-    {"KitchenLevel", Kind::Level}, {"BathLevel", Kind::Level},
-    {"lblClothes", Kind::Text},   {"lblSystem", Kind::Text},
-    {"lblProgram", Kind::Text},   {"lblGraph", Kind::Text},
-    {"lblAntvirus", Kind::Text},  {"lblVichod", Kind::Text},
-    {"lblMyWork", Kind::Text},    {"lblWorkEarn", Kind::Number},
-    {"lblSSchool", Kind::Text},   {"lblSCost", Kind::Number},
-    {"lblEEnglish", Kind::Text},  {"lblECost", Kind::Number},
-    {"lblCComputer", Kind::Text}, {"lblCCost", Kind::Number},
-    {"lblCom", Kind::Counter},    {"lblObras", Kind::Counter},
-    {"lblEng", Kind::Counter},    {"lblVir", Kind::Number},
-    {"lblDay", Kind::Number},     {"lblMonth", Kind::Number},
-    {"lblYear", Kind::Number},    {"lblHours", Kind::Number},
-    {"BankAccount", Kind::Integer}, {"CarKind", Kind::Level},
-    {"FishTotal", Kind::Integer}, {"BaitPacks", Kind::Integer},
-    {"HasTackle", Kind::Flag},    {"HasRod", Kind::Flag},
+    {"warning", Kind::Warning},         {"lblStatus", Kind::Text},
+    {"lblSWork", Kind::Text},           {"lblHappyness", Kind::Number},
+    {"lblHungry", Kind::Number},        {"lblMoney", Kind::Cash},
+    {"lblEduncation", Kind::Text},      {"lblEnglish", Kind::Text},
+    {"MonLevel", Kind::Level},          {"PrnLevel", Kind::Level},
+    {"ScanLevel", Kind::Level},         {"ModemLevel", Kind::Level},
+    {"CompLevel", Kind::Level},         {"VinLevel", Kind::Level},
+    {"CDLevel", Kind::Level},           {"RAMLevel", Kind::Level},
+    {"SoundLevel", Kind::Level},        {"VideoLevel", Kind::Level},
+    {"FlatLevel", Kind::Level},         {"MebelLevel", Kind::Level},
+    {"KitchenLevel", Kind::Level},      {"BathLevel", Kind::Level},
+    {"lblClothes", Kind::Text},         {"lblSystem", Kind::Text},
+    {"lblProgram", Kind::Text},         {"lblGraph", Kind::Text},
+    {"lblAntvirus", Kind::Text},        {"lblVichod", Kind::Text},
+    {"lblMyWork", Kind::Text},          {"lblWorkEarn", Kind::Number},
+    {"lblSSchool", Kind::Text},         {"lblSCost", Kind::Number},
+    {"lblEEnglish", Kind::Text},        {"lblECost", Kind::Number},
+    {"lblCComputer", Kind::Text},       {"lblCCost", Kind::Number},
+    {"lblCom", Kind::Counter},          {"lblObras", Kind::Counter},
+    {"lblEng", Kind::Counter},          {"lblVir", Kind::Number},
+    {"lblDay", Kind::Number},           {"lblMonth", Kind::Number},
+    {"lblYear", Kind::Number},          {"lblHours", Kind::Number},
+    {"BankAccount", Kind::Integer},     {"CarKind", Kind::Level},
+    {"FishTotal", Kind::Integer},       {"BaitPacks", Kind::Integer},
+    {"HasTackle", Kind::Flag},          {"HasRod", Kind::Flag},
     {"JokesBaseLoaded", Kind::Integer}, {"HasBrowser", Kind::Flag},
-    {"HasDialer", Kind::Flag},    {"HasDownloader", Kind::Flag},
+    {"HasDialer", Kind::Flag},          {"HasDownloader", Kind::Flag},
 }};
 
 bool isNumeral(const QString& text) {
@@ -188,8 +188,8 @@ Loaded read(const QByteArray& bytes, const GameState& current) {
         const QString name = QString::fromLatin1(field.name);
         const QStringView value = fields[i];
         const auto wrong = [&](const QString& expected) {
-            return Loaded{std::nullopt, u"field %1 (%2): expected %3, found %4"_s.arg(i + 1)
-                                            .arg(name, expected, value.left(40).toString())};
+            return Loaded{std::nullopt, u"field %1 (%2): expected %3, found %4"_s.arg(i + 1).arg(
+                                            name, expected, value.left(40).toString())};
         };
         const bool isQuoted = value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"');
         const QString text = isQuoted ? value.mid(1, value.size() - 2).toString() : QString();
@@ -226,8 +226,8 @@ Loaded read(const QByteArray& bytes, const GameState& current) {
             if (field.kind == Kind::Level) {
                 const Catalog* catalog = catalogOf(current, field.name);
                 if (!catalog || n < 0 || n >= catalog->Names.size())
-                    return wrong(u"a level from 0 to %1"_s.arg(catalog ? catalog->Names.size() - 1
-                                                                        : 0));
+                    return wrong(
+                        u"a level from 0 to %1"_s.arg(catalog ? catalog->Names.size() - 1 : 0));
             }
             *next.integer(name) = qint16(n);
             break;
