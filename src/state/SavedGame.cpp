@@ -91,13 +91,14 @@ bool split(QStringView line, QList<QStringView>& fields, QString& error) {
         if (at < line.size() && line[at] == u'"') {
             const qsizetype close = line.indexOf(u'"', at + 1);
             if (close < 0) {
-                error = u"field %1: the quote is not closed"_s.arg(fields.size() + 1);
+                error = u"поле %1: кавычка не закрыта"_s.arg(fields.size() + 1);
                 return false;
             }
             fields << line.mid(at, close + 1 - at);
             at = close + 1;
             if (at < line.size() && line[at] != u',') {
-                error = u"field %1: a comma must follow the closing quote"_s.arg(fields.size());
+                error = u"поле %1: после закрывающей кавычки должна стоять запятая"_s.arg(
+                    fields.size());
                 return false;
             }
         } else {
@@ -167,7 +168,7 @@ QByteArray write(const GameState& s) {
 Loaded read(const QByteArray& bytes, const GameState& current) {
     const qsizetype end = bytes.indexOf('\n');
     if (end < 0)
-        return {std::nullopt, u"the file holds no complete line"_s};
+        return {std::nullopt, u"в файле нет ни одной законченной строки"_s};
     QByteArray raw = bytes.left(end);
     if (raw.endsWith('\r'))
         raw.chop(1);
@@ -180,7 +181,7 @@ Loaded read(const QByteArray& bytes, const GameState& current) {
         return {std::nullopt, error};
     if (fields.size() != FieldCount)
         return {std::nullopt,
-                u"the line has %1 fields, not %2"_s.arg(fields.size()).arg(FieldCount)};
+                u"в строке полей: %1, а должно быть %2"_s.arg(fields.size()).arg(FieldCount)};
 
     GameState next = current;
     for (int i = 0; i < FieldCount; ++i) {
@@ -188,22 +189,23 @@ Loaded read(const QByteArray& bytes, const GameState& current) {
         const QString name = QString::fromLatin1(field.name);
         const QStringView value = fields[i];
         const auto wrong = [&](const QString& expected) {
-            return Loaded{std::nullopt, u"field %1 (%2): expected %3, found %4"_s.arg(i + 1).arg(
-                                            name, expected, value.left(40).toString())};
+            return Loaded{std::nullopt,
+                          u"поле %1 (%2): ожидалось %3, а записано %4"_s.arg(i + 1).arg(
+                              name, expected, value.left(40).toString())};
         };
         const bool isQuoted = value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"');
         const QString text = isQuoted ? value.mid(1, value.size() - 2).toString() : QString();
         switch (field.kind) {
         case Kind::Warning:
             if (!isQuoted)
-                return wrong(u"a quoted text"_s);
+                return wrong(u"текст в кавычках"_s);
             break;
         case Kind::Cash: {
             if (!isQuoted)
-                return wrong(u"a quoted text"_s);
+                return wrong(u"текст в кавычках"_s);
             const QString cash = undisguise(text);
             if (cash.isEmpty() || !isNumeral(cash))
-                return wrong(u"the cash in its letters"_s);
+                return wrong(u"сумма денег, записанная буквами"_s);
             next.lblMoney = Val(cash) > CashLimit ? Num(CashCapped) : Num(Val(cash));
             break;
         }
@@ -211,30 +213,30 @@ Loaded read(const QByteArray& bytes, const GameState& current) {
         case Kind::Number:
         case Kind::Counter:
             if (!isQuoted)
-                return wrong(u"a quoted text"_s);
+                return wrong(u"текст в кавычках"_s);
             if (field.kind == Kind::Number && !isNumeral(text))
-                return wrong(u"a quoted numeral"_s);
+                return wrong(u"число в кавычках"_s);
             if (field.kind == Kind::Counter && text != u"OK" && !isNumeral(text))
-                return wrong(u"a quoted numeral or \"OK\""_s);
+                return wrong(u"число или \"OK\" в кавычках"_s);
             *next.text(name) = text;
             break;
         case Kind::Level:
         case Kind::Integer: {
             const int n = value.toInt(&ok);
             if (!ok || n < -32768 || n > 32767)
-                return wrong(u"a whole number from -32768 to 32767"_s);
+                return wrong(u"целое число от -32768 до 32767"_s);
             if (field.kind == Kind::Level) {
                 const Catalog* catalog = catalogOf(current, field.name);
                 if (!catalog || n < 0 || n >= catalog->Names.size())
                     return wrong(
-                        u"a level from 0 to %1"_s.arg(catalog ? catalog->Names.size() - 1 : 0));
+                        u"уровень от 0 до %1"_s.arg(catalog ? catalog->Names.size() - 1 : 0));
             }
             *next.integer(name) = qint16(n);
             break;
         }
         case Kind::Flag:
             if (value != u"#TRUE#" && value != u"#FALSE#")
-                return wrong(u"#TRUE# or #FALSE#"_s);
+                return wrong(u"#TRUE# или #FALSE#"_s);
             *next.integer(name) = value == u"#TRUE#" ? -1 : 0;
             break;
         }
@@ -266,7 +268,7 @@ Loaded load(const QString& path, const GameState& current) {
     if (file.error() != QFileDevice::NoError)
         return {std::nullopt, file.errorString()};
     if (bytes.size() > MaxFileSize)
-        return {std::nullopt, u"the file is larger than a saved game can be (64 KiB)"_s};
+        return {std::nullopt, u"файл больше, чем бывает сохраненная игра (64 КиБ)"_s};
     return read(bytes, current);
 }
 
