@@ -1,6 +1,7 @@
 #include "app/GameWindows.h"
 
 #include "career/frmBank.h"
+#include "career/frmWork.h"
 #include "core/frmFirst.h"
 #include "core/frmHelp.h"
 #include "core/frmMain.h"
@@ -17,6 +18,7 @@ WindowCatalog gameWindows() {
     catalog.add<frmHelp>();
     catalog.add<frmTheEnd>();
     catalog.add<frmBank>();
+    catalog.add<frmWork>();
     catalog.add<frmFlat>();
     catalog.add<frmShop>();
     catalog.add<frmComputer>();

@@ -1,6 +1,7 @@
 #include "core/frmMain.h"
 
 #include "career/frmBank.h"
+#include "career/frmWork.h"
 #include "core/frmFirst.h"
 #include "core/frmHelp.h"
 #include "purchases/frmComputer.h"
@@ -301,7 +302,7 @@ QWidget* frmMain::buildPlaces() {
         {imgComputer, "imgComputer", "places/computer", u"Компьютер", &frmMain::imgComputer_Click},
         {imgPrograms, "imgPrograms", "places/programs", u"Программы", nullptr},
         {imgLearn, "imgLearn", "places/study", u"Учеба", nullptr},
-        {imgWork, "imgWork", "places/work", u"Работа", nullptr},
+        {imgWork, "imgWork", "places/work", u"Работа", &frmMain::imgWork_Click},
         {imgBank, "imgBank", "places/bank", u"Банк", &frmMain::imgBank_Click},
         {imgInternet, "imgInternet", "places/internet", u"Интернет", nullptr},
         // The hackers' gate turns away the unskilled even before their den is open.
@@ -460,6 +461,10 @@ void frmMain::imgShop_Click() {
 
 void frmMain::imgComputer_Click() {
     game().open<frmComputer>();
+}
+
+void frmMain::imgWork_Click() {
+    game().open<frmWork>();
 }
 
 void frmMain::imgBank_Click() {
