@@ -2,6 +2,7 @@
 
 #include "career/frmBank.h"
 #include "career/frmStudy.h"
+#include "career/frmWork.h"
 #include "core/frmFirst.h"
 #include "core/frmHelp.h"
 #include "core/frmMain.h"
@@ -19,6 +20,7 @@ WindowCatalog gameWindows() {
     catalog.add<frmTheEnd>();
     catalog.add<frmBank>();
     catalog.add<frmStudy>();
+    catalog.add<frmWork>();
     catalog.add<frmFlat>();
     catalog.add<frmShop>();
     catalog.add<frmComputer>();

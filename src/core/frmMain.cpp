@@ -2,6 +2,7 @@
 
 #include "career/frmBank.h"
 #include "career/frmStudy.h"
+#include "career/frmWork.h"
 #include "core/frmFirst.h"
 #include "core/frmHelp.h"
 #include "purchases/frmComputer.h"
@@ -302,7 +303,7 @@ QWidget* frmMain::buildPlaces() {
         {imgComputer, "imgComputer", "places/computer", u"Компьютер", &frmMain::imgComputer_Click},
         {imgPrograms, "imgPrograms", "places/programs", u"Программы", nullptr},
         {imgLearn, "imgLearn", "places/study", u"Учеба", &frmMain::imgLearn_Click},
-        {imgWork, "imgWork", "places/work", u"Работа", nullptr},
+        {imgWork, "imgWork", "places/work", u"Работа", &frmMain::imgWork_Click},
         {imgBank, "imgBank", "places/bank", u"Банк", &frmMain::imgBank_Click},
         {imgInternet, "imgInternet", "places/internet", u"Интернет", nullptr},
         // The hackers' gate turns away the unskilled even before their den is open.
@@ -497,6 +498,10 @@ void frmMain::imgComputer_Click() {
 
 void frmMain::imgLearn_Click() {
     game().open<frmStudy>();
+}
+
+void frmMain::imgWork_Click() {
+    game().open<frmWork>();
 }
 
 void frmMain::imgBank_Click() {

@@ -47,6 +47,7 @@ private:
     void imgShop_Click();
     void imgComputer_Click();
     void imgLearn_Click();
+    void imgWork_Click();
     void imgBank_Click();
     void imgHakker_Click();
     void NewGame_Click();

@@ -17,6 +17,9 @@ const QStringList English = {u"Не знаю"_s,   u"1 уровень"_s, u"2 у
 const QStringList Clothes = {u"Дряхлая"_s, u"Спорт.костюм"_s,    u"Летняя"_s,
                              u"Джинсы"_s,  u"Костюм"_s,          u"Куртка"_s,
                              u"Рубашка"_s, u"Футболка и т.д."_s, u"Посл.моды"_s};
+const QStringList Program = {u"Пока нет"_s, u"Basic"_s, u"Pascal"_s, u"VB"_s, u"VC++"_s};
+const QStringList Graph = {u"Пока нет"_s, u"Corel Xara"_s, u"Photoshop"_s, u"3D StMax II"_s,
+                           u"3D StMax III"_s};
 
 bool below(const QStringList& ladder, const QString& text, const QString& rung) {
     const qsizetype have = ladder.indexOf(text);

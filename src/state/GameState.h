@@ -35,6 +35,8 @@ extern const QStringList Status;
 extern const QStringList Education;
 extern const QStringList English;
 extern const QStringList Clothes;
+extern const QStringList Program;
+extern const QStringList Graph;
 
 // A requirement of "at least rung" fails exactly when the text is a lower rung of the ladder;
 // a text that is not on the ladder at all does not fail it.

@@ -1,0 +1,170 @@
+#include "career/frmWork.h"
+
+#include "core/frmTheEnd.h"
+#include "rules/Jobs.h"
+#include "state/NumberText.h"
+#include "ui/Game.h"
+#include "ui/Kit.h"
+#include "ui/Picture.h"
+#include "ui/Twips.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The board at the top of the window is laid out in twips from the window's corner, as the
+// verdict line's two parts are placed there when the window loads.
+constexpr int BoardWidth = 7200;
+constexpr int BoardHeight = 3180;
+
+void place(QWidget* control, int left, int top, int width, int height) {
+    Twips::set(control, Twips::Edge::Left, left);
+    Twips::set(control, Twips::Edge::Top, top);
+    Twips::set(control, Twips::Edge::Width, width);
+    Twips::set(control, Twips::Edge::Height, height);
+}
+
+// The verdict line is set small enough for its parts to fit their places, whatever the
+// desktop's font.
+void verdictFont(QLabel* label) {
+    QFont font = label->font();
+    font.setPixelSize(11);
+    font.setBold(true);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+QLabel* verdictPart(const char* name, const QString& text, QWidget* window) {
+    auto* label = named<QLabel>(name, text, window);
+    verdictFont(label);
+    label->setWordWrap(true);
+    setForeColor(label, Qt::white);
+    return label;
+}
+
+} // namespace
+
+frmWork::frmWork(Game& game)
+    : Form(game, Name) {
+    setWindowTitle(u"Работа"_s);
+
+    // The board: the picture, the current job, and the job under the pointer with its verdict,
+    // light on dark under any desktop theme.
+    auto* board = new QWidget(this);
+    board->setFixedHeight(Twips::toPixels(BoardHeight));
+    board->setMinimumWidth(Twips::toPixels(BoardWidth));
+    board->setAutoFillBackground(true);
+    QPalette dark = board->palette();
+    dark.setColor(QPalette::Window, QColor(0x24, 0x32, 0x4a));
+    dark.setColor(QPalette::WindowText, QColor(0xe8, 0xee, 0xf6));
+    dark.setColor(QPalette::Link, QColor(0xff, 0xd1, 0x66));
+    board->setPalette(dark);
+
+    imgOffice = named<Picture>("imgOffice", u"work/office"_s, board);
+    place(imgOffice, 240, 240, 3360, 2520);
+    Label14 = named<QLabel>("Label14", u"Сейчас вы:"_s, board);
+    place(Label14, 3855, 240, 3150, 270);
+    lblWWho = figure("lblWWho", QString(), board);
+    place(lblWWho, 3855, 510, 3150, 330);
+    lbladdSpec = named<QLabel>("lbladdSpec", QString(), board);
+    lbladdSpec->setWordWrap(true);
+    lbladdSpec->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    place(lbladdSpec, 3855, 960, 3150, 1440);
+    lblWCan = named<QLabel>("lblWCan", QString(), board);
+    verdictFont(lblWCan);
+    lblWCan->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setForeColor(lblWCan, QColor(0xff, 0x9e, 0x80));
+    place(lblWCan, 4140, 2520, 405, 195);
+
+    // The jobs and their salaries.
+    Label10 = heading("Label10", u"Работа:"_s, this);
+    Label11 = heading("Label11", u"Зарплата:"_s, this);
+    struct Row {
+        QPushButton*& button;
+        const char* buttonName;
+        QLabel*& salary;
+        const char* salaryName;
+    };
+    const Row rows[Jobs::Count] = {
+        {cmdWGruschik, "cmdWGruschik", Label1, "Label1"},
+        {cmdWTaxi, "cmdWTaxi", Label2, "Label2"},
+        {cmdWGardener, "cmdWGardener", Label3, "Label3"},
+        {cmdWBegProg, "cmdWBegProg", Label4, "Label4"},
+        {cmdWProg, "cmdWProg", Label5, "Label5"},
+        {cmdWProva, "cmdWProva", Label6, "Label6"},
+        {cmdWebmaster, "cmdWebmaster", Label7, "Label7"},
+        {cmdWHakker, "cmdWHakker", Label8, "Label8"},
+        {cmdWAdministrator, "cmdWAdministrator", Label9, "Label9"},
+        {cmdWPresident, "cmdWPresident", Label13, "Label13"},
+    };
+    auto* table = new QGridLayout;
+    table->setHorizontalSpacing(12);
+    table->setVerticalSpacing(4);
+    table->addWidget(Label10, 0, 0);
+    table->addWidget(Label11, 0, 1, Qt::AlignHCenter);
+    for (size_t i = 0; i < Jobs::Count; ++i) {
+        const Jobs::Job& job = Jobs::all()[i];
+        const Row& row = rows[i];
+        row.button = named<QPushButton>(row.buttonName, job.caption, this);
+        row.button->setMinimumHeight(28);
+        row.salary = figure(row.salaryName, Num(job.salary), this);
+        table->addWidget(row.button, int(i) + 1, 0);
+        table->addWidget(row.salary, int(i) + 1, 1, Qt::AlignHCenter);
+        route(row.button, ControlEvent::MouseMove, [this, i] { job_MouseMove(i); });
+        route(row.button, ControlEvent::Click, [this, i] { job_Click(i); });
+    }
+    table->setColumnStretch(0, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(board);
+    auto* below = new QVBoxLayout;
+    below->setContentsMargins(12, 10, 12, 12);
+    below->addLayout(table);
+    layout->addLayout(below);
+    cmdBack = addBackButton(below);
+    setFixedWidth(Twips::toPixels(BoardWidth));
+}
+
+void frmWork::Form_Load() {
+    const QString& job = game().state.lblMyWork;
+    lblWWho->setText(job != u"Пока нет"_s ? job : u"безработный"_s);
+
+    lbladdOnthisW = verdictPart("lbladdOnthisW", u"можете работать на этой работе"_s, this);
+    place(lbladdOnthisW, 4560, 2520, 2295, 435);
+    lbladdYou = verdictPart("lbladdYou", u"Вы"_s, this);
+    place(lbladdYou, 3855, 2520, 270, 195);
+    lbladdOnthisW->show();
+    lbladdYou->show();
+}
+
+void frmWork::job_MouseMove(size_t job) {
+    const Jobs::Job& hovered = Jobs::all()[job];
+    judged_ = job;
+    lbladdSpec->setText(hovered.description);
+    lblWCan->setText(hovered.qualifies(game().state) ? QString() : u"не"_s);
+}
+
+void frmWork::job_Click(size_t job) {
+    // A click from the keyboard comes without the pointer over the button, and the verdict
+    // shown may be another job's: the job is judged afresh, so no one is hired or turned away
+    // by another job's verdict.
+    if (judged_ != job)
+        job_MouseMove(job);
+    const Jobs::Job& clicked = Jobs::all()[job];
+    GameState& s = game().state;
+    if (!lblWCan->text().isEmpty()) {
+        Jobs::refuse(s, clicked, effects());
+        return;
+    }
+    Jobs::hire(s, clicked, effects());
+    lblWWho->setText(clicked.shownAs);
+    if (clicked.endsGame)
+        game().handOver(this, frmTheEnd::Name);
+}
