@@ -133,8 +133,8 @@ frmPrograms::frmPrograms(Game& game)
     lblM = panel->value("lblM");
     Label2 = findChild<QLabel*>(u"Label2"_s);
     txtSpec = panel->txtSpec;
-    // The longest requirements, those of the systems, fill five lines.
-    txtSpec->setFixedHeight(txtSpec->fontMetrics().lineSpacing() * 6 + 12);
+    // The longest requirements, those of Windows 2000, fill eight lines.
+    txtSpec->setFixedHeight(txtSpec->fontMetrics().lineSpacing() * 8 + 12);
     grid->addWidget(panel, 1, 2);
 
     auto* layout = new QVBoxLayout(this);
