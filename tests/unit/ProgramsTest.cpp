@@ -1,12 +1,23 @@
 // The software shop's catalogue, row by row as the game's design lists it: captions, names,
 // prices, requirement texts, minimums, and what each install does; then the order of an
-// install's steps and the anti-virus check.
+// install's steps, the anti-virus check, and the window under real pointer moves.
 
 #include "rules/Programs.h"
+#include "app/GameWindows.h"
+#include "purchases/frmPrograms.h"
 #include "rules/Virus.h"
+#include "runner/ScriptedPlatform.h"
 #include "state/GameState.h"
 #include "state/NumberText.h"
+#include "ui/Game.h"
+#include "ui/Picture.h"
 #include "unit/ScriptedEffects.h"
+
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -425,4 +436,44 @@ TEST(Virus, TheAntivirusCheck) {
         EXPECT_EQ(effects.icons,
                   std::vector{row.cleared ? MsgIcon::Information : MsgIcon::Exclamation});
     }
+}
+
+// Qt drops a bare pointer move over a widget that does not follow the pointer; the frames,
+// which cover most of the window, and what they hold besides buttons must pass it on.
+TEST(Programs, APointerMoveOverAFrameClearsThePanel) {
+    ScriptedPlatform platform{QString()};
+    platform.date = QDate(2002, 5, 5);
+    const WindowCatalog windows = gameWindows();
+    {
+        Game game(platform, windows);
+        game.start();
+        auto* window = game.open<frmPrograms>();
+        ASSERT_TRUE(window);
+        window->show();
+        const auto move = [](QWidget* widget) {
+            const QPointF at(3, 3);
+            QMouseEvent event(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton,
+                              Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(widget, &event);
+        };
+        for (QGroupBox* frame :
+             {window->Frame1, window->Frame2, window->Frame3, window->Frame4, window->Frame5}) {
+            SCOPED_TRACE(frame->objectName().toStdString());
+            move(window->findChild<QPushButton*>(u"cmdW95"_s));
+            EXPECT_EQ(window->lblWhat->text(), u"W95"_s);
+            move(frame);
+            EXPECT_EQ(window->lblWhat->text(), u"------------"_s);
+            EXPECT_EQ(window->lblM->text(), u"0"_s);
+        }
+        QWidget* const inside[] = {window->imgSystem, window->Label1, window->lblSystem,
+                                   window->imgInternet};
+        for (QWidget* spot : inside) {
+            SCOPED_TRACE(spot->objectName().toStdString());
+            move(window->findChild<QPushButton*>(u"cmdVB"_s));
+            EXPECT_EQ(window->lblWhat->text(), u"VB"_s);
+            move(spot);
+            EXPECT_EQ(window->lblWhat->text(), u"------------"_s);
+        }
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
