@@ -182,7 +182,7 @@ bool install(GameState& s, const Program& program, Effects& effects) {
         s.*kept = QString::fromUtf16(program.name);
         effects.recorded(program);
     }
-    effects.say(QString::fromUtf16(program.installed), u"Установлен"_s, MsgIcon::Information);
+    effects.say(QString::fromUtf16(program.message), u"Установлен"_s, MsgIcon::Information);
     // The tool counts as there only once the player has read that it is.
     if (program.flag)
         s.*program.flag = -1;

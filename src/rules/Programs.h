@@ -35,7 +35,7 @@ struct Program {
     const char16_t* lead;                  // what the requirement text names before the parts
     bool feedsVirus;                       // adds one to the virus counter
     bool liftsMood;                        // adds one to the mood
-    const char16_t* installed;             // the success message
+    const char16_t* message;               // said once it is in
     qint16 GameState::*flag;               // an Internet tool's flag; nullptr for the others
 };
 
