@@ -9,6 +9,7 @@
 #include "core/frmTheEnd.h"
 #include "purchases/frmComputer.h"
 #include "purchases/frmFlat.h"
+#include "purchases/frmPrograms.h"
 #include "purchases/frmShop.h"
 #include "purchases/frmVirus.h"
 
@@ -24,6 +25,7 @@ WindowCatalog gameWindows() {
     catalog.add<frmFlat>();
     catalog.add<frmShop>();
     catalog.add<frmComputer>();
+    catalog.add<frmPrograms>();
     catalog.add<frmVirus>();
     return catalog;
 }

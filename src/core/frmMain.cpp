@@ -7,6 +7,7 @@
 #include "core/frmHelp.h"
 #include "purchases/frmComputer.h"
 #include "purchases/frmFlat.h"
+#include "purchases/frmPrograms.h"
 #include "purchases/frmShop.h"
 #include "purchases/frmVirus.h"
 #include "rules/Clock.h"
@@ -301,7 +302,7 @@ QWidget* frmMain::buildPlaces() {
         {imgFlat, "imgFlat", "places/flat", u"Квартира", &frmMain::imgFlat_Click},
         {imgShop, "imgShop", "places/shop", u"Магазин", &frmMain::imgShop_Click},
         {imgComputer, "imgComputer", "places/computer", u"Компьютер", &frmMain::imgComputer_Click},
-        {imgPrograms, "imgPrograms", "places/programs", u"Программы", nullptr},
+        {imgPrograms, "imgPrograms", "places/programs", u"Программы", &frmMain::imgPrograms_Click},
         {imgLearn, "imgLearn", "places/study", u"Учеба", &frmMain::imgLearn_Click},
         {imgWork, "imgWork", "places/work", u"Работа", &frmMain::imgWork_Click},
         {imgBank, "imgBank", "places/bank", u"Банк", &frmMain::imgBank_Click},
@@ -494,6 +495,10 @@ void frmMain::imgShop_Click() {
 
 void frmMain::imgComputer_Click() {
     game().open<frmComputer>();
+}
+
+void frmMain::imgPrograms_Click() {
+    game().open<frmPrograms>();
 }
 
 void frmMain::imgLearn_Click() {

@@ -46,6 +46,7 @@ private:
     void imgFlat_Click();
     void imgShop_Click();
     void imgComputer_Click();
+    void imgPrograms_Click();
     void imgLearn_Click();
     void imgWork_Click();
     void imgBank_Click();

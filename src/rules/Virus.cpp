@@ -7,6 +7,14 @@ using namespace Qt::StringLiterals;
 
 namespace Virus {
 
+namespace {
+
+void killed(Effects& effects) {
+    effects.say(u"Вам удалось уничтожить вирус"_s, u"Ура. Вирус убит."_s, MsgIcon::Information);
+}
+
+} // namespace
+
 void letLive(GameState& s, Effects& effects) {
     effects.randomize();
     const double loss = Int(effects.rnd() * 20 + 5);
@@ -17,7 +25,7 @@ void letLive(GameState& s, Effects& effects) {
 
 void fight(GameState& s, Effects& effects) {
     if (s.lblAntvirus == u"IVP 100") {
-        effects.say(u"Вам удалось уничтожить вирус"_s, u"Ура. Вирус убит."_s, MsgIcon::Information);
+        killed(effects);
         return;
     }
     if (s.lblAntvirus == u"Касперского")
@@ -27,6 +35,38 @@ void fight(GameState& s, Effects& effects) {
         effects.say(u"У вас нет антивируса."_s, u"Надо было антивирус покупать."_s,
                     MsgIcon::Exclamation);
     letLive(s, effects);
+}
+
+void check(GameState& s, Effects& effects) {
+    struct Cure {
+        const char16_t* antivirus;
+        double strongest; // the highest counter it clears
+        const char16_t* failure;
+        const char16_t* failureTitle;
+    };
+    static constexpr Cure cures[] = {
+        {u"Касперского", 5,
+         u"К сожалению, антивирус Касперского не смог уничтожить этот вирус. Возможно в скором "
+         u"времени он поразит ваш компьютер.",
+         u"Надо было покупать хороший антивирус."},
+        {u"IVP 100", 10,
+         u"К сожалению, антивирус IVP 100 не смог уничтожить этот вирус. Возможно в скором "
+         u"времени он поразит ваш компьютер.",
+         u"Не могу убить!"},
+    };
+    for (const Cure& cure : cures) {
+        if (s.lblAntvirus != QStringView(cure.antivirus))
+            continue;
+        if (Val(s.lblVir) > cure.strongest) {
+            effects.say(QString::fromUtf16(cure.failure), QString::fromUtf16(cure.failureTitle),
+                        MsgIcon::Exclamation);
+            return;
+        }
+        AddTo(s.lblMoney, -CheckPrice);
+        s.lblVir = u"0"_s;
+        killed(effects);
+        return;
+    }
 }
 
 } // namespace Virus

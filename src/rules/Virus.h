@@ -12,4 +12,9 @@ namespace Virus {
 void letLive(GameState& state, Effects& effects);
 void fight(GameState& state, Effects& effects);
 
+// The anti-virus check of the software window, for 10 dollars and with no balance test: the
+// weak anti-virus clears a counter up to 5, the strong one up to 10. A failed check is free.
+constexpr int CheckPrice = 10;
+void check(GameState& state, Effects& effects);
+
 } // namespace Virus
