@@ -4,6 +4,7 @@
 #include "app/GameWindows.h"
 #include "fixture/frmFixture.h"
 #include "runner/Scenario.h"
+#include "ui/Kit.h"
 
 #include "runner/QuietOffscreen.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     quietOffscreenWarnings();
+    useGamePalette(); // colours read by `expect ... color` are the ones the game shows
     QApplication::setQuitOnLastWindowClosed(false);
 
     WindowCatalog windows = gameWindows();
