@@ -87,16 +87,19 @@ frmRuletka::frmRuletka(Game& game)
     buttons->addStretch(1);
 
     auto* right = new QVBoxLayout;
-    right->addWidget(Label5);
-    right->addSpacing(8);
+    right->addStretch(1);
     right->addLayout(form);
+    right->addSpacing(8);
     right->addLayout(buttons);
     right->addStretch(1);
-    auto* top = new QHBoxLayout;
-    top->addWidget(imgWheel, 0, Qt::AlignTop);
-    top->addLayout(right, 1);
+    auto* table = new QHBoxLayout;
+    table->addWidget(imgWheel);
+    table->addSpacing(12);
+    table->addLayout(right, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
+    layout->addWidget(Label5);
+    layout->addSpacing(6);
+    layout->addLayout(table);
     cmdBack = addBackButton(layout);
     setMinimumWidth(600);
 

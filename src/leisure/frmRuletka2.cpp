@@ -62,6 +62,7 @@ frmRuletka2::frmRuletka2(Game& game)
     cmdStart->setEnabled(false);
     cmdStart->setMinimumHeight(40);
     cmdBVrash = named<QPushButton>("cmdBVrash", this);
+    cmdBVrash->setMinimumHeight(40);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdStart, 1);
     buttons->addWidget(cmdBVrash, 1);
