@@ -7,6 +7,9 @@
 #include "core/frmHelp.h"
 #include "core/frmMain.h"
 #include "core/frmTheEnd.h"
+#include "leisure/frmParty.h"
+#include "leisure/frmRuletka.h"
+#include "leisure/frmRuletka2.h"
 #include "purchases/frmComputer.h"
 #include "purchases/frmFlat.h"
 #include "purchases/frmPrograms.h"
@@ -27,5 +30,8 @@ WindowCatalog gameWindows() {
     catalog.add<frmComputer>();
     catalog.add<frmPrograms>();
     catalog.add<frmVirus>();
+    catalog.add<frmParty>();
+    catalog.add<frmRuletka>();
+    catalog.add<frmRuletka2>();
     return catalog;
 }

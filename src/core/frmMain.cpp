@@ -5,6 +5,9 @@
 #include "career/frmWork.h"
 #include "core/frmFirst.h"
 #include "core/frmHelp.h"
+#include "leisure/frmParty.h"
+#include "leisure/frmRuletka.h"
+#include "leisure/frmRuletka2.h"
 #include "purchases/frmComputer.h"
 #include "purchases/frmFlat.h"
 #include "purchases/frmPrograms.h"
@@ -309,7 +312,7 @@ QWidget* frmMain::buildPlaces() {
         {imgInternet, "imgInternet", "places/internet", u"Интернет", nullptr},
         // The hackers' gate turns away the unskilled even before their den is open.
         {imgHakker, "imgHakker", "places/hackers", u"Хакеры", &frmMain::imgHakker_Click},
-        {imgParty, "imgParty", "places/party", u"Развлечения", nullptr},
+        {imgParty, "imgParty", "places/party", u"Развлечения", &frmMain::imgParty_Click},
         {imgHobby, "imgHobby", "places/hobby", u"Хобби", nullptr},
     };
     int index = 0;
@@ -376,6 +379,10 @@ void frmMain::NewGame_Click() {
     if (!ask(u"Вы действительно хотите начать новую игру?"_s, u"Подтвердите"_s))
         return;
     hide(); // still loaded: its timers keep the old game running meanwhile
+    // The venue or one of its machines, with a spin still running, belong to the old game.
+    game().unload<frmParty>();
+    game().unload<frmRuletka>();
+    game().unload<frmRuletka2>();
     game().open<frmFirst>(false);
 }
 
@@ -512,6 +519,10 @@ void frmMain::imgWork_Click() {
 void frmMain::imgBank_Click() {
     if (Trip::toBank(game().state, effects()))
         game().open<frmBank>();
+}
+
+void frmMain::imgParty_Click() {
+    game().open<frmParty>();
 }
 
 void frmMain::imgHakker_Click() {

@@ -1,0 +1,21 @@
+#pragma once
+// A game machine of the casino. Leaving it, by its back button, Escape or the window's frame,
+// leads back to the venue, which opens afresh with the machines behind the casino door again.
+// The venue is reached by name: it includes the machines, so they cannot include it.
+
+#include "ui/Form.h"
+
+class CasinoMachine : public Form {
+public:
+    static constexpr QStringView VenueName = u"frmParty";
+
+protected:
+    using Form::Form;
+
+    // "<< Назад" at the right end of a row added to the layout; the escape button.
+    QPushButton* addBackButton(QBoxLayout* layout);
+    // A machine that must not be left in the middle of a game says so here instead.
+    virtual void cmdBack_Click();
+
+    bool Form_QueryUnload() override;
+};

@@ -1,0 +1,37 @@
+#pragma once
+// The entertainment venue: the disco and the party buy mood, and the casino leads to the game
+// machines. The machine buttons show only after the player has walked into the casino, every
+// time the venue opens.
+
+#include "ui/Form.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class Picture;
+
+class frmParty : public Form {
+public:
+    static constexpr QStringView Name = u"frmParty";
+    explicit frmParty(Game& game);
+
+    void Form_Load() override;
+
+    Picture* imgParty;
+    QLabel *Label1, *Label2, *Label4, *lblCost, *lblIncrease, *lblHappyness;
+    QPlainTextEdit* txtSpec;
+    QPushButton *cmdDisco, *cmdVech, *cmdKasino, *cmdRuletka, *cmdRuletka2, *cmdAr, *cmdBack;
+
+private:
+    void outing_Click(size_t outing);
+    void outing_MouseMove(size_t outing);
+    void cmdKasino_Click();
+    void cmdKasino_MouseMove();
+    void cmdRuletka_Click();
+    void cmdRuletka2_Click();
+    void machine_MouseMove();
+    void cmdBack_MouseMove();
+    void Form_MouseMove();
+
+    void showMood();
+};

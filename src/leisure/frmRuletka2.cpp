@@ -1,0 +1,159 @@
+#include "leisure/frmRuletka2.h"
+
+#include "rules/Casino.h"
+#include "state/NumberText.h"
+#include "ui/Game.h"
+#include "ui/Kit.h"
+#include "ui/Picture.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A disabled button hands the keyboard on to the one the player needs next.
+void passFocus(QPushButton* from, QPushButton* to) {
+    if (from->hasFocus())
+        to->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace
+
+frmRuletka2::frmRuletka2(Game& game)
+    : CasinoMachine(game, Name) {
+    setWindowTitle(u"Рулетка 2"_s);
+
+    for (int i = 0; i < Slots::Symbols; ++i) {
+        imgP[i] = named<Picture>(u"imgP(%1)"_s.arg(i), u"leisure/symbol%1"_s.arg(i), this);
+        imgP[i]->setVisible(false);
+    }
+
+    auto* reels = new QHBoxLayout;
+    Picture** pictures[] = {&imgPict1, &imgPict2, &imgPict3};
+    for (int i = 0; i < 3; ++i) {
+        *pictures[i] = named<Picture>(u"imgPict%1"_s.arg(i + 1), u"leisure/reel"_s, this);
+        (*pictures[i])->setFixedSize(96, 96);
+        reels->addWidget(*pictures[i]);
+    }
+    reels->addStretch(1);
+
+    Label2 = named<QLabel>("Label2", u"Осталось"_s, this);
+    lblVrash = figure("lblVrash", u"0"_s, this);
+    Label3 = named<QLabel>("Label3", u"вращений"_s, this);
+    auto* spins = new QHBoxLayout;
+    spins->addWidget(Label2);
+    spins->addWidget(lblVrash);
+    spins->addWidget(Label3);
+    spins->addStretch(1);
+    Label4 = named<QLabel>("Label4", u"У вас денег($):"_s, this);
+    lblYMoney = figure("lblYMoney", u"0"_s, this);
+    auto* money = new QHBoxLayout;
+    money->addWidget(Label4);
+    money->addWidget(lblYMoney);
+    money->addStretch(1);
+
+    cmdStart = named<QPushButton>("cmdStart", u"Вращать"_s, this);
+    cmdStart->setEnabled(false);
+    cmdStart->setMinimumHeight(40);
+    cmdBVrash = named<QPushButton>("cmdBVrash", this);
+    cmdBVrash->setMinimumHeight(40);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdStart, 1);
+    buttons->addWidget(cmdBVrash, 1);
+
+    auto* machine = new QVBoxLayout;
+    machine->addLayout(reels);
+    machine->addLayout(spins);
+    machine->addLayout(money);
+    machine->addStretch(1);
+    machine->addLayout(buttons);
+
+    auto* table = new QGroupBox(this);
+    auto* rows = new QGridLayout(table);
+    rows->setHorizontalSpacing(4);
+    rows->setVerticalSpacing(2);
+    Label1 = heading("Label1", u"Выигрш($):"_s, table);
+    rows->addWidget(Label1, 0, 0, 1, 4);
+    for (size_t k = 0; k < lblWin1.size(); ++k) {
+        for (size_t j = 0; j < 3; ++j) {
+            const size_t i = 3 * k + j;
+            imgS[i] = named<Picture>(u"imgS(%1)"_s.arg(i), QString(), table);
+            imgS[i]->setFixedSize(24, 24);
+            rows->addWidget(imgS[i], int(k) + 1, int(j));
+        }
+        lblWin1[k] = named<QLabel>(u"lblWin1(%1)"_s.arg(k), Num(Slots::prizes()[k].amount), table);
+        markAsFigure(lblWin1[k]);
+        lblWin1[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        rows->addWidget(lblWin1[k], int(k) + 1, 3);
+    }
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(machine, 1);
+    top->addWidget(table);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    cmdBack = addBackButton(layout);
+    setMinimumWidth(520);
+
+    onClick(cmdBVrash, &frmRuletka2::cmdBVrash_Click);
+    onClick(cmdStart, &frmRuletka2::cmdStart_Click);
+}
+
+void frmRuletka2::Form_Load() {
+    cmdBVrash->setText(u"Купить 5 вращений за "_s + Str(Slots::PackPrice) + u"$."_s);
+    lblYMoney->setText(game().state.lblMoney);
+    // The table shows the very rows that decide the prize.
+    const auto prizes = Slots::prizes();
+    for (size_t k = 0; k < prizes.size(); ++k) {
+        const int symbols[] = {prizes[k].pair, prizes[k].pair, prizes[k].third};
+        for (size_t j = 0; j < 3; ++j)
+            imgS[3 * k + j]->copyPicture(*imgP[symbols[j]]);
+    }
+}
+
+void frmRuletka2::setSpinsLeft(const QString& spins) {
+    lblVrash->setText(spins);
+    lblVrash_Change();
+}
+
+void frmRuletka2::lblVrash_Change() {
+    if (Val(lblVrash->text()) <= 0) {
+        passFocus(cmdStart, cmdBVrash);
+        cmdStart->setEnabled(false);
+        cmdBVrash->setEnabled(true);
+    } else {
+        cmdStart->setEnabled(true);
+    }
+}
+
+void frmRuletka2::cmdBVrash_Click() {
+    setSpinsLeft(Num(Slots::SpinsPerPack));
+    Slots::buyPack(game().state);
+    lblYMoney->setText(game().state.lblMoney);
+    passFocus(cmdBVrash, cmdStart);
+    cmdBVrash->setEnabled(false);
+}
+
+void frmRuletka2::cmdStart_Click() {
+    randomize();
+    setSpinsLeft(Num(Val(lblVrash->text()) - 1));
+    const Slots::Spin spin = Slots::spin(effects());
+    imgPict1->copyPicture(*imgP[spin[0]]);
+    imgPict2->copyPicture(*imgP[spin[1]]);
+    imgPict3->copyPicture(*imgP[spin[2]]);
+    if (const auto prize = Slots::prizeOf(spin)) {
+        prizeAmount_ = *prize;
+        SayHowMuchYWon();
+    }
+}
+
+void frmRuletka2::SayHowMuchYWon() {
+    Slots::payPrize(game().state, prizeAmount_, effects());
+    lblYMoney->setText(game().state.lblMoney);
+}

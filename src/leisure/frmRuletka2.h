@@ -1,0 +1,37 @@
+#pragma once
+// The five-spin slot machine: a pack of five spins bought at once, three pictures a spin, and a
+// prize whenever the first two match. The spins left live in the window and are lost with it.
+
+#include "leisure/CasinoMachine.h"
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+class Picture;
+
+class frmRuletka2 : public CasinoMachine {
+public:
+    static constexpr QStringView Name = u"frmRuletka2";
+    explicit frmRuletka2(Game& game);
+
+    void Form_Load() override;
+    // Announces and pays the prize of the last spin.
+    void SayHowMuchYWon();
+
+    std::array<Picture*, 3> imgP;
+    Picture *imgPict1, *imgPict2, *imgPict3;
+    std::array<Picture*, 27> imgS;
+    std::array<QLabel*, 9> lblWin1;
+    QLabel *Label1, *Label2, *Label3, *Label4, *lblVrash, *lblYMoney;
+    QPushButton *cmdStart, *cmdBVrash, *cmdBack;
+
+private:
+    void cmdBVrash_Click();
+    void cmdStart_Click();
+    void lblVrash_Change();
+
+    void setSpinsLeft(const QString& spins);
+
+    qint16 prizeAmount_ = 0;
+};
