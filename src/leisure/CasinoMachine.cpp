@@ -1,23 +1,8 @@
 #include "leisure/CasinoMachine.h"
 
 #include "ui/Game.h"
-#include "ui/Kit.h"
-
-#include <QBoxLayout>
-#include <QPushButton>
 
 using namespace Qt::StringLiterals;
-
-QPushButton* CasinoMachine::addBackButton(QBoxLayout* layout) {
-    auto* back = named<QPushButton>("cmdBack", u"<< Назад"_s, this);
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    row->addWidget(back);
-    layout->addLayout(row);
-    route(back, ControlEvent::Click, [this] { cmdBack_Click(); });
-    setEscapeButton(back);
-    return back;
-}
 
 void CasinoMachine::cmdBack_Click() {
     game().handOver(this, VenueName);

@@ -12,10 +12,9 @@ public:
 protected:
     using Form::Form;
 
-    // "<< Назад" at the right end of a row added to the layout; the escape button.
-    QPushButton* addBackButton(QBoxLayout* layout);
-    // A machine that must not be left in the middle of a game says so here instead.
-    virtual void cmdBack_Click();
+    // Back to a fresh venue; a machine that must not be left in the middle of a game says so
+    // in its own override.
+    void cmdBack_Click() override;
 
     bool Form_QueryUnload() override;
 };

@@ -75,7 +75,7 @@ QPushButton* Form::addBackButton(QBoxLayout* layout) {
     row->addStretch(1);
     row->addWidget(back);
     layout->addLayout(row);
-    onClick(back, &Form::cmdBack_Click);
+    route(back, ControlEvent::Click, [this] { cmdBack_Click(); });
     setEscapeButton(back);
     return back;
 }

@@ -26,8 +26,11 @@ protected:
     void setEscapeButton(QAbstractButton* button) { escapeButton_ = button; }
 
     // The place windows' way home: "<< Назад", named cmdBack, at the right end of a row added
-    // to the layout, and the escape button. Its Click unloads the window.
+    // to the layout, and the escape button. Its Click runs cmdBack_Click.
     QPushButton* addBackButton(QBoxLayout* layout);
+    // The back button's Click: the window unloads. A window that leaves otherwise (handing
+    // back to another) or refuses to leave at times says so here.
+    virtual void cmdBack_Click();
 
     // Enter in the text box presses the button (when the player could), and goes no further:
     // a window with several boxes has no one default button.
@@ -38,7 +41,5 @@ protected:
     void disable(QWidget* control);
 
 private:
-    void cmdBack_Click();
-
     QAbstractButton* escapeButton_ = nullptr;
 };
