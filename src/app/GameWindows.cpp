@@ -7,6 +7,8 @@
 #include "core/frmHelp.h"
 #include "core/frmMain.h"
 #include "core/frmTheEnd.h"
+#include "leisure/frmHobby.h"
+#include "leisure/frmMadFish.h"
 #include "purchases/frmComputer.h"
 #include "purchases/frmFlat.h"
 #include "purchases/frmPrograms.h"
@@ -27,5 +29,7 @@ WindowCatalog gameWindows() {
     catalog.add<frmComputer>();
     catalog.add<frmPrograms>();
     catalog.add<frmVirus>();
+    catalog.add<frmHobby>();
+    catalog.add<frmMadFish>();
     return catalog;
 }

@@ -5,6 +5,7 @@
 #include "career/frmWork.h"
 #include "core/frmFirst.h"
 #include "core/frmHelp.h"
+#include "leisure/frmHobby.h"
 #include "purchases/frmComputer.h"
 #include "purchases/frmFlat.h"
 #include "purchases/frmPrograms.h"
@@ -310,7 +311,7 @@ QWidget* frmMain::buildPlaces() {
         // The hackers' gate turns away the unskilled even before their den is open.
         {imgHakker, "imgHakker", "places/hackers", u"Хакеры", &frmMain::imgHakker_Click},
         {imgParty, "imgParty", "places/party", u"Развлечения", nullptr},
-        {imgHobby, "imgHobby", "places/hobby", u"Хобби", nullptr},
+        {imgHobby, "imgHobby", "places/hobby", u"Хобби", &frmMain::imgHobby_Click},
     };
     int index = 0;
     for (const Place& place : places) {
@@ -512,6 +513,10 @@ void frmMain::imgWork_Click() {
 void frmMain::imgBank_Click() {
     if (Trip::toBank(game().state, effects()))
         game().open<frmBank>();
+}
+
+void frmMain::imgHobby_Click() {
+    game().open<frmHobby>();
 }
 
 void frmMain::imgHakker_Click() {
