@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <cstddef>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -22,6 +24,11 @@ Picture* hiddenPicture(const char* name, const char* art, QWidget* parent) {
     auto* picture = named<Picture>(name, QString::fromLatin1(art), parent);
     picture->hide();
     return picture;
+}
+
+// The goods' place in the shop's table, and so in the window's rows of buttons and pictures.
+std::size_t shelf(const Fishing::Goods& goods) {
+    return std::size_t(&goods - Fishing::goods().data());
 }
 
 } // namespace
@@ -54,6 +61,8 @@ frmHobby::frmHobby(Game& game)
     cmdBYdochka = named<QPushButton>(goods[2].button, QString::fromUtf16(goods[2].caption), this);
     for (QPushButton* buy : {cmdBPrikormka, cmdBSnasti, cmdBYdochka})
         buy->setMinimumHeight(32);
+    buttons_ = {cmdBPrikormka, cmdBSnasti, cmdBYdochka};
+    pictures_ = {imgPrikormka, imgSnasti, imgYdochka};
 
     // The tackle box.
     auto* box = new QGroupBox(this);
@@ -110,37 +119,14 @@ frmHobby::frmHobby(Game& game)
     setMinimumWidth(640);
 
     for (const Fishing::Goods& item : goods) {
-        route(button(item), ControlEvent::MouseMove, [this, &item] { goods_MouseMove(item); });
-        route(button(item), ControlEvent::Click, [this, &item] { goods_Click(item); });
+        route(buttons_[shelf(item)], ControlEvent::MouseMove,
+              [this, &item] { goods_MouseMove(item); });
+        route(buttons_[shelf(item)], ControlEvent::Click, [this, &item] { goods_Click(item); });
     }
     onMouseMove(cmdGoFishing, &frmHobby::cmdGoFishing_MouseMove);
     onClick(cmdGoFishing, &frmHobby::cmdGoFishing_Click);
     onMouseMove(this, &frmHobby::MoveMouseNezavisimo);
     onMouseMove(imgF, &frmHobby::MoveMouseNezavisimo);
-}
-
-QPushButton* frmHobby::button(const Fishing::Goods& goods) const {
-    switch (goods.kind) {
-    case Fishing::Kind::Bait:
-        return cmdBPrikormka;
-    case Fishing::Kind::Tackle:
-        return cmdBSnasti;
-    case Fishing::Kind::Rod:
-        return cmdBYdochka;
-    }
-    return nullptr;
-}
-
-Picture* frmHobby::picture(const Fishing::Goods& goods) const {
-    switch (goods.kind) {
-    case Fishing::Kind::Bait:
-        return imgPrikormka;
-    case Fishing::Kind::Tackle:
-        return imgSnasti;
-    case Fishing::Kind::Rod:
-        return imgYdochka;
-    }
-    return nullptr;
 }
 
 void frmHobby::Form_Load() {
@@ -177,7 +163,7 @@ void frmHobby::MoveMouseNezavisimo() {
 }
 
 void frmHobby::goods_MouseMove(const Fishing::Goods& goods) {
-    imgF->copyPicture(*picture(goods));
+    imgF->copyPicture(*pictures_[shelf(goods)]);
     lblHelp->setText(QString::fromUtf16(goods.help));
     lblCost->setText(Num(goods.price));
 }

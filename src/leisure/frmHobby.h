@@ -5,6 +5,8 @@
 
 #include "ui/Form.h"
 
+#include <array>
+
 class Picture;
 class QLabel;
 class QPushButton;
@@ -35,6 +37,8 @@ private:
 
     // The tackle box says what the player has.
     void showOwned(const Fishing::Goods& goods);
-    QPushButton* button(const Fishing::Goods& goods) const;
-    Picture* picture(const Fishing::Goods& goods) const;
+
+    // The goods' button and picture, in the order of the shop's table.
+    std::array<QPushButton*, 3> buttons_{};
+    std::array<Picture*, 3> pictures_{};
 };
