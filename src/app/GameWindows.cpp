@@ -7,6 +7,8 @@
 #include "core/frmHelp.h"
 #include "core/frmMain.h"
 #include "core/frmTheEnd.h"
+#include "leisure/frmHobby.h"
+#include "leisure/frmMadFish.h"
 #include "leisure/frmParty.h"
 #include "leisure/frmRuletka.h"
 #include "leisure/frmRuletka2.h"
@@ -33,5 +35,7 @@ WindowCatalog gameWindows() {
     catalog.add<frmParty>();
     catalog.add<frmRuletka>();
     catalog.add<frmRuletka2>();
+    catalog.add<frmHobby>();
+    catalog.add<frmMadFish>();
     return catalog;
 }

@@ -5,6 +5,7 @@
 #include "career/frmWork.h"
 #include "core/frmFirst.h"
 #include "core/frmHelp.h"
+#include "leisure/frmHobby.h"
 #include "leisure/frmParty.h"
 #include "leisure/frmRuletka.h"
 #include "leisure/frmRuletka2.h"
@@ -313,7 +314,7 @@ QWidget* frmMain::buildPlaces() {
         // The hackers' gate turns away the unskilled even before their den is open.
         {imgHakker, "imgHakker", "places/hackers", u"Хакеры", &frmMain::imgHakker_Click},
         {imgParty, "imgParty", "places/party", u"Развлечения", &frmMain::imgParty_Click},
-        {imgHobby, "imgHobby", "places/hobby", u"Хобби", nullptr},
+        {imgHobby, "imgHobby", "places/hobby", u"Хобби", &frmMain::imgHobby_Click},
     };
     int index = 0;
     for (const Place& place : places) {
@@ -523,6 +524,10 @@ void frmMain::imgBank_Click() {
 
 void frmMain::imgParty_Click() {
     game().open<frmParty>();
+}
+
+void frmMain::imgHobby_Click() {
+    game().open<frmHobby>();
 }
 
 void frmMain::imgHakker_Click() {

@@ -52,6 +52,7 @@ private:
     void imgBank_Click();
     void imgHakker_Click();
     void imgParty_Click();
+    void imgHobby_Click();
     void NewGame_Click();
     void Save_Click();
     void Load_Click();

@@ -1,0 +1,183 @@
+#include "leisure/frmHobby.h"
+
+#include "leisure/frmMadFish.h"
+#include "rules/Fishing.h"
+#include "state/NumberText.h"
+#include "ui/Game.h"
+#include "ui/Kit.h"
+#include "ui/Picture.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <cstddef>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+Picture* hiddenPicture(const char* name, const char* art, QWidget* parent) {
+    auto* picture = named<Picture>(name, QString::fromLatin1(art), parent);
+    picture->hide();
+    return picture;
+}
+
+// The goods' place in the shop's table, and so in the window's rows of buttons and pictures.
+std::size_t shelf(const Fishing::Goods& goods) {
+    return std::size_t(&goods - Fishing::goods().data());
+}
+
+} // namespace
+
+frmHobby::frmHobby(Game& game)
+    : Form(game, Name) {
+    setWindowTitle(u"Хобби - РЫБАЛКА"_s);
+    const auto goods = Fishing::goods();
+
+    Label12 = heading("Label12", u"Хобби - РЫБАЛКА"_s, this);
+    Label10 = heading("Label10", u"Рыболовный магазин"_s, this);
+
+    imgShop = hiddenPicture("imgShop", "fishing/shop", this);
+    imgPrikormka = hiddenPicture(goods[0].picture, goods[0].art, this);
+    imgSnasti = hiddenPicture(goods[1].picture, goods[1].art, this);
+    imgYdochka = hiddenPicture(goods[2].picture, goods[2].art, this);
+    imgF = named<Picture>("imgF", QString(), this);
+    imgF->setFixedSize(240, 180);
+
+    lblHelp = named<QLabel>("lblHelp", this);
+    lblHelp->setWordWrap(true);
+    lblHelp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Room for the longest help text, so the window keeps its size under the pointer.
+    lblHelp->setMinimumHeight(lblHelp->fontMetrics().lineSpacing() * 6);
+    Label1 = named<QLabel>("Label1", u"Цена:"_s, this);
+    lblCost = figure("lblCost", u"00"_s, this);
+
+    cmdBPrikormka = named<QPushButton>(goods[0].button, QString::fromUtf16(goods[0].caption), this);
+    cmdBSnasti = named<QPushButton>(goods[1].button, QString::fromUtf16(goods[1].caption), this);
+    cmdBYdochka = named<QPushButton>(goods[2].button, QString::fromUtf16(goods[2].caption), this);
+    for (QPushButton* buy : {cmdBPrikormka, cmdBSnasti, cmdBYdochka})
+        buy->setMinimumHeight(32);
+    buttons_ = {cmdBPrikormka, cmdBSnasti, cmdBYdochka};
+    pictures_ = {imgPrikormka, imgSnasti, imgYdochka};
+
+    // The tackle box.
+    auto* box = new QGroupBox(this);
+    Label11 = heading("Label11", u"Ваш рыболовный ящик"_s, box);
+    lblYdochka = figure("lblYdochka", u"нет удочки"_s, box);
+    lblSnasti = figure("lblSnasti", u"нет снастей"_s, box);
+    lblPrikormka = figure("lblPrikormka", u"0"_s, box);
+    auto* boxLines = new QGridLayout(box);
+    boxLines->addWidget(Label11, 0, 0, 1, 3);
+    boxLines->addWidget(new QLabel(u"У вас"_s, box), 1, 0);
+    boxLines->addWidget(lblYdochka, 1, 1, 1, 2);
+    boxLines->addWidget(new QLabel(u"У вас"_s, box), 2, 0);
+    boxLines->addWidget(lblSnasti, 2, 1, 1, 2);
+    boxLines->addWidget(new QLabel(u"У вас"_s, box), 3, 0);
+    boxLines->addWidget(lblPrikormka, 3, 1);
+    boxLines->addWidget(new QLabel(u"пакетов прикормки."_s, box), 3, 2);
+    boxLines->setColumnStretch(2, 1);
+
+    Label2 = named<QLabel>("Label2", u"Общее кол-во пойманной рыбы:"_s, this);
+    lblNFish = figure("lblNFish", u"0"_s, this);
+    cmdGoFishing = named<QPushButton>("cmdGoFishing", u"Отправиться на озеро \"MAD FISH\""_s, this);
+    cmdGoFishing->setMinimumHeight(40);
+
+    auto* price = new QHBoxLayout;
+    price->addWidget(Label1);
+    price->addWidget(lblCost, 1);
+    auto* shop = new QVBoxLayout;
+    shop->addWidget(Label10);
+    shop->addWidget(imgF, 0, Qt::AlignHCenter);
+    shop->addLayout(price);
+    shop->addWidget(lblHelp, 1);
+
+    auto* counter = new QVBoxLayout;
+    counter->addWidget(cmdBPrikormka);
+    counter->addWidget(cmdBSnasti);
+    counter->addWidget(cmdBYdochka);
+    counter->addSpacing(8);
+    counter->addWidget(box);
+    auto* fish = new QHBoxLayout;
+    fish->addWidget(Label2);
+    fish->addWidget(lblNFish, 1);
+    counter->addLayout(fish);
+    counter->addStretch(1);
+    counter->addWidget(cmdGoFishing);
+
+    auto* sections = new QHBoxLayout;
+    sections->setSpacing(18);
+    sections->addLayout(shop, 1);
+    sections->addLayout(counter, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label12, 0, Qt::AlignHCenter);
+    layout->addLayout(sections);
+    cmdBack = addBackButton(layout);
+    setMinimumWidth(640);
+
+    for (const Fishing::Goods& item : goods) {
+        route(buttons_[shelf(item)], ControlEvent::MouseMove,
+              [this, &item] { goods_MouseMove(item); });
+        route(buttons_[shelf(item)], ControlEvent::Click, [this, &item] { goods_Click(item); });
+    }
+    onMouseMove(cmdGoFishing, &frmHobby::cmdGoFishing_MouseMove);
+    onClick(cmdGoFishing, &frmHobby::cmdGoFishing_Click);
+    onMouseMove(this, &frmHobby::MoveMouseNezavisimo);
+    onMouseMove(imgF, &frmHobby::MoveMouseNezavisimo);
+}
+
+void frmHobby::Form_Load() {
+    for (const Fishing::Goods& item : Fishing::goods())
+        if (Fishing::owned(game().state, item))
+            showOwned(item);
+    lblPrikormka->setText(Num(game().state.BaitPacks));
+    MoveMouseNezavisimo();
+    lblNFish->setText(Num(game().state.FishTotal));
+}
+
+void frmHobby::showOwned(const Fishing::Goods& goods) {
+    switch (goods.kind) {
+    case Fishing::Kind::Bait:
+        lblPrikormka->setText(Num(game().state.BaitPacks));
+        return;
+    case Fishing::Kind::Tackle:
+        disable(cmdBSnasti);
+        lblSnasti->setText(u"есть снасти"_s);
+        return;
+    case Fishing::Kind::Rod:
+        disable(cmdBYdochka);
+        lblYdochka->setText(u"есть удочка"_s);
+        return;
+    }
+}
+
+void frmHobby::MoveMouseNezavisimo() {
+    imgF->copyPicture(*imgShop);
+    lblCost->setText(u"00"_s);
+    lblHelp->setText(u"Рыбалка - это отличный способ поднять себе настроение, утолить голод "
+                     "(рыбою, которую вы поймали) и просто хорошо и весело отдохнуть. Рыбачьте и "
+                     "вы не пожалеете."_s);
+}
+
+void frmHobby::goods_MouseMove(const Fishing::Goods& goods) {
+    imgF->copyPicture(*pictures_[shelf(goods)]);
+    lblHelp->setText(QString::fromUtf16(goods.help));
+    lblCost->setText(Num(goods.price));
+}
+
+void frmHobby::goods_Click(const Fishing::Goods& goods) {
+    if (Fishing::buy(game().state, goods, effects()))
+        showOwned(goods);
+}
+
+void frmHobby::cmdGoFishing_MouseMove() {
+    lblHelp->setText(u"Озеро \"MAD FISH\" славится своей неописуемой красотой и своими рыбами."_s);
+}
+
+void frmHobby::cmdGoFishing_Click() {
+    if (Fishing::toLake(game().state, effects()))
+        game().handOver(this, frmMadFish::Name);
+}

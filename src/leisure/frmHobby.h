@@ -1,0 +1,44 @@
+#pragma once
+// The hobby: a fishing-tackle shop and the way to the lake "MAD FISH". The big picture and the
+// help text follow the pointer over the goods; the rod and the tackle are sold once, bait by
+// the packet.
+
+#include "ui/Form.h"
+
+#include <array>
+
+class Picture;
+class QLabel;
+class QPushButton;
+
+namespace Fishing {
+struct Goods;
+}
+
+class frmHobby : public Form {
+public:
+    static constexpr QStringView Name = u"frmHobby";
+    explicit frmHobby(Game& game);
+
+    void Form_Load() override;
+    // The shop at rest: its own picture, no price, the word on fishing.
+    void MoveMouseNezavisimo();
+
+    Picture *imgF, *imgShop, *imgPrikormka, *imgSnasti, *imgYdochka;
+    QLabel *Label12, *Label10, *Label1, *Label11, *Label2, *lblHelp, *lblCost, *lblYdochka,
+        *lblSnasti, *lblPrikormka, *lblNFish;
+    QPushButton *cmdBPrikormka, *cmdBSnasti, *cmdBYdochka, *cmdGoFishing, *cmdBack;
+
+private:
+    void goods_MouseMove(const Fishing::Goods& goods);
+    void goods_Click(const Fishing::Goods& goods);
+    void cmdGoFishing_MouseMove();
+    void cmdGoFishing_Click();
+
+    // The tackle box says what the player has.
+    void showOwned(const Fishing::Goods& goods);
+
+    // The goods' button and picture, in the order of the shop's table.
+    std::array<QPushButton*, 3> buttons_{};
+    std::array<Picture*, 3> pictures_{};
+};

@@ -1,0 +1,170 @@
+#include "leisure/frmMadFish.h"
+
+#include "rules/Fishing.h"
+#include "state/NumberText.h"
+#include "ui/Game.h"
+#include "ui/Kit.h"
+#include "ui/Picture.h"
+#include "ui/Timer.h"
+#include "ui/Twips.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The lake in twips: the water on the left, the tally to its right.
+constexpr int Margin = 120;
+constexpr int WaterWidth = 6600, WaterHeight = 4500;
+constexpr int FishWidth = 900, FishHeight = 600;
+constexpr int PanelLeft = Margin + WaterWidth + 180, PanelWidth = 3450;
+constexpr int WindowWidth = PanelLeft + PanelWidth + Margin;
+constexpr int WindowHeight = Margin + WaterHeight + Margin;
+// Where the fish wait before their first jump: left of the window, out of sight.
+constexpr int Ashore = -2 * FishWidth;
+
+void place(QWidget* control, int left, int top, int width, int height) {
+    Twips::set(control, Twips::Edge::Width, width);
+    Twips::set(control, Twips::Edge::Height, height);
+    Twips::set(control, Twips::Edge::Left, left);
+    Twips::set(control, Twips::Edge::Top, top);
+}
+
+Picture* fish(const char* name, const char* art, QWidget* parent) {
+    auto* picture = named<Picture>(name, QString::fromLatin1(art), parent);
+    place(picture, Ashore, Margin, FishWidth, FishHeight);
+    picture->setCursor(Qt::PointingHandCursor);
+    return picture;
+}
+
+} // namespace
+
+frmMadFish::frmMadFish(Game& game)
+    : Form(game, Name) {
+    setWindowTitle(u"Озеро \"MAD FISH\""_s);
+    setFixedSize(Twips::toPixels(WindowWidth), Twips::toPixels(WindowHeight));
+
+    imgWater = named<Picture>("imgWater", u"fishing/water"_s, this);
+    place(imgWater, Margin, Margin, WaterWidth, WaterHeight);
+    picFL = fish("picFL", "fishing/fish_left", this);
+    picFR = fish("picFR", "fishing/fish_right", this);
+
+    // The welcome and, later, the results stand over the water.
+    lblHelp = named<QLabel>(
+        "lblHelp",
+        u"Добро пожаловать на озеро \"MAD FISH\". Сейчас вам предстоит увлекательная рыбалка. "
+        "После того, как вы нажмете на кнопку \"НАЧАТЬ\", вы увидите озеро. В озере будут "
+        "появляться рыбы (или если у вас нет прикормки одна рыбка), на которых вам надо будет "
+        "нажимать. Рыбалка будет продолжаться 30 секунд, а потом вам придется поехать домой. "
+        "Если вы нажали на рыбку, это значит, что вы ее поймали."_s,
+        this);
+    lblHelp->setWordWrap(true);
+    lblHelp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblHelp->setAutoFillBackground(true);
+    lblHelp->setFrameShape(QFrame::StyledPanel);
+    lblHelp->setMargin(8);
+    place(lblHelp, Margin + 300, Margin + 450, WaterWidth - 600, 2550);
+    cmdStart = named<QPushButton>("cmdStart", u"НАЧАТЬ"_s, this);
+    place(cmdStart, Margin + (WaterWidth - 2400) / 2, Margin + 3450, 2400, 600);
+
+    auto* panel = new QWidget(this);
+    place(panel, PanelLeft, Margin, PanelWidth, WaterHeight);
+    auto* tally = new QGridLayout(panel);
+    tally->setContentsMargins(0, 0, 0, 0);
+    Label2 = named<QLabel>("Label2", u"Время рыбалки:"_s, panel);
+    lbl1s = figure("lbl1s", u"0"_s, panel);
+    Label3 = named<QLabel>("Label3", u"Поймано рыбы:"_s, panel);
+    lblCatch = figure("lblCatch", u"0"_s, panel);
+    Label1 = named<QLabel>("Label1", u"Прибавилось настроения:"_s, panel);
+    lblH = figure("lblH", u"0"_s, panel);
+    Label4 = named<QLabel>("Label4", u"Прибавилось сытости:"_s, panel);
+    lblSit = figure("lblSit", u"0"_s, panel);
+    int row = 0;
+    for (auto [caption, value] : {std::pair{Label2, lbl1s}, std::pair{Label3, lblCatch},
+                                  std::pair{Label1, lblH}, std::pair{Label4, lblSit}}) {
+        tally->addWidget(caption, row, 0);
+        tally->addWidget(value, row, 1);
+        ++row;
+    }
+    tally->setColumnStretch(1, 1);
+    tally->setRowStretch(row, 1);
+
+    tmrAllTime = new Timer(*this, u"tmrAllTime"_s, [this] { tmrAllTime_Timer(); });
+    tmrForFish = new Timer(*this, u"tmrForFish"_s, [this] { tmrForFish_Timer(); });
+    tmrCTime1s = new Timer(*this, u"tmrCTime1s"_s, [this] { tmrCTime1s_Timer(); });
+
+    onClick(cmdStart, &frmMadFish::cmdStart_Click);
+    onClick(picFL, &frmMadFish::FClick);
+    onClick(picFR, &frmMadFish::FClick);
+}
+
+void frmMadFish::Form_Load() {
+    finished_ = 0;
+}
+
+void frmMadFish::cmdStart_Click() {
+    if (finished_ != 0) {
+        game().handOver(this, u"frmHobby");
+        return;
+    }
+    lblHelp->hide();
+    cmdStart->hide();
+    tmrAllTime->setInterval(30000);
+    tmrForFish->setInterval(600);
+    tmrCTime1s->setInterval(1000);
+    withBait_ = Fishing::startFishing(game().state) ? -1 : 0;
+}
+
+void frmMadFish::FClick() {
+    const int caught = int(Val(lblCatch->text())) + 1;
+    lblCatch->setText(Num(caught));
+    lblH->setText(Num(Fishing::moodGain(caught)));
+    lblSit->setText(Num(Fishing::satietyGain(caught)));
+}
+
+void frmMadFish::tmrCTime1s_Timer() {
+    lbl1s->setText(Num(Val(lbl1s->text()) + 1));
+}
+
+void frmMadFish::tmrForFish_Timer() {
+    randomize();
+    const Fishing::Area water{
+        Twips::get(imgWater, Twips::Edge::Left), Twips::get(imgWater, Twips::Edge::Top),
+        Twips::get(imgWater, Twips::Edge::Width), Twips::get(imgWater, Twips::Edge::Height)};
+    const int width = Twips::get(picFL, Twips::Edge::Width);
+    const int height = Twips::get(picFL, Twips::Edge::Height);
+    for (Picture* picture : {picFL, picFR}) {
+        if (picture == picFR && withBait_ == 0)
+            break;
+        const Fishing::Place to = Fishing::jump(water, width, height, effects());
+        Twips::set(picture, Twips::Edge::Top, to.top);
+        Twips::set(picture, Twips::Edge::Left, to.left);
+    }
+}
+
+void frmMadFish::tmrAllTime_Timer() {
+    if (finished_ == 0) {
+        picFL->hide();
+        picFR->hide();
+        lblHelp->setText(Fishing::results(lblCatch->text(), lblH->text(), lblSit->text()));
+        lblHelp->show();
+        lblHelp->raise();
+        Fishing::bringHome(game().state, Val(lblCatch->text()), Val(lblH->text()),
+                           Val(lblSit->text()));
+        finished_ = -1;
+        cmdStart->setText(u"Поехать домой"_s);
+        cmdStart->setEnabled(false);
+        cmdStart->show();
+        cmdStart->raise();
+        tmrCTime1s->setInterval(0);
+        tmrAllTime->setInterval(1000);
+        return;
+    }
+    tmrAllTime->setInterval(0);
+    lbl1s->setText(u"30"_s);
+    cmdStart->setEnabled(true);
+}

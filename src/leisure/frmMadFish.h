@@ -1,0 +1,38 @@
+#pragma once
+// The lake "MAD FISH": thirty seconds of catching fish that jump about the water, then the
+// catch is eaten and counted and the player drives home to the hobby shop. With bait two fish
+// jump, without it one. The lake is left only that way: its frame does not close it.
+
+#include "ui/Form.h"
+
+class Picture;
+class QLabel;
+class QPushButton;
+class Timer;
+
+class frmMadFish : public Form {
+public:
+    static constexpr QStringView Name = u"frmMadFish";
+    explicit frmMadFish(Game& game);
+
+    void Form_Load() override;
+    // A fish is caught: every click counts, also on a fish that has not jumped since.
+    void FClick();
+
+    Picture *imgWater, *picFL, *picFR;
+    QLabel *lblHelp, *Label1, *Label2, *Label3, *Label4, *lbl1s, *lblCatch, *lblH, *lblSit;
+    QPushButton* cmdStart;
+    Timer *tmrAllTime, *tmrForFish, *tmrCTime1s;
+
+protected:
+    bool Form_QueryUnload() override { return false; }
+
+private:
+    void cmdStart_Click();
+    void tmrAllTime_Timer();
+    void tmrForFish_Timer();
+    void tmrCTime1s_Timer();
+
+    qint16 finished_ = 0;
+    qint16 withBait_ = 0;
+};

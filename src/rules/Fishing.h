@@ -1,0 +1,71 @@
+#pragma once
+// Fishing: the tackle shop, the trip to the lake "MAD FISH" and what a catch brings home.
+//
+// The rod and the tackle are bought once; bait comes in packets that pile up in the tackle box,
+// one used at the start of each fishing. The box and the game's fish tally hold at most 32767:
+// a packet that would not fit is not sold (and not paid for), and a catch beyond the tally's
+// limit is not counted.
+
+#include "rules/Effects.h"
+
+#include <QString>
+
+#include <span>
+
+struct GameState;
+
+namespace Fishing {
+
+enum class Kind { Bait, Tackle, Rod };
+
+struct Goods {
+    Kind kind;
+    const char* button;  // cmdBPrikormka, cmdBSnasti, cmdBYdochka
+    const char* picture; // imgPrikormka, ...
+    const char* art;
+    const char16_t* caption;
+    int price;
+    const char16_t* help;
+    const char16_t* bought; // the message of a purchase and its title
+    const char16_t* boughtTitle;
+    const char16_t* noMoney;
+};
+
+// Bait, tackle, rod: in the order the shop lays them out.
+std::span<const Goods> goods();
+
+// Whether the player already has the goods for good (the rod, the tackle); bait never runs out
+// of stock.
+bool owned(const GameState& state, const Goods& goods);
+
+// A click on the goods' button; true when the player bought them. Money must cover the price.
+bool buy(GameState& state, const Goods& goods, Effects& effects);
+
+// The trip to the lake, by car with gasoline or by bus: true when the player gets there.
+bool toLake(GameState& state, Effects& effects);
+
+// Uses a packet of bait if there is one: true when the fishing is with bait.
+bool startFishing(GameState& state);
+
+// What the fish caught so far bring: mood and satiety.
+int moodGain(int fish);
+int satietyGain(int fish);
+
+// The catch is eaten and counted: mood and satiety grow by their gains, shown as `mood` and
+// `satiety` (mood and satiety lose their fractions), and the fish join the game's tally.
+void bringHome(GameState& state, double fish, double mood, double satiety);
+
+// The results the lake shows once the time is up.
+QString results(const QString& fish, const QString& mood, const QString& satiety);
+
+// Where a fish jumps to on the water (all in twips), top drawn first: the fish stays within
+// the water, its corner a few twips in from the water's.
+struct Place {
+    int left, top;
+};
+struct Area {
+    int left, top, width, height;
+};
+Place jump(const Area& water, int fishWidth, int fishHeight, Chance& chance);
+
+} // namespace Fishing
