@@ -7,6 +7,10 @@
 #include "core/frmHelp.h"
 #include "core/frmMain.h"
 #include "core/frmTheEnd.h"
+#include "internet/frmHakerstvo.h"
+#include "internet/frmInterAnek.h"
+#include "internet/frmInterComp.h"
+#include "internet/frmInternet.h"
 #include "purchases/frmComputer.h"
 #include "purchases/frmFlat.h"
 #include "purchases/frmPrograms.h"
@@ -27,5 +31,9 @@ WindowCatalog gameWindows() {
     catalog.add<frmComputer>();
     catalog.add<frmPrograms>();
     catalog.add<frmVirus>();
+    catalog.add<frmInternet>();
+    catalog.add<frmInterComp>();
+    catalog.add<frmInterAnek>();
+    catalog.add<frmHakerstvo>();
     return catalog;
 }

@@ -5,6 +5,8 @@
 #include "career/frmWork.h"
 #include "core/frmFirst.h"
 #include "core/frmHelp.h"
+#include "internet/frmHakerstvo.h"
+#include "internet/frmInternet.h"
 #include "purchases/frmComputer.h"
 #include "purchases/frmFlat.h"
 #include "purchases/frmPrograms.h"
@@ -306,8 +308,7 @@ QWidget* frmMain::buildPlaces() {
         {imgLearn, "imgLearn", "places/study", u"Учеба", &frmMain::imgLearn_Click},
         {imgWork, "imgWork", "places/work", u"Работа", &frmMain::imgWork_Click},
         {imgBank, "imgBank", "places/bank", u"Банк", &frmMain::imgBank_Click},
-        {imgInternet, "imgInternet", "places/internet", u"Интернет", nullptr},
-        // The hackers' gate turns away the unskilled even before their den is open.
+        {imgInternet, "imgInternet", "places/internet", u"Интернет", &frmMain::imgInternet_Click},
         {imgHakker, "imgHakker", "places/hackers", u"Хакеры", &frmMain::imgHakker_Click},
         {imgParty, "imgParty", "places/party", u"Развлечения", nullptr},
         {imgHobby, "imgHobby", "places/hobby", u"Хобби", nullptr},
@@ -376,6 +377,7 @@ void frmMain::NewGame_Click() {
     if (!ask(u"Вы действительно хотите начать новую игру?"_s, u"Подтвердите"_s))
         return;
     hide(); // still loaded: its timers keep the old game running meanwhile
+    frmInternet::closeOnline(game());
     game().open<frmFirst>(false);
 }
 
@@ -517,4 +519,10 @@ void frmMain::imgBank_Click() {
 void frmMain::imgHakker_Click() {
     if (Ladders::below(Ladders::Status, game().state.lblStatus, u"Хакер"_s))
         msg(u"Ваш статус должен быть хакер."_s, u"Вы должны быть хакер."_s);
+    else
+        game().open<frmHakerstvo>();
+}
+
+void frmMain::imgInternet_Click() {
+    game().open<frmInternet>();
 }

@@ -51,6 +51,7 @@ private:
     void imgWork_Click();
     void imgBank_Click();
     void imgHakker_Click();
+    void imgInternet_Click();
     void NewGame_Click();
     void Save_Click();
     void Load_Click();
