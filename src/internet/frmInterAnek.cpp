@@ -68,7 +68,14 @@ frmInterAnek::frmInterAnek(Game& game)
     Label3 =
         named<QLabel>("Label3", u"Заходите и на www.mir-kompa.tim - всё о компьютерах!"_s, this);
 
+    // Until the player picks a page, its place invites them to.
     auto* pages = new QGridLayout;
+    auto* invitation = new QLabel(u"Выберите раздел кнопками справа."_s, this);
+    invitation->setAlignment(Qt::AlignCenter);
+    invitation->setFrameShape(QFrame::StyledPanel);
+    invitation->setFrameShadow(QFrame::Sunken);
+    invitation->setMinimumSize(360, 240);
+    pages->addWidget(invitation, 0, 0);
     for (size_t k = 0; k < an.size(); ++k) {
         an[k] = named<QPlainTextEdit>(u"an(%1)"_s.arg(k), QString::fromUtf16(Pages[k]), this);
         an[k]->setReadOnly(true);
