@@ -19,8 +19,8 @@ using namespace Qt::StringLiterals;
 namespace {
 // The map of the two sites under the walk button, in twips: the sites' buttons and the lines
 // that lead to them from the provider.
-constexpr int MapWidth = 7200, MapHeight = 1500;
-constexpr int SiteWidth = 3000, SiteHeight = 480, SiteTop = 1000;
+constexpr int MapWidth = 7500, MapHeight = 1500;
+constexpr int SiteWidth = 3450, SiteHeight = 480, SiteTop = 1000;
 constexpr int Fork = 500;
 } // namespace
 
@@ -47,8 +47,8 @@ frmInternet::frmInternet(Game& game)
     // The sites hang under the walk button on lines, hidden until the player walks out.
     auto* map = new QWidget(this);
     map->setFixedSize(Twips::toPixels(MapWidth), Twips::toPixels(MapHeight));
-    cmdAnek = named<QPushButton>("cmdAnek", u"www.anekdotnaya.tim - Анекдоты"_s, map);
-    Command5 = named<QPushButton>("Command5", u"www.mir-kompa.tim - Компьютер"_s, map);
+    cmdAnek = named<QPushButton>("cmdAnek", u"Анекдоты: www.anekdotnaya.tim"_s, map);
+    Command5 = named<QPushButton>("Command5", u"Компьютер: www.mir-kompa.tim"_s, map);
     const int centre = MapWidth / 2;
     const int anekCentre = SiteWidth / 2, compCentre = MapWidth - SiteWidth / 2;
     cmdAnek->setGeometry(0, Twips::toPixels(SiteTop), Twips::toPixels(SiteWidth),
