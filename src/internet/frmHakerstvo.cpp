@@ -1,5 +1,6 @@
 #include "internet/frmHakerstvo.h"
 
+#include "internet/OnlineKit.h"
 #include "internet/ProgressShape.h"
 #include "rules/Hacking.h"
 #include "ui/Game.h"
@@ -42,13 +43,11 @@ frmHakerstvo::frmHakerstvo(Game& game)
     lblPercent = named<QLabel>("lblPercent", u":: Выполнение (000%) ::"_s, this);
     shpProgress = named<ProgressShape>("shpProgress", this);
     // What appears and goes keeps its place, so the buttons never jump under the pointer.
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{lblGet, cmdMake, lblPercent, shpProgress}) {
-        QSizePolicy policy = control->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        control->setSizePolicy(policy);
-        control->hide();
-    }
+    OnlineKit::keepPlaceWhenHidden({lblGet, cmdMake, lblPercent, shpProgress});
+    lblGet->hide();
+    cmdMake->hide();
+    lblPercent->hide();
+    shpProgress->hide();
 
     auto* text = new QVBoxLayout;
     text->addWidget(Label1);

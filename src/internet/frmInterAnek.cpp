@@ -1,5 +1,6 @@
 #include "internet/frmInterAnek.h"
 
+#include "internet/OnlineKit.h"
 #include "internet/ProgressShape.h"
 #include "rules/Online.h"
 #include "state/NumberText.h"
@@ -109,11 +110,7 @@ frmInterAnek::frmInterAnek(Game& game)
     menu->addWidget(lblPercent, 0, Qt::AlignHCenter);
     menu->addWidget(shpProgress, 0, Qt::AlignHCenter);
     // The download's label and bar keep their place while hidden, so nothing jumps.
-    for (QWidget* kept : std::initializer_list<QWidget*>{lblPercent, shpProgress}) {
-        QSizePolicy policy = kept->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        kept->setSizePolicy(policy);
-    }
+    OnlineKit::keepPlaceWhenHidden({lblPercent, shpProgress});
 
     auto* left = new QVBoxLayout;
     left->addWidget(imgLizon);
@@ -124,18 +121,12 @@ frmInterAnek::frmInterAnek(Game& game)
     body->addLayout(pages, 1);
     body->addLayout(menu);
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(Label2);
-    bottom->addWidget(lblcm);
-    bottom->addStretch(1);
-    bottom->addWidget(cmdGoout);
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1, 0, Qt::AlignHCenter);
     layout->addWidget(lblSiteCounter, 0, Qt::AlignHCenter);
     layout->addLayout(body, 1);
     layout->addWidget(Label3);
-    layout->addLayout(bottom);
+    layout->addLayout(OnlineKit::hoursRow(Label2, lblcm, cmdGoout));
 
     onClick(Command1, &frmInterAnek::Command1_Click);
     onClick(Command2, &frmInterAnek::Command2_Click);
@@ -190,9 +181,7 @@ void frmInterAnek::tmrDownload_Timer() {
 }
 
 void frmInterAnek::tmrcm_Timer() {
-    QString hours = lblcm->text();
-    Online::hour(game().state, hours, Online::Site::Jokes);
-    lblcm->setText(hours);
+    OnlineKit::hour(game().state, lblcm, Online::Site::Jokes);
     if (!Online::mustDisconnect(game().state, !cmdGoout->isEnabled()))
         return;
     Online::sayCashRunOut(effects());

@@ -1,5 +1,6 @@
 #include "internet/frmInterComp.h"
 
+#include "internet/OnlineKit.h"
 #include "rules/Online.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
@@ -72,17 +73,12 @@ frmInterComp::frmInterComp(Game& game)
     auto* body = new QHBoxLayout;
     body->addLayout(side);
     body->addWidget(an, 1);
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(Label2);
-    bottom->addWidget(lblcm);
-    bottom->addStretch(1);
-    bottom->addWidget(cmdGoout);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(banner);
     layout->addWidget(rule);
     layout->addLayout(body, 1);
-    layout->addLayout(bottom);
+    layout->addLayout(OnlineKit::hoursRow(Label2, lblcm, cmdGoout));
 
     onClick(cmdGoout, &frmInterComp::cmdGoout_Click);
     tmrcm = new Timer(*this, u"tmrcm"_s, [this] { tmrcm_Timer(); });
@@ -90,9 +86,7 @@ frmInterComp::frmInterComp(Game& game)
 }
 
 void frmInterComp::tmrcm_Timer() {
-    QString hours = lblcm->text();
-    Online::hour(game().state, hours, Online::Site::Computer);
-    lblcm->setText(hours);
+    OnlineKit::hour(game().state, lblcm, Online::Site::Computer);
 }
 
 void frmInterComp::cmdGoout_Click() {
