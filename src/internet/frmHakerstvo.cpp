@@ -77,6 +77,10 @@ frmHakerstvo::frmHakerstvo(Game& game)
     tmrProgress = new Timer(*this, u"tmrProgress"_s, [this] { tmrProgress_Timer(); });
 }
 
+bool frmHakerstvo::Form_QueryUnload() {
+    return cmdBack->isEnabled();
+}
+
 void frmHakerstvo::idle() {
     cmdGet->setEnabled(true);
     cmdGet->setText(TakeCaption);

@@ -21,6 +21,11 @@ public:
     ProgressShape* shpProgress;
     Timer* tmrProgress;
 
+protected:
+    // The frame closes the window only when the back button could: an assignment in hand or
+    // a run under way is not walked away from, nor its fine dodged.
+    bool Form_QueryUnload() override;
+
 private:
     void cmdGet_Click();
     void cmdMake_Click();

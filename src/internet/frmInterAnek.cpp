@@ -147,6 +147,10 @@ void frmInterAnek::Form_Load() {
         cmdDownload->setEnabled(false);
 }
 
+bool frmInterAnek::Form_QueryUnload() {
+    return cmdGoout->isEnabled();
+}
+
 void frmInterAnek::an_MouseDown() {
     msg(u"Анекдоты лучшего качества!"_s, u"Good"_s);
 }

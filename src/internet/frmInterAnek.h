@@ -28,6 +28,10 @@ public:
     ProgressShape* shpProgress;
     Timer *tmrcm, *tmrDownload;
 
+protected:
+    // A download under way holds the player online, frame or no frame.
+    bool Form_QueryUnload() override;
+
 private:
     void an_MouseDown();
     void Command1_Click() { showPage(0); }
