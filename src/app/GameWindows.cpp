@@ -7,6 +7,10 @@
 #include "core/frmHelp.h"
 #include "core/frmMain.h"
 #include "core/frmTheEnd.h"
+#include "internet/frmHakerstvo.h"
+#include "internet/frmInterAnek.h"
+#include "internet/frmInterComp.h"
+#include "internet/frmInternet.h"
 #include "leisure/frmHobby.h"
 #include "leisure/frmMadFish.h"
 #include "leisure/frmParty.h"
@@ -37,5 +41,9 @@ WindowCatalog gameWindows() {
     catalog.add<frmRuletka2>();
     catalog.add<frmHobby>();
     catalog.add<frmMadFish>();
+    catalog.add<frmInternet>();
+    catalog.add<frmInterComp>();
+    catalog.add<frmInterAnek>();
+    catalog.add<frmHakerstvo>();
     return catalog;
 }

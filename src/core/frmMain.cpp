@@ -5,6 +5,8 @@
 #include "career/frmWork.h"
 #include "core/frmFirst.h"
 #include "core/frmHelp.h"
+#include "internet/frmHakerstvo.h"
+#include "internet/frmInternet.h"
 #include "leisure/frmHobby.h"
 #include "leisure/frmParty.h"
 #include "leisure/frmRuletka.h"
@@ -310,8 +312,7 @@ QWidget* frmMain::buildPlaces() {
         {imgLearn, "imgLearn", "places/study", u"Учеба", &frmMain::imgLearn_Click},
         {imgWork, "imgWork", "places/work", u"Работа", &frmMain::imgWork_Click},
         {imgBank, "imgBank", "places/bank", u"Банк", &frmMain::imgBank_Click},
-        {imgInternet, "imgInternet", "places/internet", u"Интернет", nullptr},
-        // The hackers' gate turns away the unskilled even before their den is open.
+        {imgInternet, "imgInternet", "places/internet", u"Интернет", &frmMain::imgInternet_Click},
         {imgHakker, "imgHakker", "places/hackers", u"Хакеры", &frmMain::imgHakker_Click},
         {imgParty, "imgParty", "places/party", u"Развлечения", &frmMain::imgParty_Click},
         {imgHobby, "imgHobby", "places/hobby", u"Хобби", &frmMain::imgHobby_Click},
@@ -384,6 +385,7 @@ void frmMain::NewGame_Click() {
     game().unload<frmParty>();
     game().unload<frmRuletka>();
     game().unload<frmRuletka2>();
+    frmInternet::closeOnline(game());
     game().open<frmFirst>(false);
 }
 
@@ -533,4 +535,10 @@ void frmMain::imgHobby_Click() {
 void frmMain::imgHakker_Click() {
     if (Ladders::below(Ladders::Status, game().state.lblStatus, u"Хакер"_s))
         msg(u"Ваш статус должен быть хакер."_s, u"Вы должны быть хакер."_s);
+    else
+        game().open<frmHakerstvo>();
+}
+
+void frmMain::imgInternet_Click() {
+    game().open<frmInternet>();
 }

@@ -53,6 +53,7 @@ private:
     void imgHakker_Click();
     void imgParty_Click();
     void imgHobby_Click();
+    void imgInternet_Click();
     void NewGame_Click();
     void Save_Click();
     void Load_Click();

@@ -1,0 +1,40 @@
+#pragma once
+// The hackers' den: one random assignment at a time, refused for a fee or carried out. A run
+// fills the bar to 100 percent unless its hidden outcome blows it up on the way.
+
+#include "ui/Form.h"
+
+class QLabel;
+class QPushButton;
+class Picture;
+class ProgressShape;
+class Timer;
+
+class frmHakerstvo : public Form {
+public:
+    static constexpr QStringView Name = u"frmHakerstvo";
+    explicit frmHakerstvo(Game& game);
+
+    Picture* imgHakker;
+    QLabel *Label1, *lblDueText, *lblGet, *lblPercent;
+    QPushButton *cmdGet, *cmdMake, *cmdBack;
+    ProgressShape* shpProgress;
+    Timer* tmrProgress;
+
+protected:
+    // The frame closes the window only when the back button could: an assignment in hand or
+    // a run under way is not walked away from, nor its fine dodged.
+    bool Form_QueryUnload() override;
+
+private:
+    void cmdGet_Click();
+    void cmdMake_Click();
+    void tmrProgress_Timer();
+
+    // No assignment: the player may take one or leave.
+    void idle();
+
+    qint16 assignment_ = 0;
+    qint16 progress_ = 0;
+    qint16 outcome_ = 0;
+};

@@ -1,0 +1,108 @@
+#include "rules/Hacking.h"
+
+#include "state/GameState.h"
+#include "state/NumberText.h"
+
+#include <algorithm>
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace Hacking {
+
+namespace {
+
+const std::array<const char16_t*, Assignments> Texts = {
+    u"Это очень простое задание. Нужно просто взломать программу. Плата за выполнение 4$.",
+    u"Вам необходимо взломать защиту сервера и скачать файл из интернета. Плата за выполнение "
+    u"5$.",
+    u"Вам нужно поразить вирусами компьютеры крупной компании. Плата за выполнение 6$.",
+    u"Вам нужно форматнуть диски банковской системы. Плата за выполнение 7$.",
+    u"Вам требуется перечислить деньги из маленького магазина себе на счет. Плата за выполнение "
+    u"8$.",
+    u"Вам надо скачать базу данных с банковского компьютера. Плата за выполнение 9$.",
+    u"Вам требуется перечислить деньги со счета в банке. Плата за выполнение 10$.",
+    u"Вам требуется удалить спец файл с главного компьютера города. Плата за выполнение 11$.",
+    u"Это очень сложное задание. Вам требуется скачать себе программу обороны. Плата за "
+    u"выполнение 12$.",
+};
+
+// The first draws that call for the second, fatal-looking one: more of them the harder the
+// assignment.
+bool redraws(qint16 n, qint16 first) {
+    static constexpr std::array<qint16, 2> Easy = {2, 4};
+    static constexpr std::array<qint16, 3> Middle = {2, 4, 5};
+    static constexpr std::array<qint16, 5> Hard = {1, 2, 4, 5, 9};
+    const auto in = [first](const auto& set) {
+        return std::find(set.begin(), set.end(), first) != set.end();
+    };
+    if (n <= 3)
+        return in(Easy);
+    if (n <= 6)
+        return in(Middle);
+    return in(Hard);
+}
+
+qint16 draw(Chance& chance, int count, int lowest) {
+    return qint16(Int(double(chance.rnd()) * count + lowest));
+}
+
+} // namespace
+
+QString assignment(qint16 n) {
+    return QString::fromUtf16(Texts.at(size_t(n - 1)));
+}
+
+int pay(qint16 n) {
+    return n + 3;
+}
+
+int fine(qint16 n) {
+    return n;
+}
+
+qint16 take(Chance& chance) {
+    chance.randomize();
+    return draw(chance, Assignments, 1);
+}
+
+int stepInterval(Chance& chance) {
+    return draw(chance, 50, 20);
+}
+
+qint16 outcome(qint16 n, Chance& chance) {
+    const qint16 first = draw(chance, 9, 1);
+    return redraws(n, first) ? draw(chance, 99, 19) : first;
+}
+
+Step step(qint16 outcome, qint16 progress) {
+    if (outcome > 9 && progress >= outcome)
+        return Step::Failure;
+    return progress == 100 ? Step::Success : Step::Going;
+}
+
+QString progressText(qint16 progress) {
+    return u":: Выполнение ("_s + Str(progress) + u"%) ::"_s;
+}
+
+void refuse(GameState& state, Effects& effects) {
+    effects.say(u"Жаль, что вы не взялись за выполнение этого задания."_s,
+                u"Задание не выполнено, по причине отказа."_s, MsgIcon::None);
+    AddTo(state.lblMoney, -RefusalFee);
+}
+
+void succeed(GameState& state, qint16 n, Effects& effects) {
+    effects.say(u"Ура! Задание выполнено.\nВы получаете "_s + Str(pay(n)) + u"$."_s,
+                u"Задание выполнено."_s, MsgIcon::None);
+    AddTo(state.lblMoney, pay(n));
+    AddTo(state.lblHappyness, 1);
+    AddTo(state.lblHungry, 1);
+}
+
+void fail(GameState& state, qint16 n, Effects& effects) {
+    effects.say(u"Boom! Задание провалено.\nПришлось заплатить штраф в размере "_s + Str(fine(n)),
+                u"Booooom!!!"_s, MsgIcon::None);
+    AddTo(state.lblMoney, -fine(n));
+}
+
+} // namespace Hacking

@@ -1,0 +1,82 @@
+#include "rules/Online.h"
+
+#include "state/GameState.h"
+#include "state/NumberText.h"
+
+using namespace Qt::StringLiterals;
+
+namespace Online {
+
+namespace {
+const QString NotYet = u"Пока нет"_s;
+}
+
+bool connected(const GameState& state) {
+    return state.lblVichod != NotYet;
+}
+
+bool connect(GameState& state, Effects& effects) {
+    if (state.Modem.Level < 1 || state.HasBrowser != -1 || state.HasDialer != -1) {
+        effects.say(u"Вы не можете подключиться к интернету без модема, браузера и звонилки."_s,
+                    u"Подключение не  произошло."_s, MsgIcon::None);
+        return false;
+    }
+    effects.say(u"Вы подключились к интернету за 5$ в час."_s, u"Подключение произошло."_s,
+                MsgIcon::None);
+    AddTo(state.lblMoney, -ConnectionFee);
+    state.lblVichod = u"Есть"_s;
+    return true;
+}
+
+void hour(GameState& state, QString& hours, Site site) {
+    AddTo(hours, 1);
+    AddTo(state.lblMoney, -HourlyRate);
+    if (site == Site::Jokes)
+        AddTo(state.lblHappyness, 1);
+}
+
+bool mustDisconnect(const GameState& state, bool downloading) {
+    return !downloading && Val(state.lblMoney) < 0;
+}
+
+void sayCashRunOut(Effects& effects) {
+    effects.say(u"Внимание: у вас закончились деньги, и вы не можете оплатить время в интернете. "
+                "Соединение будет разорвано."_s,
+                u"Соединение будет разорвано"_s, MsgIcon::None);
+}
+
+void sayDisconnected(Effects& effects, const QString& hours) {
+    effects.say(u"Соединение с интернет разорвано...\n\nПросижано часов: "_s + hours,
+                u"Disconnect..."_s, MsgIcon::None);
+}
+
+bool startDownload(GameState& state, Effects& effects) {
+    if (Val(state.lblMoney) < DownloadDeposit) {
+        effects.say(u"Скачивание базы займет некоторое время, у вас на счету должно быть не "
+                    "менее 25$."_s,
+                    u"Скачивание невозможно (мало денег)"_s, MsgIcon::None);
+        return false;
+    }
+    if (state.HasDownloader != -1) {
+        effects.say(u"Для скачивания необходима программа для закачки файлов (Downloader)."_s,
+                    u"Требуется Downloader"_s, MsgIcon::None);
+        return false;
+    }
+    state.JokesBaseLoaded = 0;
+    return true;
+}
+
+bool downloadStep(GameState& state) {
+    state.JokesBaseLoaded = AddSat16(state.JokesBaseLoaded, 1);
+    return state.JokesBaseLoaded == DatabaseLoaded;
+}
+
+void sayLoaded(Effects& effects) {
+    effects.say(u"База успешно загружена."_s, u"Message. Downloader. 100%"_s, MsgIcon::None);
+}
+
+QString downloadText(qint16 percent) {
+    return u":: Скачивание ("_s + Str(percent) + u"%) ::"_s;
+}
+
+} // namespace Online

@@ -1,0 +1,71 @@
+// A new game chosen while the player is online. The menu cannot be reached past a modal site
+// in play, so the scenarios cannot tell this; but the new game must not leave a site behind,
+// still charging the hours of the game that was given up.
+
+#include "app/GameWindows.h"
+#include "core/frmMain.h"
+#include "internet/frmInterAnek.h"
+#include "internet/frmInterComp.h"
+#include "internet/frmInternet.h"
+#include "runner/ScriptedPlatform.h"
+#include "ui/Game.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList loadedNames(const Game& game) {
+    QStringList names;
+    for (FormCore* form : game.windows())
+        names << form->formName();
+    return names;
+}
+
+} // namespace
+
+TEST(OnlineNewGame, TheSiteGoesWithItsCharge) {
+    for (const bool jokes : {false, true}) {
+        SCOPED_TRACE(jokes ? "jokes site, downloading" : "computer site");
+        ScriptedPlatform platform{QString()};
+        platform.date = QDate(2002, 5, 5);
+        const WindowCatalog windows = gameWindows();
+        {
+            Game game(platform, windows);
+            game.start();
+            game.state.lblVichod = u"Есть"_s;
+            game.state.lblMoney = u"50"_s;
+            game.state.HasDownloader = -1;
+            auto* provider = game.open<frmInternet>();
+            provider->cmdWalk->click();
+            if (jokes) {
+                platform.draws.push_back(0.1);
+                provider->cmdAnek->click();
+                auto* site = game.loaded<frmInterAnek>();
+                ASSERT_NE(site, nullptr);
+                site->cmdDownload->click();
+            } else {
+                provider->Command5->click();
+            }
+            ScriptedPlatform::deliverPostedEvents();
+            platform.advance(1500, [] { return false; });
+            EXPECT_EQ(game.state.lblMoney, u"45"_s);
+
+            platform.answers.push_back(true);
+            game.loaded<frmMain>()->NewGame->trigger();
+            ScriptedPlatform::deliverPostedEvents();
+            EXPECT_EQ(loadedNames(game), (QStringList{u"frmMain"_s, u"frmFirst"_s}));
+            // The old game runs on behind the start window, but nobody is online in it.
+            platform.advance(9000, [] { return false; });
+            EXPECT_EQ(game.state.lblMoney, u"45"_s);
+            EXPECT_EQ(game.state.JokesBaseLoaded, jokes ? 21 : 0);
+            EXPECT_TRUE(platform.problem.isEmpty()) << platform.problem.toStdString();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
