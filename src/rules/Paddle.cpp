@@ -1,0 +1,73 @@
+#include "rules/Paddle.h"
+
+#include "state/GameState.h"
+#include "state/NumberText.h"
+
+using namespace Qt::StringLiterals;
+
+namespace Paddle {
+
+Outcome tick(Field& f) {
+    f.ballLeft += f.h;
+    f.ballTop += f.v;
+    f.paddleWidth -= Shrink;
+    if (f.paddleWidth == WinningWidth)
+        return Outcome::Won;
+    if (f.ballLeft <= 0 || f.ballLeft >= f.fieldWidth - f.ballWidth) {
+        f.h = qint16(-f.h);
+        return Outcome::Playing;
+    }
+    if (f.ballTop <= 0 || f.ballTop >= f.fieldHeight - f.ballHeight) {
+        f.v = qint16(-f.v);
+        return Outcome::Playing;
+    }
+    if (f.ballTop >= CatchLine && f.ballLeft > f.paddleLeft &&
+        f.ballLeft < f.paddleLeft + f.paddleWidth) {
+        f.v = qint16(-f.v);
+        return Outcome::Playing;
+    }
+    if (f.ballTop >= LossLine)
+        return Outcome::Lost;
+    return Outcome::Playing;
+}
+
+void keyRight(Field& f) {
+    if (f.paddleLeft <= f.fieldWidth - f.paddleWidth)
+        f.paddleLeft += KeyStep;
+}
+
+void keyLeft(Field& f) {
+    if (f.paddleLeft >= 0)
+        f.paddleLeft -= KeyStep;
+}
+
+bool buttonRight(Field& f) {
+    f.paddleLeft += ButtonStep;
+    return f.paddleLeft <= f.fieldWidth - f.paddleWidth;
+}
+
+bool buttonLeft(Field& f) {
+    f.paddleLeft -= ButtonStep;
+    return f.paddleLeft >= 0;
+}
+
+void reset(Field& f) {
+    f.paddleWidth = StartWidth;
+    f.h = StartStep;
+    f.v = StartStep;
+    f.ballLeft = 0;
+    f.ballTop = 0;
+}
+
+bool finish(GameState& s, Outcome outcome, Effects& effects) {
+    if (outcome == Outcome::Won) {
+        AddTo(s.lblMoney, WinPrize);
+        AddTo(s.lblHappyness, WinMood);
+        return effects.ask(u"Ура-а-а вы выиграли!!! Хотите начать снова?"_s, u"Вы выиграли."_s);
+    }
+    AddTo(s.lblMoney, -LossCharge);
+    AddTo(s.lblHappyness, -LossMood);
+    return effects.ask(u"К сожалению вы проиграли. Хотите начать снова?"_s, u"Вы проиграли."_s);
+}
+
+} // namespace Paddle

@@ -1,0 +1,191 @@
+// The paddle game's tick, in twips: the order of its reactions (one per tick), the strict edges
+// of the paddle, the limits of the keys and the arrow buttons, and what a finished game pays.
+
+#include "rules/Paddle.h"
+#include "state/GameState.h"
+#include "unit/ScriptedEffects.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using Paddle::Outcome;
+
+namespace {
+
+Paddle::Field ballAt(int left, int top, qint16 h, qint16 v, int paddleLeft = 2160,
+                     int paddleWidth = 1080) {
+    Paddle::Field f;
+    f.ballLeft = left;
+    f.ballTop = top;
+    f.h = h;
+    f.v = v;
+    f.paddleLeft = paddleLeft;
+    f.paddleWidth = paddleWidth;
+    return f;
+}
+
+} // namespace
+
+TEST(Paddle, FreshGameIsCaughtAtTheTwentySeventhTick) {
+    Paddle::Field f;
+    for (int i = 1; i <= 26; ++i) {
+        ASSERT_EQ(Paddle::tick(f), Outcome::Playing) << i;
+        ASSERT_EQ(f.v, 100) << i;
+        ASSERT_EQ(f.h, 100) << i;
+    }
+    EXPECT_EQ(f.ballTop, 2600);
+    EXPECT_EQ(Paddle::tick(f), Outcome::Playing);
+    EXPECT_EQ(f.ballLeft, 2700);
+    EXPECT_EQ(f.ballTop, 2700);
+    EXPECT_EQ(f.paddleWidth, 1026);
+    EXPECT_EQ(f.v, -100);
+    EXPECT_EQ(f.h, 100);
+}
+
+TEST(Paddle, OneReactionPerTickInOrder) {
+    // A side wall ends the tick: over the paddle, the ball is not caught as well.
+    Paddle::Field f = ballAt(5510, 2600, 100, 100, 5000, 900);
+    EXPECT_EQ(Paddle::tick(f), Outcome::Playing);
+    EXPECT_EQ(f.h, -100);
+    EXPECT_EQ(f.v, 100);
+    // Nor is a ball at the loss line lost while it touches a side wall.
+    f = ballAt(100, 2900, -100, 100, 3000);
+    EXPECT_EQ(Paddle::tick(f), Outcome::Playing);
+    EXPECT_EQ(f.ballLeft, 0);
+    EXPECT_EQ(f.ballTop, 3000);
+    EXPECT_EQ(f.h, 100);
+    EXPECT_EQ(f.v, 100);
+    // The top wall turns the vertical step only.
+    f = ballAt(1000, 100, 100, -100);
+    EXPECT_EQ(Paddle::tick(f), Outcome::Playing);
+    EXPECT_EQ(f.h, 100);
+    EXPECT_EQ(f.v, 100);
+    // The win comes before everything, a wall included.
+    f = ballAt(5510, 500, 100, 100, 0, 302);
+    EXPECT_EQ(Paddle::tick(f), Outcome::Won);
+    EXPECT_EQ(f.paddleWidth, 300);
+    EXPECT_EQ(f.h, 100);
+    // The catch comes before the loss at the loss line.
+    f = ballAt(2500, 2900, 100, 100);
+    EXPECT_EQ(Paddle::tick(f), Outcome::Playing);
+    EXPECT_EQ(f.v, -100);
+}
+
+TEST(Paddle, PaddleEdgesAreStrict) {
+    struct Row {
+        int ballLeftAfter, ballTopAfter;
+        Outcome outcome;
+        qint16 v;
+    };
+    // The paddle is 2160 to 2160 + 1078 once it has shrunk in the tick.
+    const Row table[] = {
+        {2160, 2700, Outcome::Playing, 100},  {2161, 2700, Outcome::Playing, -100},
+        {3237, 2700, Outcome::Playing, -100}, {3238, 2700, Outcome::Playing, 100},
+        {2160, 3000, Outcome::Lost, 100},     {3238, 3000, Outcome::Lost, 100},
+        {3237, 3000, Outcome::Playing, -100}, {2500, 2600, Outcome::Playing, 100},
+    };
+    for (const Row& row : table) {
+        Paddle::Field f = ballAt(row.ballLeftAfter - 100, row.ballTopAfter - 100, 100, 100);
+        EXPECT_EQ(Paddle::tick(f), row.outcome) << row.ballLeftAfter << " " << row.ballTopAfter;
+        EXPECT_EQ(f.v, row.v) << row.ballLeftAfter << " " << row.ballTopAfter;
+    }
+}
+
+TEST(Paddle, AGameNotLostLastsThreeHundredNinetyTicks) {
+    Paddle::Field f;
+    int ticks = 0;
+    Outcome outcome = Outcome::Playing;
+    while (outcome == Outcome::Playing && ticks < 1000) {
+        // The player keeps the paddle's middle under the ball.
+        f.paddleLeft = f.ballLeft - f.paddleWidth / 2;
+        outcome = Paddle::tick(f);
+        ++ticks;
+        ASSERT_LE(f.ballTop, Paddle::LossLine);
+    }
+    EXPECT_EQ(outcome, Outcome::Won);
+    EXPECT_EQ(ticks, 390);
+
+    const int paddleLeft = f.paddleLeft;
+    Paddle::reset(f);
+    EXPECT_EQ(f.paddleWidth, 1080);
+    EXPECT_EQ(f.ballLeft, 0);
+    EXPECT_EQ(f.ballTop, 0);
+    EXPECT_EQ(f.h, 100);
+    EXPECT_EQ(f.v, 100);
+    EXPECT_EQ(f.paddleLeft, paddleLeft);
+}
+
+TEST(Paddle, AnUntouchedPaddleLosesTheSecondFall) {
+    Paddle::Field f;
+    int ticks = 0;
+    Outcome outcome = Outcome::Playing;
+    while (outcome == Outcome::Playing && ticks < 1000) {
+        outcome = Paddle::tick(f);
+        ++ticks;
+    }
+    // Caught at 27, then rolled along the paddle from 84 to 92 (each tick in the catch zone
+    // over the paddle turns the ball again), then missed.
+    EXPECT_EQ(outcome, Outcome::Lost);
+    EXPECT_EQ(ticks, 152);
+    EXPECT_EQ(f.ballTop, 3000);
+    EXPECT_TRUE(f.ballLeft <= f.paddleLeft || f.ballLeft >= f.paddleLeft + f.paddleWidth);
+}
+
+TEST(Paddle, KeysTestBeforeTheyStep) {
+    Paddle::Field f;
+    f.paddleLeft = 5895 - 1080;
+    Paddle::keyRight(f);
+    EXPECT_EQ(f.paddleLeft, 4965);
+    Paddle::keyRight(f);
+    EXPECT_EQ(f.paddleLeft, 4965);
+    f.paddleLeft = 0;
+    Paddle::keyLeft(f);
+    EXPECT_EQ(f.paddleLeft, -150);
+    Paddle::keyLeft(f);
+    EXPECT_EQ(f.paddleLeft, -150);
+    // The limit follows the shrinking paddle.
+    f.paddleWidth = 500;
+    f.paddleLeft = 5395;
+    Paddle::keyRight(f);
+    EXPECT_EQ(f.paddleLeft, 5545);
+}
+
+TEST(Paddle, ArrowButtonsStepThenStopPastALimit) {
+    Paddle::Field f;
+    f.paddleLeft = 4715;
+    EXPECT_TRUE(Paddle::buttonRight(f));
+    EXPECT_EQ(f.paddleLeft, 4815);
+    EXPECT_FALSE(Paddle::buttonRight(f));
+    EXPECT_EQ(f.paddleLeft, 4915);
+    f.paddleLeft = 100;
+    EXPECT_TRUE(Paddle::buttonLeft(f));
+    EXPECT_EQ(f.paddleLeft, 0);
+    EXPECT_FALSE(Paddle::buttonLeft(f));
+    EXPECT_EQ(f.paddleLeft, -100);
+}
+
+TEST(Paddle, FinishPaysOrChargesThenAsks) {
+    GameState state;
+    state.beginNewGame(QDate(2002, 5, 5));
+    state.lblMoney = u"5"_s;
+    state.lblHappyness = u"3"_s;
+    {
+        ScriptedEffects<> effects({false});
+        EXPECT_FALSE(Paddle::finish(state, Outcome::Lost, effects));
+        EXPECT_EQ(state.lblMoney, u"-15"_s);
+        EXPECT_EQ(state.lblHappyness, u"-5"_s);
+        ASSERT_EQ(effects.titles.size(), 1);
+        EXPECT_EQ(effects.titles[0], u"Вы проиграли."_s);
+        EXPECT_EQ(effects.texts[0], u"К сожалению вы проиграли. Хотите начать снова?"_s);
+    }
+    {
+        ScriptedEffects<> effects({true});
+        EXPECT_TRUE(Paddle::finish(state, Outcome::Won, effects));
+        EXPECT_EQ(state.lblMoney, u"20"_s);
+        EXPECT_EQ(state.lblHappyness, u"15"_s);
+        ASSERT_EQ(effects.titles.size(), 1);
+        EXPECT_EQ(effects.titles[0], u"Вы выиграли."_s);
+        EXPECT_EQ(effects.texts[0], u"Ура-а-а вы выиграли!!! Хотите начать снова?"_s);
+        EXPECT_EQ(effects.icons[0], MsgIcon::Question);
+    }
+}
