@@ -11,6 +11,7 @@
 #include "internet/frmInterAnek.h"
 #include "internet/frmInterComp.h"
 #include "internet/frmInternet.h"
+#include "leisure/frmAr.h"
 #include "leisure/frmHobby.h"
 #include "leisure/frmMadFish.h"
 #include "leisure/frmParty.h"
@@ -37,6 +38,7 @@ WindowCatalog gameWindows() {
     catalog.add<frmPrograms>();
     catalog.add<frmVirus>();
     catalog.add<frmParty>();
+    catalog.add<frmAr>();
     catalog.add<frmRuletka>();
     catalog.add<frmRuletka2>();
     catalog.add<frmHobby>();

@@ -7,6 +7,7 @@
 #include "core/frmHelp.h"
 #include "internet/frmHakerstvo.h"
 #include "internet/frmInternet.h"
+#include "leisure/frmAr.h"
 #include "leisure/frmHobby.h"
 #include "leisure/frmParty.h"
 #include "leisure/frmRuletka.h"
@@ -385,6 +386,7 @@ void frmMain::NewGame_Click() {
     game().unload<frmParty>();
     game().unload<frmRuletka>();
     game().unload<frmRuletka2>();
+    game().unload<frmAr>();
     frmInternet::closeOnline(game());
     game().open<frmFirst>(false);
 }

@@ -1,5 +1,6 @@
 #include "leisure/frmParty.h"
 
+#include "leisure/frmAr.h"
 #include "leisure/frmRuletka.h"
 #include "leisure/frmRuletka2.h"
 #include "rules/Casino.h"
@@ -67,8 +68,6 @@ frmParty::frmParty(Game& game)
     outings->addStretch(1);
     for (QPushButton* button : {cmdDisco, cmdVech, cmdKasino, cmdRuletka, cmdRuletka2, cmdAr})
         button->setMinimumHeight(32);
-    // The arcade machine is not in the casino yet.
-    cmdAr->setEnabled(false);
 
     auto* panel = new InfoPanel(this,
                                 {{"Label1", u"Цена:"_s, "lblCost", u"00"_s},
@@ -93,6 +92,7 @@ frmParty::frmParty(Game& game)
     onMouseMove(cmdKasino, &frmParty::cmdKasino_MouseMove);
     onClick(cmdRuletka, &frmParty::cmdRuletka_Click);
     onClick(cmdRuletka2, &frmParty::cmdRuletka2_Click);
+    onClick(cmdAr, &frmParty::cmdAr_Click);
     onMouseMove(cmdBack, &frmParty::cmdBack_MouseMove);
     onMouseMove(this, &frmParty::Form_MouseMove);
 }
@@ -134,6 +134,10 @@ void frmParty::cmdRuletka_Click() {
 
 void frmParty::cmdRuletka2_Click() {
     game().handOver(this, frmRuletka2::Name);
+}
+
+void frmParty::cmdAr_Click() {
+    game().handOver(this, frmAr::Name);
 }
 
 void frmParty::machine_MouseMove() {

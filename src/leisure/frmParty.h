@@ -29,6 +29,7 @@ private:
     void cmdKasino_MouseMove();
     void cmdRuletka_Click();
     void cmdRuletka2_Click();
+    void cmdAr_Click();
     void machine_MouseMove();
     void cmdBack_MouseMove();
     void Form_MouseMove();
