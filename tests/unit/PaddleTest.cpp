@@ -1,9 +1,22 @@
 // The paddle game's tick, in twips: the order of its reactions (one per tick), the strict edges
 // of the paddle, the limits of the keys and the arrow buttons, and what a finished game pays.
+// Then its window where a scenario cannot go: the clock running on behind the question at the
+// end of a game, and a new game begun from the menu behind the machine.
 
 #include "rules/Paddle.h"
+#include "app/GameWindows.h"
+#include "core/frmMain.h"
+#include "leisure/frmAr.h"
+#include "runner/ScriptedPlatform.h"
 #include "state/GameState.h"
+#include "ui/Game.h"
+#include "ui/Timer.h"
+#include "ui/Twips.h"
 #include "unit/ScriptedEffects.h"
+
+#include <QAction>
+#include <QPointer>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -188,4 +201,75 @@ TEST(Paddle, FinishPaysOrChargesThenAsks) {
         EXPECT_EQ(effects.texts[0], u"Ура-а-а вы выиграли!!! Хотите начать снова?"_s);
         EXPECT_EQ(effects.icons[0], MsgIcon::Question);
     }
+}
+
+namespace {
+
+// The desktop, with a player who lets the game's clock run on while reading the question at
+// the end of a game.
+class QuestionWhileTicking : public ScriptedPlatform {
+public:
+    using ScriptedPlatform::ScriptedPlatform;
+    MsgResult message(QWidget* over, const QString& text, const QString& title, MsgIcon icon,
+                      MsgButtons buttons) override {
+        if (tickMeanwhile)
+            for (int i = 0; i < 3; ++i)
+                tickMeanwhile->fire();
+        return ScriptedPlatform::message(over, text, title, icon, buttons);
+    }
+    Timer* tickMeanwhile = nullptr;
+};
+
+class PaddleWindow : public ::testing::Test {
+protected:
+    PaddleWindow()
+        : platform(QString())
+        , windows(gameWindows())
+        , game(platform, windows) {
+        platform.date = QDate(2002, 5, 5);
+        game.start();
+    }
+    ~PaddleWindow() override { ScriptedPlatform::deliverPostedEvents(); }
+
+    QuestionWhileTicking platform;
+    WindowCatalog windows;
+    Game game;
+};
+
+} // namespace
+
+TEST_F(PaddleWindow, AFinishedGameIsSettledOnceWhileTheQuestionIsOpen) {
+    auto* arcade = game.open<frmAr>();
+    ASSERT_NE(arcade, nullptr);
+    // The paddle far to the left: the ball falls past it at the 30th tick.
+    Twips::remember(arcade->C1, Twips::Edge::Left, -90);
+    arcade->cmdNew->click();
+    for (int i = 0; i < 29; ++i)
+        arcade->Timer3->fire();
+    platform.tickMeanwhile = arcade->Timer3;
+    platform.answers = {true};
+    arcade->Timer3->fire();
+    ASSERT_EQ(platform.shown.size(), 1u);
+    EXPECT_EQ(platform.shown[0].title, u"Вы проиграли."_s);
+    platform.shown.clear();
+    EXPECT_EQ(game.state.lblMoney, u"150"_s);
+    EXPECT_EQ(game.state.lblHappyness, u"22"_s);
+    // The ticks during the question moved nothing: the next game starts from the corner.
+    EXPECT_EQ(Twips::get(arcade->P1, Twips::Edge::Left), 0);
+    EXPECT_EQ(Twips::get(arcade->P1, Twips::Edge::Top), 0);
+    EXPECT_EQ(Twips::get(arcade->C1, Twips::Edge::Width), 1080);
+    EXPECT_TRUE(arcade->Timer3->running());
+}
+
+TEST_F(PaddleWindow, ANewGameClosesTheMachineInMidGame) {
+    auto* arcade = game.open<frmAr>();
+    ASSERT_NE(arcade, nullptr);
+    arcade->cmdNew->click();
+    const QPointer<Timer> tick = arcade->Timer3;
+    ASSERT_TRUE(tick->running());
+    platform.answers = {true};
+    game.loaded<frmMain>()->NewGame->trigger();
+    platform.shown.clear();
+    EXPECT_EQ(game.loaded<frmAr>(), nullptr);
+    EXPECT_TRUE(!tick || !tick->running());
 }
