@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegion>
 #include <QVBoxLayout>
 #include <QVariantAnimation>
 
@@ -88,11 +89,11 @@ void PaddleView::paintEvent(QPaintEvent*) {
         now.ball = QPointF(from_) + (to - QPointF(from_)) * t;
     }
     QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
-    paint(painter, rect(), devicePixelRatioF(), now);
+    paint(painter, rect(), devicePixelRatioF(), now, palette().window());
 }
 
-void PaddleView::paint(QPainter& painter, const QRect& area, qreal dpr, const Scene& scene) {
+void PaddleView::paint(QPainter& painter, const QRect& area, qreal dpr, const Scene& scene,
+                       const QBrush& surround) {
     const Paddle::Field& f = scene.field;
     const double s =
         std::min(double(area.width()) / f.fieldWidth, double(area.height()) / f.fieldHeight);
@@ -101,6 +102,10 @@ void PaddleView::paint(QPainter& painter, const QRect& area, qreal dpr, const Sc
                          area.y() + (area.height() - size.height()) / 2);
     const QRectF field(origin, size);
     painter.save();
+    // Every pixel is painted once: the margins the field's proportions leave, then the field.
+    const QRect inside = field.toAlignedRect();
+    for (const QRect& margin : QRegion(area).subtracted(QRegion(inside)))
+        painter.fillRect(margin, surround);
     painter.fillRect(field, Floor);
     painter.setPen(QPen(Wall, 2));
     painter.drawRect(field.adjusted(-1, -1, 1, 1));

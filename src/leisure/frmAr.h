@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class QBrush;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -40,9 +41,10 @@ public:
         QPointF ball;
         QString paddleArt, ballArt;
     };
-    // Paints a frame into `area`, keeping the field's proportions.
+    // Paints a whole frame into `area`: the field, kept in its proportions, and `surround`
+    // around it.
     static void paint(QPainter& painter, const QRect& area, qreal devicePixelRatio,
-                      const Scene& scene);
+                      const Scene& scene, const QBrush& surround);
 
     // The ball has just moved by a tick from `from`: it is drawn gliding there over one tick.
     void glideFrom(QPoint from);
