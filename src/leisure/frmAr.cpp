@@ -271,6 +271,8 @@ frmAr::frmAr(Game& game)
         });
     }
     routeKeyDown(this, [this](int key) { Form_KeyDown(key); });
+    // The arrows move the paddle from the start, without flipping an option button on the way.
+    Picture1->setFocus(Qt::OtherFocusReason);
 }
 
 Paddle::Field frmAr::field() const {
