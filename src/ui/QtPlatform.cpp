@@ -12,9 +12,13 @@
 #include <QSet>
 #include <QTimer>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
+
+constexpr int ShortestTick = 16; // ms
 
 class QtTimerEngine : public TimerEngine {
 public:
@@ -22,7 +26,10 @@ public:
         timer_.setTimerType(precise ? Qt::PreciseTimer : Qt::CoarseTimer);
         QObject::connect(&timer_, &QTimer::timeout, &timer, &Timer::fire);
     }
-    void start(int intervalMs) override { timer_.start(intervalMs); }
+    // The game's fastest timers (the arcade's arrow buttons at 1 ms, the roulette's counter at
+    // 10 ms) were made for a desktop whose timers tick at most every 16 ms or so; at a true
+    // millisecond a tap on an arrow throws the paddle to the wall. They tick no faster than that.
+    void start(int intervalMs) override { timer_.start(std::max(intervalMs, ShortestTick)); }
     void stop() override { timer_.stop(); }
 
 private:
