@@ -84,15 +84,20 @@ int main(int argc, char* argv[]) {
 
     // A question: its title as shown, and Qt's own buttons in Russian.
     QString boxTitle, buttons;
-    QTimer::singleShot(300, [&] {
+    // Looked at once it is up; until then, looked for again a moment later.
+    QTimer answering;
+    answering.setInterval(100);
+    QObject::connect(&answering, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
+        if (!box || !box->isVisible())
             return;
+        answering.stop();
         boxTitle = shownTitle(box);
         for (QAbstractButton* button : box->buttons())
             buttons += button->text().remove(u'&') + u' ';
         box->button(QMessageBox::Yes)->click();
     });
+    answering.start();
     const MsgResult answer =
         platform.message(main, u"Вы действительно хотите начать новую игру?"_s, u"Подтвердите"_s,
                          MsgIcon::Question, MsgButtons::YesNo);
