@@ -69,6 +69,11 @@ void Game::unload(FormCore* form) {
         return;
     windows_.erase(it);
     form->markUnloaded();
+    for (auto above = windows_.rbegin(); above != windows_.rend(); ++above)
+        if ((*above)->window()->isVisible()) {
+            platform.activate((*above)->window());
+            break;
+        }
 }
 
 FormCore* Game::handOver(FormCore* from, QStringView to) {

@@ -40,6 +40,10 @@ public:
     // so the handler that showed it returns at once.
     virtual void showWindow(QWidget* window, bool modal) = 0;
 
+    // A window that stays once the one above it has gone takes the keyboard again (without a
+    // window manager nobody else would give it back).
+    virtual void activate(QWidget* /*window*/) {}
+
     virtual std::unique_ptr<TimerEngine> createTimerEngine(Timer& timer, bool precise) = 0;
 
     // The program ends: called once every window has been unloaded.

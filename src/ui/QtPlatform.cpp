@@ -198,6 +198,11 @@ void QtPlatform::showWindow(QWidget* window, bool modal) {
     window->activateWindow();
 }
 
+void QtPlatform::activate(QWidget* window) {
+    window->raise();
+    window->activateWindow();
+}
+
 std::unique_ptr<TimerEngine> QtPlatform::createTimerEngine(Timer& timer, bool precise) {
     return std::make_unique<QtTimerEngine>(timer, precise);
 }

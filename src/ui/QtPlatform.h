@@ -23,6 +23,7 @@ public:
     float rnd() override;
     QDate today() override;
     void showWindow(QWidget* window, bool modal) override;
+    void activate(QWidget* window) override;
     std::unique_ptr<TimerEngine> createTimerEngine(Timer& timer, bool precise) override;
     void quit() override;
 

@@ -81,6 +81,8 @@ int main(int argc, char* argv[]) {
     check(bankTitle == u"Банк", u"the bank's title is exactly \"Банк\""_s, bankTitle);
     game.unload(bank);
     settle();
+    // Without a window manager too, the keyboard comes back to the main window.
+    check(QApplication::activeWindow() == main, u"the main window has the keyboard again"_s);
 
     // A question: its title as shown, and Qt's own buttons in Russian.
     QString boxTitle, buttons;
