@@ -121,13 +121,6 @@ frmPrograms::frmPrograms(Game& game)
             column->addWidget(cmdAntivirus);
         }
         column->addStretch(1);
-        // The frames cover most of the window and are its background to the player; Qt drops
-        // a bare pointer move over a widget that does not follow the pointer, so the frame and
-        // its picture and labels follow it and pass it on to the window.
-        info.frame->setMouseTracking(true);
-        for (QWidget* child : info.frame->findChildren<QWidget*>())
-            if (!qobject_cast<QPushButton*>(child))
-                child->setMouseTracking(true);
         grid->addWidget(info.frame, cell / 3, cell % 3);
         ++cell;
     }

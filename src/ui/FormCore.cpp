@@ -278,8 +278,17 @@ void FormCore::route(QObject* control, ControlEvent event, std::function<void()>
         }
         return;
     case ControlEvent::MouseMove:
-        if (auto* widget = qobject_cast<QWidget*>(control))
+        if (auto* widget = qobject_cast<QWidget*>(control)) {
             widget->setMouseTracking(true);
+            // The window's background is everything on it that is not a control of its own:
+            // frames, pictures and labels follow the pointer too and pass its moves on (Qt
+            // drops a bare move over a widget that does not follow the pointer). Buttons keep
+            // their moves.
+            if (widget == &window_ || widget == background())
+                for (QWidget* inside : widget->findChildren<QWidget*>())
+                    if (!qobject_cast<QAbstractButton*>(inside))
+                        inside->setMouseTracking(true);
+        }
         router_->routesOf(control).mouseMove = std::move(handler);
         return;
     case ControlEvent::MouseDown:

@@ -5,6 +5,8 @@
 #include "state/GameState.h"
 #include "unit/ScriptedEffects.h"
 
+#include "unit/NewGame.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -13,12 +15,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-GameState newGame() {
-    GameState state;
-    state.beginNewGame(QDate(2002, 5, 5));
-    return state;
-}
 
 const Fishing::Goods& goods(Fishing::Kind kind) {
     for (const Fishing::Goods& item : Fishing::goods())

@@ -5,6 +5,8 @@
 #include "rules/Jobs.h"
 #include "state/GameState.h"
 
+#include "unit/NewGame.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -12,12 +14,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-GameState newGame() {
-    GameState state;
-    state.beginNewGame(QDate(2002, 5, 5));
-    return state;
-}
 
 // The word-valued fields the jobs look at, with their ladders written out again.
 struct WordField {

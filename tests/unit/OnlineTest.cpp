@@ -7,17 +7,13 @@
 #include "state/NumberText.h"
 #include "unit/ScriptedEffects.h"
 
+#include "unit/NewGame.h"
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-GameState newGame() {
-    GameState state;
-    state.beginNewGame(QDate(2002, 5, 5));
-    return state;
-}
 
 // The draw that Int(Rnd * count + lowest) turns into `value`: the middle of its slice.
 float drawFor(int value, int count, int lowest) {

@@ -19,6 +19,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include "unit/NewGame.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -27,12 +29,6 @@ using namespace Qt::StringLiterals;
 using Programs::Program;
 
 namespace {
-
-GameState newGame() {
-    GameState state;
-    state.beginNewGame(QDate(2002, 5, 5));
-    return state;
-}
 
 const Program& program(const char* button) {
     for (const Program& p : Programs::catalogue())

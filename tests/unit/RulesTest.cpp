@@ -9,17 +9,13 @@
 #include "state/GameState.h"
 #include "unit/ScriptedEffects.h"
 
+#include "unit/NewGame.h"
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-GameState newGame() {
-    GameState state;
-    state.beginNewGame(QDate(2002, 5, 5));
-    return state;
-}
 
 struct ClockRecorder : ScriptedEffects<Clock::Effects> {
     using ScriptedEffects::ScriptedEffects;
