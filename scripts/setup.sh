@@ -1,8 +1,11 @@
 # Sourced by scripts/play and scripts/test: installs what building Timburia needs on Debian 12
 # (as root, or through sudo), then configures and builds.
 
-PACKAGES=(cmake g++ make clang-format qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
-          libgtest-dev fonts-dejavu-core qt6-translations-l10n xvfb xauth x11-utils)
+# Qt Charts needs Qt's OpenGL modules to configure, and Debian's qt6-charts-dev does not pull
+# their development files in: libqt6opengl6-dev is named here for that.
+PACKAGES=(cmake g++ make clang-format qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev
+          qt6-qpa-plugins libgl-dev libgtest-dev fonts-dejavu-core qt6-translations-l10n xvfb
+          xauth x11-utils)
 
 install_missing_packages() {
     local missing=()

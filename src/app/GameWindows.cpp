@@ -5,6 +5,7 @@
 #include "career/frmWork.h"
 #include "core/frmFirst.h"
 #include "core/frmHelp.h"
+#include "core/frmHistory.h"
 #include "core/frmMain.h"
 #include "core/frmTheEnd.h"
 #include "internet/frmHakerstvo.h"
@@ -28,6 +29,7 @@ WindowCatalog gameWindows() {
     catalog.add<frmMain>();
     catalog.add<frmFirst>();
     catalog.add<frmHelp>();
+    catalog.add<frmHistory>();
     catalog.add<frmTheEnd>();
     catalog.add<frmBank>();
     catalog.add<frmStudy>();

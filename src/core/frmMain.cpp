@@ -5,6 +5,7 @@
 #include "career/frmWork.h"
 #include "core/frmFirst.h"
 #include "core/frmHelp.h"
+#include "core/frmHistory.h"
 #include "internet/frmHakerstvo.h"
 #include "internet/frmInternet.h"
 #include "leisure/frmAr.h"
@@ -18,16 +19,21 @@
 #include "purchases/frmShop.h"
 #include "purchases/frmVirus.h"
 #include "rules/Clock.h"
+#include "rules/Forecast.h"
 #include "rules/LifeUpdate.h"
 #include "rules/Trip.h"
+#include "state/Autosave.h"
 #include "state/GameState.h"
+#include "state/History.h"
 #include "state/SavedGame.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
 #include "ui/Picture.h"
 #include "ui/Timer.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -35,6 +41,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -107,6 +114,7 @@ frmMain::frmMain(Game& game)
     layout->addWidget(buildIndicators(), 3);
     layout->addWidget(buildPlaces(), 2);
     setCentralWidget(central_);
+    buildStatusBar();
 
     setStyleSheet(u"QGroupBox { font-weight: bold; }"_s);
 
@@ -115,11 +123,12 @@ frmMain::frmMain(Game& game)
     tmrTime = new Timer(
         *this, u"tmrTime"_s, [this] { tmrTime_Timer(); }, true);
     Timer1 = new Timer(*this, u"Timer1"_s, [this] { Timer1_Timer(); });
-    tmrTime->setInterval(1500);
-    Timer1->setInterval(18000);
+    setSpeed(game.speed());
 
     connect(&game, &Game::stateChanged, this, &frmMain::showState);
+    connect(&game, &Game::pauseChanged, this, &frmMain::showPause);
     showState();
+    showPause();
 }
 
 QWidget* frmMain::background() const {
@@ -132,8 +141,30 @@ void frmMain::buildMenu() {
     NewGame = namedAction(file, "NewGame", u"&Новая игра"_s);
     Save = namedAction(file, "Save", u"&Сохранить игру"_s);
     Load = namedAction(file, "Load", u"За&грузить игру"_s);
+    LoadAutosave = namedAction(file, "LoadAutosave", u"Загрузить &автосохранение..."_s);
     file->addSeparator();
     Exit = namedAction(file, "Exit", u"&Выход"_s);
+
+    auto* play = named<QMenu>("Play", u"&Игра"_s, menuBar());
+    menuBar()->addMenu(play);
+    Pause = namedAction(play, "Pause", u"&Пауза"_s);
+    Pause->setCheckable(true);
+    // P pauses in every window of the game (the game's own key filter sees to that); the
+    // shortcut here only shows the key in the menu, and is never heard on its own.
+    Pause->setShortcut(QKeySequence(Qt::Key_P));
+    Pause->setShortcutContext(Qt::WidgetShortcut);
+    play->addSeparator();
+    auto* speeds = new QActionGroup(play);
+    Speed1 = namedAction(play, "Speed1", u"Скорость x&1"_s);
+    Speed2 = namedAction(play, "Speed2", u"Скорость x&2"_s);
+    Speed4 = namedAction(play, "Speed4", u"Скорость x&4"_s);
+    for (QAction* speed : {Speed1, Speed2, Speed4}) {
+        speed->setCheckable(true);
+        speeds->addAction(speed);
+    }
+    play->addSeparator();
+    History = namedAction(play, "History", u"&История..."_s);
+    History->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
 
     auto* help = named<QMenu>("Help", u"&Помощь"_s, menuBar());
     menuBar()->addMenu(help);
@@ -152,6 +183,12 @@ void frmMain::buildMenu() {
     onClick(NewGame, &frmMain::NewGame_Click);
     onClick(Save, &frmMain::Save_Click);
     onClick(Load, &frmMain::Load_Click);
+    onClick(LoadAutosave, &frmMain::LoadAutosave_Click);
+    onClick(Pause, &frmMain::Pause_Click);
+    route(Speed1, ControlEvent::Click, [this] { setSpeed(1); });
+    route(Speed2, ControlEvent::Click, [this] { setSpeed(2); });
+    route(Speed4, ControlEvent::Click, [this] { setSpeed(4); });
+    onClick(History, &frmMain::History_Click);
     onClick(Exit, &frmMain::Exit_Click);
     onClick(BigHelp, &frmMain::BigHelp_Click);
     onClick(SmallHelp, &frmMain::SmallHelp_Click);
@@ -345,6 +382,22 @@ QWidget* frmMain::buildPlaces() {
     return box;
 }
 
+void frmMain::buildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setSizeGripEnabled(false);
+    lblForecast = named<QLabel>("lblForecast", bar);
+    // However long the forecast gets, it never widens the window.
+    lblForecast->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    bar->addWidget(lblForecast, 1);
+    lblAutosave = named<QLabel>("lblAutosave", bar);
+    lblAutosave->hide();
+    bar->addPermanentWidget(lblAutosave);
+    lblPause = heading("lblPause", u"Пауза"_s, bar);
+    lblPause->setContentsMargins(8, 0, 8, 0);
+    lblPause->hide();
+    bar->addPermanentWidget(lblPause);
+}
+
 QLabel* frmMain::field(const QString& name) const {
     return findChild<QLabel*>(name);
 }
@@ -356,6 +409,35 @@ void frmMain::showState() {
         if (shown.label->text() != text)
             shown.label->setText(text);
     }
+    const QString forecast = Forecast::text(state);
+    if (lblForecast->text() != forecast)
+        lblForecast->setText(forecast);
+}
+
+void frmMain::showPause() {
+    Pause->setChecked(game().pausedByPlayer());
+    lblPause->setVisible(game().paused());
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        game().setMinimised(isMinimized());
+}
+
+void frmMain::Pause_Click() {
+    game().setPausedByPlayer(Pause->isChecked());
+}
+
+void frmMain::setSpeed(int speed) {
+    game().setSpeed(speed);
+    (speed == 4 ? Speed4 : speed == 2 ? Speed2 : Speed1)->setChecked(true);
+    tmrTime->setInterval(1500 / speed);
+    Timer1->setInterval(18000 / speed);
+}
+
+void frmMain::History_Click() {
+    game().open<frmHistory>();
 }
 
 void frmMain::Form_Load() {
@@ -407,20 +489,33 @@ void frmMain::Save_Click() {
     if (QFileInfo(*path).suffix().isEmpty())
         *path += u".kbz"_s;
     if (const auto error = SavedGame::save(*path, game().state))
-        fail(*error);
+        return fail(*error);
+    // The game is saved whatever becomes of its history, which only the status bar mentions.
+    noteFailure(u"История не сохранена: "_s,
+                History::save(History::pathFor(*path), game().history));
 }
 
 void frmMain::Load_Click() {
+    loadGame(openFileName(SavedGames, 1));
+}
+
+void frmMain::LoadAutosave_Click() {
+    const QString folder = game().platform.dataFolder();
+    QDir().mkpath(folder);
+    loadGame(openFileName(SavedGames, 1, folder));
+}
+
+void frmMain::loadGame(const std::optional<QString>& path) {
     const auto fail = [this](const QString& why) {
         msg(u"Вы не загрузили игру.\n\n"_s + why, u"Не загрузили"_s, MsgIcon::Information);
     };
-    const std::optional<QString> path = openFileName(SavedGames, 1);
     if (!path)
         return fail(NoFileChosen);
     SavedGame::Loaded loaded = SavedGame::load(*path, game().state);
     if (!loaded.state)
         return fail(loaded.error);
     game().state = std::move(*loaded.state);
+    game().setHistory(History::load(History::pathFor(*path)));
 }
 
 void frmMain::Exit_Click() {
@@ -447,7 +542,21 @@ public:
 
 void frmMain::tmrTime_Timer() {
     ClockEffects effects(*this);
-    Clock::tick(game().state, effects);
+    const QString today = History::dateOf(game().state);
+    if (Clock::tick(game().state, effects))
+        endOfDay(today);
+}
+
+void frmMain::endOfDay(const QString& date) {
+    game().recordDay(History::record(game().state, date));
+    // A failed autosave does not stop the game: the status bar says so until one succeeds.
+    noteFailure(u"Автосохранение не удалось: "_s,
+                Autosave::write(game().platform.dataFolder(), game().state, game().history));
+}
+
+void frmMain::noteFailure(const QString& what, const std::optional<QString>& error) {
+    lblAutosave->setText(error ? what + *error : QString());
+    lblAutosave->setVisible(error.has_value());
 }
 
 class frmMain::LifeEffects : public FormEffects<Life::Effects> {

@@ -7,6 +7,8 @@
 
 #include <QMainWindow>
 
+#include <optional>
+
 #include <vector>
 
 class QAction;
@@ -28,14 +30,19 @@ public:
     // The label showing a field of the game state, by the field's name.
     QLabel* field(const QString& name) const;
 
-    QAction *NewGame, *Save, *Load, *Exit, *BigHelp, *SmallHelp, *AboutPr;
+    QAction *NewGame, *Save, *Load, *LoadAutosave, *Exit, *Pause, *Speed1, *Speed2, *Speed4,
+        *History, *BigHelp, *SmallHelp, *AboutPr;
     Timer *tmrTime, *Timer1;
     QLabel *lblSStoim, *lblEStoim, *lblStoim;
+    // The status bar: the survival forecast, the pause, and an autosave that failed.
+    QLabel *lblForecast, *lblPause, *lblAutosave;
     Picture *imgBank, *imgComputer, *imgFlat, *imgHakker, *imgHobby, *imgInternet, *imgLearn,
         *imgParty, *imgPrograms, *imgShop, *imgWork;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Minimising the main window pauses the game; restoring it goes on.
+    void changeEvent(QEvent* event) override;
 
 private:
     class ClockEffects;
@@ -57,6 +64,11 @@ private:
     void NewGame_Click();
     void Save_Click();
     void Load_Click();
+    void LoadAutosave_Click();
+    void Pause_Click();
+    void History_Click();
+    // The clock and the life update at 1, 2 or 4 game hours per 1.5 s.
+    void setSpeed(int speed);
     void Exit_Click();
     void AboutPr_Click();
     void BigHelp_Click();
@@ -65,7 +77,16 @@ private:
     void buildMenu();
     QWidget* buildIndicators();
     QWidget* buildPlaces();
+    void buildStatusBar();
     void showState();
+    void showPause();
+    // A game chosen in a load dialog replaces the one being played, with its history.
+    void loadGame(const std::optional<QString>& path);
+    // The end of a game day: its record joins the history and the game is saved.
+    void endOfDay(const QString& date);
+    // What the files of the game could not do shows in the status bar, never in a message
+    // box; no error takes the note away.
+    void noteFailure(const QString& what, const std::optional<QString>& error);
 
     struct Shown {
         QLabel* label;

@@ -33,10 +33,11 @@ void endDay(GameState& s, Effects& effects) {
 }
 } // namespace
 
-void tick(GameState& s, Effects& effects) {
+bool tick(GameState& s, Effects& effects) {
     effects.randomize();
     AddTo(s.lblHours, 1);
-    if (s.lblHours == u"24")
+    const bool dayEnds = s.lblHours == u"24";
+    if (dayEnds)
         endDay(s, effects);
     if (s.lblDay == u"31") {
         s.lblDay = u"1"_s;
@@ -47,6 +48,7 @@ void tick(GameState& s, Effects& effects) {
         const double year = Val(s.lblYear) + 1;
         s.lblYear = year < 10 ? u"0"_s + Num(year) : Num(year);
     }
+    return dayEnds;
 }
 
 } // namespace Clock

@@ -15,6 +15,7 @@ public:
     virtual void balanceChanged() = 0;
 };
 
-void tick(GameState& state, Effects& effects);
+// One game hour; true when it ended a day.
+bool tick(GameState& state, Effects& effects);
 
 } // namespace Clock

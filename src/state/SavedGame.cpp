@@ -2,10 +2,10 @@
 
 #include "state/NumberText.h"
 #include "state/TextCodec.h"
+#include "state/WholeFile.h"
 
 #include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <array>
 #include <cmath>
@@ -246,18 +246,7 @@ Loaded read(const QByteArray& bytes, const GameState& current) {
 }
 
 std::optional<QString> save(const QString& path, const GameState& state) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    const QByteArray line = write(state);
-    if (file.write(line) != line.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
+    return WholeFile::write(path, write(state));
 }
 
 Loaded load(const QString& path, const GameState& current) {

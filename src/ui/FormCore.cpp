@@ -334,9 +334,10 @@ MsgResult FormCore::msg(const QString& text, const QString& title, MsgIcon icon,
     return result;
 }
 
-std::optional<QString> FormCore::openFileName(const QString& filter, int filterIndex) {
+std::optional<QString> FormCore::openFileName(const QString& filter, int filterIndex,
+                                              const QString& folder) {
     const quint64 generation = game_.generation();
-    auto path = game_.platform.openFileName(&window_, filter, filterIndex);
+    auto path = game_.platform.openFileName(&window_, filter, filterIndex, folder);
     checkStillCurrent(generation);
     return path;
 }

@@ -99,7 +99,8 @@ public:
     bool ask(const QString& text, const QString& title) {
         return msg(text, title, MsgIcon::Question, MsgButtons::YesNo) == MsgResult::Yes;
     }
-    std::optional<QString> openFileName(const QString& filter, int filterIndex);
+    std::optional<QString> openFileName(const QString& filter, int filterIndex,
+                                        const QString& folder = {});
     std::optional<QString> saveFileName(const QString& filter, int filterIndex);
 
     // The random source: reseed from the clock, then a uniform draw in [0, 1).

@@ -1,7 +1,14 @@
 #include "ui/Game.h"
 
 #include "ui/FormCore.h"
+#include "ui/Timer.h"
 
+#include <QAbstractSpinBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QWidget>
 
 #include <algorithm>
@@ -20,9 +27,59 @@ QStringList WindowCatalog::names() const {
     return result;
 }
 
+// The pause key, P (З on a Russian layout), in every window of the game: the place windows are
+// modal, so the menu cannot be reached from them. In a text box that takes it, it is a letter.
+class Game::PauseKey : public QObject {
+public:
+    explicit PauseKey(Game& game)
+        : QObject(&game)
+        , game_(game) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        constexpr int CyrillicZe = 0x0417; // the key P on a Russian layout
+        if ((key->key() != Qt::Key_P && key->key() != CyrillicZe) || key->isAutoRepeat() ||
+            (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+            return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || takesLetters(widget) || !isGameWindow(widget->window()))
+            return false;
+        game_.togglePause();
+        return true;
+    }
+
+private:
+    static bool takesLetters(const QWidget* widget) {
+        if (auto* line = qobject_cast<const QLineEdit*>(widget))
+            return !line->isReadOnly();
+        if (auto* text = qobject_cast<const QTextEdit*>(widget))
+            return !text->isReadOnly();
+        if (auto* plain = qobject_cast<const QPlainTextEdit*>(widget))
+            return !plain->isReadOnly();
+        return qobject_cast<const QAbstractSpinBox*>(widget) != nullptr;
+    }
+
+    bool isGameWindow(const QWidget* window) const {
+        for (const FormCore* form : game_.windows())
+            if (form->window() == window && !form->isUnloaded())
+                return true;
+        return false;
+    }
+
+    Game& game_;
+};
+
 Game::Game(Platform& desktop, const WindowCatalog& catalog)
     : platform(desktop)
-    , catalog_(catalog) {}
+    , catalog_(catalog) {
+    if (QCoreApplication::instance())
+        new PauseKey(*this);
+}
 
 Game::~Game() {
     const auto windows = std::exchange(windows_, {});
@@ -84,6 +141,7 @@ FormCore* Game::handOver(FormCore* from, QStringView to) {
 void Game::beginNewGame(FormCore& main) {
     ++generation_;
     state.beginNewGame(platform.today());
+    setHistory({});
     show(&main, false);
 }
 
@@ -126,4 +184,35 @@ void Game::settle() {
         ended_ = true;
         platform.quit();
     }
+}
+
+void Game::setPausedByPlayer(bool paused) {
+    const bool was = this->paused();
+    pausedByPlayer_ = paused;
+    applyPause(was);
+}
+
+void Game::setMinimised(bool minimised) {
+    const bool was = paused();
+    minimised_ = minimised;
+    applyPause(was);
+}
+
+void Game::applyPause(bool wasPaused) {
+    if (paused() != wasPaused)
+        for (FormCore* form : windows_)
+            for (Timer* timer : form->window()->findChildren<Timer*>())
+                paused() ? timer->hold() : timer->resume();
+    // The menu's check and the status bar follow the player's pause as well.
+    Q_EMIT pauseChanged();
+}
+
+void Game::recordDay(History::Day day) {
+    history.push_back(std::move(day));
+    Q_EMIT historyChanged();
+}
+
+void Game::setHistory(History::Days days) {
+    history = std::move(days);
+    Q_EMIT historyChanged();
 }

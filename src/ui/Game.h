@@ -11,6 +11,7 @@
 // have changed, so a window that shows the state connects itself to stateChanged().
 
 #include "state/GameState.h"
+#include "state/History.h"
 #include "ui/Platform.h"
 
 #include <QObject>
@@ -54,6 +55,8 @@ public:
 
     GameState state;
     Platform& platform;
+    // The days of this game so far, as the history window shows them.
+    History::Days history;
 
     // Program start: the main window loads and its Load starts a new game.
     void start();
@@ -101,6 +104,25 @@ public:
     // Called after every event and before every message box.
     void stateMayHaveChanged() { Q_EMIT stateChanged(); }
 
+    // The pause holds every game timer of every window. The player pauses by the menu or the
+    // key P (in any game window, unless a text box has the focus); the game also stands while
+    // its main window is minimised, and goes on when it is restored unless the player paused.
+    bool paused() const { return pausedByPlayer_ || minimised_; }
+    bool pausedByPlayer() const { return pausedByPlayer_; }
+    void setPausedByPlayer(bool paused);
+    void togglePause() { setPausedByPlayer(!pausedByPlayer_); }
+    void setMinimised(bool minimised);
+
+    // How many game hours pass in the clock's 1.5 s: 1, 2 or 4. The main window's clock and
+    // life update follow it; the mini-games keep their own pace.
+    int speed() const { return speed_; }
+    void setSpeed(int speed) { speed_ = speed; }
+
+    // A day has ended: its record joins the history.
+    void recordDay(History::Day day);
+    // The history of a game just loaded (empty when it had none).
+    void setHistory(History::Days days);
+
     // Stops the running handler where the world moved on under it. Only a handler run by a
     // window's dispatch may be stopped: dispatch is where the unwinding ends.
     [[noreturn]] void abortHandler() const;
@@ -109,15 +131,23 @@ Q_SIGNALS:
     void stateChanged();
     // The clock changed the bank balance (interest, a failure of the bank).
     void bankBalanceChanged();
+    void pauseChanged();
+    void historyChanged();
 
 private:
     friend class FormCore; // keeps handlersRunning_
+    class PauseKey;
+    void applyPause(bool wasPaused);
+
     const WindowCatalog& catalog_;
     std::vector<FormCore*> windows_;
     quint64 generation_ = 0;
     bool ended_ = false;
     // How many handlers are running, one inside another's message box.
     int handlersRunning_ = 0;
+    bool pausedByPlayer_ = false;
+    bool minimised_ = false;
+    int speed_ = 1;
 };
 
 // Thrown by Game::abortHandler(); caught only by FormCore::dispatch().

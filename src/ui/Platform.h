@@ -21,6 +21,10 @@ public:
     virtual ~TimerEngine() = default;
     virtual void start(int intervalMs) = 0; // restarts the countdown when already running
     virtual void stop() = 0;
+    // The pause: a running timer stops where it is, and goes on later with the time it had
+    // left, then at its interval again. Only called on a running timer.
+    virtual void hold() = 0;
+    virtual void resume() = 0;
 };
 
 class Platform : public Chance {
@@ -28,13 +32,17 @@ public:
     virtual MsgResult message(QWidget* over, const QString& text, const QString& title,
                               MsgIcon icon, MsgButtons buttons) = 0;
 
-    // A file dialog with a filter such as "Игры (*.kbz)|*.kbz"; nothing when cancelled.
+    // A file dialog with a filter such as "Игры (*.kbz)|*.kbz"; nothing when cancelled. An open
+    // dialog may be asked to start in a folder.
     virtual std::optional<QString> openFileName(QWidget* over, const QString& filter,
-                                                int filterIndex) = 0;
+                                                int filterIndex, const QString& folder = {}) = 0;
     virtual std::optional<QString> saveFileName(QWidget* over, const QString& filter,
                                                 int filterIndex) = 0;
 
     virtual QDate today() = 0;
+
+    // Where the game keeps its own files (the autosaves); it may not exist yet.
+    virtual QString dataFolder() = 0;
 
     // Shows a top-level window; a modal one blocks the others but no event loop is nested,
     // so the handler that showed it returns at once.

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSet>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <algorithm>
@@ -24,16 +25,32 @@ class QtTimerEngine : public TimerEngine {
 public:
     QtTimerEngine(Timer& timer, bool precise) {
         timer_.setTimerType(precise ? Qt::PreciseTimer : Qt::CoarseTimer);
-        QObject::connect(&timer_, &QTimer::timeout, &timer, &Timer::fire);
+        QObject::connect(&timer_, &QTimer::timeout, &timer, [this, &timer] {
+            // The first tick after a pause came at the time that was left; the next ones
+            // come at the interval again.
+            if (timer_.interval() != interval_)
+                timer_.start(interval_);
+            timer.fire();
+        });
     }
     // The game's fastest timers (the arcade's arrow buttons at 1 ms, the roulette's counter at
     // 10 ms) were made for a desktop whose timers tick at most every 16 ms or so; at a true
     // millisecond a tap on an arrow throws the paddle to the wall. They tick no faster than that.
-    void start(int intervalMs) override { timer_.start(std::max(intervalMs, ShortestTick)); }
+    void start(int intervalMs) override {
+        interval_ = std::max(intervalMs, ShortestTick);
+        timer_.start(interval_);
+    }
     void stop() override { timer_.stop(); }
+    void hold() override {
+        left_ = timer_.isActive() ? std::max(timer_.remainingTime(), 0) : interval_;
+        timer_.stop();
+    }
+    void resume() override { timer_.start(std::max(left_, 1)); }
 
 private:
     QTimer timer_;
+    int interval_ = ShortestTick;
+    int left_ = 0;
 };
 
 QWidget* ownerFor(QWidget* over) {
@@ -150,10 +167,10 @@ QString QtPlatform::qtFilter(const QString& filter, int filterIndex, QString* se
 }
 
 std::optional<QString> QtPlatform::openFileName(QWidget* over, const QString& filter,
-                                                int filterIndex) {
+                                                int filterIndex, const QString& folder) {
     QString selected;
     const QString qt = qtFilter(filter, filterIndex, &selected);
-    const QString path = QFileDialog::getOpenFileName(ownerFor(over), {}, {}, qt, &selected);
+    const QString path = QFileDialog::getOpenFileName(ownerFor(over), {}, folder, qt, &selected);
     if (path.isEmpty())
         return std::nullopt;
     return path;
@@ -180,6 +197,10 @@ float QtPlatform::rnd() {
 
 QDate QtPlatform::today() {
     return QDate::currentDate();
+}
+
+QString QtPlatform::dataFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
 void QtPlatform::showWindow(QWidget* window, bool modal) {

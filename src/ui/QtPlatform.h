@@ -15,13 +15,14 @@ public:
 
     MsgResult message(QWidget* over, const QString& text, const QString& title, MsgIcon icon,
                       MsgButtons buttons) override;
-    std::optional<QString> openFileName(QWidget* over, const QString& filter,
-                                        int filterIndex) override;
+    std::optional<QString> openFileName(QWidget* over, const QString& filter, int filterIndex,
+                                        const QString& folder) override;
     std::optional<QString> saveFileName(QWidget* over, const QString& filter,
                                         int filterIndex) override;
     void randomize() override;
     float rnd() override;
     QDate today() override;
+    QString dataFolder() override;
     void showWindow(QWidget* window, bool modal) override;
     void activate(QWidget* window) override;
     std::unique_ptr<TimerEngine> createTimerEngine(Timer& timer, bool precise) override;

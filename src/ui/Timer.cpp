@@ -10,7 +10,8 @@ Timer::Timer(FormCore& owner, const QString& name, std::function<void()> handler
     : QObject(owner.window())
     , owner_(owner)
     , handler_(std::move(handler))
-    , engine_(owner.game().platform.createTimerEngine(*this, precise)) {
+    , engine_(owner.game().platform.createTimerEngine(*this, precise))
+    , held_(owner.game().paused()) {
     setObjectName(name);
 }
 
@@ -20,10 +21,29 @@ void Timer::setInterval(int ms) {
     if (!engine_)
         return;
     interval_ = ms > 0 ? ms : 0;
-    if (interval_ > 0)
+    if (interval_ > 0) {
         engine_->start(interval_);
-    else
+        if (held_)
+            engine_->hold();
+    } else {
         engine_->stop();
+    }
+}
+
+void Timer::hold() {
+    if (held_)
+        return;
+    held_ = true;
+    if (engine_ && interval_ > 0)
+        engine_->hold();
+}
+
+void Timer::resume() {
+    if (!held_)
+        return;
+    held_ = false;
+    if (engine_ && interval_ > 0)
+        engine_->resume();
 }
 
 void Timer::fire() {

@@ -2,6 +2,10 @@
 // A window's timer as the game sees it: an interval of 0 stops it, any other interval starts
 // it again from that moment. A tick goes through the owning window's dispatch, which skips a
 // tick while an earlier one of the same timer still waits in a message box.
+//
+// While the game is paused every timer is held: it keeps its interval (and shows it), but
+// does not tick; when the pause ends it goes on with the time it had left. A timer started
+// during the pause is held from the start, with its whole interval left.
 
 #include <QObject>
 
@@ -22,6 +26,10 @@ public:
     int interval() const { return interval_; }
     bool running() const { return interval_ > 0; }
 
+    // The game's pause begins or ends.
+    void hold();
+    void resume();
+
     // One tick, as the engine (or the scenario runner) delivers it.
     void fire();
 
@@ -35,4 +43,5 @@ private:
     std::function<void()> handler_;
     std::unique_ptr<TimerEngine> engine_;
     int interval_ = 0;
+    bool held_ = false;
 };

@@ -19,16 +19,27 @@ public:
 
     void start(int intervalMs) override {
         running = true;
+        held = false;
         interval = intervalMs;
         due = clock_.now_ + intervalMs;
         order = clock_.nextOrder_++;
     }
     void stop() override { running = false; }
+    void hold() override {
+        left = due - clock_.now_;
+        held = true;
+    }
+    void resume() override {
+        due = clock_.now_ + left;
+        held = false;
+    }
 
     ScriptedPlatform& clock_;
     Timer& timer;
     bool running = false;
+    bool held = false;
     int interval = 0;
+    qint64 left = 0;
     qint64 due = 0;
     quint64 order = 0;
 };
@@ -80,8 +91,14 @@ std::optional<QString> ScriptedPlatform::nextFile(const QString& what) {
     return QDir(caseFolder).filePath(*file);
 }
 
-std::optional<QString> ScriptedPlatform::openFileName(QWidget*, const QString&, int) {
+std::optional<QString> ScriptedPlatform::openFileName(QWidget*, const QString&, int,
+                                                      const QString& folder) {
+    dialogFolder = folder;
     return nextFile(u"file-open"_s);
+}
+
+QString ScriptedPlatform::dataFolder() {
+    return QDir(caseFolder).filePath(u"data"_s);
 }
 
 std::optional<QString> ScriptedPlatform::saveFileName(QWidget*, const QString&, int) {
@@ -118,7 +135,7 @@ void ScriptedPlatform::advance(qint64 ms, const std::function<bool()>& stop) {
     while (!stop()) {
         VirtualTimer* next = nullptr;
         for (VirtualTimer* timer : timers_) {
-            if (!timer->running || timer->due > until)
+            if (!timer->running || timer->held || timer->due > until)
                 continue;
             if (!next || timer->due < next->due ||
                 (timer->due == next->due && timer->order < next->order))

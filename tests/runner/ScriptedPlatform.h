@@ -28,13 +28,15 @@ public:
 
     MsgResult message(QWidget* over, const QString& text, const QString& title, MsgIcon icon,
                       MsgButtons buttons) override;
-    std::optional<QString> openFileName(QWidget* over, const QString& filter,
-                                        int filterIndex) override;
+    std::optional<QString> openFileName(QWidget* over, const QString& filter, int filterIndex,
+                                        const QString& folder) override;
     std::optional<QString> saveFileName(QWidget* over, const QString& filter,
                                         int filterIndex) override;
     void randomize() override {}
     float rnd() override;
     QDate today() override { return date; }
+    // The game's own files go into data/ in the case's folder.
+    QString dataFolder() override;
     void showWindow(QWidget* window, bool modal) override;
     std::unique_ptr<TimerEngine> createTimerEngine(Timer& timer, bool precise) override;
     void quit() override { quitCalled = true; }
@@ -53,6 +55,8 @@ public:
     std::deque<std::optional<QString>> files; // nothing: the dialog is cancelled
     // What the game showed and the scenario has not checked yet.
     std::deque<ShownMessage> shown;
+    // The folder the last open dialog was asked to start in.
+    QString dialogFolder;
     QDate date;
     QString caseFolder;
     bool quitCalled = false;

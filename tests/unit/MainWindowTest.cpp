@@ -10,8 +10,11 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 
 #include <gtest/gtest.h>
@@ -94,4 +97,73 @@ TEST_F(MainWindow, TheMenuHasTheDesktopsUsualKeys) {
     EXPECT_EQ(main->Load->shortcut(), QKeySequence(u"Ctrl+O"_s));
     EXPECT_EQ(main->Exit->shortcut(), QKeySequence(u"Ctrl+Q"_s));
     EXPECT_EQ(main->BigHelp->shortcut(), QKeySequence(u"F1"_s));
+    EXPECT_EQ(main->History->shortcut(), QKeySequence(u"Ctrl+H"_s));
+    EXPECT_EQ(main->Pause->shortcut(), QKeySequence(u"P"_s));
+}
+
+TEST_F(MainWindow, TheGameMenuStandsBetweenFileAndHelp) {
+    QStringList menus, file;
+    for (const QAction* menu : platform.main->menuBar()->actions())
+        menus << menu->text();
+    EXPECT_EQ(menus, (QStringList{u"&Файл"_s, u"&Игра"_s, u"&Помощь"_s}));
+    for (const QAction* item : platform.main->menuBar()->actions().front()->menu()->actions())
+        file << item->objectName();
+    EXPECT_EQ(file, (QStringList{u"NewGame"_s, u"Save"_s, u"Load"_s, u"LoadAutosave"_s, QString(),
+                                 u"Exit"_s}));
+}
+
+namespace {
+void press(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+           bool autoRepeat = false) {
+    QKeyEvent event(QEvent::KeyPress, key, modifiers, QString(), autoRepeat);
+    QCoreApplication::sendEvent(widget, &event);
+}
+} // namespace
+
+TEST_F(MainWindow, ThePauseKeyIsPOnEitherLayoutAndNothingElse) {
+    frmMain* main = platform.main;
+    press(main, Qt::Key_P, Qt::ControlModifier);
+    press(main, Qt::Key_P, Qt::AltModifier);
+    press(main, Qt::Key_O);
+    EXPECT_FALSE(game.paused());
+    press(main, Qt::Key_P);
+    EXPECT_TRUE(game.pausedByPlayer());
+    EXPECT_TRUE(main->Pause->isChecked());
+    // Held down, the key does not flicker the pause on and off.
+    press(main, Qt::Key_P, Qt::NoModifier, true);
+    EXPECT_TRUE(game.paused());
+    // The same key on a Russian layout is З.
+    press(main, 0x0417, Qt::ShiftModifier);
+    EXPECT_FALSE(game.paused());
+    EXPECT_FALSE(main->Pause->isChecked());
+}
+
+TEST_F(MainWindow, MinimisedTheGameStandsUnlessThePlayerPausedItAnyway) {
+    frmMain* main = platform.main;
+    const auto hoursAfter = [this](qint64 ms) {
+        platform.advance(ms, [] { return false; });
+        return game.state.lblHours;
+    };
+    main->setWindowState(Qt::WindowMinimized);
+    EXPECT_TRUE(game.paused());
+    EXPECT_FALSE(game.pausedByPlayer());
+    EXPECT_FALSE(main->lblPause->isHidden());
+    EXPECT_EQ(hoursAfter(10000), u"1");
+    main->setWindowState(Qt::WindowNoState);
+    EXPECT_FALSE(game.paused());
+    EXPECT_TRUE(main->lblPause->isHidden());
+    EXPECT_EQ(hoursAfter(1500), u"2");
+
+    // Paused by hand, it stays paused when restored.
+    main->Pause->trigger();
+    main->setWindowState(Qt::WindowMinimized);
+    main->setWindowState(Qt::WindowNoState);
+    EXPECT_TRUE(game.paused());
+    EXPECT_EQ(hoursAfter(10000), u"2");
+    // And unpaused while minimised, it still waits for the window.
+    main->setWindowState(Qt::WindowMinimized);
+    main->Pause->trigger();
+    EXPECT_TRUE(game.paused());
+    main->setWindowState(Qt::WindowNoState);
+    EXPECT_FALSE(game.paused());
 }

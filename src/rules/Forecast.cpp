@@ -1,0 +1,51 @@
+#include "rules/Forecast.h"
+
+#include "state/GameState.h"
+#include "state/NumberText.h"
+
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace Forecast {
+
+namespace {
+
+constexpr int HoursPerUpdate = 12;
+constexpr double FallPerUpdate = 2;
+
+// The first life update after which `value` is below `limit` (the update kills there). A value
+// already below it still has one update to go.
+int hoursUntil(double value, double limit) {
+    const double updates = std::floor((value - limit) / FallPerUpdate) + 1;
+    return HoursPerUpdate * int(std::clamp(updates, 1.0, 1e6));
+}
+
+// What each course costs a day: two lessons a day.
+constexpr double SchoolPerDay = 6;
+constexpr double EnglishPerDay = 8;
+constexpr double ComputerPerDay = 8;
+
+} // namespace
+
+Outlook of(const GameState& s) {
+    double perDay = LeadingVal(s.lblWorkEarn);
+    if (Val(s.lblSCost) != 0)
+        perDay -= SchoolPerDay;
+    if (Val(s.lblECost) != 0)
+        perDay -= EnglishPerDay;
+    if (Val(s.lblCCost) != 0)
+        perDay -= ComputerPerDay;
+    return {hoursUntil(Val(s.lblHungry), -30), hoursUntil(Val(s.lblHappyness), -40), perDay};
+}
+
+QString text(const GameState& s) {
+    const Outlook outlook = of(s);
+    const QString perDay = (outlook.perDay > 0 ? u"+"_s : QString()) + Num(outlook.perDay);
+    return u"Голод через ≈%1 ч · тоска через ≈%2 ч · за день: %3 $"_s.arg(outlook.hungerHours)
+        .arg(outlook.sadnessHours)
+        .arg(perDay);
+}
+
+} // namespace Forecast

@@ -1,0 +1,49 @@
+#pragma once
+// The history of a game: one record at the end of each game day (money, satiety, mood, the
+// bank balance and the job), kept beside a saved game as NAME.kbz.history, a small JSON file.
+// The saved game itself stays exactly as it always was; the history is an extra that a game
+// may lack. A history file that is missing or unsound gives an empty history, and nothing in
+// it is believed unless all of it is sound.
+
+#include "state/GameState.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace History {
+
+struct Day {
+    QString date; // the day that ended, day/month/year as the main window shows it
+    double money = 0;
+    double satiety = 0;
+    double mood = 0;
+    int bank = 0;
+    QString job;
+    bool operator==(const Day&) const = default;
+};
+using Days = std::vector<Day>;
+
+// A history file larger than this is not read (years of play take a few megabytes).
+constexpr qint64 MaxFileSize = 32 * 1024 * 1024;
+
+// The record of the day that ended on `date`, from the state after the clock's work.
+Day record(const GameState& state, const QString& date);
+// The date the state shows: "6/5/02".
+QString dateOf(const GameState& state);
+
+QByteArray toJson(const Days& days);
+// Nothing unless the text is a history this game wrote: the format mark, every day with its
+// six fields of the right kinds, the numbers finite.
+std::optional<Days> fromJson(const QByteArray& json);
+
+// The history file that goes with a saved game.
+QString pathFor(const QString& savedGame);
+// Written whole or not at all; returns what went wrong, or nothing.
+std::optional<QString> save(const QString& path, const Days& days);
+// The history in the file; empty when there is none or it is unsound.
+Days load(const QString& path);
+
+} // namespace History

@@ -1,0 +1,181 @@
+// What the game keeps of its days: the survival forecast, the history codec and the autosave's
+// five files.
+
+#include "NewGame.h"
+#include "rules/Forecast.h"
+#include "state/Autosave.h"
+#include "state/History.h"
+#include "state/NumberText.h"
+#include "state/SavedGame.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+TEST(Forecast, HoursUntilTheUpdateThatKills) {
+    // The life update takes 2 of each every 12 game hours and kills below -30 (hunger) or -40
+    // (sadness). Each value is checked against the update that actually kills.
+    struct Case {
+        const char16_t *satiety, *mood;
+        int hunger, sadness;
+    } cases[] = {
+        {u"30", u"30", 372, 432},                              // a new game
+        {u"0", u"0", 192, 252},      {u"-29", u"-39", 12, 12}, // the next update kills
+        {u"-30", u"-40", 12, 12}, // exactly at the limit: the next one takes it below
+        {u"-31", u"-41", 12, 12}, // already below (set by hand): still the next one
+        {u"21", u"31", 312, 432}, // odd: 21 - 2*26 = -31 is the first below -30
+        {u"20.5", u"0.5", 312, 252}, {u"120", u"100", 912, 852},
+    };
+    for (const Case& c : cases) {
+        GameState s = newGame();
+        s.lblHungry = QString::fromUtf16(c.satiety);
+        s.lblHappyness = QString::fromUtf16(c.mood);
+        const Forecast::Outlook outlook = Forecast::of(s);
+        EXPECT_EQ(outlook.hungerHours, c.hunger) << s.lblHungry.toStdString();
+        EXPECT_EQ(outlook.sadnessHours, c.sadness) << s.lblHappyness.toStdString();
+        // The same thing by brute force: updates until the value falls below its limit.
+        int updates = 1;
+        for (double v = Val(s.lblHungry) - 2; v >= -30; v -= 2)
+            ++updates;
+        EXPECT_EQ(outlook.hungerHours, 12 * updates) << s.lblHungry.toStdString();
+    }
+}
+
+TEST(Forecast, TheDaysSumIsTheSalaryLessTheCourses) {
+    struct Case {
+        const char16_t *salary, *school, *english, *computer;
+        const char16_t* shown;
+    } cases[] = {
+        {u"0", u"0", u"0", u"0", u"0"},        {u"10", u"0", u"0", u"0", u"+10"},
+        {u"0", u"6", u"0", u"0", u"-6"},       {u"0", u"6", u"8", u"8", u"-22"},
+        {u"22", u"6", u"8", u"8", u"0"},       {u"20", u"6", u"0", u"0", u"+14"},
+        {u"1500", u"0", u"8", u"0", u"+1492"},
+    };
+    for (const Case& c : cases) {
+        GameState s = newGame();
+        s.lblWorkEarn = QString::fromUtf16(c.salary);
+        s.lblSCost = QString::fromUtf16(c.school);
+        s.lblECost = QString::fromUtf16(c.english);
+        s.lblCCost = QString::fromUtf16(c.computer);
+        EXPECT_EQ(Forecast::text(s), u"Голод через ≈372 ч · тоска через ≈432 ч · за день: "_s +
+                                         QString::fromUtf16(c.shown) + u" $"_s);
+    }
+}
+
+namespace {
+History::Days someDays() {
+    return {{u"5/05/02"_s, 170, 28, 28, 0, u"Пока нет"_s},
+            {u"6/05/02"_s, -12.5, -3, 41, -32768, u"Грузчик"_s},
+            {u"7/05/02"_s, 1e9, 0, 0, 32767, u"Президент \"Тимбурии\""_s}};
+}
+} // namespace
+
+TEST(History, ReadsBackWhatItWrote) {
+    const History::Days days = someDays();
+    EXPECT_EQ(History::fromJson(History::toJson(days)), days);
+    EXPECT_EQ(History::fromJson(History::toJson({})), History::Days{});
+}
+
+TEST(History, BelievesNothingOfAnUnsoundFile) {
+    const auto day = [](const QString& fields) {
+        return (u"{\"format\":\"timburia-history\",\"version\":1,\"days\":[{"_s + fields + u"}]}"_s)
+            .toUtf8();
+    };
+    const QString sound =
+        u"\"date\":\"5/05/02\",\"money\":1,\"satiety\":2,\"mood\":3,\"bank\":4,\"job\":\"x\""_s;
+    ASSERT_TRUE(History::fromJson(day(sound)));
+    const QByteArray unsound[] = {
+        "",
+        "not json",
+        "[]",
+        "{\"format\":\"timburia-history\",\"version\":1}",
+        "{\"format\":\"other\",\"version\":1,\"days\":[]}",
+        "{\"format\":\"timburia-history\",\"version\":2,\"days\":[]}",
+        "{\"format\":\"timburia-history\",\"version\":1,\"days\":[1]}",
+        day(u"\"money\":1,\"satiety\":2,\"mood\":3,\"bank\":4,\"job\":\"x\""_s), // no date
+        day(QString(sound).replace(u"\"money\":1"_s, u"\"money\":\"1\""_s)),
+        day(QString(sound).replace(u"\"bank\":4"_s, u"\"bank\":4.5"_s)),
+        day(QString(sound).replace(u"\"bank\":4"_s, u"\"bank\":40000"_s)),
+        day(QString(sound).replace(u"\"job\":\"x\""_s, u"\"job\":7"_s)),
+        day(QString(sound).replace(u"\"mood\":3"_s, u"\"mood\":1e999"_s)),
+    };
+    for (const QByteArray& json : unsound)
+        EXPECT_FALSE(History::fromJson(json)) << json.toStdString();
+}
+
+TEST(History, AFileThatIsMissingOrTooLargeGivesNone) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"g.kbz.history"_s);
+    EXPECT_TRUE(History::load(path).empty());
+    ASSERT_FALSE(History::save(path, someDays()));
+    EXPECT_EQ(History::load(path), someDays());
+    QFile big(path);
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    big.write(QByteArray(History::MaxFileSize + 1, ' '));
+    big.close();
+    EXPECT_TRUE(History::load(path).empty());
+}
+
+namespace {
+// The day of the game each autosave holds, as its file says.
+std::string dayIn(const QDir& folder, const QString& name) {
+    QFile file(folder.filePath(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return "none";
+    SavedGame::Loaded loaded = SavedGame::read(file.readAll(), newGame());
+    return (loaded.state ? loaded.state->lblDay : u"unreadable: "_s + loaded.error).toStdString();
+}
+
+// A game as the main window holds it, on the given day.
+GameState onDay(int day) {
+    GameState s = newGame();
+    s.lblHours = u"0"_s;
+    s.lblDay = QString::number(day);
+    return s;
+}
+} // namespace
+
+TEST(Autosave, KeepsTheNewestFiveWithTheirHistories) {
+    QTemporaryDir temporary;
+    const QDir folder(temporary.filePath(u"data/inner"_s)); // made when missing
+    History::Days days;
+    for (int day = 1; day <= 7; ++day) {
+        days.push_back({QString::number(day), double(day), 0, 0, 0, {}});
+        ASSERT_FALSE(Autosave::write(folder.path(), onDay(day), days)) << day;
+    }
+    const char* expected[] = {"7", "6", "5", "4", "3"};
+    for (int age = 0; age < Autosave::Kept; ++age) {
+        const QString name = Autosave::fileName(age);
+        EXPECT_EQ(dayIn(folder, name), expected[age]) << name.toStdString();
+        EXPECT_EQ(History::load(folder.filePath(History::pathFor(name))).size(), size_t(7 - age));
+    }
+    EXPECT_EQ(Autosave::fileName(0), u"autosave.kbz");
+    EXPECT_EQ(Autosave::fileName(4), u"autosave.4.kbz");
+    EXPECT_EQ(dayIn(folder, u"autosave.5.kbz"_s), "none");
+    // Nothing else is left in the folder: no temporary files, no sixth save.
+    EXPECT_EQ(folder.entryList(QDir::Files).size(), 10);
+}
+
+TEST(Autosave, AFailedWriteMovesNothingAlong) {
+    QTemporaryDir temporary;
+    const QDir folder(temporary.path());
+    ASSERT_FALSE(Autosave::write(folder.path(), onDay(1), {}));
+    ASSERT_FALSE(Autosave::write(folder.path(), onDay(2), {}));
+    // The history cannot be written (a folder stands in its place): the new game is not
+    // saved, and the two older saves stay where they were.
+    ASSERT_TRUE(QFile::remove(folder.filePath(u"autosave.kbz.history"_s)));
+    ASSERT_TRUE(folder.mkdir(u"autosave.kbz.history"_s));
+    EXPECT_TRUE(Autosave::write(folder.path(), onDay(3), {}));
+    EXPECT_EQ(dayIn(folder, u"autosave.kbz"_s), "2");
+    EXPECT_EQ(dayIn(folder, u"autosave.1.kbz"_s), "1");
+    EXPECT_EQ(dayIn(folder, u"autosave.2.kbz"_s), "none");
+    // A folder that cannot be made is a failure too.
+    QFile blocker(folder.filePath(u"file"_s));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_TRUE(Autosave::write(folder.filePath(u"file/data"_s), onDay(4), {}));
+}
