@@ -10,12 +10,14 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -166,4 +168,19 @@ TEST_F(MainWindow, MinimisedTheGameStandsUnlessThePlayerPausedItAnyway) {
     EXPECT_TRUE(game.paused());
     main->setWindowState(Qt::WindowNoState);
     EXPECT_FALSE(game.paused());
+}
+
+TEST(MainWindowFiles, TheAutosaveDialogOpensInTheDataFolder) {
+    QTemporaryDir folder;
+    ScriptedPlatform platform(folder.path());
+    platform.date = QDate(2002, 5, 5);
+    const WindowCatalog windows = gameWindows();
+    Game game(platform, windows);
+    game.start();
+    platform.files.push_back(std::nullopt);
+    game.loaded<frmMain>()->LoadAutosave->trigger();
+    EXPECT_EQ(platform.dialogFolder, QDir(folder.path()).filePath(u"data"_s));
+    EXPECT_TRUE(QDir(platform.dialogFolder).exists()); // made, so the dialog starts there
+    ASSERT_EQ(platform.shown.size(), 1u);
+    EXPECT_EQ(platform.shown.front().title, u"Не загрузили");
 }
