@@ -51,6 +51,11 @@ public:
 
     void setWindowKeys(std::function<void(int)> handler);
 
+    const Routes* find(QObject* control) const {
+        auto it = routes_.find(control);
+        return it == routes_.end() ? nullptr : &it->second;
+    }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto it = routes_.find(watched);
@@ -241,6 +246,8 @@ void FormCore::dispatch(const std::function<void()>& handler, Timer* timer) {
             return;
         timer->inTick = true;
     }
+    if (game_.handlerStarting)
+        game_.handlerStarting(*this);
     ++depth_;
     ++game_.handlersRunning_;
     try {
@@ -317,6 +324,25 @@ void FormCore::routeKeyDown(QObject* target, std::function<void(int)> handler) {
         router_->setWindowKeys(std::move(handler));
     else
         router_->routesOf(target).keyDown = std::move(handler);
+}
+
+bool FormCore::handles(QObject* control, ControlEvent event) const {
+    const EventRouter::Routes* routes = router_->find(control);
+    if (!routes)
+        return false;
+    switch (event) {
+    case ControlEvent::Click:
+        return bool(routes->click);
+    case ControlEvent::MouseMove:
+        return bool(routes->mouseMove);
+    case ControlEvent::MouseDown:
+        return bool(routes->mouseDown);
+    case ControlEvent::MouseUp:
+        return bool(routes->mouseUp);
+    case ControlEvent::Change:
+        return false; // text boxes change through their own signals
+    }
+    return false;
 }
 
 void FormCore::checkStillCurrent(quint64 generation) const {

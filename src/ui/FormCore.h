@@ -76,6 +76,9 @@ public:
     void routeKeyPress(QLineEdit* box, std::function<void(QChar&)> handler);
     // KeyDown of a control or window: the handler gets the Qt key code.
     void routeKeyDown(QObject* target, std::function<void(int)> handler);
+    // Whether a control that is not a button has a handler for the event (a picture or label
+    // that clicks, a panel that follows the pointer): what a player can do with it.
+    bool handles(QObject* control, ControlEvent event) const;
 
     template <class W> void onClick(QObject* control, void (W::*handler)()) {
         route(control, ControlEvent::Click, bound(handler));

@@ -91,6 +91,10 @@ public:
     // the question was open.
     void exitQuestion(FormCore& asking);
 
+    // Told before every handler runs, with its window (the soak checks that no handler runs on
+    // a window the game has let go of).
+    std::function<void(const FormCore&)> handlerStarting;
+
     // Bumped by every new game; a handler that waited in a message box across it stops.
     quint64 generation() const { return generation_; }
 

@@ -169,11 +169,13 @@ QString iconName(MsgIcon icon) {
     return {};
 }
 
+} // namespace
+
 class CaseRun {
 public:
-    CaseRun(const WindowCatalog& windows, const QString& folder)
+    CaseRun(const WindowCatalog& windows, ScriptedPlatform& platform)
         : windows_(windows)
-        , platform_(folder) {
+        , platform_(platform) {
         platform_.onScreen = false;
     }
 
@@ -186,22 +188,9 @@ public:
         for (const Line& line : c.lines) {
             line_ = line.number;
             const QString& verb = line.words.front();
-            const QStringList args = line.words.mid(1);
-            if (ActionVerbs.contains(verb)) {
+            if (ActionVerbs.contains(verb))
                 requireMessagesChecked();
-                if (verb != u"start" && !game_)
-                    fail(u"the program has not started (start must come first)"_s);
-                if (verb != u"start" && game_->ended())
-                    fail(u"the program has ended"_s);
-                action(verb, args);
-                ScriptedPlatform::deliverPostedEvents();
-                if (!platform_.problem.isEmpty())
-                    fail(platform_.problem);
-            } else if (WorldVerbs.contains(verb)) {
-                world(verb, args);
-            } else {
-                check(verb, args);
-            }
+            perform(line.words);
         }
         line_ = c.lines.empty() ? c.line : c.lines.back().number;
         requireMessagesChecked();
@@ -212,6 +201,30 @@ public:
         if (!platform_.files.empty())
             fail(u"%1 queued file name(s) were never used"_s.arg(platform_.files.size()));
     }
+
+    // One line of any kind; a failure throws.
+    void perform(const QStringList& words) {
+        const QString& verb = words.front();
+        const QStringList args = words.mid(1);
+        if (ActionVerbs.contains(verb)) {
+            if (verb != u"start" && !game_)
+                fail(u"the program has not started (start must come first)"_s);
+            if (verb != u"start" && game_->ended())
+                fail(u"the program has ended"_s);
+            action(verb, args);
+            ScriptedPlatform::deliverPostedEvents();
+            if (!platform_.problem.isEmpty())
+                fail(platform_.problem);
+        } else if (WorldVerbs.contains(verb)) {
+            world(verb, args);
+        } else if (CheckVerbs.contains(verb)) {
+            check(verb, args);
+        } else {
+            fail(u"unknown verb %1"_s.arg(verb));
+        }
+    }
+
+    Game* game() const { return game_.get(); }
 
 private:
     [[noreturn]] void fail(const QString& message) { throw Failure{line_, message}; }
@@ -750,12 +763,10 @@ private:
     }
 
     const WindowCatalog& windows_;
-    ScriptedPlatform platform_;
+    ScriptedPlatform& platform_;
     std::unique_ptr<Game> game_;
     int line_ = 0;
 };
-
-} // namespace
 
 std::vector<CaseResult> runScenarioText(const QString& text, const QString& fileName,
                                         const WindowCatalog& windows) {
@@ -814,7 +825,8 @@ std::vector<CaseResult> runScenarioText(const QString& text, const QString& file
         CaseResult result{fileName, c.name, true, 0, {}};
         QTemporaryDir folder;
         try {
-            CaseRun run(windows, folder.path());
+            ScriptedPlatform platform(folder.path());
+            CaseRun run(windows, platform);
             run.run(c);
         } catch (const Failure& failure) {
             result.passed = false;
@@ -831,4 +843,34 @@ std::vector<CaseResult> runScenarioFile(const QString& path, const WindowCatalog
     if (!file.open(QIODevice::ReadOnly))
         return {{path, u"(file)"_s, false, 0, u"cannot read: "_s + file.errorString()}};
     return runScenarioText(QString::fromUtf8(file.readAll()), path, windows);
+}
+
+ScenarioSession::ScenarioSession(const WindowCatalog& windows, ScriptedPlatform& platform)
+    : run_(std::make_unique<CaseRun>(windows, platform)) {}
+
+ScenarioSession::~ScenarioSession() = default;
+
+std::optional<QString> ScenarioSession::perform(const QStringList& words) {
+    try {
+        run_->perform(words);
+    } catch (const Failure& failure) {
+        return failure.message;
+    }
+    return std::nullopt;
+}
+
+Game* ScenarioSession::game() const {
+    return run_->game();
+}
+
+QString scenarioWord(const QString& text) {
+    QString word = quoted(text);
+    word.replace(u'*', u"\\*"_s);
+    const bool plainWord = !text.isEmpty() && text == word.mid(1, word.size() - 2) &&
+                           !text.contains(u' ') && !text.contains(u'\t') && !text.startsWith(u'#');
+    return plainWord ? text : word;
+}
+
+QString scenarioIcon(MsgIcon icon) {
+    return iconName(icon);
 }

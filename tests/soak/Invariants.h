@@ -1,0 +1,20 @@
+#pragma once
+// What must hold of a running game whatever the player did: the soak checks these after every
+// action. Each gives a description of what is wrong, or an empty text.
+
+#include <QString>
+#include <QStringList>
+
+class Game;
+struct GameState;
+
+// Each catalog's field is the name of its level, inside the catalog; flags are 0 or -1, the
+// bank's day count and the fishing counters in their ranges; the game saves and loads back to
+// the same line (so every numeric text is a numeral).
+QString stateProblem(const GameState& state);
+
+// The loaded windows, in the order they were opened, are a path the game's navigation allows:
+// the main window (or the start window alone, after a death), at most one place over it, the
+// start window over the help as its "about" page, and the virus alarm anywhere.
+QString navigationProblem(QStringList names);
+QStringList windowNames(const Game& game);
