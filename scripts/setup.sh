@@ -2,7 +2,8 @@
 # (as root, or through sudo), then configures and builds.
 
 PACKAGES=(cmake g++ make clang-format qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
-          libgtest-dev fonts-dejavu-core qt6-translations-l10n xvfb xauth x11-utils)
+          libgtest-dev fonts-dejavu-core qt6-translations-l10n xvfb xauth x11-utils
+          dpkg-dev file desktop-file-utils appstream groff-base)
 
 install_missing_packages() {
     local missing=()

@@ -1,5 +1,6 @@
 #include "ui/QtPlatform.h"
 
+#include "ui/Game.h"
 #include "ui/Timer.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSet>
+#include <QSettings>
 #include <QTimer>
 
 #include <algorithm>
@@ -48,9 +50,23 @@ QWidget* ownerFor(QWidget* over) {
 
 // Where each window stood when it was last hidden, by window name. A window shown again (the
 // main window after a new game or a death, a place visited again) comes back there, kept on
-// the screen, rather than wherever the window manager puts a new window.
+// the screen, rather than wherever the window manager puts a new window. The main window's
+// place is kept between runs too, in the game's settings (QSettings).
 class WindowPlaces : public QObject {
 public:
+    WindowPlaces() {
+        const QVariant place = QSettings().value(settingsKey());
+        if (place.canConvert<QPoint>())
+            places_[WindowName::Main.toString()] = place.toPoint();
+    }
+
+    // The places of the windows still shown, as the program ends.
+    void keepShown() {
+        for (QWidget* window : std::as_const(watched_))
+            if (window->isVisible())
+                keep(window);
+    }
+
     void watch(QWidget* window) {
         if (!watched_.contains(window)) {
             watched_.insert(window);
@@ -82,12 +98,20 @@ protected:
         if (event->type() == QEvent::Hide) {
             auto* window = static_cast<QWidget*>(watched);
             if (window->isWindow() && window->testAttribute(Qt::WA_WState_Created))
-                places_[window->objectName()] = window->pos();
+                keep(window);
         }
         return false;
     }
 
 private:
+    static QString settingsKey() { return u"MainWindow/Place"_s; }
+
+    void keep(QWidget* window) {
+        places_[window->objectName()] = window->pos();
+        if (window->objectName() == WindowName::Main)
+            QSettings().setValue(settingsKey(), window->pos());
+    }
+
     QSet<QWidget*> watched_;
     std::map<QString, QPoint> places_;
 };
@@ -208,5 +232,6 @@ std::unique_ptr<TimerEngine> QtPlatform::createTimerEngine(Timer& timer, bool pr
 }
 
 void QtPlatform::quit() {
+    places_->keepShown();
     QCoreApplication::quit();
 }
