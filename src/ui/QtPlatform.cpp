@@ -51,20 +51,14 @@ QWidget* ownerFor(QWidget* over) {
 // Where each window stood when it was last hidden, by window name. A window shown again (the
 // main window after a new game or a death, a place visited again) comes back there, kept on
 // the screen, rather than wherever the window manager puts a new window. The main window's
-// place is kept between runs too, in the game's settings (QSettings).
+// place is kept between runs too, in the game's settings (QSettings): the game's end hides
+// every window, so its last place is written as the game ends.
 class WindowPlaces : public QObject {
 public:
     WindowPlaces() {
         const QVariant place = QSettings().value(settingsKey());
         if (place.canConvert<QPoint>())
             places_[WindowName::Main.toString()] = place.toPoint();
-    }
-
-    // The places of the windows still shown, as the program ends.
-    void keepShown() {
-        for (QWidget* window : std::as_const(watched_))
-            if (window->isVisible())
-                keep(window);
     }
 
     void watch(QWidget* window) {
@@ -232,6 +226,5 @@ std::unique_ptr<TimerEngine> QtPlatform::createTimerEngine(Timer& timer, bool pr
 }
 
 void QtPlatform::quit() {
-    places_->keepShown();
     QCoreApplication::quit();
 }

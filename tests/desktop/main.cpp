@@ -164,8 +164,7 @@ int main(int argc, char* argv[]) {
     const QPoint kept = free.topLeft() + QPoint(70, 50);
     main->move(kept);
     settle();
-    platform.quit(); // what the exit question does; without an event loop it only keeps places
-    main->hide();
+    main->hide(); // as the game's end hides every window
     settle();
     const auto nextRun = [&windows](const QString& what, const std::function<bool(QWidget*)>& ok) {
         QtPlatform again;
