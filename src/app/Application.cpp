@@ -3,18 +3,73 @@
 #include "ui/Kit.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
 using namespace Qt::StringLiterals;
 
-void setUpApplication(QApplication& app) {
-    QApplication::setApplicationName(u"Timburia"_s);
+void nameApplication() {
+    QCoreApplication::setApplicationName(u"Timburia"_s);
+    QCoreApplication::setApplicationVersion(QStringLiteral(TIMBURIA_VERSION));
+    // QSettings keeps the game's settings in ~/.config/Timburia/Timburia.conf.
+    QCoreApplication::setOrganizationName(u"Timburia"_s);
+    QCoreApplication::setOrganizationDomain(u"timburia.example.org"_s);
     // No display name: Qt would append it to every caption and message-box title, and the
-    // game's titles are exactly its own. The desktop knows the program by its file and icon.
-    QApplication::setDesktopFileName(u"timburia"_s);
+    // game's titles are exactly its own. The desktop knows the program by its desktop file
+    // (dist/, named by the id CMake gives) and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TIMBURIA_APP_ID));
+}
+
+bool asksForTextOnly(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i)
+        for (const char* option : {"-h", "--help", "-v", "--version"})
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+    return false;
+}
+
+void readCommandLine(bool onlyAnswers) {
+    QCommandLineParser parser;
+    // Qt prints the description as it is: lines short enough for a terminal.
+    parser.setApplicationDescription(
+        u"Timburia (Тимбурия), a life simulation in Russian: you are a young computer\n"
+        "enthusiast with 170 dollars, an empty flat and a head full of plans.\n"
+        "\n"
+        "The game also takes the options every Qt program does, such as -platform\n"
+        "and -style."_s);
+    const QCommandLineOption help({u"h"_s, u"help"_s}, u"Show this help and quit."_s);
+    const QCommandLineOption version({u"v"_s, u"version"_s}, u"Show the version and quit."_s);
+    parser.addOptions({help, version});
+    const bool understood = parser.parse(QCoreApplication::arguments());
+    if (parser.isSet(help))
+        parser.showHelp(0);
+    if (parser.isSet(version))
+        parser.showVersion();
+    if (onlyAnswers)
+        return;
+    QString error;
+    if (!understood)
+        error = parser.errorText();
+    else if (!parser.positionalArguments().isEmpty())
+        error = u"Unexpected argument '%1'."_s.arg(parser.positionalArguments().constFirst());
+    if (error.isEmpty())
+        return;
+    const QString program = QFileInfo(QCoreApplication::arguments().constFirst()).fileName();
+    std::fprintf(stderr, "%s: %s\nTry '%s --help'.\n", qPrintable(program), qPrintable(error),
+                 qPrintable(program));
+    std::exit(1);
+}
+
+void setUpApplication(QApplication& app) {
+    nameApplication();
     QApplication::setWindowIcon(QIcon(u":/assets/icon.svg"_s));
     // Windows hide rather than close, and the program ends only by the exit question.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,7 +1,21 @@
 #pragma once
 // The desktop integration of the real program, shared with the tests that look at real
-// windows: the program's name and icon, Qt's own Russian texts and the game's palette.
+// windows: the program's name, version and icon, its command line, Qt's own Russian texts and
+// the game's palette.
 
 class QApplication;
 
+// The program's name, version, organisation (where QSettings keeps its settings) and desktop
+// file name; needs only a QCoreApplication.
+void nameApplication();
+
+// --help and --version print their answer and end the program, as does an unknown option with
+// a message; needs only a QCoreApplication. With `onlyAnswers`, an option it does not know is
+// left alone (the display's own options are not known before QApplication takes them away).
+void readCommandLine(bool onlyAnswers = false);
+
+// True when the command line asks for --help or --version: answered without a display.
+bool asksForTextOnly(int argc, const char* const* argv);
+
+// The name and everything else the real program's windows need.
 void setUpApplication(QApplication& app);

@@ -5,7 +5,16 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    // --help and --version answer in a terminal without a display.
+    if (asksForTextOnly(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        nameApplication();
+        readCommandLine(true);
+    }
+
     QApplication app(argc, argv);
+    nameApplication();
+    readCommandLine();
     setUpApplication(app);
 
     QtPlatform platform;

@@ -1,5 +1,6 @@
 #include "ui/QtPlatform.h"
 
+#include "ui/Game.h"
 #include "ui/Timer.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSet>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -65,9 +67,17 @@ QWidget* ownerFor(QWidget* over) {
 
 // Where each window stood when it was last hidden, by window name. A window shown again (the
 // main window after a new game or a death, a place visited again) comes back there, kept on
-// the screen, rather than wherever the window manager puts a new window.
+// the screen, rather than wherever the window manager puts a new window. The main window's
+// place is kept between runs too, in the game's settings (QSettings): the game's end hides
+// every window, so its last place is written as the game ends.
 class WindowPlaces : public QObject {
 public:
+    WindowPlaces() {
+        const QVariant place = QSettings().value(settingsKey());
+        if (place.canConvert<QPoint>())
+            places_[WindowName::Main.toString()] = place.toPoint();
+    }
+
     void watch(QWidget* window) {
         if (!watched_.contains(window)) {
             watched_.insert(window);
@@ -99,12 +109,20 @@ protected:
         if (event->type() == QEvent::Hide) {
             auto* window = static_cast<QWidget*>(watched);
             if (window->isWindow() && window->testAttribute(Qt::WA_WState_Created))
-                places_[window->objectName()] = window->pos();
+                keep(window);
         }
         return false;
     }
 
 private:
+    static QString settingsKey() { return u"MainWindow/Place"_s; }
+
+    void keep(QWidget* window) {
+        places_[window->objectName()] = window->pos();
+        if (window->objectName() == WindowName::Main)
+            QSettings().setValue(settingsKey(), window->pos());
+    }
+
     QSet<QWidget*> watched_;
     std::map<QString, QPoint> places_;
 };

@@ -1,6 +1,7 @@
 #pragma once
 // The desktop of the real program: Qt message boxes and file dialogs, the system calendar, a
-// clock-seeded random source and real timers.
+// clock-seeded random source, real timers, and windows that come back where they were left
+// (the main window even in the next run, through QSettings).
 
 #include "ui/Platform.h"
 

@@ -1,6 +1,7 @@
 // timburia-desktop: the game's windows under a real X server (run it with xvfb-run), checked
 // where headless scenarios cannot look: the titles the window system shows, Qt's own Russian
-// buttons, and a main window that keeps its size and its place on the screen.
+// buttons, and a main window that keeps its size and its place on the screen, in a run and
+// from one run to the next.
 // Prints one line per failed check and closes with "N passed, N failed".
 
 #include "app/Application.h"
@@ -15,10 +16,13 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -59,8 +63,14 @@ QString shownTitle(QWidget* window) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // The game's settings go to a folder of the test's own, never to the player's.
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home.path() + u"/.config"_s).toLocal8Bit());
     QApplication app(argc, argv);
     setUpApplication(app);
+    check(QSettings().fileName().startsWith(home.path()), u"the settings are the test's own"_s,
+          QSettings().fileName());
 
     QtPlatform platform;
     const WindowCatalog windows = gameWindows();
@@ -148,6 +158,33 @@ int main(int argc, char* argv[]) {
     check(main->frameGeometry().bottom() <= free.bottom() && main->y() >= free.top(),
           u"a main window left at the screen's edge comes back on the screen"_s,
           u"%1,%2 %3x%4"_s.arg(main->x()).arg(main->y()).arg(main->width()).arg(main->height()));
+
+    // Left at a place as the game ends, it opens there in the next run; a place that is off
+    // the screen by then comes back on it.
+    const QPoint kept = free.topLeft() + QPoint(70, 50);
+    main->move(kept);
+    settle();
+    main->hide(); // as the game's end hides every window
+    settle();
+    const auto nextRun = [&windows](const QString& what, const std::function<bool(QWidget*)>& ok) {
+        QtPlatform again;
+        Game next(again, windows);
+        next.start();
+        auto* shown = next.loaded<frmMain>();
+        shown->tmrTime->setInterval(0);
+        shown->Timer1->setInterval(0);
+        settle();
+        check(shown->isVisible() && ok(shown), what,
+              u"%1,%2 %3x%4"_s.arg(shown->x())
+                  .arg(shown->y())
+                  .arg(shown->width())
+                  .arg(shown->height()));
+    };
+    nextRun(u"the main window opens in the next run where it was left"_s,
+            [&](QWidget* shown) { return shown->pos() == kept; });
+    QSettings().setValue(u"MainWindow/Place"_s, QPoint(5000, -3000));
+    nextRun(u"a main window left off the screen opens on it in the next run"_s,
+            [&](QWidget* shown) { return free.contains(shown->frameGeometry()); });
 
     std::printf("%d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;

@@ -1,8 +1,9 @@
 // timburia-shots FOLDER [FIELD=TEXT...] [WINDOW[:CONTROL]...]: renders each window of the
 // game, as it first opens (with the pointer over CONTROL when one is named), to
-// FOLDER/WINDOW[-CONTROL].png, headless; FIELD=TEXT sets a field of the game state first
-// ("lblCar=Mercedes"). Run with QT_SCALE_FACTOR=2 for the high-DPI look. For looking
-// at the art and layouts while working on them; not a test.
+// FOLDER/WINDOW[-CONTROL].png, headless, and prints each file with the window's title after a
+// tab; FIELD=TEXT sets a field of the game state first ("lblCar=Mercedes"). Run with
+// QT_SCALE_FACTOR=2 for the high-DPI look. For looking at the art and layouts while working on
+// them, and for the README's pictures (scripts/screenshots); not a test.
 
 #include "app/GameWindows.h"
 #include "runner/QuietOffscreen.h"
@@ -74,7 +75,7 @@ int main(int argc, char* argv[]) {
             folder.filePath(name + (pointAt.isEmpty() ? QString() : u'-' + pointAt) + u".png"_s);
         if (!window->grab().save(path))
             return 1;
-        std::printf("%s\n", qPrintable(path));
+        std::printf("%s\t%s\n", qPrintable(path), qPrintable(window->windowTitle()));
     }
     return 0;
 }

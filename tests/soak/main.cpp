@@ -382,6 +382,18 @@ private:
     int programs_ = 0;
 };
 
+// The resident memory of this process in MiB, as the kernel counts it (0 where it cannot be
+// read): the soak reports it at the start and the end, which should be close.
+double residentMiB() {
+    QFile status(u"/proc/self/status"_s);
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').front().toDouble() / 1024;
+    return 0;
+}
+
 struct Options {
     quint64 seed = 1;
     qint64 actions = 10000;
@@ -453,7 +465,11 @@ int main(int argc, char* argv[]) {
     QElapsedTimer clock;
     clock.start();
     qint64 passed = 0, failed = 0;
+    // Memory after the first thousand actions (everything has been built once by then).
+    double settledMiB = 0;
     for (qint64 n = 1; n <= options->actions; ++n) {
+        if (n == std::min<qint64>(1000, options->actions))
+            settledMiB = residentMiB();
         const QString problem = soak.step();
         if (!problem.isEmpty()) {
             failed = 1;
@@ -466,9 +482,10 @@ int main(int argc, char* argv[]) {
     transcript.flush();
     file.close();
     const double seconds = double(clock.elapsed()) / 1000;
-    std::printf("seed %llu: %.1f s, %.0f actions/s\n",
+    std::printf("seed %llu: %.1f s, %.0f actions/s, memory %.1f MiB after 1000 actions, %.1f MiB "
+                "at the end\n",
                 static_cast<unsigned long long>(options->seed), seconds,
-                seconds > 0 ? double(passed + failed) / seconds : 0.0);
+                seconds > 0 ? double(passed + failed) / seconds : 0.0, settledMiB, residentMiB());
     if (failed || options->keep)
         std::printf("transcript (replays with timburia-scenarios): %s\n", qPrintable(path));
     else
