@@ -29,7 +29,8 @@ void fit(QValueAxis* axis, const std::vector<QLineSeries*>& series) {
             low = std::min(low, point.y());
             high = std::max(high, point.y());
         }
-    const double margin = std::max((high - low) * 0.05, 1.0);
+    // At least two on each side, so that a flat or empty line still gets whole-number ticks.
+    const double margin = std::max((high - low) * 0.05, 2.0);
     axis->setRange(low - margin, high + margin);
     axis->applyNiceNumbers();
 }
