@@ -470,6 +470,10 @@ int main(int argc, char* argv[]) {
     for (qint64 n = 1; n <= options->actions; ++n) {
         if (n == std::min<qint64>(1000, options->actions))
             settledMiB = residentMiB();
+        // A long run says how it goes ten times on its way.
+        if (options->actions >= 100000 && n % (options->actions / 10) == 0)
+            std::printf("%lld actions, %.0f s, %.1f MiB\n", static_cast<long long>(n),
+                        double(clock.elapsed()) / 1000, residentMiB());
         const QString problem = soak.step();
         if (!problem.isEmpty()) {
             failed = 1;
