@@ -182,14 +182,24 @@ private:
         session_ = std::make_unique<ScenarioSession>(windows_, *platform_);
         transcript_ << "\ncase \"program " << ++programs_ << "\"\n";
         // One program in three starts with a fortune, so that random play gets as far as
-        // computers, the internet and the hackers.
+        // computers and programs; half of those as a hacker with all it takes to go online, for the
+        // sites and the hackers' jobs that random play would take years to reach.
         std::vector<QStringList> opening{{u"start"_s}};
-        if (chance(random_, 1.0 / 3))
+        const double profile = std::uniform_real_distribution<double>(0, 1)(random_);
+        if (profile < 1.0 / 3)
             opening.push_back({u"set"_s, u"lblMoney"_s, u"30000"_s});
-        for (const QStringList& line : opening) {
-            transcript_ << quotedLine(line) << '\n';
-            if (auto failed = session_->perform(line))
-                qFatal("the soak could not start the game: %s", qPrintable(*failed));
+        if (profile < 1.0 / 6)
+            for (const auto& [field, value] : {std::pair{u"lblStatus"_s, u"Хакер"_s},
+                                               {u"HasBrowser"_s, u"-1"_s},
+                                               {u"HasDialer"_s, u"-1"_s},
+                                               {u"HasDownloader"_s, u"-1"_s}})
+                opening.push_back({u"set"_s, field, value});
+        for (const QStringList& line : opening)
+            perform(line);
+        // The hacker's modem, with the name its catalog gives it.
+        if (profile < 1.0 / 6) {
+            perform({u"set"_s, u"ModemLevel"_s, u"1"_s});
+            perform({u"set"_s, u"lblModem"_s, session_->game()->state.Modem.Names.value(1)});
         }
         writeMessages();
         session_->game()->handlerStarting = [this](const FormCore& form) {
@@ -197,6 +207,13 @@ private:
             if (form.isUnloaded() || std::find(open.begin(), open.end(), &form) == open.end())
                 strayHandler_ = u"a handler ran on %1, which is not loaded"_s.arg(form.formName());
         };
+    }
+
+    // A line of the opening, which cannot fail.
+    void perform(const QStringList& line) {
+        transcript_ << quotedLine(line) << '\n';
+        if (auto failed = session_->perform(line))
+            qFatal("the soak could not start the game: %s", qPrintable(*failed));
     }
 
     void writeMessages() {
@@ -337,8 +354,16 @@ private:
         const Choices c = choicesIn(form);
         const QString window = form->formName();
         const double roll = std::uniform_real_distribution<double>(0, 1)(random_);
-        if (roll < 0.50 && !c.click.empty())
-            return {u"click"_s, pick(random_, c.click)};
+        if (roll < 0.50 && !c.click.empty()) {
+            // A curious player: of two controls, the one clicked less so far, so that the
+            // deeper places (a site behind the provider, a machine behind the venue) are
+            // reached too.
+            const QString& one = pick(random_, c.click);
+            const QString& other = pick(random_, c.click);
+            const QString& chosen = clicks_[other] < clicks_[one] ? other : one;
+            ++clicks_[chosen];
+            return {u"click"_s, chosen};
+        }
         if (roll < 0.58)
             return {u"hover"_s, pick(random_, c.hover)};
         if (roll < 0.64 && !c.text.empty())
@@ -377,6 +402,7 @@ private:
     std::unique_ptr<QTemporaryDir> folder_;
     std::unique_ptr<SoakPlatform> platform_;
     std::unique_ptr<ScenarioSession> session_;
+    std::map<QString, qint64> clicks_;
     QString strayHandler_;
     QString lastAction_;
     int programs_ = 0;
@@ -471,9 +497,11 @@ int main(int argc, char* argv[]) {
         if (n == std::min<qint64>(1000, options->actions))
             settledMiB = residentMiB();
         // A long run says how it goes ten times on its way.
-        if (options->actions >= 100000 && n % (options->actions / 10) == 0)
+        if (options->actions >= 100000 && n % (options->actions / 10) == 0) {
             std::printf("%lld actions, %.0f s, %.1f MiB\n", static_cast<long long>(n),
                         double(clock.elapsed()) / 1000, residentMiB());
+            std::fflush(stdout);
+        }
         const QString problem = soak.step();
         if (!problem.isEmpty()) {
             failed = 1;
