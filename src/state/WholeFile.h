@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QFileDevice;
+
 #include <functional>
 #include <optional>
 
@@ -18,5 +20,9 @@ using Outcome = std::optional<QString>;
 // take the target's place; what it reports wrong cancels the write.
 Outcome write(const QString& path, const QByteArray& bytes,
               const std::function<Outcome()>& beforeReplacing = {});
+
+// What went wrong with a file, in the game's language, with the system's own words after it
+// for whoever needs the detail: "нет файла /home/.../game.kbz (No such file or directory)".
+QString describe(const QFileDevice& file, const QString& path);
 
 } // namespace WholeFile
