@@ -64,7 +64,7 @@ log() { echo "== $*" >&2; }
 
 # --- tools -------------------------------------------------------------------
 PACKAGES=(xvfb xauth x11-utils procps cmake make gcc g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins
-          libgl-dev libxcb1-dev fonts-dejavu-core)
+          libgl-dev libxcb1-dev fonts-dejavu-core libgtest-dev clang-format)
 
 install_missing() {
     local missing=() p

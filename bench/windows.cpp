@@ -17,7 +17,8 @@
 //   paint  STEP  WINDOW  cold_ms  median_ms  max_ms  median_start_ms  openings
 //   memory  rounds  openings  rss_kb_after_warmup  rss_kb_after  trimmed_kb_after_warmup
 //           trimmed_kb_after
-//   rss  round  rss_kb  trimmed_kb  widgets               (checkpoints along the way)
+//   warmup  rounds  rss_kb_after_the_first  rss_kb_after_warmup
+//   rss  round  rss_kb  trimmed_kb  widgets  anon  shmem  file   (checkpoints along the way)
 //   idle  WHAT  percent_of_one_core  seconds
 //   error  TEXT
 
@@ -180,19 +181,33 @@ std::vector<Visit> visits() {
     place("imgBank", "frmBank", [](GameState& s) { setInteger(s, "CarKind", 1); });
     place("imgHakker", "frmHakerstvo", [](GameState& s) { setText(s, "lblStatus", u"Хакер"_s); });
 
-    // The venue and its three machines, each handing back to the venue.
-    all.push_back({{},
-                   {{u"frmMain"_s, u"imgParty"_s, u"frmParty"_s},
-                    {u"frmParty"_s, u"cmdKasino"_s, {}},
-                    {u"frmParty"_s, u"cmdRuletka"_s, u"frmRuletka"_s},
-                    {u"frmRuletka"_s, u"cmdBack"_s, u"frmParty"_s},
-                    {u"frmParty"_s, u"cmdKasino"_s, {}},
-                    {u"frmParty"_s, u"cmdRuletka2"_s, u"frmRuletka2"_s},
-                    {u"frmRuletka2"_s, u"cmdBack"_s, u"frmParty"_s},
-                    {u"frmParty"_s, u"cmdKasino"_s, {}},
-                    {u"frmParty"_s, u"cmdAr"_s, u"frmAr"_s},
-                    {u"frmAr"_s, u"cmdBack"_s, u"frmParty"_s},
-                    {u"frmParty"_s, u"cmdBack"_s, {}}}});
+    // A window that hands over to others, each handing back to it: opened from the main window
+    // by its picture, `reveal` shows the way to the others, each is left by `back`.
+    struct Branch {
+        const char *button, *window, *back;
+    };
+    const auto hub = [&](const char* picture, const char* window, const char* reveal,
+                         std::initializer_list<Branch> branches,
+                         std::function<void(GameState&)> prepare = {}) {
+        const QString h = QString::fromLatin1(window);
+        Visit v{std::move(prepare), {{u"frmMain"_s, QString::fromLatin1(picture), h}}};
+        for (const Branch& b : branches) {
+            const QString w = QString::fromLatin1(b.window);
+            v.steps.push_back({h, QString::fromLatin1(reveal), {}});
+            v.steps.push_back({h, QString::fromLatin1(b.button), w});
+            v.steps.push_back({w, QString::fromLatin1(b.back), h});
+        }
+        v.steps.push_back({h, u"cmdBack"_s, {}});
+        all.push_back(std::move(v));
+    };
+    // The venue and its three machines; the provider and its two sites (connected).
+    hub("imgParty", "frmParty", "cmdKasino",
+        {{"cmdRuletka", "frmRuletka", "cmdBack"},
+         {"cmdRuletka2", "frmRuletka2", "cmdBack"},
+         {"cmdAr", "frmAr", "cmdBack"}});
+    hub("imgInternet", "frmInternet", "cmdWalk",
+        {{"Command5", "frmInterComp", "cmdGoout"}, {"cmdAnek", "frmInterAnek", "cmdGoout"}},
+        [](GameState& s) { setText(s, "lblVichod", u"Есть"_s); });
 
     // The hobby shop, the lake (a rod, tackle and a car), a trip cut short, and home.
     const auto finishFishing = [](Game& game) {
@@ -213,17 +228,6 @@ std::vector<Visit> visits() {
                     {u"frmMadFish"_s, u"the fishing ends"_s, {}, finishFishing},
                     {u"frmMadFish"_s, u"cmdStart"_s, u"frmHobby"_s},
                     {u"frmHobby"_s, u"cmdBack"_s, {}}}});
-
-    // The provider and its two sites, each handing back to the provider.
-    all.push_back({[](GameState& s) { setText(s, "lblVichod", u"Есть"_s); },
-                   {{u"frmMain"_s, u"imgInternet"_s, u"frmInternet"_s},
-                    {u"frmInternet"_s, u"cmdWalk"_s, {}},
-                    {u"frmInternet"_s, u"Command5"_s, u"frmInterComp"_s},
-                    {u"frmInterComp"_s, u"cmdGoout"_s, u"frmInternet"_s},
-                    {u"frmInternet"_s, u"cmdWalk"_s, {}},
-                    {u"frmInternet"_s, u"cmdAnek"_s, u"frmInterAnek"_s},
-                    {u"frmInterAnek"_s, u"cmdGoout"_s, u"frmInternet"_s},
-                    {u"frmInternet"_s, u"cmdBack"_s, {}}}});
 
     // The menu's windows.
     all.push_back(
@@ -430,9 +434,12 @@ int main(int argc, char* argv[]) {
             for (const Visit& v : all)
                 visit(game, fresh, v, [&](const Step&, Timing) { ++openings; });
         };
-        for (int i = 0; i < warmup; ++i)
+        round();
+        const long rssFirst = statusKb("VmRSS:");
+        for (int i = 1; i < warmup; ++i)
             round();
         const long rss0 = statusKb("VmRSS:");
+        std::printf("warmup\t%d\t%ld\t%ld\n", warmup, rssFirst, rss0);
         malloc_trim(0);
         const long trimmed0 = statusKb("VmRSS:");
         openings = 0;
