@@ -18,7 +18,7 @@ usage() {
     cat <<'EOF'
 
 Environment:
-  RUNNER_BIN=build/bench-runner/timburia-scenarios   runner to measure (built Release by the
+  RUNNER_BIN=build/bench/timburia-scenarios   runner to measure (built Release by the
                        script; point it elsewhere to measure another build)
   RUNS=3               runs of each N; the table gives the medians
   SAMPLE_MS=20         how often the memory of the runner is read
@@ -31,7 +31,7 @@ esac
 
 ROUNDS=("$@")
 ((${#ROUNDS[@]})) || ROUNDS=(100 2000)
-RUNNER_BIN=${RUNNER_BIN:-build/bench-runner/timburia-scenarios}
+RUNNER_BIN=${RUNNER_BIN:-build/bench/timburia-scenarios}
 SAMPLE_MS=${SAMPLE_MS:-20}
 RUNS=${RUNS:-3}
 WINDOWS_PER_ROUND=5
@@ -47,11 +47,11 @@ done
 SAMPLE_SECS=$(awk -v ms="$SAMPLE_MS" 'BEGIN { printf "%.3f", ms / 1000 }')
 
 # The runner is measured as an optimised build without the sanitizers of the test build.
-if [[ $RUNNER_BIN == build/bench-runner/timburia-scenarios ]]; then
+if [[ $RUNNER_BIN == build/bench/timburia-scenarios ]]; then
     log "building the scenario runner (Release)"
-    cmake -S . -B build/bench-runner -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON \
-        -DTIMBURIA_SANITIZE=OFF >/dev/null || die "cannot configure the runner"
-    cmake --build build/bench-runner --target timburia-scenarios -j2 >/dev/null \
+    cmake -S bench -B build/bench -DCMAKE_BUILD_TYPE=Release >/dev/null \
+        || die "cannot configure the runner"
+    cmake --build build/bench --target timburia-scenarios -j2 >/dev/null \
         || die "cannot build the runner"
 fi
 [[ -x $RUNNER_BIN ]] || die "no runner at RUNNER_BIN=$RUNNER_BIN"

@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "ui/Kit.h"
+#include "ui/Picture.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -70,7 +71,13 @@ void readCommandLine(bool onlyAnswers) {
 
 void setUpApplication(QApplication& app) {
     nameApplication();
-    QApplication::setWindowIcon(QIcon(u":/assets/icon.svg"_s));
+    // Drawn once from the art at the sizes the window system takes, by the game's own renderer:
+    // an icon made from the file would load Qt's icon engine and image plugins before the
+    // first window shows.
+    QIcon icon;
+    for (int side : {16, 32, 64, 128})
+        icon.addPixmap(Pictures::pixmap(u"icon"_s, QSize(side, side), 1.0));
+    QApplication::setWindowIcon(icon);
     // Windows hide rather than close, and the program ends only by the exit question.
     QApplication::setQuitOnLastWindowClosed(false);
 

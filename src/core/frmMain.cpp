@@ -96,6 +96,25 @@ const char* nameOf(QString GameState::*field) {
     return "";
 }
 
+// The frames' titles in bold, and what they hold as it was: a frame's font passes to the
+// controls inside that set none of their own, so those keep the normal weight. (A style sheet
+// says the same, but every control of the window is then polished and drawn through it: a
+// tenth of the time to show the window.)
+void boldFrameTitles(QWidget* window) {
+    for (QGroupBox* box : window->findChildren<QGroupBox*>()) {
+        for (QWidget* inside : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (qobject_cast<QGroupBox*>(inside) || inside->testAttribute(Qt::WA_SetFont))
+                continue;
+            QFont normal = inside->font();
+            normal.setBold(false);
+            inside->setFont(normal);
+        }
+        QFont bold = box->font();
+        bold.setBold(true);
+        box->setFont(bold);
+    }
+}
+
 } // namespace
 
 frmMain::frmMain(Game& game)
@@ -116,7 +135,7 @@ frmMain::frmMain(Game& game)
     setCentralWidget(central_);
     buildStatusBar();
 
-    setStyleSheet(u"QGroupBox { font-weight: bold; }"_s);
+    boldFrameTitles(central_);
 
     // The game clock and the life update run as long as this window is loaded, also while it
     // is hidden or a place window is open.

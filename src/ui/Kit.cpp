@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QMenu>
 #include <QPalette>
+#include <QProxyStyle>
+#include <QStyle>
 
 QAction* namedAction(QMenu* menu, const char* name, const QString& text) {
     auto* action = named<QAction>(name, text, menu);
@@ -20,12 +22,25 @@ QLabel* heading(const char* name, const QString& text, QWidget* parent) {
     return label;
 }
 
-void useGamePalette() {
-    QPalette palette = QApplication::palette();
-    if (palette.color(QPalette::Window).lightness() > 128) {
-        palette.setColor(QPalette::Link, QColor(0x1d, 0x3f, 0x72));
-        QApplication::setPalette(palette);
+namespace {
+// The figures' colour comes in with the style's own palette. A palette set on the application
+// instead would be one the player chose: every new window then gets a palette of its own,
+// and the style's caches (the buttons' and frames' pictures, keyed by palette) grow by a set
+// of entries for every window ever opened.
+class GameStyle : public QProxyStyle {
+public:
+    using QProxyStyle::polish;
+    using QProxyStyle::QProxyStyle;
+    void polish(QPalette& palette) override {
+        QProxyStyle::polish(palette);
+        if (palette.color(QPalette::Window).lightness() > 128)
+            palette.setColor(QPalette::Link, QColor(0x1d, 0x3f, 0x72));
     }
+};
+} // namespace
+
+void useGamePalette() {
+    QApplication::setStyle(new GameStyle(QApplication::style()->name()));
 }
 
 void markAsFigure(QWidget* label) {

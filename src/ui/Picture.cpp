@@ -1,10 +1,12 @@
 #include "ui/Picture.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
 
 #include <map>
 #include <memory>
@@ -29,8 +31,31 @@ QSvgRenderer* renderer(const QString& name) {
 } // namespace
 
 QSize naturalSize(const QString& name) {
-    QSvgRenderer* svg = renderer(name);
-    return svg->isValid() ? svg->defaultSize() : QSize(160, 120);
+    // A window's layout asks for every picture's size before the window is shown: the size is
+    // read from the root element's plain width and height, and the whole document is parsed
+    // only when the picture is first drawn (or when the size is written otherwise).
+    static std::map<QString, QSize> sizes;
+    auto known = sizes.find(name);
+    if (known != sizes.end())
+        return known->second;
+    QSize size;
+    QFile file(resourcePath(name));
+    if (file.open(QIODevice::ReadOnly)) {
+        QXmlStreamReader xml(&file);
+        if (xml.readNextStartElement() && xml.name() == u"svg") {
+            bool wide = false, high = false;
+            const int width = xml.attributes().value(QLatin1String("width")).toInt(&wide);
+            const int height = xml.attributes().value(QLatin1String("height")).toInt(&high);
+            if (wide && high && width > 0 && height > 0)
+                size = QSize(width, height);
+        }
+    }
+    if (size.isEmpty()) {
+        QSvgRenderer* svg = renderer(name);
+        size = svg->isValid() ? svg->defaultSize() : QSize(160, 120);
+    }
+    sizes.emplace(name, size);
+    return size;
 }
 
 QPixmap pixmap(const QString& name, QSize logicalSize, qreal devicePixelRatio) {
