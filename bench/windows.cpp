@@ -234,6 +234,8 @@ std::vector<Visit> visits() {
         {{}, {{u"frmMain"_s, u"BigHelp"_s, u"frmHelp"_s}, {u"frmHelp"_s, u"cmdOk"_s, {}}}});
     all.push_back(
         {{}, {{u"frmMain"_s, u"AboutPr"_s, u"frmFirst"_s}, {u"frmFirst"_s, u"cmdOkAbout"_s, {}}}});
+    all.push_back(
+        {{}, {{u"frmMain"_s, u"History"_s, u"frmHistory"_s}, {u"frmHistory"_s, u"cmdBack"_s, {}}}});
 
     // What the game opens by itself: a virus strikes; the last job ends the game.
     all.push_back({{},
