@@ -38,6 +38,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
@@ -106,9 +107,16 @@ public:
         ++messages;
         return buttons == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::Ok;
     }
-    std::optional<QString> openFileName(QWidget*, const QString&, int) override { return {}; }
+    std::optional<QString> openFileName(QWidget*, const QString&, int, const QString&) override {
+        return {};
+    }
     std::optional<QString> saveFileName(QWidget*, const QString&, int) override { return {}; }
+    // The autosaves of a long bench go to a folder of its own, never the player's.
+    QString dataFolder() override { return data_.path(); }
     int messages = 0;
+
+private:
+    QTemporaryDir data_;
 };
 
 BenchApp* app = nullptr;
