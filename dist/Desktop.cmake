@@ -38,6 +38,7 @@ add_custom_target(timburia-desktop-files ALL
                   DEPENDS ${ICON_FILES} ${CMAKE_BINARY_DIR}/dist/timburia.6.gz)
 
 install(TARGETS timburia RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS timburia-chart LIBRARY DESTINATION lib/timburia)
 install(FILES dist/${TIMBURIA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_BINARY_DIR}/dist/${TIMBURIA_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

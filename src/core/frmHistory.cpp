@@ -1,47 +1,47 @@
 #include "core/frmHistory.h"
 
+#include "core/HistoryChart.h"
 #include "state/NumberText.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
 
-#include <QChart>
-#include <QChartView>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineSeries>
+#include <QLibrary>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QValueAxis>
-
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// Dollars and the two feelings live on different scales: money runs to thousands while
-// satiety and mood stay within a few dozen, so each pair has an axis of its own.
-void fit(QValueAxis* axis, const std::vector<QLineSeries*>& series) {
-    double low = 0, high = 0;
-    for (const QLineSeries* line : series)
-        for (const QPointF& point : line->points()) {
-            low = std::min(low, point.y());
-            high = std::max(high, point.y());
-        }
-    // At least two on each side, so that a flat or empty line still gets whole-number ticks.
-    const double margin = std::max((high - low) * 0.05, 2.0);
-    axis->setRange(low - margin, high + margin);
-    axis->applyNiceNumbers();
-}
+// The chart module, beside the program (the build folder) or where an installation puts it;
+// looked for once, and kept loaded for as long as the program runs.
+struct ChartModule {
+    MakeHistoryChart make = nullptr;
+    QString error;
+};
 
-QLineSeries* line(QChart* chart, const QString& title, QValueAxis* days, QValueAxis* values) {
-    auto* series = new QLineSeries(chart);
-    series->setName(title);
-    chart->addSeries(series);
-    series->attachAxis(days);
-    series->attachAxis(values);
-    return series;
+const ChartModule& chartModule() {
+    static const ChartModule module = [] {
+        ChartModule found;
+        const QString here = QCoreApplication::applicationDirPath();
+        const QString places[] = {here + u"/timburia-chart"_s,
+                                  here + u"/../lib/timburia/timburia-chart"_s};
+        for (const QString& path : places) {
+            QLibrary library(path);
+            found.make =
+                reinterpret_cast<MakeHistoryChart>(library.resolve(TIMBURIA_HISTORY_CHART_FACTORY));
+            if (found.make)
+                return found;
+            if (found.error.isEmpty())
+                found.error = library.errorString();
+        }
+        return found;
+    }();
+    return module;
 }
 
 enum Column { Date, Money, Satiety, Mood, Bank, Job, Columns };
@@ -57,29 +57,14 @@ frmHistory::frmHistory(Game& game)
     lblLast = named<QLabel>("lblLast", this);
     lblLast->setWordWrap(true);
 
-    chart_ = new QChart;
-    chart_->legend()->setAlignment(Qt::AlignBottom);
-    chart_->setMargins(QMargins(4, 4, 4, 4));
-    days_ = new QValueAxis(chart_);
-    days_->setTitleText(u"День"_s);
-    days_->setLabelFormat(u"%d"_s);
-    dollars_ = new QValueAxis(chart_);
-    dollars_->setTitleText(u"$"_s);
-    dollars_->setLabelFormat(u"%d"_s);
-    points_ = new QValueAxis(chart_);
-    points_->setTitleText(u"Сытость и настроение"_s);
-    points_->setLabelFormat(u"%d"_s);
-    chart_->addAxis(days_, Qt::AlignBottom);
-    chart_->addAxis(dollars_, Qt::AlignLeft);
-    chart_->addAxis(points_, Qt::AlignRight);
-    money_ = line(chart_, u"Деньги"_s, days_, dollars_);
-    bank_ = line(chart_, u"Счет в банке"_s, days_, dollars_);
-    satiety_ = line(chart_, u"Сытость"_s, days_, points_);
-    mood_ = line(chart_, u"Настроение"_s, days_, points_);
-
-    chtDays = named<QChartView>("chtDays", chart_, this);
-    chtDays->setRenderHint(QPainter::Antialiasing);
-    chtDays->setMinimumSize(680, 300);
+    if (const ChartModule& module = chartModule(); module.make) {
+        chart_.reset(module.make(this));
+        chtDays = chart_->widget();
+    } else {
+        auto* missing = named<QLabel>("chtDays", u"График не нарисовать: "_s + module.error, this);
+        missing->setWordWrap(true);
+        chtDays = missing;
+    }
 
     grdDays = named<QTableWidget>("grdDays", 0, int(Columns), this);
     grdDays->setHorizontalHeaderLabels(
@@ -101,28 +86,16 @@ frmHistory::frmHistory(Game& game)
     connect(&game, &Game::historyChanged, this, &frmHistory::showHistory);
 }
 
+frmHistory::~frmHistory() = default;
+
 void frmHistory::Form_Load() {
     showHistory();
 }
 
 void frmHistory::showHistory() {
     const History::Days& days = game().history;
-    QList<QPointF> money, bank, satiety, mood;
-    for (size_t i = 0; i < days.size(); ++i) {
-        const double day = double(i + 1);
-        money << QPointF(day, days[i].money);
-        bank << QPointF(day, days[i].bank);
-        satiety << QPointF(day, days[i].satiety);
-        mood << QPointF(day, days[i].mood);
-    }
-    money_->replace(money);
-    bank_->replace(bank);
-    satiety_->replace(satiety);
-    mood_->replace(mood);
-    days_->setRange(1, double(std::max<size_t>(days.size(), 2)));
-    days_->setTickCount(int(std::clamp<size_t>(days.size(), 2, 11)));
-    fit(dollars_, {money_, bank_});
-    fit(points_, {satiety_, mood_});
+    if (chart_)
+        chart_->show(days);
 
     grdDays->setRowCount(int(days.size()));
     for (size_t i = 0; i < days.size(); ++i) {

@@ -5,30 +5,28 @@
 
 #include "ui/Form.h"
 
-class QChart;
-class QChartView;
+#include <memory>
+
+class HistoryChart;
 class QLabel;
-class QLineSeries;
 class QPushButton;
 class QTableWidget;
-class QValueAxis;
 
 class frmHistory : public Form {
 public:
     static constexpr QStringView Name = u"frmHistory";
     explicit frmHistory(Game& game);
+    ~frmHistory() override;
 
     void Form_Load() override;
 
     QLabel *lblTitle, *lblCount, *lblLast;
-    QChartView* chtDays;
+    QWidget* chtDays; // the chart, or what says why there is none
     QTableWidget* grdDays;
     QPushButton* cmdBack;
 
 private:
     void showHistory();
 
-    QChart* chart_;
-    QLineSeries *money_, *bank_, *satiety_, *mood_;
-    QValueAxis *days_, *dollars_, *points_;
+    std::unique_ptr<HistoryChart> chart_;
 };

@@ -170,6 +170,16 @@ TEST_F(MainWindow, MinimisedTheGameStandsUnlessThePlayerPausedItAnyway) {
     EXPECT_FALSE(game.paused());
 }
 
+TEST_F(MainWindow, TheHistoryChartModuleIsFoundBesideTheProgram) {
+    platform.main->History->trigger();
+    auto* history = game.loaded(u"frmHistory"_s);
+    ASSERT_TRUE(history);
+    const QWidget* chart = history->window()->findChild<QWidget*>(u"chtDays"_s);
+    ASSERT_TRUE(chart);
+    // A chart, not the label that says why there is none.
+    EXPECT_TRUE(chart->inherits("QGraphicsView")) << chart->metaObject()->className();
+}
+
 TEST(MainWindowFiles, TheAutosaveDialogOpensInTheDataFolder) {
     QTemporaryDir folder;
     ScriptedPlatform platform(folder.path());

@@ -1,0 +1,20 @@
+#pragma once
+// The chart of the history window. Qt Charts, and the OpenGL libraries it brings, take a few
+// milliseconds to load, which every start of the game would pay for a window few players
+// open; so the chart lives in a module of its own (timburia-chart), loaded the first time the
+// history window opens.
+
+#include "state/History.h"
+
+class QWidget;
+
+class HistoryChart {
+public:
+    virtual ~HistoryChart() = default;
+    virtual QWidget* widget() = 0;
+    virtual void show(const History::Days& days) = 0;
+};
+
+// What the module exports, by this name.
+#define TIMBURIA_HISTORY_CHART_FACTORY "timburiaMakeHistoryChart"
+using MakeHistoryChart = HistoryChart* (*)(QWidget* parent);
