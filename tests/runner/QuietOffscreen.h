@@ -3,6 +3,7 @@
 // honour on every window shown; that says nothing about the game, so it is left out of the
 // output while every other message still gets through.
 
+#include <QApplication>
 #include <QString>
 #include <QtGlobal>
 
@@ -15,3 +16,20 @@ inline void quietOffscreenWarnings() {
             previous(type, context, message);
         });
 }
+
+// The application of a headless program (the runner, the unit tests, the shots tool, the
+// soak): the offscreen platform unless another is asked for, without its warnings.
+class HeadlessApplication : public QApplication {
+public:
+    HeadlessApplication(int& argc, char** argv)
+        : QApplication(offscreenUnlessAsked(argc), argv) {
+        quietOffscreenWarnings();
+    }
+
+private:
+    static int& offscreenUnlessAsked(int& argc) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return argc;
+    }
+};

@@ -17,10 +17,7 @@
 using namespace Qt::StringLiterals;
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    quietOffscreenWarnings();
+    HeadlessApplication app(argc, argv);
     useGamePalette(); // colours read by `expect ... color` are the ones the game shows
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -22,10 +22,7 @@
 using namespace Qt::StringLiterals;
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    quietOffscreenWarnings();
+    HeadlessApplication app(argc, argv);
     useGamePalette();
     const QStringList args = QApplication::arguments().mid(1);
     if (args.isEmpty()) {

@@ -458,10 +458,7 @@ std::optional<Options> parse(const QStringList& arguments) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    quietOffscreenWarnings();
+    HeadlessApplication app(argc, argv);
     useGamePalette();
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -6,10 +6,7 @@
 
 int main(int argc, char** argv) {
     // Some tests drive real windows headless.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    quietOffscreenWarnings();
+    HeadlessApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
