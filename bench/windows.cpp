@@ -102,8 +102,8 @@ private:
 // The real desktop, but a question is answered "Да" and a message taken at once.
 class BenchPlatform : public QtPlatform {
 public:
-    MsgResult message(QWidget*, const QString&, const QString&, MsgIcon,
-                      MsgButtons buttons) override {
+    MsgResult message(QWidget*, const QString&, const QString&, MsgIcon, MsgButtons buttons,
+                      MsgCause cause) override {
         ++messages;
         return buttons == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::Ok;
     }

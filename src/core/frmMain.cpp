@@ -142,6 +142,8 @@ frmMain::frmMain(Game& game)
     tmrTime = new Timer(
         *this, u"tmrTime"_s, [this] { tmrTime_Timer(); }, true);
     Timer1 = new Timer(*this, u"Timer1"_s, [this] { Timer1_Timer(); });
+    tmrTime->setGameTime(true);
+    Timer1->setGameTime(true);
     setSpeed(game.speed());
 
     connect(&game, &Game::stateChanged, this, &frmMain::showState);
@@ -451,8 +453,8 @@ void frmMain::Pause_Click() {
 void frmMain::setSpeed(int speed) {
     game().setSpeed(speed);
     (speed == 4 ? Speed4 : speed == 2 ? Speed2 : Speed1)->setChecked(true);
-    tmrTime->setInterval(1500 / speed);
-    Timer1->setInterval(18000 / speed);
+    tmrTime->setInterval(Clock::HourMs / speed);
+    Timer1->setInterval(Life::TickMs / speed);
 }
 
 void frmMain::History_Click() {
@@ -534,6 +536,7 @@ void frmMain::loadGame(const std::optional<QString>& path) {
     if (!loaded.state)
         return fail(loaded.error);
     game().state = std::move(*loaded.state);
+    game().setLifeOver(false);
     game().setHistory(History::load(History::pathFor(*path)));
 }
 
@@ -567,6 +570,9 @@ void frmMain::tmrTime_Timer() {
 }
 
 void frmMain::endOfDay(const QString& date) {
+    // A life whose death is decided keeps the autosaves of its last living days.
+    if (game().lifeOver())
+        return;
     game().recordDay(History::record(game().state, date));
     // A failed autosave does not stop the game: the status bar says so until one succeeds.
     noteFailure(u"Автосохранение не удалось: "_s,
@@ -585,8 +591,9 @@ public:
         , main_(main) {}
 
     void die(const QString& text) override {
-        main_.msg(text, u"+СМЕРТЬ+"_s, MsgIcon::Exclamation);
         Game& game = main_.game();
+        game.setLifeOver(true);
+        main_.msg(text, u"+СМЕРТЬ+"_s, MsgIcon::Exclamation);
         game.state.SkipExitConfirm = 1;
         // Every window goes, the main one without the exit question; the start window
         // offers the next game.

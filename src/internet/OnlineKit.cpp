@@ -1,5 +1,10 @@
 #include "internet/OnlineKit.h"
 
+#include "rules/Clock.h"
+#include "ui/FormCore.h"
+#include "ui/Game.h"
+#include "ui/Timer.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -13,6 +18,18 @@ QHBoxLayout* hoursRow(QLabel* caption, QLabel* hours, QPushButton* disconnect) {
     row->addStretch(1);
     row->addWidget(disconnect);
     return row;
+}
+
+Timer* hourTimer(FormCore& site, std::function<void()> tick) {
+    using namespace Qt::StringLiterals;
+    auto* timer = new Timer(site, u"tmrcm"_s, std::move(tick));
+    Game& game = site.game();
+    const auto follow = [timer, &game] {
+        timer->setInterval(Clock::HourMs / game.speed());
+    };
+    QObject::connect(&game, &Game::speedChanged, timer, follow);
+    follow();
+    return timer;
 }
 
 void hour(GameState& state, QLabel* hours, Online::Site site) {

@@ -5,18 +5,25 @@
 
 #include "rules/Online.h"
 
+#include <functional>
 #include <initializer_list>
 
+class FormCore;
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QWidget;
+class Timer;
 struct GameState;
 
 namespace OnlineKit {
 
 // "Просижано часов:" and the count on the left, the disconnect button on the right.
 QHBoxLayout* hoursRow(QLabel* caption, QLabel* hours, QPushButton* disconnect);
+
+// The site's hour, tmrcm: a game hour, so at x2 and x4 it runs two and four times as fast, as
+// the clock does.
+Timer* hourTimer(FormCore& site, std::function<void()> tick);
 
 // One online hour on a site: its counter and the game both move.
 void hour(GameState& state, QLabel* hours, Online::Site site);

@@ -6,6 +6,7 @@
 #include "ui/Game.h"
 #include "ui/Kit.h"
 #include "ui/Picture.h"
+#include "ui/PlayPanel.h"
 #include "ui/Timer.h"
 
 #include <QHBoxLayout>
@@ -59,7 +60,7 @@ frmHakerstvo::frmHakerstvo(Game& game)
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdGet);
-    buttons->addWidget(cmdMake);
+    buttons->addWidget(new PlayPanel(*this, this, {cmdMake}));
     buttons->addStretch(1);
 
     auto* layout = new QVBoxLayout(this);

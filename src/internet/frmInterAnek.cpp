@@ -7,6 +7,7 @@
 #include "ui/Game.h"
 #include "ui/Kit.h"
 #include "ui/Picture.h"
+#include "ui/PlayPanel.h"
 #include "ui/Timer.h"
 
 #include <QGridLayout>
@@ -109,7 +110,7 @@ frmInterAnek::frmInterAnek(Game& game)
     menu->addWidget(Command2);
     menu->addWidget(Command3);
     menu->addStretch(1);
-    menu->addWidget(cmdDownload);
+    menu->addWidget(new PlayPanel(*this, this, {cmdDownload}));
     menu->addWidget(lblPercent, 0, Qt::AlignHCenter);
     menu->addWidget(shpProgress, 0, Qt::AlignHCenter);
     // The download's label and bar keep their place while hidden, so nothing jumps.
@@ -137,9 +138,8 @@ frmInterAnek::frmInterAnek(Game& game)
     onClick(cmdDownload, &frmInterAnek::cmdDownload_Click);
     onClick(cmdGoout, &frmInterAnek::cmdGoout_Click);
 
-    tmrcm = new Timer(*this, u"tmrcm"_s, [this] { tmrcm_Timer(); });
+    tmrcm = OnlineKit::hourTimer(*this, [this] { tmrcm_Timer(); });
     tmrDownload = new Timer(*this, u"tmrDownload"_s, [this] { tmrDownload_Timer(); });
-    tmrcm->setInterval(1500);
 }
 
 void frmInterAnek::Form_Load() {

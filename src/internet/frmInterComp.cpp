@@ -81,8 +81,7 @@ frmInterComp::frmInterComp(Game& game)
     layout->addLayout(OnlineKit::hoursRow(Label2, lblcm, cmdGoout));
 
     onClick(cmdGoout, &frmInterComp::cmdGoout_Click);
-    tmrcm = new Timer(*this, u"tmrcm"_s, [this] { tmrcm_Timer(); });
-    tmrcm->setInterval(1500);
+    tmrcm = OnlineKit::hourTimer(*this, [this] { tmrcm_Timer(); });
 }
 
 void frmInterComp::tmrcm_Timer() {

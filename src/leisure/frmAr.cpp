@@ -3,6 +3,7 @@
 #include "state/NumberText.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
+#include "ui/PlayPanel.h"
 #include "ui/Timer.h"
 #include "ui/Twips.h"
 
@@ -227,14 +228,15 @@ frmAr::frmAr(Game& game)
         *this, u"Timer3"_s, [this] { Timer3_Timer(); }, true);
 
     auto* arrows = new QHBoxLayout;
+    auto* play = new PlayPanel(*this, this, {Command3, Command2});
+    play->layout()->setSpacing(12);
+    play->coverWhilePaused(Picture1);
     arrows->addStretch(1);
-    arrows->addWidget(Command3);
-    arrows->addSpacing(12);
-    arrows->addWidget(Command2);
+    arrows->addWidget(play);
     arrows->addStretch(1);
-    auto* play = new QVBoxLayout;
-    play->addWidget(Picture1, 1);
-    play->addLayout(arrows);
+    auto* field = new QVBoxLayout;
+    field->addWidget(Picture1, 1);
+    field->addLayout(arrows);
 
     auto* settings = new QVBoxLayout;
     settings->addWidget(Frame2);
@@ -244,7 +246,7 @@ frmAr::frmAr(Game& game)
     settings->addWidget(cmdNew);
 
     auto* top = new QHBoxLayout;
-    top->addLayout(play, 1);
+    top->addLayout(field, 1);
     top->addSpacing(8);
     top->addLayout(settings);
     auto* layout = new QVBoxLayout(this);
@@ -271,6 +273,15 @@ frmAr::frmAr(Game& game)
         });
     }
     routeKeyDown(this, [this](int key) { Form_KeyDown(key); });
+    // A pause lets go of an arrow button held down: it comes back disabled, and its release
+    // never reaches the game.
+    connect(&game, &Game::pauseChanged, this, [this] {
+        if (this->game().paused())
+            dispatch([this] {
+                Command2_MouseUp();
+                Command3_MouseUp();
+            });
+    });
     // The arrows move the paddle from the start, without flipping an option button on the way.
     Picture1->setFocus(Qt::OtherFocusReason);
 }
@@ -357,6 +368,9 @@ void frmAr::Timer3_Timer() {
 }
 
 void frmAr::Form_KeyDown(int key) {
+    // The pause holds play: the arrow keys move nothing.
+    if (game().paused())
+        return;
     Paddle::Field f = field();
     if (key == Qt::Key_Right)
         Paddle::keyRight(f);

@@ -5,6 +5,7 @@
 #include "ui/Game.h"
 #include "ui/Kit.h"
 #include "ui/Picture.h"
+#include "ui/PlayPanel.h"
 #include "ui/Timer.h"
 #include "ui/Twips.h"
 
@@ -50,8 +51,13 @@ frmMadFish::frmMadFish(Game& game)
 
     imgWater = named<Picture>("imgWater", u"fishing/water"_s, this);
     place(imgWater, Margin, Margin, WaterWidth, WaterHeight);
-    picFL = fish("picFL", "fishing/fish_left", this);
-    picFR = fish("picFR", "fishing/fish_right", this);
+    // The fish jump about on a panel as large as the window, so that their places are the
+    // window's; the pause disables it. The welcome and the results stand over it.
+    auto* surface = new PlayPanel(*this, this);
+    surface->setGeometry(rect());
+    picFL = fish("picFL", "fishing/fish_left", surface);
+    picFR = fish("picFR", "fishing/fish_right", surface);
+    surface->coverWhilePaused(imgWater);
 
     // The welcome and, later, the results stand over the water.
     lblHelp = named<QLabel>(
@@ -100,6 +106,9 @@ frmMadFish::frmMadFish(Game& game)
     onClick(cmdStart, &frmMadFish::cmdStart_Click);
     onClick(picFL, &frmMadFish::FClick);
     onClick(picFR, &frmMadFish::FClick);
+    // The lake is a pointer game: no key catches a fish, so the fish never take the focus.
+    for (Picture* picture : {picFL, picFR})
+        picture->setFocusPolicy(Qt::NoFocus);
 }
 
 void frmMadFish::Form_Load() {

@@ -5,6 +5,7 @@
 #include "ui/Game.h"
 #include "ui/Kit.h"
 #include "ui/Picture.h"
+#include "ui/PlayPanel.h"
 #include "ui/Timer.h"
 
 #include <QGridLayout>
@@ -80,8 +81,7 @@ frmRuletka::frmRuletka(Game& game)
     form->addWidget(Label3, 1, 2);
     form->setColumnStretch(3, 1);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdStart);
-    buttons->addWidget(cmdStop);
+    buttons->addWidget(new PlayPanel(*this, this, {cmdStart, cmdStop}));
     buttons->addSpacing(16);
     buttons->addWidget(lblNum);
     buttons->addStretch(1);

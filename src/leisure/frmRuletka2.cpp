@@ -5,6 +5,7 @@
 #include "ui/Game.h"
 #include "ui/Kit.h"
 #include "ui/Picture.h"
+#include "ui/PlayPanel.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -64,7 +65,7 @@ frmRuletka2::frmRuletka2(Game& game)
     cmdBVrash = named<QPushButton>("cmdBVrash", this);
     cmdBVrash->setMinimumHeight(40);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdStart, 1);
+    buttons->addWidget(new PlayPanel(*this, this, {cmdStart}), 1);
     buttons->addWidget(cmdBVrash, 1);
 
     auto* machine = new QVBoxLayout;

@@ -9,6 +9,9 @@ struct GameState;
 
 namespace Clock {
 
+// One game hour at the game's normal speed.
+inline constexpr int HourMs = 1500;
+
 class Effects : public ::Effects {
 public:
     // The balance changed: the bank window, when it is open, shows it at once.

@@ -10,6 +10,9 @@
 enum class MsgIcon { None, Information, Exclamation, Question };
 enum class MsgButtons { Ok, YesNo };
 enum class MsgResult { Ok, Yes, No };
+// What opened a message: the player's own action, or a tick of the game's time or of a
+// mini-game, which the player did not ask for and may be typing into another window just then.
+enum class MsgCause { Player, Time };
 
 // The random source: reseeded from the clock, then uniform draws in [0, 1).
 class Chance {

@@ -12,6 +12,9 @@
 
 namespace Life {
 
+// The life update comes every twelve game hours at the game's normal speed.
+inline constexpr int TickMs = 18000;
+
 enum class Course { School, English, Computer };
 
 // What the life update does beyond the game state and its message boxes: windows.

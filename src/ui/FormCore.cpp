@@ -248,13 +248,19 @@ void FormCore::dispatch(const std::function<void()>& handler, Timer* timer) {
     }
     if (game_.handlerStarting)
         game_.handlerStarting(*this);
+    const int ticks = timer ? 1 : 0;
+    const int clockTicks = timer && timer->gameTime() ? 1 : 0;
     ++depth_;
     ++game_.handlersRunning_;
+    game_.ticksRunning_ += ticks;
+    game_.clockTicksRunning_ += clockTicks;
     try {
         handler();
     } catch (const HandlerAborted&) {
         // The handler stopped where the world moved on under it.
     }
+    game_.clockTicksRunning_ -= clockTicks;
+    game_.ticksRunning_ -= ticks;
     --game_.handlersRunning_;
     --depth_;
     if (timer)
@@ -355,7 +361,16 @@ MsgResult FormCore::msg(const QString& text, const QString& title, MsgIcon icon,
     const quint64 generation = game_.generation();
     // The player reads the question with the state as it is now behind it.
     game_.stateMayHaveChanged();
-    const MsgResult result = game_.platform.message(&window_, text, title, icon, buttons);
+    // Time stands while the player reads what the game's time did. A window handles its
+    // messages one at a time, so the innermost running handler is the one asking: a tick, or
+    // the player's own action (which a tick never interrupts while a message of it waits).
+    std::optional<Game::TimeHold> hold;
+    if (game_.clockTickRunning())
+        hold.emplace(game_);
+    QWidget* over = game_.topWindow();
+    const MsgResult result =
+        game_.platform.message(over ? over : &window_, text, title, icon, buttons,
+                               game_.tickRunning() ? MsgCause::Time : MsgCause::Player);
     checkStillCurrent(generation);
     return result;
 }

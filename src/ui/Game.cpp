@@ -140,6 +140,7 @@ FormCore* Game::handOver(FormCore* from, QStringView to) {
 
 void Game::beginNewGame(FormCore& main) {
     ++generation_;
+    lifeOver_ = false;
     state.beginNewGame(platform.today());
     setHistory({});
     show(&main, false);
@@ -157,7 +158,7 @@ void Game::exitQuestion(FormCore& asking) {
     stateMayHaveChanged();
     const MsgResult answer =
         platform.message(asking.window(), u"Вы действительно хотите выйти?"_s, u"Подтвердите"_s,
-                         MsgIcon::Question, MsgButtons::YesNo);
+                         MsgIcon::Question, MsgButtons::YesNo, MsgCause::Player);
     if (answer == MsgResult::Yes && !ended_)
         end();
     if (ended_ || asking.isUnloaded() || generation_ != asked)
@@ -187,24 +188,51 @@ void Game::settle() {
 }
 
 void Game::setPausedByPlayer(bool paused) {
-    const bool was = this->paused();
+    const bool stood = timeStands();
     pausedByPlayer_ = paused;
-    applyPause(was);
+    applyHold(stood);
+    // The menu's check and the status bar follow the player's pause as well.
+    Q_EMIT pauseChanged();
 }
 
 void Game::setMinimised(bool minimised) {
-    const bool was = paused();
+    const bool stood = timeStands();
     minimised_ = minimised;
-    applyPause(was);
+    applyHold(stood);
+    Q_EMIT pauseChanged();
 }
 
-void Game::applyPause(bool wasPaused) {
-    if (paused() != wasPaused)
-        for (FormCore* form : windows_)
-            for (Timer* timer : form->window()->findChildren<Timer*>())
-                paused() ? timer->hold() : timer->resume();
-    // The menu's check and the status bar follow the player's pause as well.
-    Q_EMIT pauseChanged();
+Game::TimeHold::TimeHold(Game& game)
+    : game_(game) {
+    const bool stood = game_.timeStands();
+    ++game_.timeHeld_;
+    game_.applyHold(stood);
+}
+
+Game::TimeHold::~TimeHold() {
+    const bool stood = game_.timeStands();
+    --game_.timeHeld_;
+    game_.applyHold(stood);
+}
+
+void Game::applyHold(bool stoodBefore) {
+    if (timeStands() == stoodBefore)
+        return;
+    for (FormCore* form : windows_)
+        for (Timer* timer : form->window()->findChildren<Timer*>())
+            timeStands() ? timer->hold() : timer->resume();
+}
+
+void Game::setSpeed(int speed) {
+    speed_ = speed;
+    Q_EMIT speedChanged();
+}
+
+QWidget* Game::topWindow() const {
+    for (auto it = windows_.rbegin(); it != windows_.rend(); ++it)
+        if (!(*it)->isUnloaded() && (*it)->window()->isVisible())
+            return (*it)->window();
+    return nullptr;
 }
 
 void Game::recordDay(History::Day day) {

@@ -108,19 +108,50 @@ public:
     // Called after every event and before every message box.
     void stateMayHaveChanged() { Q_EMIT stateChanged(); }
 
-    // The pause holds every game timer of every window. The player pauses by the menu or the
-    // key P (in any game window, unless a text box has the focus); the game also stands while
-    // its main window is minimised, and goes on when it is restored unless the player paused.
+    // The pause holds every game timer of every window, and the play of every mini-game (its
+    // play controls are disabled). The player pauses by the menu or the key P (in any game
+    // window, unless a text box has the focus); the game also stands while its main window is
+    // minimised, and goes on when it is restored unless the player paused.
     bool paused() const { return pausedByPlayer_ || minimised_; }
     bool pausedByPlayer() const { return pausedByPlayer_; }
     void setPausedByPlayer(bool paused);
     void togglePause() { setPausedByPlayer(!pausedByPlayer_); }
     void setMinimised(bool minimised);
 
+    // Time stands while the game is paused, and while a message of the game's time (the clock
+    // or the life update) waits for the player to read what time did: no salary is paid
+    // without the hunger that goes with it, and no mini-game loses its seconds behind a
+    // status message. Every game timer of every window holds meanwhile.
+    bool timeStands() const { return paused() || timeHeld_ > 0; }
+    // Holds time for as long as it lives.
+    class TimeHold {
+    public:
+        explicit TimeHold(Game& game);
+        ~TimeHold();
+        TimeHold(const TimeHold&) = delete;
+        TimeHold& operator=(const TimeHold&) = delete;
+
+    private:
+        Game& game_;
+    };
+    // Whether a tick of a timer, or of the game's time (a timer marked as a clock), is running:
+    // a message it opens was not asked for by the player.
+    bool tickRunning() const { return ticksRunning_ > 0; }
+    bool clockTickRunning() const { return clockTicksRunning_ > 0; }
+
+    // The topmost game window the player sees: where a message opens, so that a message of
+    // the clock never raises the main window over an open place.
+    QWidget* topWindow() const;
+
     // How many game hours pass in the clock's 1.5 s: 1, 2 or 4. The main window's clock and
     // life update follow it; the mini-games keep their own pace.
     int speed() const { return speed_; }
-    void setSpeed(int speed) { speed_ = speed; }
+    void setSpeed(int speed);
+
+    // Once a death is decided nothing of that life is autosaved, until a new game or a load
+    // gives the player a life again.
+    bool lifeOver() const { return lifeOver_; }
+    void setLifeOver(bool over) { lifeOver_ = over; }
 
     // A day has ended: its record joins the history.
     void recordDay(History::Day day);
@@ -136,19 +167,26 @@ Q_SIGNALS:
     // The clock changed the bank balance (interest, a failure of the bank).
     void bankBalanceChanged();
     void pauseChanged();
+    void speedChanged();
     void historyChanged();
 
 private:
     friend class FormCore; // keeps handlersRunning_
     class PauseKey;
-    void applyPause(bool wasPaused);
+    // Holds or resumes every timer when time starts or stops standing.
+    void applyHold(bool stoodBefore);
 
     const WindowCatalog& catalog_;
     std::vector<FormCore*> windows_;
     quint64 generation_ = 0;
     bool ended_ = false;
-    // How many handlers are running, one inside another's message box.
+    // How many handlers are running, one inside another's message box; how many of them are
+    // timers' ticks, and of those the ticks of the game's time.
     int handlersRunning_ = 0;
+    int ticksRunning_ = 0;
+    int clockTicksRunning_ = 0;
+    int timeHeld_ = 0;
+    bool lifeOver_ = false;
     bool pausedByPlayer_ = false;
     bool minimised_ = false;
     int speed_ = 1;

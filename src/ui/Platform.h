@@ -29,8 +29,10 @@ public:
 
 class Platform : public Chance {
 public:
+    // A message box over a window. One that the player did not cause ignores the keys for a
+    // moment, so that keys typed for another window do not answer it.
     virtual MsgResult message(QWidget* over, const QString& text, const QString& title,
-                              MsgIcon icon, MsgButtons buttons) = 0;
+                              MsgIcon icon, MsgButtons buttons, MsgCause cause) = 0;
 
     // A file dialog with a filter such as "Игры (*.kbz)|*.kbz"; nothing when cancelled. An open
     // dialog may be asked to start in a folder.

@@ -5,8 +5,10 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -16,6 +18,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -62,6 +65,51 @@ QWidget* ownerFor(QWidget* over) {
         return over;
     return QApplication::activeWindow();
 }
+
+// A message box is as wide as its text; a long title ("Английский язык (English language). Вы
+// на 1 Уровене") would be cut short by the window manager. The box is made wide enough for its
+// title and the frame's buttons beside it, within the screen.
+void fitTitle(QMessageBox& box, const QString& title) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    titleFont.setBold(true);
+    constexpr int FrameButtons = 140; // px: close, maximise, minimise and the frame's edges
+    int wide = QFontMetrics(titleFont).horizontalAdvance(title) + FrameButtons;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        wide = std::min(wide, screen->availableGeometry().width() * 4 / 5);
+    grid->addItem(new QSpacerItem(wide, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+// A message the player did not cause (a tick of the game's time opened it) ignores the keys
+// for its first half second: a key typed for the window below would otherwise answer a
+// message that was never seen.
+class KeysIgnored : public QObject {
+public:
+    explicit KeysIgnored(QMessageBox& box)
+        : box_(box) {
+        shown_.start();
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~KeysIgnored() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::KeyPress && type != QEvent::KeyRelease &&
+            type != QEvent::ShortcutOverride)
+            return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        return widget && widget->window() == &box_ && shown_.elapsed() < IgnoredMs;
+    }
+
+private:
+    static constexpr qint64 IgnoredMs = 500;
+    QMessageBox& box_;
+    QElapsedTimer shown_;
+};
 
 } // namespace
 
@@ -135,7 +183,7 @@ QtPlatform::QtPlatform()
 QtPlatform::~QtPlatform() = default;
 
 MsgResult QtPlatform::message(QWidget* over, const QString& text, const QString& title,
-                              MsgIcon icon, MsgButtons buttons) {
+                              MsgIcon icon, MsgButtons buttons, MsgCause cause) {
     QMessageBox box(ownerFor(over));
     box.setWindowTitle(title);
     box.setText(text);
@@ -153,6 +201,10 @@ MsgResult QtPlatform::message(QWidget* over, const QString& text, const QString&
         box.setIcon(QMessageBox::Question);
         break;
     }
+    fitTitle(box, title);
+    std::optional<KeysIgnored> ignored;
+    if (cause == MsgCause::Time)
+        ignored.emplace(box);
     // Qt's own buttons, so their captions come from Qt's translation ("Да", "Нет").
     if (buttons == MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

@@ -15,7 +15,7 @@ public:
     ~QtPlatform() override;
 
     MsgResult message(QWidget* over, const QString& text, const QString& title, MsgIcon icon,
-                      MsgButtons buttons) override;
+                      MsgButtons buttons, MsgCause cause) override;
     std::optional<QString> openFileName(QWidget* over, const QString& filter, int filterIndex,
                                         const QString& folder) override;
     std::optional<QString> saveFileName(QWidget* over, const QString& filter,

@@ -11,7 +11,7 @@ Timer::Timer(FormCore& owner, const QString& name, std::function<void()> handler
     , owner_(owner)
     , handler_(std::move(handler))
     , engine_(owner.game().platform.createTimerEngine(*this, precise))
-    , held_(owner.game().paused()) {
+    , held_(owner.game().timeStands()) {
     setObjectName(name);
 }
 

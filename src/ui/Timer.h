@@ -3,9 +3,13 @@
 // it again from that moment. A tick goes through the owning window's dispatch, which skips a
 // tick while an earlier one of the same timer still waits in a message box.
 //
-// While the game is paused every timer is held: it keeps its interval (and shows it), but
-// does not tick; when the pause ends it goes on with the time it had left. A timer started
-// during the pause is held from the start, with its whole interval left.
+// While the game is paused (or time otherwise stands) every timer is held: it keeps its
+// interval (and shows it), but does not tick; when the pause ends it goes on with the time it
+// had left. A timer started during the pause is held from the start, with its whole interval
+// left.
+//
+// The game's own time (the main window's clock and life update) is marked as such: while a
+// message box of its tick waits, time stands for every timer of the game.
 
 #include <QObject>
 
@@ -26,6 +30,10 @@ public:
     int interval() const { return interval_; }
     bool running() const { return interval_ > 0; }
 
+    // A timer of the game's own time; see above.
+    void setGameTime(bool gameTime) { gameTime_ = gameTime; }
+    bool gameTime() const { return gameTime_; }
+
     // The game's pause begins or ends.
     void hold();
     void resume();
@@ -44,4 +52,5 @@ private:
     std::unique_ptr<TimerEngine> engine_;
     int interval_ = 0;
     bool held_ = false;
+    bool gameTime_ = false;
 };

@@ -571,6 +571,9 @@ private:
         QWidget* widget = t.object ? widgetOf(t, address) : t.form->window();
         if (!t.object && widget->focusWidget())
             widget = widget->focusWidget();
+        // A control that never takes the focus never hears a key.
+        if (t.object && widget->focusPolicy() == Qt::NoFocus)
+            fail(u"%1 cannot take the keyboard focus"_s.arg(address));
         sendKey(widget, key.first, key.second);
     }
 

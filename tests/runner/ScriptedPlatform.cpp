@@ -65,9 +65,9 @@ void ScriptedPlatform::complain(const QString& what) {
         problem = what;
 }
 
-MsgResult ScriptedPlatform::message(QWidget*, const QString& text, const QString& title,
-                                    MsgIcon icon, MsgButtons buttons) {
-    shown.push_back({text, title, icon, buttons});
+MsgResult ScriptedPlatform::message(QWidget* over, const QString& text, const QString& title,
+                                    MsgIcon icon, MsgButtons buttons, MsgCause cause) {
+    shown.push_back({text, title, icon, buttons, cause, over ? over->objectName() : QString()});
     if (buttons == MsgButtons::Ok)
         return MsgResult::Ok;
     if (answers.empty()) {

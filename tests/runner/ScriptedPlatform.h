@@ -17,6 +17,9 @@ struct ShownMessage {
     QString text, title;
     MsgIcon icon;
     MsgButtons buttons;
+    MsgCause cause;
+    // The window it opened over.
+    QString over;
 };
 
 class VirtualTimer;
@@ -27,7 +30,7 @@ public:
     ~ScriptedPlatform() override;
 
     MsgResult message(QWidget* over, const QString& text, const QString& title, MsgIcon icon,
-                      MsgButtons buttons) override;
+                      MsgButtons buttons, MsgCause cause) override;
     std::optional<QString> openFileName(QWidget* over, const QString& filter, int filterIndex,
                                         const QString& folder) override;
     std::optional<QString> saveFileName(QWidget* over, const QString& filter,

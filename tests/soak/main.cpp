@@ -87,7 +87,7 @@ public:
     }
 
     MsgResult message(QWidget* over, const QString& text, const QString& title, MsgIcon icon,
-                      MsgButtons buttons) override {
+                      MsgButtons buttons, MsgCause cause) override {
         if (buttons == MsgButtons::YesNo && answers.empty()) {
             // A player who mostly stays: games that end at once would never grow old.
             const bool leaving = text == u"Вы действительно хотите выйти?";
@@ -95,7 +95,7 @@ public:
             answers.push_back(yes);
             used << (yes ? u"answer yes"_s : u"answer no"_s);
         }
-        return ScriptedPlatform::message(over, text, title, icon, buttons);
+        return ScriptedPlatform::message(over, text, title, icon, buttons, cause);
     }
 
     std::optional<QString> openFileName(QWidget* over, const QString& filter, int index,

@@ -12,9 +12,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QWindow>
 
 #include <gtest/gtest.h>
@@ -30,8 +33,8 @@ public:
         date = QDate(2002, 5, 5);
     }
     MsgResult message(QWidget* over, const QString& text, const QString& title, MsgIcon icon,
-                      MsgButtons buttons) override {
-        const MsgResult result = ScriptedPlatform::message(over, text, title, icon, buttons);
+                      MsgButtons buttons, MsgCause cause) override {
+        const MsgResult result = ScriptedPlatform::message(over, text, title, icon, buttons, cause);
         if (whileWaiting) {
             auto act = std::exchange(whileWaiting, nullptr);
             act();
@@ -188,6 +191,99 @@ TEST_F(Dispatch, BetweenTwoEventsTheScriptedDesktopDeliversWhatWasPostedAndDelet
     ASSERT_TRUE(fixture);
     ScriptedPlatform::deliverPostedEvents();
     EXPECT_FALSE(fixture);
+}
+
+// Time stands while the player reads what the game's time did: the status that the life
+// update raises is left unanswered, and however long it waits no hour passes, no salary is
+// paid and no other timer of the game moves. Once it is closed, time goes on with what it had
+// left.
+TEST_F(Dispatch, AMessageOfTheLifeUpdateHoldsEveryTimerUntilItIsClosed) {
+    GameState& state = game->state;
+    state.lblStatus = u"Чайник"_s;
+    state.lblCom = u"9"_s;
+    state.lblCCost = u"4"_s;
+    state.lblWorkEarn = u"100"_s;
+    control<QAbstractButton>("cmdFast")->click(); // three ticks of the fixture's own timer
+    const QString hours = state.lblHours, money = state.lblMoney;
+    bool stood = false;
+    QString hoursMeanwhile, moneyMeanwhile, logMeanwhile;
+    platform.whileWaiting = [&] {
+        stood = game->timeStands();
+        platform.advance(4 * 36000, [] { return false; }); // four days at the normal speed
+        hoursMeanwhile = state.lblHours;
+        moneyMeanwhile = state.lblMoney;
+        logMeanwhile = log();
+    };
+    frmMain* main = game->loaded<frmMain>();
+    main->Timer1->fire();
+    ASSERT_EQ(platform.shown.size(), 1u);
+    EXPECT_EQ(platform.shown.front().title, u"Вы Любитель");
+    EXPECT_TRUE(stood);
+    EXPECT_EQ(hoursMeanwhile, hours);
+    EXPECT_EQ(moneyMeanwhile, u"166"); // the course's fee of this tick, and no salary
+    EXPECT_EQ(logMeanwhile, u"");
+    EXPECT_FALSE(game->timeStands());
+    EXPECT_FALSE(game->paused());
+    // Closed: the clock goes on with the whole hour it had left.
+    platform.advance(1499, [] { return false; });
+    EXPECT_EQ(state.lblHours, hours);
+    platform.advance(1, [] { return false; });
+    EXPECT_EQ(state.lblHours, QString::number(hours.toInt() + 1));
+    EXPECT_EQ(log(), u"fast fast fast");
+}
+
+TEST_F(Dispatch, AMessageThePlayerCausedLeavesTimeRunning) {
+    platform.answers = {true};
+    const QString hours = game->state.lblHours;
+    QString hoursMeanwhile;
+    platform.whileWaiting = [&] {
+        platform.advance(1500, [] { return false; });
+        hoursMeanwhile = game->state.lblHours;
+    };
+    control<QAbstractButton>("cmdAsk")->click();
+    EXPECT_EQ(hoursMeanwhile, QString::number(hours.toInt() + 1));
+    ASSERT_EQ(platform.shown.size(), 2u);
+    EXPECT_EQ(platform.shown.front().cause, MsgCause::Player);
+}
+
+// A message of the clock opens over the window the player is in, never over the main window
+// behind it, and is marked as one the player did not ask for (the desktop ignores keys for a
+// moment).
+TEST_F(Dispatch, AMessageOfTheClockOpensOverTheTopmostWindowAsNotAskedFor) {
+    game->state.lblStatus = u"Чайник"_s;
+    game->state.lblCom = u"9"_s;
+    game->state.lblCCost = u"4"_s;
+    game->loaded<frmMain>()->Timer1->fire();
+    ASSERT_EQ(platform.shown.size(), 1u);
+    EXPECT_EQ(platform.shown.front().over, u"frmFixture");
+    EXPECT_EQ(platform.shown.front().cause, MsgCause::Time);
+}
+
+// Once a death is decided nothing of that life reaches the autosaves, even a day that ends
+// while the death message waits; the next life autosaves again.
+TEST_F(Dispatch, NothingOfADeadLifeIsAutosaved) {
+    QTemporaryDir folder;
+    platform.caseFolder = folder.path();
+    const QString autosave = QDir(platform.dataFolder()).filePath(u"autosave.kbz"_s);
+    game->state.lblHungry = u"-29"_s;
+    game->state.lblHours = u"23"_s;
+    const size_t days = game->history.size();
+    platform.whileWaiting = [&] {
+        game->loaded<frmMain>()->tmrTime->fire(); // the day ends behind the death message
+    };
+    game->loaded<frmMain>()->Timer1->fire();
+    ASSERT_EQ(platform.shown.size(), 1u);
+    EXPECT_EQ(platform.shown.front().title, u"+СМЕРТЬ+");
+    EXPECT_EQ(game->state.lblHours, u"0");
+    EXPECT_FALSE(QFile::exists(autosave));
+    EXPECT_EQ(game->history.size(), days);
+    ASSERT_NE(game->loaded(u"frmFirst"_s), nullptr);
+
+    // The start window's OK: a new life, whose day's end is autosaved.
+    game->newGame();
+    game->state.lblHours = u"23"_s;
+    game->loaded<frmMain>()->tmrTime->fire();
+    EXPECT_TRUE(QFile::exists(autosave));
 }
 
 namespace {

@@ -33,10 +33,10 @@ public:
         date = QDate(2002, 5, 5);
     }
     MsgResult message(QWidget* over, const QString& text, const QString& title, MsgIcon icon,
-                      MsgButtons buttons) override {
+                      MsgButtons buttons, MsgCause cause) override {
         if (main)
             seen[title] = main->field(field)->text();
-        return ScriptedPlatform::message(over, text, title, icon, buttons);
+        return ScriptedPlatform::message(over, text, title, icon, buttons, cause);
     }
     frmMain* main = nullptr;
     QString field;

@@ -211,11 +211,11 @@ class QuestionWhileTicking : public ScriptedPlatform {
 public:
     using ScriptedPlatform::ScriptedPlatform;
     MsgResult message(QWidget* over, const QString& text, const QString& title, MsgIcon icon,
-                      MsgButtons buttons) override {
+                      MsgButtons buttons, MsgCause cause) override {
         if (tickMeanwhile)
             for (int i = 0; i < 3; ++i)
                 tickMeanwhile->fire();
-        return ScriptedPlatform::message(over, text, title, icon, buttons);
+        return ScriptedPlatform::message(over, text, title, icon, buttons, cause);
     }
     Timer* tickMeanwhile = nullptr;
 };
