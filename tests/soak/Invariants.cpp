@@ -3,6 +3,12 @@
 #include "state/SavedGame.h"
 #include "ui/FormCore.h"
 #include "ui/Game.h"
+#include "ui/Picture.h"
+#include "ui/Twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
 
 #include <map>
 #include <set>
@@ -78,5 +84,56 @@ QString stateProblem(const GameState& s) {
         return u"the game does not load back: "_s + loaded.error;
     if (SavedGame::write(*loaded.state) != line)
         return u"the game loads back different"_s;
+    return {};
+}
+
+PlayValues playValues(const Game& game) {
+    // Of each mini-game, the controls its play moves: a label or box by its text, a picture by
+    // where it stands, and of the slot machine's reels what they show (the paddle's and the
+    // ball's pictures are settings, chosen while paused as well).
+    static const std::map<QString, QStringList> moved = {
+        {u"frmMadFish"_s,
+         {u"lblCatch"_s, u"lbl1s"_s, u"lblH"_s, u"lblSit"_s, u"picFL"_s, u"picFR"_s}},
+        {u"frmAr"_s, {u"C1"_s, u"P1"_s, u"T1"_s, u"T2"_s}},
+        {u"frmRuletka"_s, {u"lblNum"_s}},
+        {u"frmRuletka2"_s, {u"imgPict1"_s, u"imgPict2"_s, u"imgPict3"_s}},
+        {u"frmHakerstvo"_s, {u"lblPercent"_s}},
+        {u"frmInterAnek"_s, {u"lblPercent"_s, u"lblcm"_s}},
+        {u"frmInterComp"_s, {u"lblcm"_s}},
+    };
+    PlayValues values;
+    const GameState& s = game.state;
+    values[u"FishTotal"_s] = QString::number(s.FishTotal);
+    values[u"JokesBaseLoaded"_s] = QString::number(s.JokesBaseLoaded);
+    values[u"lblHours"_s] = s.lblHours;
+    values[u"lblDay"_s] = s.lblDay;
+    for (const FormCore* form : game.windows()) {
+        const auto names = moved.find(form->formName());
+        if (names == moved.end())
+            continue;
+        const bool reels = form->formName() == u"frmRuletka2";
+        for (const QString& name : names->second) {
+            const QWidget* control = form->window()->findChild<QWidget*>(name);
+            QString value;
+            if (const auto* label = qobject_cast<const QLabel*>(control))
+                value = label->text();
+            else if (const auto* box = qobject_cast<const QLineEdit*>(control))
+                value = box->text();
+            else if (const auto* picture = qobject_cast<const Picture*>(control))
+                value = reels ? picture->pictureName()
+                              : u"%1 %2"_s.arg(Twips::get(picture, Twips::Edge::Left))
+                                    .arg(Twips::get(picture, Twips::Edge::Top));
+            values[form->formName() + u'.' + name] = value;
+        }
+    }
+    return values;
+}
+
+QString pausedPlayProblem(const PlayValues& before, const PlayValues& after) {
+    for (const auto& [name, was] : before) {
+        const auto now = after.find(name);
+        if (now != after.end() && now->second != was)
+            return u"paused, %1 moved from \"%2\" to \"%3\""_s.arg(name, was, now->second);
+    }
     return {};
 }

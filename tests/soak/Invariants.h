@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <map>
+
 class Game;
 struct GameState;
 
@@ -18,3 +20,12 @@ QString stateProblem(const GameState& state);
 // start window over the help as its "about" page, and the virus alarm anywhere.
 QString navigationProblem(QStringList names);
 QStringList windowNames(const Game& game);
+
+// What the play of the open mini-games has moved so far (the lake's catch and the fish, the
+// paddle and the ball, the wheel's counter, the reels, the progress of a hacking run or a
+// download, the hours online) and the game's clock and fish, by name.
+using PlayValues = std::map<QString, QString>;
+PlayValues playValues(const Game& game);
+// While the game is paused nothing of that may move: the first value, of those there before and
+// after an action, that did.
+QString pausedPlayProblem(const PlayValues& before, const PlayValues& after);

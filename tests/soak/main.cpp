@@ -151,6 +151,8 @@ public:
         platform_->used.clear();
         strayHandler_.clear();
         lastAction_ = action.join(u' ');
+        const bool pausedBefore = game.paused();
+        const PlayValues playBefore = playValues(game);
         const std::optional<QString> failed = session_->perform(action);
         for (const QString& line : platform_->used)
             transcript_ << line << '\n';
@@ -168,6 +170,12 @@ public:
             return problem;
         if (QString problem = leftoverWindows(game); !problem.isEmpty())
             return problem;
+        // The pause holds play: nothing the player does while paused moves a mini-game, its
+        // catch or the clock (a game loaded or begun meanwhile is a new moment, not a move).
+        if (pausedBefore && game.paused() && !startsAnotherGame(action))
+            if (QString problem = pausedPlayProblem(playBefore, playValues(game));
+                !problem.isEmpty())
+                return problem;
         return {};
     }
 
@@ -207,6 +215,14 @@ private:
             if (form.isUnloaded() || std::find(open.begin(), open.end(), &form) == open.end())
                 strayHandler_ = u"a handler ran on %1, which is not loaded"_s.arg(form.formName());
         };
+    }
+
+    // A new game (the menu's, or the start window's) or a load puts another moment of play in
+    // place.
+    static bool startsAnotherGame(const QStringList& action) {
+        const QString target = action.value(1);
+        return target.startsWith(u"frmFirst") || target == u"frmMain.NewGame" ||
+               target == u"frmMain.Load" || target == u"frmMain.LoadAutosave";
     }
 
     // A line of the opening, which cannot fail.
