@@ -33,13 +33,12 @@ void PlayPanel::coverWhilePaused(QWidget* field) {
     // Over the field and over whatever moves on it, so it stands on the field's parent.
     cover_ = heading("lblPause", u"Пауза"_s, field->parentWidget());
     cover_->setAlignment(Qt::AlignCenter);
-    cover_->setAutoFillBackground(true);
     // What stays usable on a paused field (the lake's "Поехать домой") is clicked through it.
     cover_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QPalette dim = cover_->palette();
-    dim.setColor(QPalette::Window, QColor(0, 0, 0, 150));
-    dim.setColor(QPalette::WindowText, Qt::white);
-    cover_->setPalette(dim);
+    // Both fields are dark, whatever the theme.
+    QPalette light = cover_->palette();
+    light.setColor(QPalette::WindowText, Qt::white);
+    cover_->setPalette(light);
     QFont big = cover_->font();
     big.setPointSizeF(big.pointSizeF() * 2);
     cover_->setFont(big);
