@@ -13,6 +13,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
@@ -58,6 +60,33 @@ QString shownTitle(QWidget* window) {
     const QString line = QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
     const qsizetype open = line.indexOf(u'"');
     return open < 0 ? line : line.mid(open + 1).chopped(1);
+}
+
+// A property of a window as the window system holds it.
+QString xprop(QWidget* window, const QString& property) {
+    settle();
+    QProcess xprop;
+    xprop.start(u"xprop"_s, {u"-id"_s, QString::number(window->winId()), property});
+    if (!xprop.waitForFinished(10000))
+        return u"(xprop did not answer)"_s;
+    return QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
+}
+
+// The windows, bottom first, in the order the X server stacks them.
+QString stacking(const QList<QWidget*>& windows) {
+    settle();
+    QProcess tree;
+    tree.start(u"xwininfo"_s, {u"-root"_s, u"-children"_s});
+    if (!tree.waitForFinished(10000))
+        return u"(xwininfo did not answer)"_s;
+    // xwininfo lists the root's children top first.
+    QStringList order;
+    const QStringList lines = QString::fromUtf8(tree.readAllStandardOutput()).split(u'\n');
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line)
+        for (QWidget* window : windows)
+            if (line->trimmed().startsWith(u"0x"_s + QString::number(window->winId(), 16) + u' '))
+                order << window->objectName();
+    return order.join(u' ');
 }
 
 } // namespace
@@ -112,12 +141,85 @@ int main(int argc, char* argv[]) {
     answering.start();
     const MsgResult answer =
         platform.message(main, u"Вы действительно хотите начать новую игру?"_s, u"Подтвердите"_s,
-                         MsgIcon::Question, MsgButtons::YesNo);
+                         MsgIcon::Question, MsgButtons::YesNo, MsgCause::Player);
     check(answer == MsgResult::Yes, u"the question answers Yes"_s);
     check(boxTitle == u"Подтвердите", u"the question's title is exactly \"Подтвердите\""_s,
           boxTitle);
     check(buttons.contains(u"Да") && buttons.contains(u"Нет"),
           u"the question's buttons are Qt's \"Да\" and \"Нет\""_s, buttons);
+
+    // A message of the life update while the arcade is open stands over the arcade, never
+    // over the main window: a window manager raises the window a message belongs to.
+    {
+        FormCore* arcade = game.open(u"frmAr"_s);
+        settle();
+        GameState& state = game.state;
+        state.lblStatus = u"Чайник"_s;
+        state.lblCom = u"9"_s;
+        state.lblCCost = u"4"_s;
+        QString owner, order;
+        QTimer looking;
+        looking.setInterval(100);
+        QObject::connect(&looking, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            looking.stop();
+            owner = xprop(box, u"WM_TRANSIENT_FOR"_s);
+            order = stacking({main, arcade->window()});
+            box->button(QMessageBox::Ok)->click();
+        });
+        looking.start();
+        main->Timer1->setInterval(18000);
+        main->Timer1->fire();
+        main->Timer1->setInterval(0);
+        check(state.lblStatus == u"Любитель", u"the life update raised the status"_s,
+              state.lblStatus);
+        const QString arcadeId = u"0x"_s + QString::number(arcade->window()->winId(), 16);
+        check(owner.endsWith(arcadeId), u"the life update's message belongs to the arcade"_s,
+              owner + u", the arcade is "_s + arcadeId);
+        check(order == u"frmMain frmAr", u"the arcade stays above the main window"_s, order);
+        game.unload(arcade);
+        settle();
+    }
+
+    // A message the player did not cause ignores the keys for its first half second: the Enter
+    // meant for the window below does not answer it; one pressed later does.
+    {
+        int early = 0, wide = 0;
+        const QString title = u"Английский язык (English language). Вы на 1 Уровене"_s;
+        QElapsedTimer since;
+        QTimer pressing;
+        pressing.setInterval(50);
+        QObject::connect(&pressing, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            if (!since.isValid()) {
+                since.start();
+                wide = box->width();
+            }
+            QWidget* to = box->focusWidget() ? box->focusWidget() : box;
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, u"\r"_s);
+            QApplication::sendEvent(to, &enter);
+            if (since.elapsed() < 400 && box->isVisible())
+                ++early;
+        });
+        pressing.start();
+        QElapsedTimer open;
+        open.start();
+        platform.message(main, u"Вы перешли на 1 уровень. "_s, title, MsgIcon::Exclamation,
+                         MsgButtons::Ok, MsgCause::Time);
+        pressing.stop();
+        check(early >= 3, u"Enter in the first moments leaves the message open"_s,
+              QString::number(early));
+        check(open.elapsed() >= 500, u"the message took a key only after half a second"_s,
+              QString::number(open.elapsed()));
+        // A short text under a long title: the box is as wide as the title, so that a window
+        // manager shows all of it.
+        check(wide > main->fontMetrics().horizontalAdvance(title),
+              u"the message is as wide as its title"_s, QString::number(wide));
+    }
 
     // The main window keeps its width as the names it shows change.
     const int width = main->width();
