@@ -103,7 +103,7 @@ private:
 class BenchPlatform : public QtPlatform {
 public:
     MsgResult message(QWidget*, const QString&, const QString&, MsgIcon, MsgButtons buttons,
-                      MsgCause cause) override {
+                      MsgCause) override {
         ++messages;
         return buttons == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::Ok;
     }
