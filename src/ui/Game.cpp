@@ -110,8 +110,11 @@ FormCore* Game::load(QStringView name) {
 }
 
 void Game::show(FormCore* form, bool modal) {
-    if (form && !form->isUnloaded())
-        platform.showWindow(form->window(), modal);
+    if (!form || form->isUnloaded())
+        return;
+    platform.showWindow(form->window(), modal);
+    if (tickRunning())
+        platform.ignoreKeysAtFirst(form->window());
 }
 
 FormCore* Game::open(QStringView name, bool modal) {

@@ -54,6 +54,10 @@ public:
     // window manager nobody else would give it back).
     virtual void activate(QWidget* /*window*/) {}
 
+    // A window the player did not open (the virus alarm that the life update brings) ignores
+    // the keys for a moment, as a message the player did not cause does.
+    virtual void ignoreKeysAtFirst(QWidget* /*window*/) {}
+
     virtual std::unique_ptr<TimerEngine> createTimerEngine(Timer& timer, bool precise) = 0;
 
     // The program ends: called once every window has been unloaded.

@@ -83,13 +83,15 @@ void fitTitle(QMessageBox& box, const QString& title) {
                   grid->rowCount(), 0, 1, grid->columnCount());
 }
 
-// A message the player did not cause (a tick of the game's time opened it) ignores the keys
-// for its first half second: a key typed for the window below would otherwise answer a
-// message that was never seen.
+// A message or a window the player did not cause (a tick of the game's time opened it) ignores
+// the keys for its first half second: a key typed for the window below would otherwise answer
+// something that was never seen.
 class KeysIgnored : public QObject {
 public:
-    explicit KeysIgnored(QMessageBox& box)
-        : box_(box) {
+    static constexpr int IgnoredMs = 500;
+
+    explicit KeysIgnored(QWidget& window)
+        : window_(window) {
         shown_.start();
         QCoreApplication::instance()->installEventFilter(this);
     }
@@ -102,12 +104,11 @@ protected:
             type != QEvent::ShortcutOverride)
             return false;
         auto* widget = qobject_cast<QWidget*>(watched);
-        return widget && widget->window() == &box_ && shown_.elapsed() < IgnoredMs;
+        return widget && widget->window() == &window_ && shown_.elapsed() < IgnoredMs;
     }
 
 private:
-    static constexpr qint64 IgnoredMs = 500;
-    QMessageBox& box_;
+    QWidget& window_;
     QElapsedTimer shown_;
 };
 
@@ -287,6 +288,12 @@ void QtPlatform::showWindow(QWidget* window, bool modal) {
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+void QtPlatform::ignoreKeysAtFirst(QWidget* window) {
+    auto* ignored = new KeysIgnored(*window);
+    ignored->setParent(window);
+    QTimer::singleShot(KeysIgnored::IgnoredMs, ignored, &QObject::deleteLater);
 }
 
 void QtPlatform::activate(QWidget* window) {

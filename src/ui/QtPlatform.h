@@ -26,6 +26,7 @@ public:
     QString dataFolder() override;
     void showWindow(QWidget* window, bool modal) override;
     void activate(QWidget* window) override;
+    void ignoreKeysAtFirst(QWidget* window) override;
     std::unique_ptr<TimerEngine> createTimerEngine(Timer& timer, bool precise) override;
     void quit() override;
 

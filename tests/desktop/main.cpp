@@ -221,6 +221,49 @@ int main(int argc, char* argv[]) {
               u"the message is as wide as its title"_s, QString::number(wide));
     }
 
+    // The virus alarm that the life update brings ignores the keys for its first half second
+    // too: a key meant for the window the player was in does not answer it.
+    {
+        GameState& state = game.state;
+        for (QString GameState::*part :
+             {&GameState::lblComp, &GameState::lblMonitor, &GameState::lblVinchester,
+              &GameState::lblRAM, &GameState::lblSystem})
+            state.*part = u"есть"_s;
+        state.lblVir = u"9"_s;
+        main->Timer1->setInterval(18000);
+        main->Timer1->fire();
+        main->Timer1->setInterval(0);
+        FormCore* virus = game.loaded(u"frmVirus"_s);
+        check(virus != nullptr, u"the life update brought a virus"_s);
+        if (virus) {
+            // An answer would bring a message: noted and closed, so the check goes on.
+            QString answered;
+            QTimer closing;
+            closing.setInterval(50);
+            QObject::connect(&closing, &QTimer::timeout, [&] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    answered = box->windowTitle();
+                    box->button(QMessageBox::Ok)->click();
+                }
+            });
+            closing.start();
+            QApplication::processEvents();
+            QWidget* to =
+                QApplication::focusWidget() ? QApplication::focusWidget() : virus->window();
+            for (int key : {Qt::Key_Return, Qt::Key_Space}) {
+                QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+                QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+                QApplication::sendEvent(to, &press);
+                QApplication::sendEvent(to, &release);
+            }
+            settle();
+            check(game.loaded(u"frmVirus"_s) == virus && answered.isEmpty(),
+                  u"keys in the virus alarm's first moment answer nothing"_s, answered);
+            game.unload(virus);
+            settle();
+        }
+    }
+
     // The main window keeps its width as the names it shows change.
     const int width = main->width();
     GameState& s = game.state;
