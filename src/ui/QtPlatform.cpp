@@ -70,12 +70,20 @@ QWidget* ownerFor(QWidget* over) {
 // the screen, rather than wherever the window manager puts a new window. The main window's
 // place is kept between runs too, in the game's settings (QSettings): the game's end hides
 // every window, so its last place is written as the game ends.
+//
+// A place is the frame's corner and the frame's width on each side. The window's inside is what
+// is put back: a window that has never been on the screen has no frame yet, so Qt can
+// only hand a new position to the window manager with a request to place the frame there, which
+// a window manager may take for the inside (Openbox does). Every window of the game is new
+// after a death or a visit, and crept up by its title bar each time.
 class WindowPlaces : public QObject {
 public:
     WindowPlaces() {
-        const QVariant place = QSettings().value(settingsKey());
-        if (place.canConvert<QPoint>())
-            places_[WindowName::Main.toString()] = place.toPoint();
+        QSettings settings;
+        const QVariant frame = settings.value(placeKey());
+        if (frame.canConvert<QPoint>())
+            places_[WindowName::Main.toString()] = {frame.toPoint(),
+                                                    settings.value(frameKey()).value<QMargins>()};
     }
 
     void watch(QWidget* window) {
@@ -87,21 +95,28 @@ public:
     }
 
     void restore(QWidget* window) const {
-        const auto place = places_.find(window->objectName());
-        if (place == places_.end())
+        const auto found = places_.find(window->objectName());
+        if (found == places_.end())
             return;
-        QPoint at = place->second;
+        const Place& place = found->second;
+        QPoint at = place.corner;
         if (const QScreen* screen = QGuiApplication::screenAt(at + QPoint(1, 1))
                                         ? QGuiApplication::screenAt(at + QPoint(1, 1))
                                         : QGuiApplication::primaryScreen()) {
             const QRect free = screen->availableGeometry();
-            const QSize size = window->frameGeometry().size().expandedTo(window->sizeHint());
+            // A window that has no frame on the screen yet will have the one it had.
+            const QSize size =
+                window->geometry().size().expandedTo(window->sizeHint()).grownBy(place.frame);
             at.setX(std::clamp(at.x(), free.left(),
                                std::max(free.left(), free.right() - size.width())));
             at.setY(std::clamp(at.y(), free.top(),
                                std::max(free.top(), free.bottom() - size.height())));
         }
-        window->move(at);
+        // Made now, a new window takes a move as the place of its inside, which every window
+        // manager keeps; one that was shown before knows its frame and moves by it.
+        window->winId();
+        const QPoint inside = at + QPoint(place.frame.left(), place.frame.top());
+        window->move(window->pos() + inside - window->geometry().topLeft());
     }
 
 protected:
@@ -115,16 +130,29 @@ protected:
     }
 
 private:
-    static QString settingsKey() { return u"MainWindow/Place"_s; }
+    struct Place {
+        QPoint corner;  // the frame's top left corner on the screen
+        QMargins frame; // the frame around the window's inside
+    };
+
+    static QString placeKey() { return u"MainWindow/Place"_s; }
+    static QString frameKey() { return u"MainWindow/Frame"_s; }
 
     void keep(QWidget* window) {
-        places_[window->objectName()] = window->pos();
-        if (window->objectName() == WindowName::Main)
-            QSettings().setValue(settingsKey(), window->pos());
+        const QRect outside = window->frameGeometry(), inside = window->geometry();
+        const Place place{outside.topLeft(),
+                          {inside.left() - outside.left(), inside.top() - outside.top(),
+                           outside.right() - inside.right(), outside.bottom() - inside.bottom()}};
+        places_[window->objectName()] = place;
+        if (window->objectName() == WindowName::Main) {
+            QSettings settings;
+            settings.setValue(placeKey(), place.corner);
+            settings.setValue(frameKey(), QVariant::fromValue(place.frame));
+        }
     }
 
     QSet<QWidget*> watched_;
-    std::map<QString, QPoint> places_;
+    std::map<QString, Place> places_;
 };
 
 QtPlatform::QtPlatform()
