@@ -63,6 +63,15 @@ QWidget* ownerFor(QWidget* over) {
     return QApplication::activeWindow();
 }
 
+// A file dialog asked for by a game key in a place window stands over that window: over the
+// main window behind it, the window manager would raise the main window with it and hide the
+// place window until the dialog had gone.
+QWidget* dialogOwner(QWidget* over) {
+    if (QWidget* top = QApplication::activeModalWidget(); top && top->isVisible())
+        return top;
+    return ownerFor(over);
+}
+
 } // namespace
 
 // Where each window stood when it was last hidden, by window name. A window shown again (the
@@ -83,7 +92,7 @@ public:
         const QVariant frame = settings.value(placeKey());
         if (frame.canConvert<QPoint>())
             places_[WindowName::Main.toString()] = {frame.toPoint(),
-                                                    settings.value(frameKey()).value<QMargins>()};
+                                                    marginsFrom(settings.value(frameKey()))};
     }
 
     void watch(QWidget* window) {
@@ -104,9 +113,15 @@ public:
                                         ? QGuiApplication::screenAt(at + QPoint(1, 1))
                                         : QGuiApplication::primaryScreen()) {
             const QRect free = screen->availableGeometry();
+            // The size the window is about to be shown at: Qt sizes a window that the player
+            // has not resized at every show, to its size hint within two thirds of the screen.
+            // The size hint alone can be far wider, and would pull the window off its place.
+            if (!window->testAttribute(Qt::WA_Resized)) {
+                window->adjustSize();
+                window->setAttribute(Qt::WA_Resized, false);
+            }
             // A window that has no frame on the screen yet will have the one it had.
-            const QSize size =
-                window->geometry().size().expandedTo(window->sizeHint()).grownBy(place.frame);
+            const QSize size = window->size().grownBy(place.frame);
             at.setX(std::clamp(at.x(), free.left(),
                                std::max(free.left(), free.right() - size.width())));
             at.setY(std::clamp(at.y(), free.top(),
@@ -135,6 +150,14 @@ private:
         QMargins frame; // the frame around the window's inside
     };
 
+    // The frame's widths as the settings keep them: left, top, right and bottom.
+    static QMargins marginsFrom(const QVariant& widths) {
+        const QVariantList list = widths.toList();
+        if (list.size() != 4)
+            return {};
+        return {list[0].toInt(), list[1].toInt(), list[2].toInt(), list[3].toInt()};
+    }
+
     static QString placeKey() { return u"MainWindow/Place"_s; }
     static QString frameKey() { return u"MainWindow/Frame"_s; }
 
@@ -147,7 +170,8 @@ private:
         if (window->objectName() == WindowName::Main) {
             QSettings settings;
             settings.setValue(placeKey(), place.corner);
-            settings.setValue(frameKey(), QVariant::fromValue(place.frame));
+            const QMargins& m = place.frame;
+            settings.setValue(frameKey(), QVariantList{m.left(), m.top(), m.right(), m.bottom()});
         }
     }
 
@@ -216,7 +240,7 @@ std::optional<QString> QtPlatform::openFileName(QWidget* over, const QString& fi
                                                 int filterIndex, const QString& folder) {
     QString selected;
     const QString qt = qtFilter(filter, filterIndex, &selected);
-    const QString path = QFileDialog::getOpenFileName(ownerFor(over), {}, folder, qt, &selected);
+    const QString path = QFileDialog::getOpenFileName(dialogOwner(over), {}, folder, qt, &selected);
     if (path.isEmpty())
         return std::nullopt;
     return path;
@@ -226,7 +250,7 @@ std::optional<QString> QtPlatform::saveFileName(QWidget* over, const QString& fi
                                                 int filterIndex) {
     QString selected;
     const QString qt = qtFilter(filter, filterIndex, &selected);
-    const QString path = QFileDialog::getSaveFileName(ownerFor(over), {}, {}, qt, &selected);
+    const QString path = QFileDialog::getSaveFileName(dialogOwner(over), {}, {}, qt, &selected);
     if (path.isEmpty())
         return std::nullopt;
     return path;

@@ -189,11 +189,14 @@ int main(int argc, char* argv[]) {
             [&](QWidget* shown) { return free.contains(shown->frameGeometry()); });
 
     // A death unloads the main window; the start window's OK makes a new one, which opens
-    // where the old one stood.
+    // where the old one stood, even near the screen's far corner: a window that has not been
+    // shown yet is not as wide as it would like to be (a third of the screen stays free).
     {
         game.beginNewGame(*main); // shown again after the game's end above
         settle();
-        const QPoint beforeDeath = free.topLeft() + QPoint(90, 60);
+        const QPoint beforeDeath =
+            free.bottomRight() - QPoint(20, 20) -
+            QPoint(main->frameGeometry().width(), main->frameGeometry().height());
         main->move(beforeDeath);
         settle();
         QTimer reading;
