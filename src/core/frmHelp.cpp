@@ -122,9 +122,11 @@ void frmHelp::ShowPage(Game& game, Page page) {
     if (!help)
         return;
     help->showOnly(help->pageOf(page));
-    // The page the game has added has its button marked; the two pages of old keep the marker
-    // where the window's Load put it.
-    if (page == Page::Keys)
+    // The marker joins the button of the page shown, which F1 in the help window itself may
+    // change; the short help leaves it where the window's Load put it.
+    if (page == Page::MainWindow)
+        help->markButton(help->Command3);
+    else if (page == Page::Keys)
         help->markButton(help->cmdKeys);
     game.show(help, true);
 }

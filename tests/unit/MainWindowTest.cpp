@@ -5,8 +5,10 @@
 #include "core/frmMain.h"
 #include "runner/ScriptedPlatform.h"
 #include "ui/Game.h"
+#include "ui/LineControl.h"
 #include "ui/Picture.h"
 #include "ui/Timer.h"
+#include "ui/Twips.h"
 
 #include <QAction>
 #include <QApplication>
@@ -266,9 +268,8 @@ TEST_F(GameKeys, SaveRunsOnceFromTheMainWindowAndFromAPlaceWindow) {
 
 TEST_F(GameKeys, ALoadFromAPlaceLeavesTheLoadedGameInTheMainWindowAlone) {
     const QString path = savedGame(u"77"_s);
-    QWidget* venue = open(u"frmParty"_s);
+    open(u"frmParty"_s);
     FormCore* machine = game.handOver(game.loaded(u"frmParty"_s), u"frmRuletka"_s);
-    Q_UNUSED(venue);
     QApplication::setActiveWindow(machine->window());
     platform.files.push_back(path);
     // Ctrl+O on the Russian layout is Ctrl+Щ (a key Qt's test keyboard does not have).
@@ -315,6 +316,26 @@ TEST_F(GameKeys, HelpAndHistoryComeOnTopOfTheWindowTheyWereAskedFrom) {
     ctrl(history->window(), Qt::Key_H);
     EXPECT_EQ(game.loaded(u"frmHistory"_s), history);
     EXPECT_FALSE(history->isUnloaded());
+}
+
+TEST_F(GameKeys, F1InTheHelpTurnsToItsFirstPageAndMarksItsButton) {
+    main->KeysHelp->trigger();
+    FormCore* help = game.loaded(u"frmHelp"_s);
+    ASSERT_TRUE(help);
+    QWidget* window = help->window();
+    const auto shown = [window](const char* page) {
+        return window->findChild<QPlainTextEdit*>(QString::fromLatin1(page))->isVisibleTo(window);
+    };
+    const auto marker = [window] {
+        return Twips::get(window->findChild<LineControl*>(u"linH"_s), Twips::Edge::Top);
+    };
+    EXPECT_TRUE(shown("txtKeys"));
+    EXPECT_EQ(marker(), 2550);
+    key(window, Qt::Key_F1);
+    EXPECT_EQ(game.loaded(u"frmHelp"_s), help); // the same window, on top already
+    EXPECT_TRUE(shown("txtMainWindow"));
+    EXPECT_FALSE(shown("txtKeys"));
+    EXPECT_EQ(marker(), 390);
 }
 
 TEST_F(GameKeys, CtrlKeysWorkInATextBoxWherePIsALetter) {
