@@ -23,6 +23,7 @@ constexpr int ButtonWidth = 2550;
 constexpr int ButtonHeight = 330;
 constexpr int FirstButtonTop = 240;
 constexpr int ButtonStep = 540;
+constexpr int PageButtons = 5;
 constexpr int VerticalLineX = 2850;
 constexpr int ColumnWidth = 2970;
 
@@ -50,7 +51,7 @@ frmHelp::frmHelp(Game& game)
     // The page buttons, the lines and the about and OK buttons in a column of fixed places.
     auto* column = new QWidget(this);
     column->setFixedWidth(Twips::toPixels(ColumnWidth));
-    column->setMinimumHeight(Twips::toPixels(FirstButtonTop + 4 * ButtonStep + 2 * ButtonStep));
+    column->setMinimumHeight(Twips::toPixels(FirstButtonTop + (PageButtons + 2) * ButtonStep));
     auto pageButton = [column](QPushButton*& member, const char* name, const QString& text,
                                int index) {
         member = named<QPushButton>(name, text, column);
@@ -63,6 +64,7 @@ frmHelp::frmHelp(Game& game)
     pageButton(Command1, "Command1", u"Короткая справка"_s, 1);
     pageButton(Command2, "Command2", u"Остальные окна"_s, 2);
     pageButton(cmdChanges, "cmdChanges", u"Изменения"_s, 3);
+    pageButton(cmdKeys, "cmdKeys", u"Клавиши и удобства"_s, 4);
     obVertLine = named<LineControl>("obVertLine", column);
     obVertLine->setPoints(VerticalLineX, 60, VerticalLineX, FirstButtonTop + 150);
     linH = named<LineControl>("linH", column);
@@ -83,6 +85,7 @@ frmHelp::frmHelp(Game& game)
     page(txtSmallHelp, "txtSmallHelp", "short");
     page(txtPoboch, "txtPoboch", "places");
     page(txtChanges, "txtChanges", "changes");
+    page(txtKeys, "txtKeys", "keys");
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(Label1, 0, 0, 1, 2);
@@ -92,8 +95,8 @@ frmHelp::frmHelp(Game& game)
     left->addWidget(cmdAbout);
     left->addWidget(cmdOk);
     layout->addLayout(left, 1, 0);
-    // The four pages share one place.
-    for (QPlainTextEdit* p : {txtMainWindow, txtSmallHelp, txtPoboch, txtChanges})
+    // The pages share one place.
+    for (QPlainTextEdit* p : {txtMainWindow, txtSmallHelp, txtPoboch, txtChanges, txtKeys})
         layout->addWidget(p, 1, 1);
     layout->addWidget(Label2, 2, 0, 1, 2);
     layout->setColumnStretch(1, 1);
@@ -104,6 +107,7 @@ frmHelp::frmHelp(Game& game)
     onClick(Command1, &frmHelp::Command1_Click);
     onClick(Command2, &frmHelp::Command2_Click);
     onClick(cmdChanges, &frmHelp::cmdChanges_Click);
+    onClick(cmdKeys, &frmHelp::cmdKeys_Click);
     onClick(cmdAbout, &frmHelp::cmdAbout_Click);
     onClick(cmdOk, &frmHelp::cmdOk_Click);
 }
@@ -113,15 +117,34 @@ void frmHelp::Form_Load() {
 }
 
 void frmHelp::ShowPage(Game& game, Page page) {
-    auto* help = game.load<frmHelp>();
+    // F1 may ask for the help from a window that stands over it.
+    auto* help = game.loadOnTop<frmHelp>();
     if (!help)
         return;
-    help->showOnly(page == Page::MainWindow ? help->txtMainWindow : help->txtSmallHelp);
+    help->showOnly(help->pageOf(page));
+    // The marker joins the button of the page shown, which F1 in the help window itself may
+    // change; the short help leaves it where the window's Load put it.
+    if (page == Page::MainWindow)
+        help->markButton(help->Command3);
+    else if (page == Page::Keys)
+        help->markButton(help->cmdKeys);
     game.show(help, true);
 }
 
+QPlainTextEdit* frmHelp::pageOf(Page page) const {
+    switch (page) {
+    case Page::MainWindow:
+        return txtMainWindow;
+    case Page::ShortHelp:
+        return txtSmallHelp;
+    case Page::Keys:
+        return txtKeys;
+    }
+    return txtMainWindow;
+}
+
 void frmHelp::showOnly(QPlainTextEdit* page) {
-    for (QPlainTextEdit* p : {txtMainWindow, txtSmallHelp, txtPoboch, txtChanges})
+    for (QPlainTextEdit* p : {txtMainWindow, txtSmallHelp, txtPoboch, txtChanges, txtKeys})
         p->setVisible(p == page);
 }
 
@@ -149,6 +172,11 @@ void frmHelp::Command2_Click() {
 void frmHelp::cmdChanges_Click() {
     showOnly(txtChanges);
     markButton(cmdChanges);
+}
+
+void frmHelp::cmdKeys_Click() {
+    showOnly(txtKeys);
+    markButton(cmdKeys);
 }
 
 void frmHelp::cmdAbout_Click() {

@@ -1,5 +1,5 @@
 #pragma once
-// The help window: four pages of text on top of each other, one shown at a time, with a
+// The help window: five pages of text on top of each other, one shown at a time, with a
 // marker line that joins the pressed page button.
 
 #include "ui/Form.h"
@@ -16,13 +16,15 @@ public:
 
     void Form_Load() override;
 
-    enum class Page { MainWindow, ShortHelp };
-    // The menu's two help items.
+    enum class Page { MainWindow, ShortHelp, Keys };
+    // The menu's help items.
     static void ShowPage(Game& game, Page page);
 
     QLabel *Label1, *Label2;
-    QPlainTextEdit *txtMainWindow, *txtSmallHelp, *txtPoboch, *txtChanges;
-    QPushButton *Command3, *Command1, *Command2, *cmdChanges, *cmdAbout, *cmdOk;
+    // txtKeys: the game's keys, the pause, the speeds, the forecast, the autosave and the
+    // history.
+    QPlainTextEdit *txtMainWindow, *txtSmallHelp, *txtPoboch, *txtChanges, *txtKeys;
+    QPushButton *Command3, *Command1, *Command2, *cmdChanges, *cmdKeys, *cmdAbout, *cmdOk;
     LineControl *obVertLine, *linH;
 
 private:
@@ -30,9 +32,11 @@ private:
     void Command1_Click();
     void Command2_Click();
     void cmdChanges_Click();
+    void cmdKeys_Click();
     void cmdAbout_Click();
     void cmdOk_Click();
 
     void showOnly(QPlainTextEdit* page);
+    QPlainTextEdit* pageOf(Page page) const;
     void markButton(QPushButton* button);
 };

@@ -144,6 +144,7 @@ frmMain::frmMain(Game& game)
     Timer1 = new Timer(*this, u"Timer1"_s, [this] { Timer1_Timer(); });
     tmrTime->setGameTime(true);
     Timer1->setGameTime(true);
+    tmrNote = new Timer(*this, u"tmrNote"_s, [this] { tmrNote_Timer(); });
     setSpeed(game.speed());
 
     connect(&game, &Game::stateChanged, this, &frmMain::showState);
@@ -185,21 +186,23 @@ void frmMain::buildMenu() {
     }
     play->addSeparator();
     History = namedAction(play, "History", u"&История..."_s);
-    History->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
 
     auto* help = named<QMenu>("Help", u"&Помощь"_s, menuBar());
     menuBar()->addMenu(help);
     BigHelp = namedAction(help, "BigHelp", u"П&одробная справка"_s);
     SmallHelp = namedAction(help, "SmallHelp", u"Ко&роткая справка"_s);
+    KeysHelp = namedAction(help, "KeysHelp", u"&Клавиши и удобства"_s);
     help->addSeparator();
     AboutPr = namedAction(help, "AboutPr", u"О программе"_s);
 
-    // The desktop's usual keys, shown in the menu.
+    // The desktop's usual keys, shown in the menu. A new game and the exit belong to this
+    // window; the others are the game's keys, heard in every window of the game.
     NewGame->setShortcut(QKeySequence::New);
-    Save->setShortcut(QKeySequence::Save);
-    Load->setShortcut(QKeySequence::Open);
     Exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    BigHelp->setShortcut(QKeySequence::HelpContents);
+    Game::setGameKey(Save, QKeySequence::Save);
+    Game::setGameKey(Load, QKeySequence::Open);
+    Game::setGameKey(History, QKeySequence(Qt::CTRL | Qt::Key_H));
+    Game::setGameKey(BigHelp, QKeySequence::HelpContents);
 
     onClick(NewGame, &frmMain::NewGame_Click);
     onClick(Save, &frmMain::Save_Click);
@@ -213,6 +216,7 @@ void frmMain::buildMenu() {
     onClick(Exit, &frmMain::Exit_Click);
     onClick(BigHelp, &frmMain::BigHelp_Click);
     onClick(SmallHelp, &frmMain::SmallHelp_Click);
+    onClick(KeysHelp, &frmMain::KeysHelp_Click);
     onClick(AboutPr, &frmMain::AboutPr_Click);
 }
 
@@ -351,6 +355,10 @@ QWidget* frmMain::buildIndicators() {
     return panel;
 }
 
+namespace {
+constexpr int PlaceColumns = 3;
+} // namespace
+
 QWidget* frmMain::buildPlaces() {
     auto* box = new QGroupBox(u"Куда пойти"_s, central_);
     auto* grid = new QGridLayout(box);
@@ -397,7 +405,9 @@ QWidget* frmMain::buildPlaces() {
             place.picture->setCursor(Qt::PointingHandCursor);
             onClick(place.picture, place.opens);
         }
-        grid->addWidget(cell, index / 3, index % 3);
+        grid->addWidget(cell, index / PlaceColumns, index % PlaceColumns);
+        routeKeyDown(place.picture, [this, index](int key) { movePlaceFocus(index, key); });
+        places_.push_back(place.picture);
         ++index;
     }
     return box;
@@ -410,9 +420,19 @@ void frmMain::buildStatusBar() {
     // However long the forecast gets, it never widens the window.
     lblForecast->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     bar->addWidget(lblForecast, 1);
+    lblNote = named<QLabel>("lblNote", bar);
+    // A long file name is cut rather than widening the window.
+    lblNote->setMinimumWidth(1);
+    lblNote->setContentsMargins(8, 0, 8, 0);
+    lblNote->hide();
+    bar->addPermanentWidget(lblNote);
     lblAutosave = named<QLabel>("lblAutosave", bar);
     lblAutosave->hide();
     bar->addPermanentWidget(lblAutosave);
+    lblSpeed = named<QLabel>("lblSpeed", bar);
+    lblSpeed->setContentsMargins(8, 0, 8, 0);
+    lblSpeed->hide();
+    bar->addPermanentWidget(lblSpeed);
     lblPause = heading("lblPause", u"Пауза"_s, bar);
     lblPause->setContentsMargins(8, 0, 8, 0);
     lblPause->hide();
@@ -433,6 +453,31 @@ void frmMain::showState() {
     const QString forecast = Forecast::text(state);
     if (lblForecast->text() != forecast)
         lblForecast->setText(forecast);
+    showSpeed();
+}
+
+void frmMain::showSpeed() {
+    const int speed = game().speed();
+    const QString text = u"Скорость x%1"_s.arg(speed);
+    if (lblSpeed->text() != text)
+        lblSpeed->setText(text);
+    lblSpeed->setVisible(speed != 1);
+}
+
+void frmMain::movePlaceFocus(int from, int key) {
+    const int count = int(places_.size());
+    const int column = from % PlaceColumns;
+    int to = from;
+    if (key == Qt::Key_Left && column > 0)
+        to = from - 1;
+    else if (key == Qt::Key_Right && column + 1 < PlaceColumns && from + 1 < count)
+        to = from + 1;
+    else if (key == Qt::Key_Up && from >= PlaceColumns)
+        to = from - PlaceColumns;
+    else if (key == Qt::Key_Down && from + PlaceColumns < count)
+        to = from + PlaceColumns;
+    if (to != from)
+        places_[to]->setFocus(Qt::TabFocusReason);
 }
 
 void frmMain::showPause() {
@@ -458,7 +503,8 @@ void frmMain::setSpeed(int speed) {
 }
 
 void frmMain::History_Click() {
-    game().open<frmHistory>();
+    // Asked for from a window that stands over it (by its key), it comes again on top.
+    game().show(game().loadOnTop<frmHistory>(), true);
 }
 
 void frmMain::Form_Load() {
@@ -511,6 +557,7 @@ void frmMain::Save_Click() {
         *path += u".kbz"_s;
     if (const auto error = SavedGame::save(*path, game().state))
         return fail(*error);
+    note(u"Игра сохранена: "_s + QFileInfo(*path).fileName());
     // The game is saved whatever becomes of its history, which only the status bar mentions.
     noteFailure(u"История не сохранена: "_s,
                 History::save(History::pathFor(*path), game().history));
@@ -538,6 +585,27 @@ void frmMain::loadGame(const std::optional<QString>& path) {
     game().state = std::move(*loaded.state);
     game().setLifeOver(false);
     game().setHistory(History::load(History::pathFor(*path)));
+    // A game loaded by its key from a place window: every window above this one belongs to the
+    // moment of the game that was being played (a spin, a fishing trip, an hour online), and
+    // goes, as at a new game; the loaded game shows here.
+    const auto windows = game().windows();
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it)
+        if (*it != this)
+            game().unload(*it);
+    note(u"Игра загружена: "_s + QFileInfo(*path).fileName());
+}
+
+void frmMain::note(const QString& text) {
+    lblNote->setText(text);
+    lblNote->show();
+    constexpr int NoteMs = 5000;
+    tmrNote->setInterval(NoteMs);
+}
+
+void frmMain::tmrNote_Timer() {
+    tmrNote->setInterval(0);
+    lblNote->hide();
+    lblNote->clear();
 }
 
 void frmMain::Exit_Click() {
@@ -550,6 +618,10 @@ void frmMain::BigHelp_Click() {
 
 void frmMain::SmallHelp_Click() {
     frmHelp::ShowPage(game(), frmHelp::Page::ShortHelp);
+}
+
+void frmMain::KeysHelp_Click() {
+    frmHelp::ShowPage(game(), frmHelp::Page::Keys);
 }
 
 void frmMain::AboutPr_Click() {

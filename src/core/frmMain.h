@@ -31,11 +31,13 @@ public:
     QLabel* field(const QString& name) const;
 
     QAction *NewGame, *Save, *Load, *LoadAutosave, *Exit, *Pause, *Speed1, *Speed2, *Speed4,
-        *History, *BigHelp, *SmallHelp, *AboutPr;
-    Timer *tmrTime, *Timer1;
+        *History, *BigHelp, *SmallHelp, *KeysHelp, *AboutPr;
+    // tmrNote takes the note of a save or a load away again.
+    Timer *tmrTime, *Timer1, *tmrNote;
     QLabel *lblSStoim, *lblEStoim, *lblStoim;
-    // The status bar: the survival forecast, the pause, and an autosave that failed.
-    QLabel *lblForecast, *lblPause, *lblAutosave;
+    // The status bar: the survival forecast, a game just saved or loaded, an autosave that
+    // failed, the speed when it is not x1, and the pause.
+    QLabel *lblForecast, *lblNote, *lblAutosave, *lblSpeed, *lblPause;
     Picture *imgBank, *imgComputer, *imgFlat, *imgHakker, *imgHobby, *imgInternet, *imgLearn,
         *imgParty, *imgPrograms, *imgShop, *imgWork;
 
@@ -73,6 +75,8 @@ private:
     void AboutPr_Click();
     void BigHelp_Click();
     void SmallHelp_Click();
+    void KeysHelp_Click();
+    void tmrNote_Timer();
 
     void buildMenu();
     QWidget* buildIndicators();
@@ -80,6 +84,12 @@ private:
     void buildStatusBar();
     void showState();
     void showPause();
+    void showSpeed();
+    // "Игра сохранена: NAME.kbz" and the like, for a few seconds.
+    void note(const QString& text);
+    // The arrow keys on a place's picture move the keyboard focus to the next picture that way
+    // in the grid of places; at the grid's edge it stays.
+    void movePlaceFocus(int from, int key);
     // A game chosen in a load dialog replaces the one being played, with its history.
     void loadGame(const std::optional<QString>& path);
     // The end of a game day: its record joins the history and the game is saved.
@@ -93,5 +103,7 @@ private:
         QString GameState::*field;
     };
     std::vector<Shown> shown_;
+    // The places' pictures in the order of the grid, row by row.
+    std::vector<Picture*> places_;
     QWidget* central_ = nullptr;
 };

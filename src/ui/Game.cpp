@@ -4,14 +4,17 @@
 #include "ui/Timer.h"
 
 #include <QAbstractSpinBox>
+#include <QAction>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 #include <QWidget>
 
 #include <algorithm>
+#include <map>
 
 using namespace Qt::StringLiterals;
 
@@ -27,11 +30,33 @@ QStringList WindowCatalog::names() const {
     return result;
 }
 
-// The pause key, P (З on a Russian layout), in every window of the game: the place windows are
-// modal, so the menu cannot be reached from them. In a text box that takes it, it is a letter.
-class Game::PauseKey : public QObject {
+namespace {
+
+// Marks a menu item whose key is a game key.
+constexpr char GameKeyProperty[] = "timburiaGameKey";
+
+// A letter key on the Russian layout is the Latin letter on the same key, so that the game's
+// keys work whichever layout is on (P is З there, Ctrl+S is Ctrl+Ы).
+int latinKey(int key) {
+    static const std::map<int, int> russian = {
+        {u'Й', Qt::Key_Q}, {u'Ц', Qt::Key_W}, {u'У', Qt::Key_E}, {u'К', Qt::Key_R},
+        {u'Е', Qt::Key_T}, {u'Н', Qt::Key_Y}, {u'Г', Qt::Key_U}, {u'Ш', Qt::Key_I},
+        {u'Щ', Qt::Key_O}, {u'З', Qt::Key_P}, {u'Ф', Qt::Key_A}, {u'Ы', Qt::Key_S},
+        {u'В', Qt::Key_D}, {u'А', Qt::Key_F}, {u'П', Qt::Key_G}, {u'Р', Qt::Key_H},
+        {u'О', Qt::Key_J}, {u'Л', Qt::Key_K}, {u'Д', Qt::Key_L}, {u'Я', Qt::Key_Z},
+        {u'Ч', Qt::Key_X}, {u'С', Qt::Key_C}, {u'М', Qt::Key_V}, {u'И', Qt::Key_B},
+        {u'Т', Qt::Key_N}, {u'Ь', Qt::Key_M}};
+    const auto found = russian.find(key);
+    return found == russian.end() ? key : found->second;
+}
+
+} // namespace
+
+// The game's keys in every window of the game (Game::setGameKey). In a text box that takes
+// letters, P is a letter; the keys with Ctrl and F1 mean the same there as anywhere.
+class Game::GameKeys : public QObject {
 public:
-    explicit PauseKey(Game& game)
+    explicit GameKeys(Game& game)
         : QObject(&game)
         , game_(game) {
         QCoreApplication::instance()->installEventFilter(this);
@@ -42,14 +67,24 @@ protected:
         if (event->type() != QEvent::KeyPress)
             return false;
         auto* key = static_cast<QKeyEvent*>(event);
-        constexpr int CyrillicZe = 0x0417; // the key P on a Russian layout
-        if ((key->key() != Qt::Key_P && key->key() != CyrillicZe) || key->isAutoRepeat() ||
-            (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
-            return false;
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (!widget || takesLetters(widget) || !isGameWindow(widget->window()))
+        // A message box or a file dialog is no game window: while one is open it has every key.
+        if (key->isAutoRepeat() || !widget || !isGameWindow(widget->window()))
             return false;
-        game_.togglePause();
+        const int pressed = latinKey(key->key());
+        const Qt::KeyboardModifiers modifiers =
+            key->modifiers() &
+            (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier | Qt::ShiftModifier);
+        if (pressed == Qt::Key_P && !(modifiers & ~Qt::ShiftModifier)) {
+            if (takesLetters(widget))
+                return false;
+            game_.togglePause();
+            return true;
+        }
+        QAction* item = menuItemFor(QKeySequence(QKeyCombination(modifiers, Qt::Key(pressed))));
+        if (!item)
+            return false;
+        item->trigger();
         return true;
     }
 
@@ -71,6 +106,19 @@ private:
         return false;
     }
 
+    // The main window's item for the key, while the player could use that menu: the main
+    // window is loaded and shown (not hidden while the start window offers a new game), and the
+    // item is enabled.
+    QAction* menuItemFor(const QKeySequence& key) const {
+        const FormCore* main = game_.loaded(WindowName::Main);
+        if (!main || main->isUnloaded() || !main->window()->isVisible())
+            return nullptr;
+        for (QAction* item : main->window()->findChildren<QAction*>())
+            if (item->property(GameKeyProperty).toBool() && item->shortcut() == key)
+                return item->isEnabled() ? item : nullptr;
+        return nullptr;
+    }
+
     Game& game_;
 };
 
@@ -78,7 +126,15 @@ Game::Game(Platform& desktop, const WindowCatalog& catalog)
     : platform(desktop)
     , catalog_(catalog) {
     if (QCoreApplication::instance())
-        new PauseKey(*this);
+        new GameKeys(*this);
+}
+
+void Game::setGameKey(QAction* item, const QKeySequence& key) {
+    item->setShortcut(key);
+    // The menu shows the key but never hears it: the game's key filter is the one way the key
+    // runs the item, in the main window as in every other.
+    item->setShortcutContext(Qt::WidgetShortcut);
+    item->setProperty(GameKeyProperty, true);
 }
 
 Game::~Game() {
@@ -107,6 +163,13 @@ FormCore* Game::load(QStringView name) {
     windows_.push_back(form);
     form->dispatch([form] { form->Form_Load(); });
     return form->isUnloaded() ? nullptr : form;
+}
+
+FormCore* Game::loadOnTop(QStringView name) {
+    FormCore* form = loaded(name);
+    if (form && form != windows_.back())
+        unload(form);
+    return load(name);
 }
 
 void Game::show(FormCore* form, bool modal) {

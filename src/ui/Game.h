@@ -24,6 +24,8 @@
 
 class FormCore;
 class Game;
+class QAction;
+class QKeySequence;
 
 // The names of windows that are reached without their class.
 namespace WindowName {
@@ -66,12 +68,16 @@ public:
     // load() then show().
     template <class W> W* open(bool modal = true) { return dynamic_cast<W*>(open(W::Name, modal)); }
     template <class W> W* loaded() const { return dynamic_cast<W*>(loaded(W::Name)); }
+    // load(), for a window that a game key may ask for from a window standing over it: it is
+    // made again on top, rather than raised behind a modal window that blocks it.
+    template <class W> W* loadOnTop() { return dynamic_cast<W*>(loadOnTop(W::Name)); }
 
     // The same by name, for hand-backs and the scenario runner; nullptr for a window the game
     // does not have.
     FormCore* load(QStringView name);
     FormCore* open(QStringView name, bool modal = true);
     FormCore* loaded(QStringView name) const;
+    FormCore* loadOnTop(QStringView name);
     bool has(QStringView name) const { return catalog_.has(name); }
 
     void show(FormCore* form, bool modal);
@@ -107,6 +113,14 @@ public:
 
     // Called after every event and before every message box.
     void stateMayHaveChanged() { Q_EMIT stateChanged(); }
+
+    // The game's own keys, heard in every window of the game: the place windows are modal, so
+    // the main window's menu cannot be reached from them. P pauses (below). A menu item of the
+    // main window made a game key here shows its key in the menu, and runs when the key is
+    // pressed in any game window while the main window is shown and the item enabled; only the
+    // game's key filter hears the key, so it never runs twice. A message box or a file dialog
+    // that has the keyboard keeps every key.
+    static void setGameKey(QAction* item, const QKeySequence& key);
 
     // The pause holds every game timer of every window, and the play of every mini-game (its
     // play controls are disabled). The player pauses by the menu or the key P (in any game
@@ -172,7 +186,7 @@ Q_SIGNALS:
 
 private:
     friend class FormCore; // keeps handlersRunning_
-    class PauseKey;
+    class GameKeys;
     // Holds or resumes every timer when time starts or stops standing.
     void applyHold(bool stoodBefore);
 

@@ -112,6 +112,15 @@ private:
     QElapsedTimer shown_;
 };
 
+// A file dialog asked for by a game key in a place window stands over that window: over the
+// main window behind it, the window manager would raise the main window with it and hide the
+// place window until the dialog had gone.
+QWidget* dialogOwner(QWidget* over) {
+    if (QWidget* top = QApplication::activeModalWidget(); top && top->isVisible())
+        return top;
+    return ownerFor(over);
+}
+
 } // namespace
 
 // Where each window stood when it was last hidden, by window name. A window shown again (the
@@ -119,12 +128,20 @@ private:
 // the screen, rather than wherever the window manager puts a new window. The main window's
 // place is kept between runs too, in the game's settings (QSettings): the game's end hides
 // every window, so its last place is written as the game ends.
+//
+// A place is the frame's corner and the frame's width on each side. The window's inside is what
+// is put back: a window that has never been on the screen has no frame yet, so Qt can
+// only hand a new position to the window manager with a request to place the frame there, which
+// a window manager may take for the inside (Openbox does). Every window of the game is new
+// after a death or a visit, and crept up by its title bar each time.
 class WindowPlaces : public QObject {
 public:
     WindowPlaces() {
-        const QVariant place = QSettings().value(settingsKey());
-        if (place.canConvert<QPoint>())
-            places_[WindowName::Main.toString()] = place.toPoint();
+        QSettings settings;
+        const QVariant frame = settings.value(placeKey());
+        if (frame.canConvert<QPoint>())
+            places_[WindowName::Main.toString()] = {frame.toPoint(),
+                                                    marginsFrom(settings.value(frameKey()))};
     }
 
     void watch(QWidget* window) {
@@ -136,21 +153,34 @@ public:
     }
 
     void restore(QWidget* window) const {
-        const auto place = places_.find(window->objectName());
-        if (place == places_.end())
+        const auto found = places_.find(window->objectName());
+        if (found == places_.end())
             return;
-        QPoint at = place->second;
+        const Place& place = found->second;
+        QPoint at = place.corner;
         if (const QScreen* screen = QGuiApplication::screenAt(at + QPoint(1, 1))
                                         ? QGuiApplication::screenAt(at + QPoint(1, 1))
                                         : QGuiApplication::primaryScreen()) {
             const QRect free = screen->availableGeometry();
-            const QSize size = window->frameGeometry().size().expandedTo(window->sizeHint());
+            // The size the window is about to be shown at: Qt sizes a window that the player
+            // has not resized at every show, to its size hint within two thirds of the screen.
+            // The size hint alone can be far wider, and would pull the window off its place.
+            if (!window->testAttribute(Qt::WA_Resized)) {
+                window->adjustSize();
+                window->setAttribute(Qt::WA_Resized, false);
+            }
+            // A window that has no frame on the screen yet will have the one it had.
+            const QSize size = window->size().grownBy(place.frame);
             at.setX(std::clamp(at.x(), free.left(),
                                std::max(free.left(), free.right() - size.width())));
             at.setY(std::clamp(at.y(), free.top(),
                                std::max(free.top(), free.bottom() - size.height())));
         }
-        window->move(at);
+        // Made now, a new window takes a move as the place of its inside, which every window
+        // manager keeps; one that was shown before knows its frame and moves by it.
+        window->winId();
+        const QPoint inside = at + QPoint(place.frame.left(), place.frame.top());
+        window->move(window->pos() + inside - window->geometry().topLeft());
     }
 
 protected:
@@ -164,16 +194,38 @@ protected:
     }
 
 private:
-    static QString settingsKey() { return u"MainWindow/Place"_s; }
+    struct Place {
+        QPoint corner;  // the frame's top left corner on the screen
+        QMargins frame; // the frame around the window's inside
+    };
+
+    // The frame's widths as the settings keep them: left, top, right and bottom.
+    static QMargins marginsFrom(const QVariant& widths) {
+        const QVariantList list = widths.toList();
+        if (list.size() != 4)
+            return {};
+        return {list[0].toInt(), list[1].toInt(), list[2].toInt(), list[3].toInt()};
+    }
+
+    static QString placeKey() { return u"MainWindow/Place"_s; }
+    static QString frameKey() { return u"MainWindow/Frame"_s; }
 
     void keep(QWidget* window) {
-        places_[window->objectName()] = window->pos();
-        if (window->objectName() == WindowName::Main)
-            QSettings().setValue(settingsKey(), window->pos());
+        const QRect outside = window->frameGeometry(), inside = window->geometry();
+        const Place place{outside.topLeft(),
+                          {inside.left() - outside.left(), inside.top() - outside.top(),
+                           outside.right() - inside.right(), outside.bottom() - inside.bottom()}};
+        places_[window->objectName()] = place;
+        if (window->objectName() == WindowName::Main) {
+            QSettings settings;
+            settings.setValue(placeKey(), place.corner);
+            const QMargins& m = place.frame;
+            settings.setValue(frameKey(), QVariantList{m.left(), m.top(), m.right(), m.bottom()});
+        }
     }
 
     QSet<QWidget*> watched_;
-    std::map<QString, QPoint> places_;
+    std::map<QString, Place> places_;
 };
 
 QtPlatform::QtPlatform()
@@ -241,7 +293,7 @@ std::optional<QString> QtPlatform::openFileName(QWidget* over, const QString& fi
                                                 int filterIndex, const QString& folder) {
     QString selected;
     const QString qt = qtFilter(filter, filterIndex, &selected);
-    const QString path = QFileDialog::getOpenFileName(ownerFor(over), {}, folder, qt, &selected);
+    const QString path = QFileDialog::getOpenFileName(dialogOwner(over), {}, folder, qt, &selected);
     if (path.isEmpty())
         return std::nullopt;
     return path;
@@ -251,7 +303,7 @@ std::optional<QString> QtPlatform::saveFileName(QWidget* over, const QString& fi
                                                 int filterIndex) {
     QString selected;
     const QString qt = qtFilter(filter, filterIndex, &selected);
-    const QString path = QFileDialog::getSaveFileName(ownerFor(over), {}, {}, qt, &selected);
+    const QString path = QFileDialog::getSaveFileName(dialogOwner(over), {}, {}, qt, &selected);
     if (path.isEmpty())
         return std::nullopt;
     return path;

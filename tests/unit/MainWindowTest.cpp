@@ -5,19 +5,26 @@
 #include "core/frmMain.h"
 #include "runner/ScriptedPlatform.h"
 #include "ui/Game.h"
+#include "ui/LineControl.h"
 #include "ui/Picture.h"
 #include "ui/Timer.h"
+#include "ui/Twips.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -193,4 +200,207 @@ TEST(MainWindowFiles, TheAutosaveDialogOpensInTheDataFolder) {
     EXPECT_TRUE(QDir(platform.dialogFolder).exists()); // made, so the dialog starts there
     ASSERT_EQ(platform.shown.size(), 1u);
     EXPECT_EQ(platform.shown.front().title, u"Не загрузили");
+}
+
+// The game's own keys (P, Ctrl+H, F1, Ctrl+S, Ctrl+O) in every game window, each pressed as the
+// desktop delivers a key: the window's shortcuts are tried first, then the key goes to the
+// control with the focus.
+class GameKeys : public MainWindow {
+protected:
+    GameKeys() {
+        main = platform.main;
+        QApplication::setActiveWindow(main);
+    }
+
+    void key(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(widget, Qt::Key(key), modifiers);
+        ScriptedPlatform::deliverPostedEvents();
+    }
+    void ctrl(QWidget* widget, int key) { this->key(widget, key, Qt::ControlModifier); }
+
+    QWidget* open(const QString& name) {
+        FormCore* form = game.open(name);
+        QApplication::setActiveWindow(form->window());
+        return form->window();
+    }
+
+    QStringList windowNames() const {
+        QStringList names;
+        for (const FormCore* form : game.windows())
+            names << form->formName();
+        return names;
+    }
+
+    // A game saved with this much money, in a file of the test's own.
+    QString savedGame(const QString& money) {
+        const QString path = folder.filePath(u"saved.kbz"_s);
+        const QString was = std::exchange(game.state.lblMoney, money);
+        platform.files.push_back(path);
+        main->Save->trigger();
+        game.state.lblMoney = was;
+        return path;
+    }
+
+    frmMain* main;
+    QTemporaryDir folder;
+};
+
+TEST_F(GameKeys, SaveRunsOnceFromTheMainWindowAndFromAPlaceWindow) {
+    // Once, though the menu shows the key: a second run would find no file queued.
+    platform.files.push_back(std::nullopt);
+    ctrl(main, Qt::Key_S);
+    ASSERT_EQ(platform.shown.size(), 1u);
+    EXPECT_EQ(platform.shown.front().title, u"Не сохранили.");
+    platform.shown.clear();
+
+    QWidget* shop = open(u"frmShop"_s);
+    game.state.lblMoney = u"123"_s;
+    platform.files.push_back(folder.filePath(u"from the shop.kbz"_s));
+    ctrl(shop->focusWidget() ? shop->focusWidget() : shop, Qt::Key_S);
+    EXPECT_TRUE(platform.files.empty());
+    EXPECT_TRUE(platform.shown.empty());
+    EXPECT_TRUE(platform.problem.isEmpty()) << platform.problem.toStdString();
+    EXPECT_TRUE(QFile::exists(folder.filePath(u"from the shop.kbz"_s)));
+    EXPECT_EQ(main->lblNote->text(), u"Игра сохранена: from the shop.kbz");
+    // Saving leaves the player where they were.
+    EXPECT_EQ(windowNames(), (QStringList{u"frmMain"_s, u"frmShop"_s}));
+}
+
+TEST_F(GameKeys, ALoadFromAPlaceLeavesTheLoadedGameInTheMainWindowAlone) {
+    const QString path = savedGame(u"77"_s);
+    open(u"frmParty"_s);
+    FormCore* machine = game.handOver(game.loaded(u"frmParty"_s), u"frmRuletka"_s);
+    QApplication::setActiveWindow(machine->window());
+    platform.files.push_back(path);
+    // Ctrl+O on the Russian layout is Ctrl+Щ (a key Qt's test keyboard does not have).
+    press(machine->window(), 0x0429, Qt::ControlModifier);
+    EXPECT_TRUE(platform.files.empty());
+    EXPECT_EQ(game.state.lblMoney, u"77");
+    // The machine belonged to the game that was being played.
+    EXPECT_EQ(windowNames(), QStringList{u"frmMain"_s});
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(main->lblNote->text(), u"Игра загружена: saved.kbz");
+    EXPECT_FALSE(main->lblNote->isHidden());
+}
+
+TEST_F(GameKeys, ALoadThatFailsLeavesThePlaceOpen) {
+    QWidget* bank = open(u"frmBank"_s);
+    QFile bad(folder.filePath(u"bad.kbz"_s));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("not a game");
+    bad.close();
+    platform.files.push_back(bad.fileName());
+    game.state.lblMoney = u"55"_s;
+    ctrl(bank, Qt::Key_O);
+    ASSERT_EQ(platform.shown.size(), 1u);
+    EXPECT_EQ(platform.shown.front().title, u"Не загрузили");
+    EXPECT_EQ(game.state.lblMoney, u"55");
+    EXPECT_EQ(windowNames(), (QStringList{u"frmMain"_s, u"frmBank"_s}));
+    EXPECT_TRUE(main->lblNote->isHidden());
+}
+
+TEST_F(GameKeys, HelpAndHistoryComeOnTopOfTheWindowTheyWereAskedFrom) {
+    QWidget* shop = open(u"frmShop"_s);
+    ctrl(shop, Qt::Key_H);
+    EXPECT_EQ(windowNames(), (QStringList{u"frmMain"_s, u"frmShop"_s, u"frmHistory"_s}));
+    key(game.loaded(u"frmHistory"_s)->window(), Qt::Key_F1);
+    EXPECT_EQ(windowNames(),
+              (QStringList{u"frmMain"_s, u"frmShop"_s, u"frmHistory"_s, u"frmHelp"_s}));
+    // Asked for again from the help above it, the history comes on top rather than behind
+    // the help, which would block it.
+    ctrl(game.loaded(u"frmHelp"_s)->window(), Qt::Key_H);
+    EXPECT_EQ(windowNames(),
+              (QStringList{u"frmMain"_s, u"frmShop"_s, u"frmHelp"_s, u"frmHistory"_s}));
+    // On top already, it stays as it is.
+    FormCore* history = game.loaded(u"frmHistory"_s);
+    ctrl(history->window(), Qt::Key_H);
+    EXPECT_EQ(game.loaded(u"frmHistory"_s), history);
+    EXPECT_FALSE(history->isUnloaded());
+}
+
+TEST_F(GameKeys, F1InTheHelpTurnsToItsFirstPageAndMarksItsButton) {
+    main->KeysHelp->trigger();
+    FormCore* help = game.loaded(u"frmHelp"_s);
+    ASSERT_TRUE(help);
+    QWidget* window = help->window();
+    const auto shown = [window](const char* page) {
+        return window->findChild<QPlainTextEdit*>(QString::fromLatin1(page))->isVisibleTo(window);
+    };
+    const auto marker = [window] {
+        return Twips::get(window->findChild<LineControl*>(u"linH"_s), Twips::Edge::Top);
+    };
+    EXPECT_TRUE(shown("txtKeys"));
+    EXPECT_EQ(marker(), 2550);
+    key(window, Qt::Key_F1);
+    EXPECT_EQ(game.loaded(u"frmHelp"_s), help); // the same window, on top already
+    EXPECT_TRUE(shown("txtMainWindow"));
+    EXPECT_FALSE(shown("txtKeys"));
+    EXPECT_EQ(marker(), 390);
+}
+
+TEST_F(GameKeys, CtrlKeysWorkInATextBoxWherePIsALetter) {
+    QWidget* bank = open(u"frmBank"_s);
+    auto* amount = bank->findChild<QLineEdit*>(u"txtPut"_s);
+    ASSERT_TRUE(amount);
+    amount->setFocus();
+    platform.files.push_back(std::nullopt);
+    ctrl(amount, Qt::Key_S);
+    EXPECT_TRUE(platform.files.empty());
+    ASSERT_EQ(platform.shown.size(), 1u);
+    EXPECT_EQ(platform.shown.front().title, u"Не сохранили.");
+    EXPECT_TRUE(amount->text().isEmpty());
+}
+
+TEST_F(GameKeys, OnlyTheKeysThemselvesAndOnlyInTheGamesWindows) {
+    // Another modifier, a held key and a window that is not the game's (a message box, a file
+    // dialog) are no game keys: nothing is asked for.
+    key(main, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    key(main, Qt::Key_O, Qt::AltModifier);
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_S, Qt::ControlModifier, QString(), true);
+    QCoreApplication::sendEvent(main, &held);
+    QMessageBox box;
+    box.show();
+    ctrl(&box, Qt::Key_S);
+    key(&box, Qt::Key_P);
+    EXPECT_TRUE(platform.problem.isEmpty()) << platform.problem.toStdString();
+    EXPECT_TRUE(platform.shown.empty());
+    EXPECT_FALSE(game.paused());
+    EXPECT_EQ(windowNames(), QStringList{u"frmMain"_s});
+}
+
+TEST_F(GameKeys, WhileTheStartWindowOffersANewGameOnlyThePauseKeyWorks) {
+    platform.answers = {true};
+    main->NewGame->trigger();
+    ASSERT_TRUE(main->isHidden());
+    QWidget* first = game.loaded(u"frmFirst"_s)->window();
+    QApplication::setActiveWindow(first);
+    // The menu is out of reach while the main window is hidden; so are its keys.
+    ctrl(first, Qt::Key_S);
+    ctrl(first, Qt::Key_H);
+    key(first, Qt::Key_F1);
+    EXPECT_TRUE(platform.problem.isEmpty()) << platform.problem.toStdString();
+    EXPECT_EQ(windowNames(), (QStringList{u"frmMain"_s, u"frmFirst"_s}));
+    key(first, Qt::Key_P);
+    EXPECT_TRUE(game.pausedByPlayer());
+}
+
+TEST_F(MainWindow, TheKeysPageNamesEveryKeyTheMenuShows) {
+    platform.main->KeysHelp->trigger();
+    FormCore* help = game.loaded(u"frmHelp"_s);
+    ASSERT_TRUE(help);
+    auto* page = help->window()->findChild<QPlainTextEdit*>(u"txtKeys"_s);
+    ASSERT_TRUE(page);
+    EXPECT_TRUE(page->isVisibleTo(help->window()));
+    const QString text = page->toPlainText();
+    EXPECT_TRUE(text.startsWith(u"Клавиши и удобства"));
+    int keys = 0;
+    for (const QAction* item : platform.main->findChildren<QAction*>()) {
+        const QString key = item->shortcut().toString();
+        if (key.isEmpty())
+            continue;
+        ++keys;
+        EXPECT_TRUE(text.contains(key))
+            << item->objectName().toStdString() << ": " << key.toStdString();
+    }
+    EXPECT_EQ(keys, 7); // P, Ctrl+H, F1, Ctrl+S, Ctrl+O, Ctrl+N, Ctrl+Q
 }
