@@ -125,6 +125,7 @@ frmShop::frmShop(Game& game)
     onMouseMove(cmdCar, &frmShop::cmdCar_MouseMove);
     onClick(cmdCar, &frmShop::cmdCar_Click);
     onMouseMove(this, &frmShop::Form_MouseMove);
+    connect(&game, &Game::stateChanged, this, &frmShop::showSatiety);
 }
 
 void frmShop::Form_Load() {
@@ -133,9 +134,13 @@ void frmShop::Form_Load() {
         cmdBuyClothes->setEnabled(false);
     if (s.Car.atTop())
         cmdCar->setEnabled(false);
-    lblHungr->setText(s.lblHungry);
+    showSatiety();
     lblCurCar->setText(s.lblCar);
     showCarOffer();
+}
+
+void frmShop::showSatiety() {
+    lblHungr->setText(game().state.lblHungry);
 }
 
 void frmShop::showCarOffer() {
@@ -163,9 +168,8 @@ void frmShop::meal_MouseMove(int price) {
 }
 
 void frmShop::meal_Click(int price) {
-    GameState& s = game().state;
-    Shop::eat(s, price, effects());
-    lblHungr->setText(s.lblHungry);
+    Shop::eat(game().state, price, effects());
+    showSatiety();
 }
 
 void frmShop::cmdBuyClothes_MouseMove() {
