@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -104,6 +106,28 @@ frmShop::frmShop(Game& game)
     cars->addWidget(imgCCar, 0, Qt::AlignHCenter);
     cars->addStretch(1);
 
+    // The panels' texts change under the pointer and with the game; the columns stand still,
+    // each as wide as the widest of its texts needs.
+    QStringList prices = {u"00"_s};
+    for (int meal : {5, 8, 6})
+        prices << Num(meal);
+    QStringList outfits = {NoOffer};
+    for (const QString& outfit : Ladders::Clothes) {
+        outfits << outfit;
+        if (const auto offer = Shop::clothesOffer(outfit))
+            prices << Num(offer->price);
+    }
+    const Catalog& carLadder = game.state.Car;
+    for (int price : carLadder.Prices)
+        prices << Num(price);
+    const QStringList carNames = carLadder.Names + QStringList{NoOffer};
+    reserveWidth(lblWhat, outfits);
+    reserveWidth(lblShCost, prices);
+    reserveWidth(lblShHungr, {u"00"_s, Num(5), Num(8), Num(6)});
+    reserveWidth(lblCurCar, carNames);
+    reserveWidth(lblCar, carNames);
+    reserveWidth(lblHungr, {u"-29.5"_s, u"1000"_s}); // from near death to well fed
+
     auto* sections = new QHBoxLayout;
     sections->setSpacing(18);
     sections->addLayout(canteen, 1);
@@ -112,7 +136,7 @@ frmShop::frmShop(Game& game)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(sections);
     cmdBack = addBackButton(layout);
-    setMinimumWidth(760);
+    setMinimumWidth(std::max(760, layout->minimumSize().width()));
 
     const std::pair<QPushButton*, int> meals[] = {
         {cmdBuyBrakfast, 5}, {cmdBuyDinner, 8}, {cmdBuySupper, 6}};
@@ -125,6 +149,7 @@ frmShop::frmShop(Game& game)
     onMouseMove(cmdCar, &frmShop::cmdCar_MouseMove);
     onClick(cmdCar, &frmShop::cmdCar_Click);
     onMouseMove(this, &frmShop::Form_MouseMove);
+    connect(&game, &Game::stateChanged, this, &frmShop::showSatiety);
 }
 
 void frmShop::Form_Load() {
@@ -133,9 +158,13 @@ void frmShop::Form_Load() {
         cmdBuyClothes->setEnabled(false);
     if (s.Car.atTop())
         cmdCar->setEnabled(false);
-    lblHungr->setText(s.lblHungry);
+    showSatiety();
     lblCurCar->setText(s.lblCar);
     showCarOffer();
+}
+
+void frmShop::showSatiety() {
+    lblHungr->setText(game().state.lblHungry);
 }
 
 void frmShop::showCarOffer() {
@@ -163,9 +192,8 @@ void frmShop::meal_MouseMove(int price) {
 }
 
 void frmShop::meal_Click(int price) {
-    GameState& s = game().state;
-    Shop::eat(s, price, effects());
-    lblHungr->setText(s.lblHungry);
+    Shop::eat(game().state, price, effects());
+    showSatiety();
 }
 
 void frmShop::cmdBuyClothes_MouseMove() {

@@ -30,6 +30,8 @@ public:
     Picture* imgCar[5];
 
 private:
+    // The copy of satiety: the life update lowers it while the shop is open, and it follows.
+    void showSatiety();
     void Form_MouseMove();
     void meal_MouseMove(int price);
     void meal_Click(int price);

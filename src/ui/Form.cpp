@@ -7,8 +7,10 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTextEdit>
 
 using namespace Qt::StringLiterals;
 
@@ -33,6 +35,40 @@ void Form::reject() {
 }
 
 namespace {
+
+bool isEnter(const QKeyEvent* key) {
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+           !(key->modifiers() & ~Qt::KeypadModifier);
+}
+
+bool isReadOnlyText(const QWidget* control) {
+    if (auto* line = qobject_cast<const QLineEdit*>(control))
+        return line->isReadOnly();
+    if (auto* plain = qobject_cast<const QPlainTextEdit*>(control))
+        return plain->isReadOnly();
+    if (auto* text = qobject_cast<const QTextEdit*>(control))
+        return text->isReadOnly();
+    return false;
+}
+
+// Enter on a button that has the keyboard focus clicks it, as Space does. Held down, it clicks
+// once: a key that repeats would buy again and again.
+class EnterClicks : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || !isEnter(static_cast<QKeyEvent*>(event)))
+            return false;
+        auto* button = static_cast<QPushButton*>(watched);
+        if (!static_cast<QKeyEvent*>(event)->isAutoRepeat() && button->isEnabled() &&
+            button->isVisible())
+            button->click();
+        return true;
+    }
+};
+
 class EnterPresses : public QObject {
 public:
     EnterPresses(QLineEdit* box, QPushButton* button)
@@ -45,9 +81,7 @@ protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() != QEvent::KeyPress)
             return false;
-        auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
-            (key->modifiers() & ~Qt::KeypadModifier))
+        if (!isEnter(static_cast<QKeyEvent*>(event)))
             return false;
         if (button_ && button_->isEnabled() && button_->isVisible())
             button_->click();
@@ -59,13 +93,59 @@ private:
 };
 } // namespace
 
+void Form::setVisible(bool visible) {
+    if (!visible || isVisible()) {
+        QDialog::setVisible(visible);
+        return;
+    }
+    // Before the dialog picks its default button: none of the window's buttons is one, unless
+    // the window made it so.
+    if (!enterClicks_)
+        enterClicks_ = new EnterClicks(this);
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+        button->installEventFilter(enterClicks_); // installed again, it still runs once
+    }
+    for (QWidget* control : findChildren<QWidget*>())
+        if (isReadOnlyText(control))
+            control->setFocusPolicy(Qt::NoFocus);
+
+    QWidget* chosen = focusWidget();
+    QDialog::setVisible(true);
+    if (!chosen || chosen == this || !canTakeFocus(chosen))
+        chosen = openingFocus();
+    // Where the window's activation puts the keyboard: not the player moving it there, so an
+    // information panel does not follow it.
+    chosen->setFocus(Qt::ActiveWindowFocusReason);
+    // The focus frame shows from the start, not only after the first Tab.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+bool Form::canTakeFocus(const QWidget* control) const {
+    return control->isEnabled() && control->isVisibleTo(this) &&
+           control->focusPolicy() != Qt::NoFocus;
+}
+
+QWidget* Form::openingFocus() {
+    if (escapeButton_ && canTakeFocus(escapeButton_))
+        return escapeButton_;
+    for (QPushButton* button : findChildren<QPushButton*>())
+        if (button->isDefault() && canTakeFocus(button))
+            return button;
+    return this;
+}
+
 void Form::pressOnEnter(QLineEdit* box, QPushButton* button) {
     new EnterPresses(box, button);
 }
 
 void Form::disable(QWidget* control) {
-    if (control->hasFocus() && escapeButton_)
-        escapeButton_->setFocus(Qt::OtherFocusReason);
+    if (control->hasFocus()) {
+        if (escapeButton_ && escapeButton_ != control && canTakeFocus(escapeButton_))
+            escapeButton_->setFocus(Qt::OtherFocusReason);
+        else
+            setFocus(Qt::OtherFocusReason);
+    }
     control->setEnabled(false);
 }
 

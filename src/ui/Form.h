@@ -1,6 +1,15 @@
 #pragma once
 // The base of every window but the main one: a dialog that the game loads, shows and unloads.
 // Closing it by its frame unloads it, unless the window says otherwise.
+//
+// Enter never does anything the player did not point at. A dialog of Qt's makes its first
+// button the default one, which Enter presses from wherever the focus is; a window of the game
+// has no such button, except an OK that Enter is meant to press (the start and end windows,
+// the help). Enter (like Space) clicks the button that has the keyboard focus, and the window
+// opens with a visible focus where Enter does no harm: on its back (or OK) button; a window
+// without one keeps the focus to itself, and one that gives the focus to a control of its own
+// before it opens (the arcade's field, where the arrows go) keeps that. A read-only text box
+// never takes the focus.
 
 #include "ui/FormCore.h"
 
@@ -14,6 +23,8 @@ class QPushButton;
 class Form : public QDialog, public FormCore {
 public:
     Form(Game& game, QStringView name);
+
+    void setVisible(bool visible) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -37,9 +48,14 @@ protected:
     void pressOnEnter(QLineEdit* box, QPushButton* button);
 
     // Disables a control; when it had the keyboard focus, the focus goes to the escape button
-    // rather than on to the next buy button, where a stray Enter would buy something else.
+    // (or, with that out of reach too, to the window itself) rather than on to the next buy
+    // button, where a stray Enter would buy something else.
     void disable(QWidget* control);
 
 private:
+    bool canTakeFocus(const QWidget* control) const;
+    QWidget* openingFocus();
+
     QAbstractButton* escapeButton_ = nullptr;
+    QObject* enterClicks_ = nullptr;
 };

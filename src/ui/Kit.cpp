@@ -7,6 +7,8 @@
 #include <QProxyStyle>
 #include <QStyle>
 
+#include <algorithm>
+
 QAction* namedAction(QMenu* menu, const char* name, const QString& text) {
     auto* action = named<QAction>(name, text, menu);
     menu->addAction(action);
@@ -54,6 +56,19 @@ QLabel* figure(const char* name, const QString& text, QWidget* parent) {
     auto* label = named<QLabel>(name, text, parent);
     markAsFigure(label);
     return label;
+}
+
+void reserveWidth(QLabel* label, const QStringList& texts) {
+    const QString shown = label->text();
+    int widest = label->sizeHint().width();
+    for (const QString& text : texts) {
+        label->setText(text);
+        widest = std::max(widest, label->sizeHint().width());
+    }
+    label->setText(shown);
+    label->setMinimumWidth(widest);
+    // The layout takes the width reserved, whatever the text of the moment asks for.
+    label->setSizePolicy(QSizePolicy::Ignored, label->sizePolicy().verticalPolicy());
 }
 
 void setForeColor(QWidget* control, const QColor& color) {

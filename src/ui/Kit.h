@@ -11,6 +11,7 @@
 #include <QColor>
 #include <QLabel>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <utility>
@@ -38,6 +39,10 @@ void useGamePalette();
 // A value the game fills in: bold, in the palette's link colour.
 void markAsFigure(QWidget* label);
 QLabel* figure(const char* name, const QString& text, QWidget* parent);
+
+// A label whose text changes while its window is open keeps one width, that of the widest of
+// the texts it may show (and of its text now), so that nothing around it moves as it changes.
+void reserveWidth(QLabel* label, const QStringList& texts);
 
 // A control's text colour ("fore colour"): set by the game, read back by the game and the
 // tests, always the colour the control is drawn with.

@@ -8,6 +8,7 @@
 #include "app/GameWindows.h"
 #include "core/frmFirst.h"
 #include "core/frmMain.h"
+#include "ui/FormCore.h"
 #include "ui/Game.h"
 #include "ui/QtPlatform.h"
 #include "ui/Timer.h"
@@ -124,6 +125,49 @@ int main(int argc, char* argv[]) {
     settle();
     // Without a window manager too, the keyboard comes back to the main window.
     check(QApplication::activeWindow() == main, u"the main window has the keyboard again"_s);
+    GameState& s = game.state;
+
+    // The places open with the keyboard on their back button, and no button is the default
+    // one that Enter would press from anywhere: Enter as a place opens leaves it, and buys
+    // nothing. (The bank's amount box used to take the focus; the flat and the shop made their
+    // first buy button the default.)
+    s.lblMoney = u"5000"_s;
+    // A message that Enter brought up would wait for an answer for ever: it is noted and closed.
+    QString unexpected;
+    QTimer closing;
+    closing.setInterval(100);
+    QObject::connect(&closing, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            unexpected += box->text() + u' ';
+            box->done(0);
+        }
+    });
+    closing.start();
+    for (const QString& name : {u"frmFlat"_s, u"frmShop"_s, u"frmBank"_s, u"frmWork"_s}) {
+        FormCore* place = game.open(name);
+        settle();
+        QWidget* focus = QApplication::focusWidget();
+        check(QApplication::activeWindow() == place->window(), name + u" has the keyboard"_s);
+        check(focus && focus->objectName() == u"cmdBack", name + u" opens on its back button"_s,
+              focus ? focus->objectName() : u"(no focus)"_s);
+        QStringList defaults;
+        for (const QPushButton* button : place->window()->findChildren<QPushButton*>())
+            if (button->isDefault() || button->autoDefault())
+                defaults << button->objectName();
+        check(defaults.isEmpty(), name + u" has no default button"_s, defaults.join(u' '));
+        if (focus) {
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, u"\r"_s);
+            QCoreApplication::sendEvent(focus, &enter);
+        }
+        settle();
+        check(!game.loaded(name), u"Enter leaves "_s + name);
+        check(s.lblMoney == u"5000" && s.lblMyWork == u"Пока нет",
+              u"Enter in "_s + name + u" buys nothing"_s, s.lblMoney + u' ' + s.lblMyWork);
+        if (game.loaded(name))
+            game.unload(game.loaded(name));
+    }
+    closing.stop();
+    check(unexpected.isEmpty(), u"Enter as a place opens shows no message"_s, unexpected);
 
     // A question: its title as shown, and Qt's own buttons in Russian.
     QString boxTitle, buttons;
@@ -268,7 +312,6 @@ int main(int argc, char* argv[]) {
 
     // The main window keeps its width as the names it shows change.
     const int width = main->width();
-    GameState& s = game.state;
     for (auto [car, system, clothes] :
          {std::tuple{u"Mercedes"_s, u"W2000"_s, u"Футболка и т.д."_s},
           std::tuple{u"Девятка 21093"_s, u"W3.11"_s, u"Спорт.костюм"_s},
