@@ -106,6 +106,9 @@ void frmHakerstvo::cmdGet_Click() {
     cmdMake->show();
     lblGet->show();
     disable(cmdBack);
+    // The keyboard goes on to the run: a second Enter must not refuse what the first took.
+    if (cmdGet->hasFocus())
+        cmdMake->setFocus(Qt::OtherFocusReason);
     cmdGet->setText(RefuseCaption);
 }
 

@@ -28,6 +28,7 @@ frmParty::frmParty(Game& game)
 
     Label4 = named<QLabel>("Label4", u"Настроение:"_s, this);
     lblHappyness = figure("lblHappyness", u"00"_s, this);
+    showField(lblHappyness, &GameState::lblHappyness);
     auto* mood = new QHBoxLayout;
     mood->addWidget(Label4);
     mood->addWidget(lblHappyness);
@@ -97,17 +98,8 @@ frmParty::frmParty(Game& game)
     onMouseMove(this, &frmParty::Form_MouseMove);
 }
 
-void frmParty::Form_Load() {
-    showMood();
-}
-
-void frmParty::showMood() {
-    lblHappyness->setText(game().state.lblHappyness);
-}
-
 void frmParty::outing_Click(size_t outing) {
     Venue::goOut(game().state, Venue::outings()[outing], effects());
-    showMood();
 }
 
 void frmParty::outing_MouseMove(size_t outing) {

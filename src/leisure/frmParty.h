@@ -15,8 +15,6 @@ public:
     static constexpr QStringView Name = u"frmParty";
     explicit frmParty(Game& game);
 
-    void Form_Load() override;
-
     Picture* imgParty;
     QLabel *Label1, *Label2, *Label4, *lblCost, *lblIncrease, *lblHappyness;
     QPlainTextEdit* txtSpec;
@@ -33,6 +31,4 @@ private:
     void machine_MouseMove();
     void cmdBack_MouseMove();
     void Form_MouseMove();
-
-    void showMood();
 };

@@ -54,6 +54,7 @@ frmRuletka2::frmRuletka2(Game& game)
     spins->addStretch(1);
     Label4 = named<QLabel>("Label4", u"У вас денег($):"_s, this);
     lblYMoney = figure("lblYMoney", u"0"_s, this);
+    showField(lblYMoney, &GameState::lblMoney);
     auto* money = new QHBoxLayout;
     money->addWidget(Label4);
     money->addWidget(lblYMoney);
@@ -108,7 +109,6 @@ frmRuletka2::frmRuletka2(Game& game)
 
 void frmRuletka2::Form_Load() {
     cmdBVrash->setText(u"Купить 5 вращений за "_s + Str(Slots::PackPrice) + u"$."_s);
-    lblYMoney->setText(game().state.lblMoney);
     // The table shows the very rows that decide the prize.
     const auto prizes = Slots::prizes();
     for (size_t k = 0; k < prizes.size(); ++k) {
@@ -136,7 +136,6 @@ void frmRuletka2::lblVrash_Change() {
 void frmRuletka2::cmdBVrash_Click() {
     setSpinsLeft(Num(Slots::SpinsPerPack));
     Slots::buyPack(game().state);
-    lblYMoney->setText(game().state.lblMoney);
     passFocus(cmdBVrash, cmdStart);
     cmdBVrash->setEnabled(false);
 }
@@ -156,5 +155,4 @@ void frmRuletka2::cmdStart_Click() {
 
 void frmRuletka2::SayHowMuchYWon() {
     Slots::payPrize(game().state, prizeAmount_, effects());
-    lblYMoney->setText(game().state.lblMoney);
 }

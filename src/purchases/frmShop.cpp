@@ -149,7 +149,7 @@ frmShop::frmShop(Game& game)
     onMouseMove(cmdCar, &frmShop::cmdCar_MouseMove);
     onClick(cmdCar, &frmShop::cmdCar_Click);
     onMouseMove(this, &frmShop::Form_MouseMove);
-    connect(&game, &Game::stateChanged, this, &frmShop::showSatiety);
+    showField(lblHungr, &GameState::lblHungry);
 }
 
 void frmShop::Form_Load() {
@@ -158,13 +158,8 @@ void frmShop::Form_Load() {
         cmdBuyClothes->setEnabled(false);
     if (s.Car.atTop())
         cmdCar->setEnabled(false);
-    showSatiety();
     lblCurCar->setText(s.lblCar);
     showCarOffer();
-}
-
-void frmShop::showSatiety() {
-    lblHungr->setText(game().state.lblHungry);
 }
 
 void frmShop::showCarOffer() {
@@ -193,7 +188,6 @@ void frmShop::meal_MouseMove(int price) {
 
 void frmShop::meal_Click(int price) {
     Shop::eat(game().state, price, effects());
-    showSatiety();
 }
 
 void frmShop::cmdBuyClothes_MouseMove() {

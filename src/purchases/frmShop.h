@@ -31,7 +31,6 @@ public:
 
 private:
     // The copy of satiety: the life update lowers it while the shop is open, and it follows.
-    void showSatiety();
     void Form_MouseMove();
     void meal_MouseMove(int price);
     void meal_Click(int price);

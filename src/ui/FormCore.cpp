@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -349,6 +350,16 @@ bool FormCore::handles(QObject* control, ControlEvent event) const {
         return false; // text boxes change through their own signals
     }
     return false;
+}
+
+void FormCore::showField(QLabel* label, QString GameState::*field) {
+    const auto show = [this, label, field] {
+        const QString& text = game_.state.*field;
+        if (label->text() != text)
+            label->setText(text);
+    };
+    QObject::connect(&game_, &Game::stateChanged, label, show);
+    show();
 }
 
 void FormCore::checkStillCurrent(quint64 generation) const {

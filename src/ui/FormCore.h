@@ -24,8 +24,10 @@
 class Game;
 class QObject;
 class QWidget;
+class QLabel;
 class QLineEdit;
 class Timer;
+struct GameState;
 
 enum class ControlEvent { Click, MouseMove, MouseDown, MouseUp, Change };
 
@@ -95,6 +97,10 @@ public:
     template <class W> void onChange(QObject* control, void (W::*handler)()) {
         route(control, ControlEvent::Change, bound(handler));
     }
+
+    // The label shows the field of the game state from now on, following every change (the
+    // main window's clock and life update change the state while a place is open).
+    void showField(QLabel* label, QString GameState::*field);
 
     // A message box over this window. Stops the handler when the world moved on meanwhile.
     MsgResult msg(const QString& text, const QString& title, MsgIcon icon = MsgIcon::None,
