@@ -3,6 +3,7 @@
 // behind the casino's modal windows, where a scenario cannot reach it, so this triggers the
 // main window's menu item itself.
 
+#include "ScriptedGame.h"
 #include "app/GameWindows.h"
 #include "core/frmFirst.h"
 #include "core/frmMain.h"
@@ -25,17 +26,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class CasinoNewGame : public ::testing::Test {
+class CasinoNewGame : public ScriptedGame<> {
 protected:
-    CasinoNewGame()
-        : platform(QString())
-        , windows(gameWindows())
-        , game(platform, windows) {
-        platform.date = QDate(2002, 5, 5);
-        game.start();
-    }
-    ~CasinoNewGame() override { ScriptedPlatform::deliverPostedEvents(); }
-
     void newGameFromTheMenu() {
         platform.answers = {true};
         game.loaded<frmMain>()->NewGame->trigger();
@@ -43,10 +35,6 @@ protected:
         platform.shown.clear();
         EXPECT_NE(game.loaded<frmFirst>(), nullptr);
     }
-
-    ScriptedPlatform platform;
-    WindowCatalog windows;
-    Game game;
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 // end of a game, and a new game begun from the menu behind the machine.
 
 #include "rules/Paddle.h"
+#include "ScriptedGame.h"
 #include "app/GameWindows.h"
 #include "core/frmMain.h"
 #include "leisure/frmAr.h"
@@ -220,20 +221,8 @@ public:
     Timer* tickMeanwhile = nullptr;
 };
 
-class PaddleWindow : public ::testing::Test {
+class PaddleWindow : public ScriptedGame<QuestionWhileTicking> {
 protected:
-    PaddleWindow()
-        : platform(QString())
-        , windows(gameWindows())
-        , game(platform, windows) {
-        platform.date = QDate(2002, 5, 5);
-        game.start();
-    }
-    ~PaddleWindow() override { ScriptedPlatform::deliverPostedEvents(); }
-
-    QuestionWhileTicking platform;
-    WindowCatalog windows;
-    Game game;
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 // their first button the default one as they are shown, so this looks at windows that have been
 // shown and activated, as the desktop activates a window that opens.
 
+#include "ScriptedGame.h"
 #include "app/GameWindows.h"
 #include "purchases/frmShop.h"
 #include "runner/ScriptedPlatform.h"
@@ -23,18 +24,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class PlaceKeyboard : public ::testing::Test {
+class PlaceKeyboard : public ScriptedGame<> {
 protected:
-    PlaceKeyboard()
-        : platform(QString())
-        , windows(gameWindows())
-        , game(platform, windows) {
-        platform.date = QDate(2002, 5, 5);
-        game.start();
+    PlaceKeyboard() {
         game.state.lblMoney = u"5000"_s;
         game.state.lblVichod = u"Есть"_s;
     }
-    ~PlaceKeyboard() override { ScriptedPlatform::deliverPostedEvents(); }
 
     // The window as the player meets it: shown, then made the active window.
     QWidget* openAndActivate(const QString& name) {
@@ -70,10 +65,6 @@ protected:
         }
         return found;
     }
-
-    ScriptedPlatform platform;
-    WindowCatalog windows;
-    Game game;
 };
 
 } // namespace

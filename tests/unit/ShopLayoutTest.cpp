@@ -2,6 +2,7 @@
 // the meals, over every outfit of the clothes ladder and every car, the cars bought one after
 // another, and satiety falling and rising while the shop is open.
 
+#include "ScriptedGame.h"
 #include "app/GameWindows.h"
 #include "purchases/frmShop.h"
 #include "runner/ScriptedPlatform.h"
@@ -18,19 +19,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class ShopLayout : public ::testing::Test {
+class ShopLayout : public ScriptedGame<> {
 protected:
-    ShopLayout()
-        : platform(QString())
-        , windows(gameWindows())
-        , game(platform, windows) {
-        platform.date = QDate(2002, 5, 5);
-        game.start();
+    ShopLayout() {
         game.state.lblMoney = u"5000"_s;
         shop = game.open<frmShop>();
         settle();
     }
-    ~ShopLayout() override { ScriptedPlatform::deliverPostedEvents(); }
 
     // The event loop's turn: the layout follows the texts that changed.
     static void settle() { ScriptedPlatform::deliverPostedEvents(); }
@@ -51,9 +46,6 @@ protected:
         return found.join(u' ');
     }
 
-    ScriptedPlatform platform;
-    WindowCatalog windows;
-    Game game;
     frmShop* shop = nullptr;
 };
 
