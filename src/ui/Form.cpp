@@ -41,16 +41,6 @@ bool isEnter(const QKeyEvent* key) {
            !(key->modifiers() & ~Qt::KeypadModifier);
 }
 
-bool isReadOnlyText(const QWidget* control) {
-    if (auto* line = qobject_cast<const QLineEdit*>(control))
-        return line->isReadOnly();
-    if (auto* plain = qobject_cast<const QPlainTextEdit*>(control))
-        return plain->isReadOnly();
-    if (auto* text = qobject_cast<const QTextEdit*>(control))
-        return text->isReadOnly();
-    return false;
-}
-
 // Enter on a button that has the keyboard focus clicks it, as Space does. Held down, it clicks
 // once: a key that repeats would buy again and again.
 class EnterClicks : public QObject {
@@ -106,9 +96,6 @@ void Form::setVisible(bool visible) {
         button->setAutoDefault(false);
         button->installEventFilter(enterClicks_); // installed again, it still runs once
     }
-    for (QWidget* control : findChildren<QWidget*>())
-        if (isReadOnlyText(control))
-            control->setFocusPolicy(Qt::NoFocus);
 
     QWidget* chosen = focusWidget();
     QDialog::setVisible(true);

@@ -39,6 +39,10 @@ InfoPanel::InfoPanel(QWidget* parent, std::initializer_list<Row> rows,
                          0, 1, 2);
     txtSpec = named<QPlainTextEdit>("txtSpec", this);
     txtSpec->setReadOnly(true);
+    // What is under the pointer is read, never typed into: the box takes no keyboard focus, so
+    // it never sits focused, unseen, while Enter goes elsewhere. (Pages that are read at length,
+    // the help and the sites, keep the focus so the keyboard can scroll them.)
+    txtSpec->setFocusPolicy(Qt::NoFocus);
     txtSpec->setFixedHeight(txtSpec->fontMetrics().lineSpacing() * 4 + 12);
     grid_->addWidget(txtSpec, line_, 0, 1, 2);
 }
