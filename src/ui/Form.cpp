@@ -7,10 +7,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QTextEdit>
 
 using namespace Qt::StringLiterals;
 

@@ -8,8 +8,8 @@
 // the help). Enter (like Space) clicks the button that has the keyboard focus, and the window
 // opens with a visible focus where Enter does no harm: on its back (or OK) button; a window
 // without one keeps the focus to itself, and one that gives the focus to a control of its own
-// before it opens (the arcade's field, where the arrows go) keeps that. A read-only text box
-// never takes the focus.
+// before it opens (the arcade's field, where the arrows go) keeps that. The information panel's
+// description box never takes the focus.
 
 #include "ui/FormCore.h"
 
