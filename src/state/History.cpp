@@ -3,7 +3,6 @@
 #include "state/NumberText.h"
 #include "state/WholeFile.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -102,14 +101,18 @@ std::optional<QString> save(const QString& path, const Days& days) {
     return WholeFile::write(path, toJson(days));
 }
 
-Days load(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileSize)
+Days load(const QString& path, QString* error) {
+    WholeFile::Bytes file = WholeFile::read(path, MaxFileSize);
+    if (!file.bytes) {
+        // A game may lack its history: only one that is there and cannot be read is told.
+        if (error)
+            *error = file.missing ? QString() : file.error;
         return {};
-    const QByteArray json = file.read(MaxFileSize + 1);
-    if (json.size() > MaxFileSize)
-        return {};
-    return fromJson(json).value_or(Days{});
+    }
+    std::optional<Days> days = fromJson(*file.bytes);
+    if (error)
+        *error = days ? QString() : u"история повреждена: "_s + path;
+    return days.value_or(Days{});
 }
 
 } // namespace History

@@ -43,7 +43,9 @@ std::optional<Days> fromJson(const QByteArray& json);
 QString pathFor(const QString& savedGame);
 // Written whole or not at all; returns what went wrong, or nothing.
 std::optional<QString> save(const QString& path, const Days& days);
-// The history in the file; empty when there is none or it is unsound.
-Days load(const QString& path);
+// The history in the file; empty when there is none or it is unsound. `error`, when given,
+// says why a file that is there was not read (a folder, a pipe, a device, a file too large or
+// unsound), and is empty when the history was read or there is none.
+Days load(const QString& path, QString* error = nullptr);
 
 } // namespace History

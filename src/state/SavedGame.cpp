@@ -4,7 +4,6 @@
 #include "state/TextCodec.h"
 #include "state/WholeFile.h"
 
-#include <QFile>
 #include <QRegularExpression>
 
 #include <array>
@@ -250,15 +249,10 @@ std::optional<QString> save(const QString& path, const GameState& state) {
 }
 
 Loaded load(const QString& path, const GameState& current) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, WholeFile::describe(file, path)};
-    const QByteArray bytes = file.read(MaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        return {std::nullopt, WholeFile::describe(file, path)};
-    if (bytes.size() > MaxFileSize)
-        return {std::nullopt, u"файл больше, чем бывает сохраненная игра (64 КиБ)"_s};
-    return read(bytes, current);
+    WholeFile::Bytes file = WholeFile::read(path, MaxFileSize);
+    if (!file.bytes)
+        return {std::nullopt, file.error};
+    return read(*file.bytes, current);
 }
 
 } // namespace SavedGame

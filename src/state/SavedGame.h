@@ -44,8 +44,9 @@ Loaded read(const QByteArray& bytes, const GameState& current);
 // The file at `path`, written whole or not at all: a save that fails leaves the file that was
 // there as it was. Returns what went wrong, or nothing.
 std::optional<QString> save(const QString& path, const GameState& state);
-// The game in the file at `path`, read as above; a file larger than a saved game can be is
-// refused without being read.
+// The game in the file at `path`, read as above; a file larger than a saved game can be, and
+// anything that is not a regular file (a folder, a pipe, a device), is refused without being
+// read and without a wait.
 Loaded load(const QString& path, const GameState& current);
 
 } // namespace SavedGame

@@ -4,13 +4,131 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 using namespace Qt::StringLiterals;
 
 namespace WholeFile {
 
+namespace {
+
+QString shownPath(const QString& path) {
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
+
+QString sizeText(qint64 bytes) {
+    constexpr qint64 KiB = 1024, MiB = 1024 * KiB;
+    if (bytes >= MiB && bytes % MiB == 0)
+        return u"%1 МиБ"_s.arg(bytes / MiB);
+    return u"%1 КиБ"_s.arg((bytes + KiB - 1) / KiB);
+}
+
+QString tooLarge(const QString& path, qint64 maxSize) {
+    return u"файл слишком велик (больше %1): "_s.arg(sizeText(maxSize)) + shownPath(path);
+}
+
+// What stands at the path, when it is not something the game reads or writes.
+QString notAFile(const QString& path, bool isFolder) {
+    return (isFolder ? u"это папка, а не файл: "_s
+                     : u"это не обычный файл (канал, устройство или сокет): "_s) +
+           shownPath(path);
+}
+
+#ifdef Q_OS_UNIX
+// What is wrong with the thing `info` describes, or nothing.
+Outcome checkStat(const QString& path, const struct stat& info, qint64 maxSize) {
+    if (!S_ISREG(info.st_mode))
+        return notAFile(path, S_ISDIR(info.st_mode));
+    if (maxSize >= 0 && info.st_size > maxSize)
+        return tooLarge(path, maxSize);
+    return std::nullopt;
+}
+
+QString systemWords(int error) {
+    return u" ("_s + qt_error_string(error) + u')';
+}
+#endif
+
+} // namespace
+
+Outcome checkRegular(const QString& path, qint64 maxSize) {
+#ifdef Q_OS_UNIX
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt; // nothing there to be wrong, or a path that leads nowhere
+    return checkStat(path, info, maxSize);
+#else
+    const QFileInfo info(path);
+    if (!info.exists())
+        return std::nullopt;
+    if (!info.isFile())
+        return notAFile(path, info.isDir());
+    if (maxSize >= 0 && info.size() > maxSize)
+        return tooLarge(path, maxSize);
+    return std::nullopt;
+#endif
+}
+
+Bytes read(const QString& path, qint64 maxSize) {
+    // Looked at before it is opened: opening a device can already do something.
+    if (Outcome error = checkRegular(path, maxSize))
+        return {std::nullopt, *error};
+    QFile file;
+#ifdef Q_OS_UNIX
+    // Opened without waiting, and looked at again as opened: the name may have been given to a
+    // pipe in between.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        const QFileInfo info(path);
+        if (error == ENOENT) {
+            const QString what =
+                info.absoluteDir().exists()
+                    ? u"нет файла "_s + shownPath(path)
+                    : u"нет папки "_s + QDir::toNativeSeparators(info.absolutePath());
+            return {std::nullopt, what + systemWords(error), true};
+        }
+        return {std::nullopt, u"файл не открывается: "_s + shownPath(path) + systemWords(error)};
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return {std::nullopt, u"файл не читается: "_s + shownPath(path) + systemWords(error)};
+    }
+    if (Outcome error = checkStat(path, info, maxSize)) {
+        ::close(fd);
+        return {std::nullopt, *error};
+    }
+    // A regular file never waits; reading it goes on as usual.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return {std::nullopt, describe(file, path)};
+    }
+#else
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {std::nullopt, describe(file, path), !QFileInfo::exists(path)};
+#endif
+    // The file may have grown since it was looked at: no more than the limit is read.
+    QByteArray bytes = file.read(maxSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {std::nullopt, describe(file, path)};
+    if (bytes.size() > maxSize)
+        return {std::nullopt, tooLarge(path, maxSize)};
+    return {std::move(bytes), {}};
+}
+
 QString describe(const QFileDevice& file, const QString& path) {
     const QFileInfo info(path);
-    const QString shown = QDir::toNativeSeparators(info.absoluteFilePath());
+    const QString shown = shownPath(path);
     QString what;
     switch (file.error()) {
     case QFileDevice::OpenError:
@@ -41,6 +159,9 @@ QString describe(const QFileDevice& file, const QString& path) {
 
 Outcome write(const QString& path, const QByteArray& bytes,
               const std::function<Outcome()>& beforeReplacing) {
+    // A folder, a pipe or a device in the file's place is not written over, nor into.
+    if (Outcome error = checkRegular(path))
+        return error;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return describe(file, path);

@@ -21,7 +21,23 @@ using Outcome = std::optional<QString>;
 Outcome write(const QString& path, const QByteArray& bytes,
               const std::function<Outcome()>& beforeReplacing = {});
 
-// What went wrong with a file, in the game's language, with the system's own words after it
+// The bytes of the file at `path`, when it is a regular file of at most `maxSize` bytes. A
+// folder, a pipe, a device or a socket is refused before it is opened, and the file is opened
+// so that nothing can make the game wait (a pipe with no writer would hold it for ever); a
+// file larger than `maxSize` is refused unread (a sparse file of gigabytes costs nothing on
+// the disk and everything in memory).
+struct Bytes {
+    std::optional<QByteArray> bytes; // the file's whole content, when it could be read
+    QString error;                   // else what is wrong with it, as describe() says it
+    bool missing = false;            // there is no file there at all
+};
+Bytes read(const QString& path, qint64 maxSize);
+
+// Whether what stands at `path` may be read or replaced: nothing, or a regular file of at
+// most `maxSize` bytes (with no limit when `maxSize` is negative). What is wrong, or nothing.
+Outcome checkRegular(const QString& path, qint64 maxSize = -1);
+
+// What went wrong with a file, with the system's own words after it
 // for whoever needs the detail: "нет файла /home/.../game.kbz (No such file or directory)".
 QString describe(const QFileDevice& file, const QString& path);
 

@@ -1,5 +1,6 @@
 #include "ui/QtPlatform.h"
 
+#include "state/WholeFile.h"
 #include "ui/Game.h"
 #include "ui/Timer.h"
 
@@ -18,6 +19,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <limits>
+#include <memory>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -121,7 +124,32 @@ QWidget* dialogOwner(QWidget* over) {
     return ownerFor(over);
 }
 
+// The settings file QSettings would choose for the program (~/.config/Timburia/Timburia.conf),
+// named here so that QSettings reads that file alone, and only once it is known to be fit.
+QString settingsPath() {
+    QString organization = QCoreApplication::organizationName();
+    if (organization.isEmpty())
+        organization = u"Unknown Organization"_s; // as QSettings names it
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' +
+           organization + u'/' + QCoreApplication::applicationName() + u".conf"_s;
+}
+
+// The settings hold a window's place: a few lines.
+constexpr qint64 MaxSettingsSize = 64 * 1024;
+
 } // namespace
+
+// The game's settings, or nothing when the file is not fit to be read: QSettings reads whatever
+// stands at its path whole and at once, and would wait for ever on a pipe and fill the memory
+// with a sparse file of gigabytes. Such a file is left alone and the windows go where the
+// window manager puts them. Its lock file is QSettings' too, and opened by it.
+std::unique_ptr<QSettings> QtPlatform::settings() {
+    const QString path = settingsPath();
+    if (WholeFile::checkRegular(path, MaxSettingsSize) ||
+        WholeFile::checkRegular(path + u".lock"_s, MaxSettingsSize))
+        return nullptr;
+    return std::make_unique<QSettings>(path, QSettings::IniFormat);
+}
 
 // Where each window stood when it was last hidden, by window name. A window shown again (the
 // main window after a new game or a death, a place visited again) comes back there, kept on
@@ -137,11 +165,13 @@ QWidget* dialogOwner(QWidget* over) {
 class WindowPlaces : public QObject {
 public:
     WindowPlaces() {
-        QSettings settings;
-        const QVariant frame = settings.value(placeKey());
+        const std::unique_ptr<QSettings> settings = QtPlatform::settings();
+        if (!settings)
+            return;
+        const QVariant frame = settings->value(placeKey());
         if (frame.canConvert<QPoint>())
-            places_[WindowName::Main.toString()] = {frame.toPoint(),
-                                                    marginsFrom(settings.value(frameKey()))};
+            places_[WindowName::Main.toString()] = {onAnyScreen(frame.toPoint()),
+                                                    marginsFrom(settings->value(frameKey()))};
     }
 
     void watch(QWidget* window) {
@@ -199,12 +229,30 @@ private:
         QMargins frame; // the frame around the window's inside
     };
 
-    // The frame's widths as the settings keep them: left, top, right and bottom.
+    // Further than any screen reaches, and near enough that sums of places and sizes stay far
+    // inside an int.
+    static constexpr int FarAway = 1 << 20;
+    // A frame wider than this on any side is not a window's frame.
+    static constexpr int WidestFrame = 1000;
+
+    // The settings are a file anyone can edit: a place beyond every screen is brought within
+    // reach before anything is added to it.
+    static QPoint onAnyScreen(QPoint corner) {
+        return {std::clamp(corner.x(), -FarAway, FarAway),
+                std::clamp(corner.y(), -FarAway, FarAway)};
+    }
+
+    // The frame's widths as the settings keep them: left, top, right and bottom; none when they
+    // cannot be a frame.
     static QMargins marginsFrom(const QVariant& widths) {
         const QVariantList list = widths.toList();
         if (list.size() != 4)
             return {};
-        return {list[0].toInt(), list[1].toInt(), list[2].toInt(), list[3].toInt()};
+        const QMargins frame{list[0].toInt(), list[1].toInt(), list[2].toInt(), list[3].toInt()};
+        for (int width : {frame.left(), frame.top(), frame.right(), frame.bottom()})
+            if (width < 0 || width > WidestFrame)
+                return {};
+        return frame;
     }
 
     static QString placeKey() { return u"MainWindow/Place"_s; }
@@ -216,12 +264,13 @@ private:
                           {inside.left() - outside.left(), inside.top() - outside.top(),
                            outside.right() - inside.right(), outside.bottom() - inside.bottom()}};
         places_[window->objectName()] = place;
-        if (window->objectName() == WindowName::Main) {
-            QSettings settings;
-            settings.setValue(placeKey(), place.corner);
-            const QMargins& m = place.frame;
-            settings.setValue(frameKey(), QVariantList{m.left(), m.top(), m.right(), m.bottom()});
-        }
+        if (window->objectName() == WindowName::Main)
+            if (const std::unique_ptr<QSettings> settings = QtPlatform::settings()) {
+                settings->setValue(placeKey(), place.corner);
+                const QMargins& m = place.frame;
+                settings->setValue(frameKey(),
+                                   QVariantList{m.left(), m.top(), m.right(), m.bottom()});
+            }
     }
 
     QSet<QWidget*> watched_;

@@ -5,8 +5,10 @@
 
 #include "ui/Platform.h"
 
+#include <memory>
 #include <random>
 
+class QSettings;
 class WindowPlaces;
 
 class QtPlatform : public Platform {
@@ -32,6 +34,11 @@ public:
 
     // "Игры (*.kbz)|*.kbz|Все файлы (*.*)|*.*" as Qt's dialogs want it, and the index-th one.
     static QString qtFilter(const QString& filter, int filterIndex, QString* selected);
+
+    // The game's own settings file (~/.config/Timburia/Timburia.conf), or nothing when what
+    // stands there is not a small regular file: a pipe, a folder, a device or a huge file is
+    // never opened, and the windows are then placed as on a first run.
+    static std::unique_ptr<QSettings> settings();
 
 private:
     std::mt19937 random_;

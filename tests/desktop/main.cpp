@@ -16,6 +16,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QProcess>
@@ -26,8 +27,15 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <sys/stat.h>
+
+#include <chrono>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
+#include <future>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -377,6 +385,34 @@ int main(int argc, char* argv[]) {
     QSettings().setValue(u"MainWindow/Place"_s, QPoint(5000, -3000));
     nextRun(u"a main window left off the screen opens on it in the next run"_s,
             [&](QWidget* shown) { return free.contains(shown->frameGeometry()); });
+    // The settings are a file anyone can edit: a place at the very end of the numbers, with a
+    // frame as wide, still opens on the screen, and nothing on the way there overflows.
+    QSettings().setValue(u"MainWindow/Place"_s, QPoint(INT_MAX, INT_MAX));
+    QSettings().setValue(u"MainWindow/Frame"_s, QVariantList{INT_MAX, INT_MAX, INT_MAX, INT_MAX});
+    nextRun(u"a main window placed at the end of the numbers opens on the screen"_s,
+            [&](QWidget* shown) { return free.contains(shown->frameGeometry()); });
+    // A pipe as the settings file would hold the game for ever in QSettings: it is passed over
+    // and the window opens as on a first run. Should it wait after all, the test says so and
+    // ends rather than waiting with it.
+    {
+        const QString settingsFile = QSettings().fileName();
+        QFile::remove(settingsFile);
+        check(::mkfifo(QFile::encodeName(settingsFile).constData(), 0600) == 0,
+              u"a pipe stands as the settings file"_s);
+        std::promise<void> opened;
+        std::thread watchdog([done = opened.get_future()]() mutable {
+            if (done.wait_for(std::chrono::seconds(30)) != std::future_status::ready) {
+                std::printf("FAIL a pipe as the settings file holds the game\n");
+                std::fflush(stdout);
+                std::_Exit(1);
+            }
+        });
+        nextRun(u"a pipe as the settings file is passed over"_s,
+                [&](QWidget* shown) { return free.contains(shown->frameGeometry()); });
+        opened.set_value();
+        watchdog.join();
+        QFile::remove(settingsFile);
+    }
 
     // A death unloads the main window; the start window's OK makes a new one, which opens
     // where the old one stood, even near the screen's far corner: a window that has not been
