@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 
 #include <cerrno>
 
@@ -126,30 +127,58 @@ Bytes read(const QString& path, qint64 maxSize) {
     return {std::move(bytes), {}};
 }
 
+namespace {
+
+// Why a file could not be written, when the disk or the folder tells: a disk that takes no
+// writes and a disk with no room left need different cures, and the player is told which.
+std::optional<QString> writeHint(const QFileInfo& info, QFileDevice::FileError error) {
+    const QStorageInfo disk(info.absolutePath());
+    if (disk.isValid() && disk.isReady() && disk.isReadOnly())
+        return u"диск только для чтения, на него ничего не записать: "_s;
+    if (error == QFileDevice::ResourceError ||
+        (disk.isValid() && disk.isReady() && disk.bytesAvailable() == 0))
+        return u"на диске нет места: "_s;
+    if (!QFileInfo(info.absolutePath()).isWritable())
+        return u"в папку нельзя записывать (нет прав): "_s;
+    if (info.exists() && !info.isWritable())
+        return u"файл только для чтения: "_s;
+    return std::nullopt;
+}
+
+} // namespace
+
 QString describe(const QFileDevice& file, const QString& path) {
     const QFileInfo info(path);
     const QString shown = shownPath(path);
+    const bool writing = qobject_cast<const QSaveFile*>(&file) != nullptr;
     QString what;
     switch (file.error()) {
     case QFileDevice::OpenError:
         if (!info.absoluteDir().exists())
             what = u"нет папки "_s + QDir::toNativeSeparators(info.absolutePath());
-        else if (!qobject_cast<const QSaveFile*>(&file) && !info.exists())
+        else if (!writing && !info.exists())
             what = u"нет файла "_s + shown;
         else
-            what = u"файл не открывается: "_s + shown;
+            what = (writing ? writeHint(info, file.error()) : std::nullopt)
+                       .value_or(u"файл не открывается: "_s) +
+                   shown;
         break;
     case QFileDevice::ReadError:
         what = u"файл не читается: "_s + shown;
         break;
     case QFileDevice::WriteError:
     case QFileDevice::ResizeError:
-        what = u"файл не записывается (может быть, диск полон): "_s + shown;
+    case QFileDevice::ResourceError:
+        what = writeHint(info, file.error()).value_or(u"файл не записывается: "_s) + shown;
         break;
     case QFileDevice::RenameError:
     case QFileDevice::RemoveError:
         what = u"файл не удалось заменить: "_s + shown;
         break;
+    case QFileDevice::NoError:
+        // A write cut short without a word from the system: the disk says why, if anything does.
+        what = writeHint(info, file.error()).value_or(u"файл записан не весь: "_s) + shown;
+        return what;
     default:
         what = u"ошибка файла "_s + shown;
         break;
@@ -165,7 +194,10 @@ Outcome write(const QString& path, const QByteArray& bytes,
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return describe(file, path);
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    // A write cut short (a disk that has filled up) is flushed all the same, so that the file
+    // says what stopped it.
+    const bool whole = file.write(bytes) == bytes.size();
+    if (!file.flush() || !whole || file.error() != QFileDevice::NoError) {
         const QString error = describe(file, path);
         file.cancelWriting();
         return error;

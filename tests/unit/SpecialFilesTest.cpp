@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
 #include <sys/stat.h>
 
 #include <chrono>
@@ -232,4 +233,63 @@ TEST(SpecialFiles, SettingsThatAreNotAFileAreLeftAlone) {
         qputenv("XDG_CONFIG_HOME", oldConfig);
     QCoreApplication::setOrganizationName(oldOrganization);
     QCoreApplication::setApplicationName(oldApplication);
+}
+
+namespace {
+
+// A small disk of its own at `folder` (a tmpfs), for as long as it lives; nothing when the test
+// may not mount one.
+class SmallDisk {
+public:
+    SmallDisk(const QString& folder, const char* options)
+        : folder_(QFile::encodeName(folder)) {
+        mounted_ = ::mount("tmpfs", folder_.constData(), "tmpfs", 0, options) == 0;
+    }
+    ~SmallDisk() {
+        if (mounted_)
+            ::umount2(folder_.constData(), MNT_DETACH);
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+    bool mounted() const { return mounted_; }
+
+private:
+    QByteArray folder_;
+    bool mounted_ = false;
+};
+
+} // namespace
+
+// A disk that takes no writes and a disk with no room left need different cures: the message
+// names the one that stopped the save.
+TEST(FileHints, AReadOnlyDiskAndAFullDiskAreToldApart) {
+    QTemporaryDir folder;
+    const QString readOnly = folder.filePath(u"ro"_s), full = folder.filePath(u"full"_s);
+    ASSERT_TRUE(QDir().mkpath(readOnly));
+    ASSERT_TRUE(QDir().mkpath(full));
+    SmallDisk readOnlyDisk(readOnly, "ro,size=64k");
+    SmallDisk fullDisk(full, "size=16k");
+    if (!readOnlyDisk.mounted() || !fullDisk.mounted())
+        GTEST_SKIP() << "a disk of the test's own cannot be mounted here";
+
+    const auto onReadOnly = SavedGame::save(readOnly + u"/game.kbz"_s, newGame());
+    ASSERT_TRUE(onReadOnly);
+    EXPECT_TRUE(onReadOnly->startsWith(u"диск только для чтения")) << qPrintable(*onReadOnly);
+
+    // A history larger than the disk: the write is cut short.
+    History::Days long_(2000, {u"5/5/02"_s, 170, 30, 30, 0, u"Пока нет"_s});
+    const auto tooLong = History::save(full + u"/game.kbz.history"_s, long_);
+    ASSERT_TRUE(tooLong);
+    EXPECT_TRUE(tooLong->startsWith(u"на диске нет места")) << qPrintable(*tooLong);
+    EXPECT_FALSE(QFileInfo::exists(full + u"/game.kbz.history"_s));
+
+    // The disk filled to the last byte: even a saved game of a few hundred bytes finds no room.
+    {
+        QFile filler(full + u"/filler"_s);
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        filler.write(QByteArray(64 * 1024, 'x'));
+    }
+    const auto onFull = SavedGame::save(full + u"/game.kbz"_s, newGame());
+    ASSERT_TRUE(onFull);
+    EXPECT_TRUE(onFull->startsWith(u"на диске нет места")) << qPrintable(*onFull);
 }
