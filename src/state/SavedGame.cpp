@@ -70,9 +70,64 @@ constexpr std::array<Field, FieldCount> Fields = {{
     {"HasDialer", Kind::Flag},          {"HasDownloader", Kind::Flag},
 }};
 
+// A numeral as the game writes it, that the game's arithmetic reads as a finite number.
 bool isNumeral(const QString& text) {
     static const QRegularExpression numeral(u"^-?[0-9]+(\\.[0-9]+)?([eE][-+]?[0-9]+)?$"_s);
-    return numeral.match(text).hasMatch();
+    if (!numeral.match(text).hasMatch())
+        return false;
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    return ok && std::isfinite(value);
+}
+
+// The moment of the game: fields the clock counts on, each a whole number it can reach. The
+// clock ends a day at hour "24", a month when the day reaches "31" and a year when the month
+// reaches "13", comparing the texts: an hour past 24, a day past 31 or a fraction would never
+// end. The calendar writes a new game's day and month with a leading zero ("05").
+struct Moment {
+    const char* name;
+    int lowest, highest;
+    int digits; // at most
+};
+constexpr Moment Moments[] = {
+    {"lblHours", 0, 24, 2},
+    {"lblDay", 1, 31, 2},
+    {"lblMonth", 1, 12, 2},
+    {"lblYear", 0, 32767, 5},
+};
+
+const Moment* momentOf(const char* name) {
+    for (const Moment& moment : Moments)
+        if (qstrcmp(moment.name, name) == 0)
+            return &moment;
+    return nullptr;
+}
+
+bool isWholeIn(const QString& text, const Moment& moment) {
+    if (text.isEmpty() || text.size() > moment.digits)
+        return false;
+    for (QChar c : text)
+        if (c < u'0' || c > u'9')
+            return false;
+    const int value = text.toInt();
+    return value >= moment.lowest && value <= moment.highest;
+}
+
+bool hasControlCharacter(QStringView text) {
+    for (QChar c : text)
+        if (c.category() == QChar::Other_Control)
+            return true;
+    return false;
+}
+
+// A text as a message may show it: a control character would break the message's lines or
+// not show at all.
+QString shown(QStringView text) {
+    QString visible = text.left(40).toString();
+    for (QChar& c : visible)
+        if (c.category() == QChar::Other_Control)
+            c = QChar::ReplacementCharacter;
+    return visible;
 }
 
 const Catalog* catalogOf(const GameState& state, const char* levelName) {
@@ -190,7 +245,7 @@ Loaded read(const QByteArray& bytes, const GameState& current) {
         const auto wrong = [&](const QString& expected) {
             return Loaded{std::nullopt,
                           u"поле %1 (%2): ожидалось %3, а записано %4"_s.arg(i + 1).arg(
-                              name, expected, value.left(40).toString())};
+                              name, expected, shown(value))};
         };
         const bool isQuoted = value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"');
         const QString text = isQuoted ? value.mid(1, value.size() - 2).toString() : QString();
@@ -202,6 +257,8 @@ Loaded read(const QByteArray& bytes, const GameState& current) {
         case Kind::Cash: {
             if (!isQuoted)
                 return wrong(u"текст в кавычках"_s);
+            if (hasControlCharacter(text))
+                return wrong(u"текст без управляющих символов"_s);
             const QString cash = undisguise(text);
             if (cash.isEmpty() || !isNumeral(cash))
                 return wrong(u"сумма денег, записанная буквами"_s);
@@ -213,7 +270,13 @@ Loaded read(const QByteArray& bytes, const GameState& current) {
         case Kind::Counter:
             if (!isQuoted)
                 return wrong(u"текст в кавычках"_s);
-            if (field.kind == Kind::Number && !isNumeral(text))
+            if (hasControlCharacter(text))
+                return wrong(u"текст без управляющих символов"_s);
+            if (const Moment* moment = momentOf(field.name)) {
+                if (!isWholeIn(text, *moment))
+                    return wrong(u"целое число от %1 до %2 в кавычках"_s.arg(moment->lowest)
+                                     .arg(moment->highest));
+            } else if (field.kind == Kind::Number && !isNumeral(text))
                 return wrong(u"число в кавычках"_s);
             if (field.kind == Kind::Counter && text != u"OK" && !isNumeral(text))
                 return wrong(u"число или \"OK\" в кавычках"_s);

@@ -5,8 +5,9 @@
 //
 // Reading checks the whole line before anything is taken: every field of its kind, every
 // level inside its catalog, flags exactly #TRUE# or #FALSE#, integers inside 16 bits, the
-// numeric texts numerals. A line that fails is described (which field, what was expected) and
-// the game it was read into is left as it was.
+// numeric texts numerals the game's arithmetic reads, no control character in any text, and
+// the hour, day, month and year a moment the clock can reach. A line that fails is described (which
+// field, what was expected) and the game it was read into is left as it was.
 
 #include "state/GameState.h"
 

@@ -212,6 +212,68 @@ TEST(SavedGame, DamageIsRefusedWithTheFieldNamed) {
     EXPECT_TRUE(SavedGame::read(lineOf(fields), before).error.contains(u"полей: 55"));
 }
 
+// Beyond its format, a saved game must be a moment the game can reach: the clock ends a day,
+// a month and a year by comparing texts, and a game saved at an hour it never reaches would
+// never end a day again.
+TEST(SavedGame, AMomentTheGameCannotReachIsRefused) {
+    struct Row {
+        int field; // 1-based
+        const char16_t* value;
+        bool loads;
+    };
+    const Row table[] = {
+        {44, u"\"0\"", true},      {44, u"\"24\"", true}, // the bank's message at day's end
+        {44, u"\"07\"", true},     {44, u"\"25\"", false},   {44, u"\"0.5\"", false},
+        {44, u"\"1e16\"", false},  {44, u"\"-1\"", false},   {44, u"\" 7\"", false},
+        {44, u"\"+7\"", false},    {44, u"\"\"", false},     {41, u"\"1\"", true},
+        {41, u"\"05\"", true}, // the calendar's two digits
+        {41, u"\"31\"", true},     {41, u"\"0\"", false},    {41, u"\"32\"", false},
+        {41, u"\"031\"", false}, // "031" is never "31"
+        {42, u"\"12\"", true},     {42, u"\"01\"", true},    {42, u"\"13\"", false},
+        {42, u"\"0\"", false},     {42, u"\"1.0\"", false},  {43, u"\"0\"", true},
+        {43, u"\"02\"", true},     {43, u"\"32767\"", true}, {43, u"\"32768\"", false},
+        {43, u"\"-1\"", false},    {43, u"\"2e3\"", false},  {43, u"\"100000\"", false},
+        {4, u"\"1e16\"", true},    {4, u"\"1e400\"", false}, // infinite to the arithmetic
+        {37, u"\"1e999\"", false}, {30, u"\"-0.25\"", true},
+    };
+    const GameState before = playedGame();
+    for (const Row& row : table) {
+        QStringList fields = fieldsOf(newGame());
+        fields[row.field - 1] = QString::fromUtf16(row.value);
+        const auto loaded = SavedGame::read(lineOf(fields), before);
+        EXPECT_EQ(bool(loaded.state), row.loads)
+            << row.field << " " << qPrintable(fields[row.field - 1]) << " "
+            << qPrintable(loaded.error);
+        if (!row.loads) {
+            EXPECT_TRUE(loaded.error.startsWith(u"поле %1 ("_s.arg(row.field)))
+                << qPrintable(loaded.error);
+        }
+    }
+    QStringList fields = fieldsOf(newGame());
+    fields[43] = u"\"25\""_s;
+    EXPECT_EQ(SavedGame::read(lineOf(fields), before).error,
+              u"поле 44 (lblHours): ожидалось целое число от 0 до 24 в кавычках, а записано "
+              "\"25\""_s);
+}
+
+TEST(SavedGame, AControlCharacterInAnyTextIsRefused) {
+    GameState played = playedGame();
+    played.lblVichod = u"Есть"_s; // one field for each comma
+    const QStringList clean = fieldsOf(played);
+    for (QChar control : {QChar(u'\t'), QChar(u'\r'), QChar(0x01), QChar(0x7f)}) {
+        for (int field : {2, 3, 6, 7, 23, 29, 31, 37}) {
+            QStringList fields = clean;
+            fields[field - 1].insert(2, control);
+            const auto loaded = SavedGame::read(lineOf(fields), newGame());
+            EXPECT_FALSE(loaded.state) << field << " " << int(control.unicode());
+            EXPECT_TRUE(loaded.error.startsWith(u"поле %1 ("_s.arg(field)))
+                << qPrintable(loaded.error);
+            // Shown, the character does not break the message.
+            EXPECT_FALSE(loaded.error.contains(control)) << field;
+        }
+    }
+}
+
 TEST(SavedGame, AChangedWarningLineIsPassedOver) {
     QStringList fields = fieldsOf(newGame());
     fields[0] = u"\"Можно менять\""_s;
