@@ -138,7 +138,7 @@ const Catalog* catalogOf(const GameState& state, const char* levelName) {
 }
 
 // Splits the line as the game writes it: a quoted field runs to its closing quote, any other
-// field to the next comma.
+// field to the next comma. No more than the fields of a game are taken.
 bool split(QStringView line, QList<QStringView>& fields, QString& error) {
     qsizetype at = 0;
     while (true) {
@@ -160,7 +160,8 @@ bool split(QStringView line, QList<QStringView>& fields, QString& error) {
             fields << line.mid(at, comma < 0 ? line.size() - at : comma - at);
             at = comma < 0 ? line.size() : comma;
         }
-        if (at >= line.size())
+        // Whatever follows the last field a game has is no part of it, and is not looked at.
+        if (at >= line.size() || fields.size() == FieldCount)
             break;
         ++at; // the comma
     }
@@ -220,12 +221,13 @@ QByteArray write(const GameState& s) {
 }
 
 Loaded read(const QByteArray& bytes, const GameState& current) {
+    // The line runs to its line end, or to the file's end when its CR LF is missing.
     const qsizetype end = bytes.indexOf('\n');
-    if (end < 0)
-        return {std::nullopt, u"в файле нет ни одной законченной строки"_s};
-    QByteArray raw = bytes.left(end);
+    QByteArray raw = end < 0 ? bytes : bytes.left(end);
     if (raw.endsWith('\r'))
         raw.chop(1);
+    if (raw.isEmpty())
+        return {std::nullopt, u"в файле нет ни одной строки"_s};
     const QString line = fromCp1251(raw);
 
     QList<QStringView> fields;
@@ -248,15 +250,19 @@ Loaded read(const QByteArray& bytes, const GameState& current) {
                               name, expected, shown(value))};
         };
         const bool isQuoted = value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"');
-        const QString text = isQuoted ? value.mid(1, value.size() - 2).toString() : QString();
+        // A text written without quotes is the whole field, up to the next comma.
+        const QString text =
+            isQuoted ? value.mid(1, value.size() - 2).toString() : value.toString();
+        // ...but a quote inside it would make a line the game could not read back once saved.
+        const bool isText = isQuoted || !value.contains(u'"');
         switch (field.kind) {
         case Kind::Warning:
-            if (!isQuoted)
-                return wrong(u"текст в кавычках"_s);
+            if (!isText)
+                return wrong(u"текст без кавычек внутри"_s);
             break;
         case Kind::Cash: {
-            if (!isQuoted)
-                return wrong(u"текст в кавычках"_s);
+            if (!isText)
+                return wrong(u"текст без кавычек внутри"_s);
             if (hasControlCharacter(text))
                 return wrong(u"текст без управляющих символов"_s);
             const QString cash = undisguise(text);
@@ -268,8 +274,8 @@ Loaded read(const QByteArray& bytes, const GameState& current) {
         case Kind::Text:
         case Kind::Number:
         case Kind::Counter:
-            if (!isQuoted)
-                return wrong(u"текст в кавычках"_s);
+            if (!isText)
+                return wrong(u"текст без кавычек внутри"_s);
             if (hasControlCharacter(text))
                 return wrong(u"текст без управляющих символов"_s);
             if (const Moment* moment = momentOf(field.name)) {

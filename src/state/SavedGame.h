@@ -3,6 +3,10 @@
 // CR LF. Texts are quoted, integers plain, flags #TRUE# or #FALSE#; the cash alone is
 // disguised by a fixed letter for each of "-" and the ten digits.
 //
+// Files written by other hands are read as the format allows: the line may lack its CR LF,
+// fields after the 54th are passed over, and a text may stand without quotes, up to the next
+// comma (without a quote inside it, so that the game can write it back).
+//
 // Reading checks the whole line before anything is taken: every field of its kind, every
 // level inside its catalog, flags exactly #TRUE# or #FALSE#, integers inside 16 bits, the
 // numeric texts numerals the game's arithmetic reads, no control character in any text, and
