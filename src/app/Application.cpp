@@ -5,10 +5,13 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QLockFile>
+#include <QStandardPaths>
 #include <QTranslator>
 
 #include <cstdio>
@@ -89,4 +92,22 @@ void setUpApplication(QApplication& app) {
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
 
     useGamePalette();
+}
+
+std::unique_ptr<QLockFile> lockOneCopy() {
+    // The runtime folder is the user's own and is emptied at log-out, so the lock of a copy
+    // ended with the session never outlives it; a copy that crashed is known by its process.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QDir().mkpath(folder);
+    }
+    auto lock = std::make_unique<QLockFile>(folder + u"/timburia.lock"_s);
+    // Only a dead holder makes a lock stale: a game played for hours keeps its lock however
+    // old the file is.
+    lock->setStaleLockTime(0);
+    // A lock that cannot be made at all (a folder nobody may write) does not stop the game.
+    if (!lock->tryLock(0) && lock->error() == QLockFile::LockFailedError)
+        return nullptr;
+    return lock;
 }

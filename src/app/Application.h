@@ -3,7 +3,10 @@
 // windows: the program's name, version and icon, its command line, Qt's own Russian texts and
 // the game's palette.
 
+#include <memory>
+
 class QApplication;
+class QLockFile;
 
 // The program's name, version, organisation (where QSettings keeps its settings) and desktop
 // file name; needs only a QCoreApplication.
@@ -19,3 +22,9 @@ bool asksForTextOnly(int argc, const char* const* argv);
 
 // The name and everything else the real program's windows need.
 void setUpApplication(QApplication& app);
+
+// The lock that keeps a second copy of the game from playing the same autosaves: held until
+// the program ends; nothing when another copy holds it. A lock left by a copy that crashed is
+// taken over; a lock that cannot be made lets the game play unguarded. Only the real program
+// takes it: the tests and tools run beside a game.
+std::unique_ptr<QLockFile> lockOneCopy();

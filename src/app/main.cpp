@@ -3,6 +3,9 @@
 #include "ui/QtPlatform.h"
 
 #include <QApplication>
+#include <QLockFile>
+
+using namespace Qt::StringLiterals;
 
 int main(int argc, char* argv[]) {
     // --help and --version answer in a terminal without a display.
@@ -18,6 +21,14 @@ int main(int argc, char* argv[]) {
     setUpApplication(app);
 
     QtPlatform platform;
+    // A second copy would autosave into the same five places as the first.
+    const std::unique_ptr<QLockFile> oneCopy = lockOneCopy();
+    if (!oneCopy) {
+        platform.message(nullptr, u"Тимбурия уже запущена в другом окне."_s,
+                         u"Тимбурия уже запущена"_s, MsgIcon::Information, MsgButtons::Ok,
+                         MsgCause::Player);
+        return 0;
+    }
     const WindowCatalog windows = gameWindows();
     Game game(platform, windows);
     game.start();

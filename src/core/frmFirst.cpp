@@ -1,6 +1,7 @@
 #include "core/frmFirst.h"
 
 #include "core/Contacts.h"
+#include "state/Autosave.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
 #include "ui/Picture.h"
@@ -40,7 +41,8 @@ frmFirst::frmFirst(Game& game)
     contacts->addWidget(Text2, 1, 1);
     layout->addLayout(contacts);
 
-    // OK and "Выход" side by side, well apart; the about box's wide OK takes the place of both.
+    // OK and "Выход" side by side, well apart, with "Продолжить" between them after a death when
+    // there is a day to go back to; the about box's wide OK takes the place of all.
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(0);
     cmdOK = named<QPushButton>("cmdOK", u"OK"_s, this);
@@ -49,8 +51,13 @@ frmFirst::frmFirst(Game& game)
     cmdExit = named<QPushButton>("cmdExit", u"Выход"_s, this);
     cmdOkAbout = named<QPushButton>("cmdOkAbout", u"OK"_s, this);
     cmdOkAbout->hide();
+    cmdContinue = named<QPushButton>("cmdContinue", u"Продолжить"_s, this);
+    cmdContinue->setToolTip(u"Последний прожитый день прошлой игры"_s);
+    cmdContinue->hide();
     buttons->addWidget(cmdOK, 1);
-    buttons->addSpacing(32);
+    buttons->addSpacing(16);
+    buttons->addWidget(cmdContinue, 1);
+    buttons->addSpacing(16);
     buttons->addWidget(cmdExit, 1);
     buttons->addWidget(cmdOkAbout, 1);
     layout->addLayout(buttons);
@@ -60,6 +67,7 @@ frmFirst::frmFirst(Game& game)
     onClick(cmdOK, &frmFirst::cmdOK_Click);
     onClick(cmdExit, &frmFirst::cmdExit_Click);
     onClick(cmdOkAbout, &frmFirst::cmdOkAbout_Click);
+    onClick(cmdContinue, &frmFirst::cmdContinue_Click);
 }
 
 void frmFirst::Form_Load() {
@@ -77,6 +85,22 @@ void frmFirst::ShowAbout(Game& game) {
     about->cmdOkAbout->setDefault(true);
     about->setEscapeButton(about->cmdOkAbout);
     game.show(about, true);
+}
+
+void frmFirst::ShowAfterDeath(Game& game) {
+    auto* first = game.load<frmFirst>();
+    if (!first)
+        return;
+    // The dead life owned the autosaves: its newest is its last living day.
+    first->cmdContinue->setVisible(
+        Autosave::lastLife(game.platform.dataFolder(), false).has_value());
+    game.show(first, true);
+}
+
+void frmFirst::cmdContinue_Click() {
+    game().newGame();
+    Q_EMIT game().continueLastLifeAsked();
+    game().unload(this);
 }
 
 void frmFirst::cmdOK_Click() {

@@ -22,7 +22,11 @@ public:
     Picture* imgOnFirst;
     QLabel *Label3, *Label2;
     QLineEdit *txtEMAIL, *Text2;
-    QPushButton *cmdOK, *cmdExit, *cmdOkAbout;
+    QPushButton *cmdOK, *cmdExit, *cmdOkAbout, *cmdContinue;
+
+    // The start window after a death: "Продолжить" shows when the dead life (or, if it never
+    // saw a day end, the life before it) has a day to go back to.
+    static void ShowAfterDeath(Game& game);
 
 protected:
     bool Form_QueryUnload() override;
@@ -31,4 +35,5 @@ private:
     void cmdOK_Click();
     void cmdExit_Click();
     void cmdOkAbout_Click();
+    void cmdContinue_Click();
 };

@@ -149,6 +149,7 @@ frmMain::frmMain(Game& game)
 
     connect(&game, &Game::stateChanged, this, &frmMain::showState);
     connect(&game, &Game::pauseChanged, this, &frmMain::showPause);
+    connect(&game, &Game::continueLastLifeAsked, this, &frmMain::continueLastLife);
     showState();
     showPause();
 }
@@ -160,10 +161,12 @@ QWidget* frmMain::background() const {
 void frmMain::buildMenu() {
     auto* file = named<QMenu>("File", u"&Файл"_s, menuBar());
     menuBar()->addMenu(file);
+    connect(file, &QMenu::aboutToShow, this, &frmMain::showContinueLast);
     NewGame = namedAction(file, "NewGame", u"&Новая игра"_s);
     Save = namedAction(file, "Save", u"&Сохранить игру"_s);
     Load = namedAction(file, "Load", u"За&грузить игру"_s);
     LoadAutosave = namedAction(file, "LoadAutosave", u"Загрузить &автосохранение..."_s);
+    ContinueLast = namedAction(file, "ContinueLast", u"Продолжить &прошлую игру"_s);
     file->addSeparator();
     Exit = namedAction(file, "Exit", u"&Выход"_s);
 
@@ -208,6 +211,7 @@ void frmMain::buildMenu() {
     onClick(Save, &frmMain::Save_Click);
     onClick(Load, &frmMain::Load_Click);
     onClick(LoadAutosave, &frmMain::LoadAutosave_Click);
+    onClick(ContinueLast, &frmMain::ContinueLast_Click);
     onClick(Pause, &frmMain::Pause_Click);
     route(Speed1, ControlEvent::Click, [this] { setSpeed(1); });
     route(Speed2, ControlEvent::Click, [this] { setSpeed(2); });
@@ -513,6 +517,24 @@ void frmMain::Form_Load() {
 
 void frmMain::ForLoadMain() {
     game().beginNewGame(*this);
+    showContinueLast();
+    // The program starts straight into a new game; the status bar says, once, which day of
+    // the game played before waits to be continued.
+    if (game().generation() != 1)
+        return;
+    const std::optional<QString> last =
+        Autosave::lastLife(game().platform.dataFolder(), game().ownsAutosaves());
+    if (!last)
+        return;
+    const SavedGame::Loaded loaded = SavedGame::load(*last, game().state);
+    if (loaded.state)
+        note(u"Прошлая игра сохранена на день %1: «Файл → Продолжить прошлую игру»."_s.arg(
+            History::dateOf(*loaded.state)));
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    showContinueLast();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
@@ -541,6 +563,19 @@ void frmMain::NewGame_Click() {
 }
 
 namespace {
+// A game loaded from the autosaves in the data folder carries on that set's life: its days go
+// on being autosaved beside it. Any other game is another life.
+bool isCurrentAutosave(const QString& dataFolder, const QString& path) {
+    const QFileInfo file(path);
+    if (QFileInfo(file.absolutePath()).canonicalFilePath() !=
+        QFileInfo(dataFolder).canonicalFilePath())
+        return false;
+    for (int age = 0; age < Autosave::Kept; ++age)
+        if (file.fileName() == Autosave::fileName(age))
+            return true;
+    return false;
+}
+
 const QString SavedGames = u"Тимбурия (*.kbz)|*.kbz|"_s;
 const QString NoFileChosen = u"Файл не выбран."_s;
 } // namespace
@@ -573,6 +608,23 @@ void frmMain::LoadAutosave_Click() {
     loadGame(openFileName(SavedGames, 1, folder));
 }
 
+void frmMain::ContinueLast_Click() {
+    continueLastLife();
+}
+
+void frmMain::continueLastLife() {
+    const std::optional<QString> last =
+        Autosave::lastLife(game().platform.dataFolder(), game().ownsAutosaves());
+    if (!last)
+        return showContinueLast();
+    loadGame(last);
+}
+
+void frmMain::showContinueLast() {
+    ContinueLast->setEnabled(
+        Autosave::lastLife(game().platform.dataFolder(), game().ownsAutosaves()).has_value());
+}
+
 void frmMain::loadGame(const std::optional<QString>& path) {
     const auto fail = [this](const QString& why) {
         msg(u"Вы не загрузили игру.\n\n"_s + why, u"Не загрузили"_s, MsgIcon::Information);
@@ -584,7 +636,9 @@ void frmMain::loadGame(const std::optional<QString>& path) {
         return fail(loaded.error);
     game().state = std::move(*loaded.state);
     game().setLifeOver(false);
+    game().setOwnsAutosaves(isCurrentAutosave(game().platform.dataFolder(), *path));
     game().setHistory(History::load(History::pathFor(*path)));
+    showContinueLast();
     // A game loaded by its key from a place window: every window above this one belongs to the
     // moment of the game that was being played (a spin, a fishing trip, an hour online), and
     // goes, as at a new game; the loaded game shows here.
@@ -647,8 +701,15 @@ void frmMain::endOfDay(const QString& date) {
         return;
     game().recordDay(History::record(game().state, date));
     // A failed autosave does not stop the game: the status bar says so until one succeeds.
+    const QString folder = game().platform.dataFolder();
+    if (!game().ownsAutosaves()) {
+        if (std::optional<QString> error = Autosave::movePreviousLife(folder))
+            return noteFailure(u"Автосохранение не удалось: "_s, error);
+        game().setOwnsAutosaves(true);
+    }
     noteFailure(u"Автосохранение не удалось: "_s,
-                Autosave::write(game().platform.dataFolder(), game().state, game().history));
+                Autosave::write(folder, game().state, game().history));
+    showContinueLast();
 }
 
 void frmMain::noteFailure(const QString& what, const std::optional<QString>& error) {
@@ -672,7 +733,7 @@ public:
         const auto windows = game.windows();
         for (auto it = windows.rbegin(); it != windows.rend(); ++it)
             game.unload(*it);
-        game.open<frmFirst>();
+        frmFirst::ShowAfterDeath(game);
     }
 
     void courseFinished(Life::Course course) override {

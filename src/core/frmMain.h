@@ -30,8 +30,14 @@ public:
     // The label showing a field of the game state, by the field's name.
     QLabel* field(const QString& name) const;
 
-    QAction *NewGame, *Save, *Load, *LoadAutosave, *Exit, *Pause, *Speed1, *Speed2, *Speed4,
-        *History, *BigHelp, *SmallHelp, *KeysHelp, *AboutPr;
+    // Loads the newest autosave of the life played before this one, if there is one; the
+    // start window's "Продолжить" after a death loads the dead life's last living day so.
+    void continueLastLife();
+    // The menu's "Продолжить прошлую игру" only while there is such a game.
+    void showContinueLast();
+
+    QAction *NewGame, *Save, *Load, *LoadAutosave, *ContinueLast, *Exit, *Pause, *Speed1, *Speed2,
+        *Speed4, *History, *BigHelp, *SmallHelp, *KeysHelp, *AboutPr;
     // tmrNote takes the note of a save or a load away again.
     Timer *tmrTime, *Timer1, *tmrNote;
     QLabel *lblSStoim, *lblEStoim, *lblStoim;
@@ -45,6 +51,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // Minimising the main window pauses the game; restoring it goes on.
     void changeEvent(QEvent* event) override;
+    // Shown again for a new game: the game left behind is now an earlier life, which the menu
+    // can continue.
+    void showEvent(QShowEvent* event) override;
 
 private:
     class ClockEffects;
@@ -67,6 +76,7 @@ private:
     void Save_Click();
     void Load_Click();
     void LoadAutosave_Click();
+    void ContinueLast_Click();
     void Pause_Click();
     void History_Click();
     // The clock and the life update at 1, 2 or 4 game hours per 1.5 s.

@@ -18,8 +18,21 @@ constexpr int Kept = 5;
 // "autosave.kbz" for the newest, then "autosave.1.kbz" to "autosave.4.kbz".
 QString fileName(int age);
 
+// The folder inside the data folder where the earlier life's autosaves are kept.
+constexpr QStringView Previous = u"previous";
+
 // What went wrong, or nothing. The folder is made when it is missing.
 std::optional<QString> write(const QString& folder, const GameState& state,
                              const History::Days& history);
+
+// Before the first autosave of a life: the set in the folder belongs to an earlier life and
+// moves whole into previous/, in place of the one kept there. What went wrong, or nothing;
+// a move cut short is finished by the next call.
+std::optional<QString> movePreviousLife(const QString& folder);
+
+// The newest autosave of the life played before the current one: the set in the folder when
+// the current life has none of its own yet, else the one in previous/; nothing when there is
+// none.
+std::optional<QString> lastLife(const QString& folder, bool currentOwnsSet);
 
 } // namespace Autosave

@@ -207,6 +207,7 @@ FormCore* Game::handOver(FormCore* from, QStringView to) {
 void Game::beginNewGame(FormCore& main) {
     ++generation_;
     lifeOver_ = false;
+    ownsAutosaves_ = false;
     state.beginNewGame(platform.today());
     setHistory({});
     show(&main, false);

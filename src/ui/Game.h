@@ -167,6 +167,11 @@ public:
     bool lifeOver() const { return lifeOver_; }
     void setLifeOver(bool over) { lifeOver_ = over; }
 
+    // Whether the autosaves in the data folder are this life's own: false from a new game or a
+    // load of another game until its first autosave, which moves the earlier life's aside.
+    bool ownsAutosaves() const { return ownsAutosaves_; }
+    void setOwnsAutosaves(bool owns) { ownsAutosaves_ = owns; }
+
     // A day has ended: its record joins the history.
     void recordDay(History::Day day);
     // The history of a game just loaded (empty when it had none).
@@ -183,6 +188,9 @@ Q_SIGNALS:
     void pauseChanged();
     void speedChanged();
     void historyChanged();
+    // The start window's "Продолжить" after a death: the main window loads the dead life's
+    // last living day.
+    void continueLastLifeAsked();
 
 private:
     friend class FormCore; // keeps handlersRunning_
@@ -201,6 +209,7 @@ private:
     int clockTicksRunning_ = 0;
     int timeHeld_ = 0;
     bool lifeOver_ = false;
+    bool ownsAutosaves_ = false;
     bool pausedByPlayer_ = false;
     bool minimised_ = false;
     int speed_ = 1;

@@ -222,7 +222,8 @@ private:
     static bool startsAnotherGame(const QStringList& action) {
         const QString target = action.value(1);
         return target.startsWith(u"frmFirst") || target == u"frmMain.NewGame" ||
-               target == u"frmMain.Load" || target == u"frmMain.LoadAutosave";
+               target == u"frmMain.Load" || target == u"frmMain.LoadAutosave" ||
+               target == u"frmMain.ContinueLast";
     }
 
     // A line of the opening, which cannot fail.

@@ -160,6 +160,79 @@ TEST(Autosave, KeepsTheNewestFiveWithTheirHistories) {
     EXPECT_EQ(folder.entryList(QDir::Files).size(), 10);
 }
 
+namespace {
+// Autosaves of one life on the given days, the last one newest.
+void playDays(const QDir& folder, std::initializer_list<int> daysPlayed) {
+    History::Days days;
+    for (int day : daysPlayed) {
+        days.push_back({QString::number(day), double(day), 0, 0, 0, {}});
+        ASSERT_FALSE(Autosave::write(folder.path(), onDay(day), days)) << day;
+    }
+}
+} // namespace
+
+TEST(Autosave, AnotherLifeMovesTheEarlierSetWholeIntoPrevious) {
+    QTemporaryDir temporary;
+    const QDir folder(temporary.path());
+    const QDir previous(folder.filePath(u"previous"_s));
+    // Nothing to move on the very first life: no previous/ is made.
+    ASSERT_FALSE(Autosave::movePreviousLife(folder.path()));
+    EXPECT_FALSE(previous.exists());
+    EXPECT_FALSE(Autosave::lastLife(folder.path(), false));
+
+    playDays(folder, {1, 2, 3});
+    // Before the new life's first autosave the earlier one is still the set in the folder.
+    EXPECT_EQ(Autosave::lastLife(folder.path(), false), folder.filePath(u"autosave.kbz"_s));
+    EXPECT_FALSE(Autosave::lastLife(folder.path(), true));
+
+    ASSERT_FALSE(Autosave::movePreviousLife(folder.path()));
+    EXPECT_TRUE(folder.entryList(QDir::Files).isEmpty());
+    EXPECT_EQ(dayIn(previous, u"autosave.kbz"_s), "3");
+    EXPECT_EQ(dayIn(previous, u"autosave.1.kbz"_s), "2");
+    EXPECT_EQ(dayIn(previous, u"autosave.2.kbz"_s), "1");
+    EXPECT_EQ(History::load(previous.filePath(u"autosave.kbz.history"_s)).size(), size_t(3));
+    EXPECT_EQ(History::load(previous.filePath(u"autosave.2.kbz.history"_s)).size(), size_t(1));
+
+    playDays(folder, {10, 11});
+    EXPECT_EQ(Autosave::lastLife(folder.path(), true), previous.filePath(u"autosave.kbz"_s));
+
+    // A third life: the second goes into previous/ in place of the first, none of whose days
+    // (nor histories) stay beside the second's.
+    ASSERT_FALSE(Autosave::movePreviousLife(folder.path()));
+    EXPECT_EQ(dayIn(previous, u"autosave.kbz"_s), "11");
+    EXPECT_EQ(dayIn(previous, u"autosave.1.kbz"_s), "10");
+    EXPECT_EQ(previous.entryList(QDir::Files).size(), 4);
+    EXPECT_EQ(History::load(previous.filePath(u"autosave.kbz.history"_s)).size(), size_t(2));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+              QStringList{u"previous"_s});
+    // A life that has not yet autosaved moves nothing: previous/ keeps the second life.
+    ASSERT_FALSE(Autosave::movePreviousLife(folder.path()));
+    EXPECT_EQ(dayIn(previous, u"autosave.kbz"_s), "11");
+}
+
+TEST(Autosave, AMoveCutShortIsFinishedNextTime) {
+    QTemporaryDir temporary;
+    const QDir folder(temporary.path());
+    const QDir previous(folder.filePath(u"previous"_s));
+    playDays(folder, {1});
+    ASSERT_FALSE(Autosave::movePreviousLife(folder.path()));
+    playDays(folder, {5, 6});
+    // The game ended in the middle of the move: the life kept before is set aside, and the
+    // newest day of the moving life is already in previous/.
+    ASSERT_TRUE(QDir().rename(previous.path(), folder.filePath(u"previous.old"_s)));
+    ASSERT_TRUE(folder.mkdir(u"previous"_s));
+    for (const QString name : {u"autosave.kbz"_s, u"autosave.kbz.history"_s})
+        ASSERT_TRUE(QFile::rename(folder.filePath(name), previous.filePath(name)));
+
+    ASSERT_FALSE(Autosave::movePreviousLife(folder.path()));
+    EXPECT_EQ(dayIn(previous, u"autosave.kbz"_s), "6");
+    EXPECT_EQ(dayIn(previous, u"autosave.1.kbz"_s), "5");
+    EXPECT_EQ(History::load(previous.filePath(u"autosave.kbz.history"_s)).size(), size_t(2));
+    EXPECT_EQ(previous.entryList(QDir::Files).size(), 4);
+    EXPECT_FALSE(QFile::exists(folder.filePath(u"previous.old"_s)));
+    EXPECT_TRUE(folder.entryList(QDir::Files).isEmpty());
+}
+
 TEST(Autosave, AFailedWriteMovesNothingAlong) {
     QTemporaryDir temporary;
     const QDir folder(temporary.path());

@@ -1,9 +1,11 @@
 // The main window behind a message box: the player reads a question with the values as they
 // are at that moment, not as they were before the handler began.
 
+#include "NewGame.h"
 #include "app/GameWindows.h"
 #include "core/frmMain.h"
 #include "runner/ScriptedPlatform.h"
+#include "state/Autosave.h"
 #include "ui/Game.h"
 #include "ui/LineControl.h"
 #include "ui/Picture.h"
@@ -117,8 +119,8 @@ TEST_F(MainWindow, TheGameMenuStandsBetweenFileAndHelp) {
     EXPECT_EQ(menus, (QStringList{u"&Файл"_s, u"&Игра"_s, u"&Помощь"_s}));
     for (const QAction* item : platform.main->menuBar()->actions().front()->menu()->actions())
         file << item->objectName();
-    EXPECT_EQ(file, (QStringList{u"NewGame"_s, u"Save"_s, u"Load"_s, u"LoadAutosave"_s, QString(),
-                                 u"Exit"_s}));
+    EXPECT_EQ(file, (QStringList{u"NewGame"_s, u"Save"_s, u"Load"_s, u"LoadAutosave"_s,
+                                 u"ContinueLast"_s, QString(), u"Exit"_s}));
 }
 
 namespace {
@@ -403,4 +405,29 @@ TEST_F(MainWindow, TheKeysPageNamesEveryKeyTheMenuShows) {
             << item->objectName().toStdString() << ": " << key.toStdString();
     }
     EXPECT_EQ(keys, 7); // P, Ctrl+H, F1, Ctrl+S, Ctrl+O, Ctrl+N, Ctrl+Q
+}
+
+TEST(StartUp, TheStatusBarNamesTheDayOfTheEarlierLifeOnce) {
+    QTemporaryDir temporary;
+    GameState earlier = newGame();
+    earlier.lblDay = u"17"_s;
+    earlier.lblMonth = u"06"_s;
+    earlier.lblYear = u"03"_s;
+    earlier.lblHours = u"0"_s;
+    ScriptedPlatform platform(temporary.path());
+    platform.date = QDate(2002, 5, 5);
+    ASSERT_FALSE(Autosave::write(platform.dataFolder(), earlier, {}));
+    const WindowCatalog windows = gameWindows();
+    {
+        Game game(platform, windows);
+        game.start();
+        auto* main = game.loaded<frmMain>();
+        ASSERT_TRUE(main);
+        EXPECT_EQ(main->lblNote->text(),
+                  u"Прошлая игра сохранена на день 17/06/03: «Файл → Продолжить прошлую игру»."_s);
+        EXPECT_TRUE(main->ContinueLast->isEnabled());
+        // The game just begun is not that day.
+        EXPECT_EQ(game.state.lblDay, u"05"_s);
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
