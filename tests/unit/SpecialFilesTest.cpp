@@ -3,6 +3,7 @@
 // wait. Each read runs on a thread of its own, so that a read that would wait for ever fails
 // this test instead of holding it.
 
+#include "NewGame.h"
 #include "state/History.h"
 #include "state/SavedGame.h"
 #include "state/WholeFile.h"
@@ -31,9 +32,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-GameState newGame() {
-    GameState state;
-    state.beginNewGame(QDate(2002, 5, 5));
+// A game as the program holds it: its clock has an hour (a bare new game has none yet).
+GameState playedGame() {
+    GameState state = newGame();
     state.lblHours = u"7"_s;
     return state;
 }
@@ -99,7 +100,7 @@ TEST(SpecialFiles, AGameIsNeitherLoadedFromNorSavedOverAnythingButAFile) {
         const QString path = make(c.thing, folder.filePath(u"x.kbz"_s));
         const QString said = QString::fromUtf16(c.said);
 
-        const auto loaded = promptly([&] { return SavedGame::load(path, newGame()); });
+        const auto loaded = promptly([&] { return SavedGame::load(path, playedGame()); });
         ASSERT_TRUE(loaded) << "the load waited";
         EXPECT_FALSE(loaded->state);
         EXPECT_TRUE(loaded->error.contains(said)) << qPrintable(loaded->error);
@@ -108,7 +109,7 @@ TEST(SpecialFiles, AGameIsNeitherLoadedFromNorSavedOverAnythingButAFile) {
             continue; // a file of any size may be written over
         if (c.thing == Thing::Device)
             continue; // the test does not write to the system's devices
-        const auto saved = promptly([&] { return SavedGame::save(path, newGame()); });
+        const auto saved = promptly([&] { return SavedGame::save(path, playedGame()); });
         ASSERT_TRUE(saved) << "the save waited";
         ASSERT_TRUE(*saved);
         EXPECT_TRUE((*saved)->contains(said)) << qPrintable(**saved);
@@ -124,12 +125,12 @@ TEST(SpecialFiles, AHistoryThatIsNotAFileIsPassedOverAndSaid) {
         SCOPED_TRACE(c.name);
         QTemporaryDir folder;
         const QString game = folder.filePath(u"x.kbz"_s);
-        ASSERT_FALSE(SavedGame::save(game, newGame()));
+        ASSERT_FALSE(SavedGame::save(game, playedGame()));
         const QString path = make(c.thing, History::pathFor(game));
         const QString said = QString::fromUtf16(c.said);
 
         // The game itself loads; its history is not read, and why is said.
-        const auto loaded = promptly([&] { return SavedGame::load(game, newGame()); });
+        const auto loaded = promptly([&] { return SavedGame::load(game, playedGame()); });
         ASSERT_TRUE(loaded) << "the load waited";
         EXPECT_TRUE(loaded->state) << qPrintable(loaded->error);
         const auto history = promptly([&] {
@@ -272,7 +273,7 @@ TEST(FileHints, AReadOnlyDiskAndAFullDiskAreToldApart) {
     if (!readOnlyDisk.mounted() || !fullDisk.mounted())
         GTEST_SKIP() << "a disk of the test's own cannot be mounted here";
 
-    const auto onReadOnly = SavedGame::save(readOnly + u"/game.kbz"_s, newGame());
+    const auto onReadOnly = SavedGame::save(readOnly + u"/game.kbz"_s, playedGame());
     ASSERT_TRUE(onReadOnly);
     EXPECT_TRUE(onReadOnly->startsWith(u"диск только для чтения")) << qPrintable(*onReadOnly);
 
@@ -289,7 +290,7 @@ TEST(FileHints, AReadOnlyDiskAndAFullDiskAreToldApart) {
         ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
         filler.write(QByteArray(64 * 1024, 'x'));
     }
-    const auto onFull = SavedGame::save(full + u"/game.kbz"_s, newGame());
+    const auto onFull = SavedGame::save(full + u"/game.kbz"_s, playedGame());
     ASSERT_TRUE(onFull);
     EXPECT_TRUE(onFull->startsWith(u"на диске нет места")) << qPrintable(*onFull);
 }
