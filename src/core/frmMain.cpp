@@ -637,7 +637,12 @@ void frmMain::loadGame(const std::optional<QString>& path) {
     game().state = std::move(*loaded.state);
     game().setLifeOver(false);
     game().setOwnsAutosaves(isCurrentAutosave(game().platform.dataFolder(), *path));
-    game().setHistory(History::load(History::pathFor(*path)));
+    // The game loads whatever became of its history; when one was there but could not be
+    // read, the status bar says why the history is empty.
+    QString historyError;
+    game().setHistory(History::load(History::pathFor(*path), &historyError));
+    noteFailure(u"История не загружена: "_s,
+                historyError.isEmpty() ? std::nullopt : std::optional<QString>(historyError));
     showContinueLast();
     // A game loaded by its key from a place window: every window above this one belongs to the
     // moment of the game that was being played (a spin, a fishing trip, an hour online), and
