@@ -23,6 +23,7 @@
 #include "rules/LifeUpdate.h"
 #include "rules/Trip.h"
 #include "state/Autosave.h"
+#include "state/GameFiles.h"
 #include "state/GameState.h"
 #include "state/History.h"
 #include "state/SavedGame.h"
@@ -590,12 +591,12 @@ void frmMain::Save_Click() {
     // A name typed without an extension is a saved game all the same.
     if (QFileInfo(*path).suffix().isEmpty())
         *path += u".kbz"_s;
-    if (const auto error = SavedGame::save(*path, game().state))
-        return fail(*error);
+    const GameFiles::Written written = GameFiles::save(*path, game().state, game().history);
+    if (written.game)
+        return fail(*written.game);
     note(u"Игра сохранена: "_s + QFileInfo(*path).fileName());
     // The game is saved whatever becomes of its history, which only the status bar mentions.
-    noteFailure(u"История не сохранена: "_s,
-                History::save(History::pathFor(*path), game().history));
+    noteFailure(u"История не сохранена: "_s, written.history);
 }
 
 void frmMain::Load_Click() {
@@ -631,18 +632,18 @@ void frmMain::loadGame(const std::optional<QString>& path) {
     };
     if (!path)
         return fail(NoFileChosen);
-    SavedGame::Loaded loaded = SavedGame::load(*path, game().state);
+    GameFiles::Loaded loaded = GameFiles::load(*path, game().state);
     if (!loaded.state)
         return fail(loaded.error);
     game().state = std::move(*loaded.state);
     game().setLifeOver(false);
     game().setOwnsAutosaves(isCurrentAutosave(game().platform.dataFolder(), *path));
-    // The game loads whatever became of its history; when one was there but could not be
-    // read, the status bar says why the history is empty.
-    QString historyError;
-    game().setHistory(History::load(History::pathFor(*path), &historyError));
-    noteFailure(u"История не загружена: "_s,
-                historyError.isEmpty() ? std::nullopt : std::optional<QString>(historyError));
+    // The game loads whatever became of its history; when one was there but is not this
+    // game's, the status bar says why the history is empty.
+    game().setHistory(std::move(loaded.history));
+    noteFailure(u"История не загружена: "_s, loaded.historyNote.isEmpty()
+                                                 ? std::nullopt
+                                                 : std::optional<QString>(loaded.historyNote));
     showContinueLast();
     // A game loaded by its key from a place window: every window above this one belongs to the
     // moment of the game that was being played (a spin, a fishing trip, an hour online), and
@@ -712,8 +713,11 @@ void frmMain::endOfDay(const QString& date) {
             return noteFailure(u"Автосохранение не удалось: "_s, error);
         game().setOwnsAutosaves(true);
     }
-    noteFailure(u"Автосохранение не удалось: "_s,
-                Autosave::write(folder, game().state, game().history));
+    const GameFiles::Written written = Autosave::write(folder, game().state, game().history);
+    if (written.game)
+        noteFailure(u"Автосохранение не удалось: "_s, written.game);
+    else
+        noteFailure(u"История не сохранена в автосохранении: "_s, written.history);
     showContinueLast();
 }
 

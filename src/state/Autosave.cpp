@@ -1,6 +1,6 @@
 #include "state/Autosave.h"
 
-#include "state/SavedGame.h"
+#include "state/GameFiles.h"
 #include "state/WholeFile.h"
 
 #include <QDir>
@@ -17,28 +17,31 @@ QString fileName(int age) {
 
 namespace {
 
-// Moves one file a place along, replacing what was there. When there is nothing to move (the
-// first days of play) the place is left empty, so an older file never sits beside a newer
-// game it does not belong to.
+// The files of one autosave: the game, its history, and a history once set aside beside it.
+QStringList filesOf(const QString& game) {
+    return {game, History::pathFor(game), GameFiles::setAsidePath(game)};
+}
+
+// Moves one autosave a place along, replacing what was there. The place is emptied first, so
+// that an older file never sits beside a newer game it does not belong to, even when the move
+// is cut short; and when there is nothing to move (the first days of play) it stays empty.
 WholeFile::Outcome moveAlong(const QDir& folder, const QString& from, const QString& to) {
-    const QString source = folder.filePath(from);
-    const QString target = folder.filePath(to);
-    if (QFile::exists(target) && !QFile::remove(target))
-        return u"не удалось удалить %1"_s.arg(target);
-    if (QFile::exists(source) && !QFile::rename(source, target))
-        return u"не удалось переименовать %1"_s.arg(source);
+    const QStringList sources = filesOf(from), targets = filesOf(to);
+    for (const QString& target : targets)
+        if (WholeFile::Outcome error = WholeFile::remove(folder.filePath(target)))
+            return error;
+    for (qsizetype i = 0; i < sources.size(); ++i)
+        if (QFileInfo::exists(folder.filePath(sources[i])))
+            if (WholeFile::Outcome error =
+                    WholeFile::rename(folder.filePath(sources[i]), folder.filePath(targets[i])))
+                return error;
     return std::nullopt;
 }
 
 WholeFile::Outcome rotate(const QDir& folder) {
-    for (int age = Kept - 1; age > 0; --age) {
-        const QString newer = fileName(age - 1), older = fileName(age);
-        if (WholeFile::Outcome error = moveAlong(folder, newer, older))
+    for (int age = Kept - 1; age > 0; --age)
+        if (WholeFile::Outcome error = moveAlong(folder, fileName(age - 1), fileName(age)))
             return error;
-        if (WholeFile::Outcome error =
-                moveAlong(folder, History::pathFor(newer), History::pathFor(older)))
-            return error;
-    }
     return std::nullopt;
 }
 
@@ -46,7 +49,7 @@ WholeFile::Outcome rotate(const QDir& folder) {
 QStringList setFiles() {
     QStringList files;
     for (int age = 0; age < Kept; ++age)
-        files << fileName(age) << History::pathFor(fileName(age));
+        files << filesOf(fileName(age));
     return files;
 }
 
@@ -65,26 +68,26 @@ WholeFile::Outcome moveToPrevious(const QDir& folder) {
     const QString previous = folder.filePath(Previous.toString());
     const QString setAside = previous + u".old"_s;
     const auto dropSetAside = [&]() -> WholeFile::Outcome {
-        if (QFile::exists(setAside) && !QDir(setAside).removeRecursively())
+        if (!QFile::exists(setAside))
+            return std::nullopt;
+        WholeFile::step();
+        if (!QDir(setAside).removeRecursively())
             return u"не удалось удалить %1"_s.arg(setAside);
         return std::nullopt;
     };
     if (!holdsSet(folder))
         return dropSetAside();
-    if (!QFile::exists(setAside) && QFile::exists(previous) && !QDir().rename(previous, setAside))
-        return u"не удалось переименовать %1"_s.arg(previous);
+    if (!QFile::exists(setAside) && QFile::exists(previous))
+        if (WholeFile::Outcome error = WholeFile::rename(previous, setAside))
+            return error;
     if (!folder.mkpath(Previous.toString()))
         return u"не удалось создать папку %1"_s.arg(previous);
     // Only what is still here moves: what a move cut short already took stays in previous/.
     for (const QString& file : setFiles()) {
         const QString source = folder.filePath(file);
-        const QString target = QDir(previous).filePath(file);
-        if (!QFile::exists(source))
-            continue;
-        if (QFile::exists(target) && !QFile::remove(target))
-            return u"не удалось удалить %1"_s.arg(target);
-        if (!QFile::rename(source, target))
-            return u"не удалось переименовать %1"_s.arg(source);
+        if (QFileInfo::exists(source))
+            if (WholeFile::Outcome error = WholeFile::rename(source, QDir(previous).filePath(file)))
+                return error;
     }
     return dropSetAside();
 }
@@ -95,17 +98,14 @@ std::optional<QString> movePreviousLife(const QString& folder) {
     return moveToPrevious(QDir(folder));
 }
 
-std::optional<QString> write(const QString& folderPath, const GameState& state,
-                             const History::Days& history) {
+GameFiles::Written write(const QString& folderPath, const GameState& state,
+                         const History::Days& history) {
     QDir folder(folderPath);
     if (!folder.mkpath(u"."_s))
-        return u"не удалось создать папку %1"_s.arg(folderPath);
-    const QString game = folder.filePath(fileName(0));
-    // The game first, then its history; the older ones move along once both are written.
-    return WholeFile::write(game, SavedGame::write(state), [&] {
-        return WholeFile::write(History::pathFor(game), History::toJson(history),
-                                [&] { return rotate(folder); });
-    });
+        return {u"не удалось создать папку %1"_s.arg(folderPath), std::nullopt};
+    // The older ones move along once the new files are safely written.
+    return GameFiles::save(folder.filePath(fileName(0)), state, history,
+                           [&] { return rotate(folder); });
 }
 
 std::optional<QString> lastLife(const QString& folderPath, bool currentOwnsSet) {

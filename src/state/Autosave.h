@@ -2,8 +2,11 @@
 // The autosave: at the end of each game day the game is saved to autosave.kbz in the game's
 // data folder, with its history beside it, and the earlier ones move along (autosave.kbz to
 // autosave.1.kbz and so on), so the last five days are kept. Nothing moves until the new
-// files are safely written, and a failure leaves every earlier autosave where it was.
+// files are safely written, and a failure leaves every earlier autosave where it was. Each
+// autosave moves with its history (and a history once set aside beside it), and every move
+// empties its place first, so a crash at any moment leaves no game beside another's history.
 
+#include "state/GameFiles.h"
 #include "state/GameState.h"
 #include "state/History.h"
 
@@ -21,9 +24,9 @@ QString fileName(int age);
 // The folder inside the data folder where the earlier life's autosaves are kept.
 constexpr QStringView Previous = u"previous";
 
-// What went wrong, or nothing. The folder is made when it is missing.
-std::optional<QString> write(const QString& folder, const GameState& state,
-                             const History::Days& history);
+// The folder is made when it is missing. A game that could not be saved moves nothing along.
+GameFiles::Written write(const QString& folder, const GameState& state,
+                         const History::Days& history);
 
 // Before the first autosave of a life: the set in the folder belongs to an earlier life and
 // moves whole into previous/, in place of the one kept there. What went wrong, or nothing;

@@ -4,6 +4,11 @@
 // The saved game itself stays exactly as it always was; the history is an extra that a game
 // may lack. A history file that is missing or unsound gives an empty history, and nothing in
 // it is believed unless all of it is sound.
+//
+// A history names the saved game it was written with (`game`: a hash of that file's bytes),
+// so that a history left beside another game (a crash between the two writes, a copy by hand)
+// is known for what it is; see state/GameFiles.h. Histories written before they carried the
+// name have none, and are told by their dates instead.
 
 #include "state/GameState.h"
 
@@ -26,7 +31,8 @@ struct Day {
 };
 using Days = std::vector<Day>;
 
-// A history file larger than this is not read (years of play take a few megabytes).
+// A history file larger than this is not read (a century of play takes a few megabytes), and
+// none larger is written: the oldest days give way first.
 constexpr qint64 MaxFileSize = 32 * 1024 * 1024;
 
 // The record of the day that ended on `date`, from the state after the clock's work.
@@ -34,15 +40,31 @@ Day record(const GameState& state, const QString& date);
 // The date the state shows: "6/5/02".
 QString dateOf(const GameState& state);
 
-QByteArray toJson(const Days& days);
+// The name a history gives the saved game it goes with: the hash of the game file's bytes.
+QString markOf(const QByteArray& savedGame);
+
+// The file's text for the days, naming the saved game `game` (a mark, or empty for none). At
+// most `maxSize` bytes: when all the days do not fit, the oldest are left out.
+QByteArray toJson(const Days& days, const QString& game = {}, qint64 maxSize = MaxFileSize);
+
+struct File {
+    Days days;
+    QString game; // the mark of the saved game it was written with; empty in an older file
+};
 // Nothing unless the text is a history this game wrote: the format mark, every day with its
-// six fields of the right kinds, the numbers finite.
+// six fields of the right kinds, the numbers finite, and the saved game's mark when the
+// version has one.
+std::optional<File> parse(const QByteArray& json);
 std::optional<Days> fromJson(const QByteArray& json);
+
+// Whether the last day of `days` is the day before the one `state` shows: the day a game was
+// saved on follows the last day its history recorded. An empty history follows any day.
+bool endsTheDayBefore(const Days& days, const GameState& state);
 
 // The history file that goes with a saved game.
 QString pathFor(const QString& savedGame);
 // Written whole or not at all; returns what went wrong, or nothing.
-std::optional<QString> save(const QString& path, const Days& days);
+std::optional<QString> save(const QString& path, const Days& days, const QString& game = {});
 // The history in the file; empty when there is none or it is unsound. `error`, when given,
 // says why a file that is there was not read (a folder, a pipe, a device, a file too large or
 // unsound), and is empty when the history was read or there is none.

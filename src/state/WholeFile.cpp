@@ -1,13 +1,16 @@
 #include "state/WholeFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStorageInfo>
 
 #include <cerrno>
+#include <cstdlib>
 
 #ifdef Q_OS_UNIX
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -186,16 +189,53 @@ QString describe(const QFileDevice& file, const QString& path) {
     return what + u" ("_s + file.errorString() + u')';
 }
 
+void step() {
+    static const long killAt = [] {
+        const char* value = std::getenv("TIMBURIA_KILL_AT_FILE_STEP");
+        return value ? std::strtol(value, nullptr, 10) : 0L;
+    }();
+    static long steps = 0;
+    if (killAt > 0 && ++steps == killAt) {
+#ifdef Q_OS_UNIX
+        ::kill(::getpid(), SIGKILL);
+#endif
+        std::abort();
+    }
+}
+
+Outcome remove(const QString& path) {
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    step();
+    QFile file(path);
+    if (!file.remove())
+        return describe(file, path);
+    return std::nullopt;
+}
+
+Outcome rename(const QString& from, const QString& to) {
+    if (Outcome error = remove(to))
+        return error;
+    step();
+    // QFile::rename would copy a file it cannot rename; a move inside the data folder is one
+    // rename or nothing.
+    if (!QDir().rename(from, to))
+        return u"файл не удалось переименовать: "_s + shownPath(from) + u" → "_s + shownPath(to);
+    return std::nullopt;
+}
+
 Outcome write(const QString& path, const QByteArray& bytes,
               const std::function<Outcome()>& beforeReplacing) {
     // A folder, a pipe or a device in the file's place is not written over, nor into.
     if (Outcome error = checkRegular(path))
         return error;
     QSaveFile file(path);
+    step();
     if (!file.open(QIODevice::WriteOnly))
         return describe(file, path);
     // A write cut short (a disk that has filled up) is flushed all the same, so that the file
     // says what stopped it.
+    step();
     const bool whole = file.write(bytes) == bytes.size();
     if (!file.flush() || !whole || file.error() != QFileDevice::NoError) {
         const QString error = describe(file, path);
@@ -207,6 +247,7 @@ Outcome write(const QString& path, const QByteArray& bytes,
             file.cancelWriting();
             return error;
         }
+    step();
     if (!file.commit())
         return describe(file, path);
     return std::nullopt;

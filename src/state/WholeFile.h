@@ -37,6 +37,18 @@ Bytes read(const QString& path, qint64 maxSize);
 // most `maxSize` bytes (with no limit when `maxSize` is negative). What is wrong, or nothing.
 Outcome checkRegular(const QString& path, qint64 maxSize = -1);
 
+// Removes the file at `path`, if one is there. Only a regular file is removed: a folder or a
+// pipe by that name is somebody else's, and left alone. What went wrong, or nothing.
+Outcome remove(const QString& path);
+// Gives the file (or folder) at `from` the name `to`, in place of any regular file there.
+Outcome rename(const QString& from, const QString& to);
+
+// The crash tests' hook. Every step that changes the disk (a temporary file made, written or
+// put in place, a file removed or renamed) passes through here first; when the environment
+// holds TIMBURIA_KILL_AT_FILE_STEP=N, the process is killed outright just before its Nth such
+// step, so that a test can look at what a crash at that very moment leaves behind.
+void step();
+
 // What went wrong with a file, with the system's own words after it
 // for whoever needs the detail: "нет файла /home/.../game.kbz (No such file or directory)".
 QString describe(const QFileDevice& file, const QString& path);

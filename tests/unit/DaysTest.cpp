@@ -4,12 +4,14 @@
 #include "NewGame.h"
 #include "rules/Forecast.h"
 #include "state/Autosave.h"
+#include "state/GameFiles.h"
 #include "state/History.h"
 #include "state/NumberText.h"
 #include "state/SavedGame.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -80,6 +82,53 @@ TEST(History, ReadsBackWhatItWrote) {
     EXPECT_EQ(History::fromJson(History::toJson({})), History::Days{});
 }
 
+TEST(History, NamesItsGameAndNeverGrowsPastWhatItReads) {
+    const History::Days days = someDays();
+    const QString game = History::markOf("a saved game");
+    const std::optional<History::File> file = History::parse(History::toJson(days, game));
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->days, days);
+    EXPECT_EQ(file->game, game);
+    EXPECT_NE(History::markOf("a saved game\r\n"), game);
+    // A version that names its game must name one.
+    EXPECT_FALSE(History::parse(R"({"format":"timburia-history","version":2,"days":[]})"));
+
+    // Too long a life for the file: the newest days that fit are kept, and the file is read.
+    const qint64 whole = History::toJson(days, game).size();
+    for (const qint64 cap : {whole, whole - 1, whole - 60, qint64(0)}) {
+        const QByteArray text = History::toJson(days, game, cap);
+        const std::optional<History::File> trimmed = History::parse(text);
+        ASSERT_TRUE(trimmed) << cap;
+        EXPECT_LE(text.size(), std::max(cap, History::toJson({}, game).size())) << cap;
+        ASSERT_LE(trimmed->days.size(), days.size());
+        EXPECT_EQ(trimmed->days.size() == days.size(), cap == whole) << cap;
+        EXPECT_TRUE(std::equal(trimmed->days.begin(), trimmed->days.end(),
+                               days.end() - qsizetype(trimmed->days.size())))
+            << cap;
+    }
+}
+
+TEST(History, AnOlderHistoryWithoutItsGamesNameMustEndTheDayBefore) {
+    const auto endingOn = [](const char* date) {
+        return History::Days{{QString::fromLatin1(date), 0, 0, 0, 0, {}}};
+    };
+    const auto on = [](const char* day, const char* month, const char* year) {
+        GameState s = newGame();
+        s.lblDay = QString::fromLatin1(day);
+        s.lblMonth = QString::fromLatin1(month);
+        s.lblYear = QString::fromLatin1(year);
+        return s;
+    };
+    EXPECT_TRUE(History::endsTheDayBefore({}, on("6", "05", "02")));
+    EXPECT_TRUE(History::endsTheDayBefore(endingOn("05/05/02"), on("6", "05", "02")));
+    EXPECT_TRUE(History::endsTheDayBefore(endingOn("30/5/02"), on("1", "6", "02")));
+    EXPECT_TRUE(History::endsTheDayBefore(endingOn("30/12/09"), on("1", "1", "10")));
+    EXPECT_FALSE(History::endsTheDayBefore(endingOn("4/05/02"), on("6", "05", "02")));
+    EXPECT_FALSE(History::endsTheDayBefore(endingOn("6/05/02"), on("6", "05", "02")));
+    EXPECT_FALSE(History::endsTheDayBefore(endingOn("05/05/03"), on("6", "05", "02")));
+    EXPECT_FALSE(History::endsTheDayBefore(endingOn("nonsense"), on("6", "05", "02")));
+}
+
 TEST(History, BelievesNothingOfAnUnsoundFile) {
     const auto day = [](const QString& fields) {
         return (u"{\"format\":\"timburia-history\",\"version\":1,\"days\":[{"_s + fields + u"}]}"_s)
@@ -145,7 +194,7 @@ TEST(Autosave, KeepsTheNewestFiveWithTheirHistories) {
     History::Days days;
     for (int day = 1; day <= 7; ++day) {
         days.push_back({QString::number(day), double(day), 0, 0, 0, {}});
-        ASSERT_FALSE(Autosave::write(folder.path(), onDay(day), days)) << day;
+        ASSERT_FALSE(Autosave::write(folder.path(), onDay(day), days).game) << day;
     }
     const char* expected[] = {"7", "6", "5", "4", "3"};
     for (int age = 0; age < Autosave::Kept; ++age) {
@@ -166,7 +215,7 @@ void playDays(const QDir& folder, std::initializer_list<int> daysPlayed) {
     History::Days days;
     for (int day : daysPlayed) {
         days.push_back({QString::number(day), double(day), 0, 0, 0, {}});
-        ASSERT_FALSE(Autosave::write(folder.path(), onDay(day), days)) << day;
+        ASSERT_FALSE(Autosave::write(folder.path(), onDay(day), days).game) << day;
     }
 }
 } // namespace
@@ -221,7 +270,7 @@ TEST(Autosave, AMoveCutShortIsFinishedNextTime) {
     // newest day of the moving life is already in previous/.
     ASSERT_TRUE(QDir().rename(previous.path(), folder.filePath(u"previous.old"_s)));
     ASSERT_TRUE(folder.mkdir(u"previous"_s));
-    for (const QString name : {u"autosave.kbz"_s, u"autosave.kbz.history"_s})
+    for (const QString& name : {u"autosave.kbz"_s, u"autosave.kbz.history"_s})
         ASSERT_TRUE(QFile::rename(folder.filePath(name), previous.filePath(name)));
 
     ASSERT_FALSE(Autosave::movePreviousLife(folder.path()));
@@ -233,22 +282,56 @@ TEST(Autosave, AMoveCutShortIsFinishedNextTime) {
     EXPECT_TRUE(folder.entryList(QDir::Files).isEmpty());
 }
 
+TEST(Autosave, AHistorySetAsideMovesAlongWithItsGame) {
+    QTemporaryDir temporary;
+    const QDir folder(temporary.path());
+    playDays(folder, {1, 2});
+    QFile aside(folder.filePath(u"autosave.kbz.history.old"_s));
+    ASSERT_TRUE(aside.open(QIODevice::WriteOnly));
+    aside.write("not this game's");
+    aside.close();
+    playDays(folder, {3});
+    EXPECT_FALSE(QFileInfo::exists(folder.filePath(u"autosave.kbz.history.old"_s)));
+    EXPECT_EQ(dayIn(folder, u"autosave.1.kbz"_s), "2");
+    QFile moved(folder.filePath(u"autosave.1.kbz.history.old"_s));
+    ASSERT_TRUE(moved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(moved.readAll(), "not this game's");
+}
+
 TEST(Autosave, AFailedWriteMovesNothingAlong) {
     QTemporaryDir temporary;
     const QDir folder(temporary.path());
-    ASSERT_FALSE(Autosave::write(folder.path(), onDay(1), {}));
-    ASSERT_FALSE(Autosave::write(folder.path(), onDay(2), {}));
-    // The history cannot be written (a folder stands in its place): the new game is not
-    // saved, and the two older saves stay where they were.
-    ASSERT_TRUE(QFile::remove(folder.filePath(u"autosave.kbz.history"_s)));
-    ASSERT_TRUE(folder.mkdir(u"autosave.kbz.history"_s));
-    EXPECT_TRUE(Autosave::write(folder.path(), onDay(3), {}));
-    EXPECT_EQ(dayIn(folder, u"autosave.kbz"_s), "2");
+    ASSERT_FALSE(Autosave::write(folder.path(), onDay(1), {}).game);
+    ASSERT_FALSE(Autosave::write(folder.path(), onDay(2), {}).game);
+    // The game cannot be written (a folder stands in its place): nothing is saved, and the
+    // older save stays where it was.
+    ASSERT_TRUE(QFile::remove(folder.filePath(u"autosave.kbz"_s)));
+    ASSERT_TRUE(folder.mkdir(u"autosave.kbz"_s));
+    EXPECT_TRUE(Autosave::write(folder.path(), onDay(3), {}).game);
     EXPECT_EQ(dayIn(folder, u"autosave.1.kbz"_s), "1");
     EXPECT_EQ(dayIn(folder, u"autosave.2.kbz"_s), "none");
     // A folder that cannot be made is a failure too.
     QFile blocker(folder.filePath(u"file"_s));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    EXPECT_TRUE(Autosave::write(folder.filePath(u"file/data"_s), onDay(4), {}));
+    EXPECT_TRUE(Autosave::write(folder.filePath(u"file/data"_s), onDay(4), {}).game);
+}
+
+TEST(Autosave, AHistoryThatCannotBeWrittenLeavesTheDaySavedWithoutIt) {
+    QTemporaryDir temporary;
+    const QDir folder(temporary.path());
+    ASSERT_FALSE(Autosave::write(folder.path(), onDay(1), {}).game);
+    ASSERT_FALSE(Autosave::write(folder.path(), onDay(2), {}).game);
+    ASSERT_TRUE(QFile::remove(folder.filePath(u"autosave.kbz.history"_s)));
+    ASSERT_TRUE(folder.mkdir(u"autosave.kbz.history"_s));
+    const GameFiles::Written written = Autosave::write(folder.path(), onDay(3), {});
+    EXPECT_FALSE(written.game);
+    EXPECT_TRUE(written.history);
+    EXPECT_EQ(dayIn(folder, u"autosave.kbz"_s), "3");
+    EXPECT_EQ(dayIn(folder, u"autosave.1.kbz"_s), "2");
+    EXPECT_EQ(dayIn(folder, u"autosave.2.kbz"_s), "1");
+    // What stood in the history's place went along with day 2's game, and day 1 kept its own.
+    EXPECT_TRUE(QFileInfo(folder.filePath(u"autosave.1.kbz.history"_s)).isDir());
+    EXPECT_TRUE(QFileInfo(folder.filePath(u"autosave.2.kbz.history"_s)).isFile());
+    EXPECT_FALSE(QFileInfo::exists(folder.filePath(u"autosave.kbz.history"_s)));
 }

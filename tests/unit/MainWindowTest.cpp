@@ -416,7 +416,7 @@ TEST(StartUp, TheStatusBarNamesTheDayOfTheEarlierLifeOnce) {
     earlier.lblHours = u"0"_s;
     ScriptedPlatform platform(temporary.path());
     platform.date = QDate(2002, 5, 5);
-    ASSERT_FALSE(Autosave::write(platform.dataFolder(), earlier, {}));
+    ASSERT_FALSE(Autosave::write(platform.dataFolder(), earlier, {}).game);
     const WindowCatalog windows = gameWindows();
     {
         Game game(platform, windows);

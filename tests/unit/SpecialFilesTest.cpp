@@ -4,6 +4,7 @@
 // this test instead of holding it.
 
 #include "NewGame.h"
+#include "state/GameFiles.h"
 #include "state/History.h"
 #include "state/SavedGame.h"
 #include "state/WholeFile.h"
@@ -148,6 +149,38 @@ TEST(SpecialFiles, AHistoryThatIsNotAFileIsPassedOverAndSaid) {
         ASSERT_TRUE(saved) << "the history's save waited";
         ASSERT_TRUE(*saved);
         EXPECT_TRUE((*saved)->contains(said)) << qPrintable(**saved);
+    }
+}
+
+TEST(SpecialFiles, AGameLoadsAndSavesBesideAHistoryThatIsNotAFile) {
+    for (const Case& c : Cases) {
+        if (c.thing == Thing::Device)
+            continue; // only a link to a device can stand beside the game
+        SCOPED_TRACE(c.name);
+        QTemporaryDir folder;
+        const QString game = folder.filePath(u"x.kbz"_s);
+        ASSERT_FALSE(GameFiles::save(game, playedGame(), {}).game);
+        ASSERT_TRUE(QFile::remove(History::pathFor(game)));
+        const QString path = make(c.thing, History::pathFor(game));
+
+        const auto loaded = promptly([&] { return GameFiles::load(game, playedGame()); });
+        ASSERT_TRUE(loaded) << "the load waited";
+        EXPECT_TRUE(loaded->state) << qPrintable(loaded->error);
+        EXPECT_TRUE(loaded->history.empty());
+        EXPECT_FALSE(loaded->historyNote.isEmpty());
+        // A file too large is the game's own, and is set aside; anything else stays where it
+        // is, untouched.
+        const QFileInfo aside(GameFiles::setAsidePath(game));
+        EXPECT_EQ(aside.isFile(), c.thing == Thing::Sparse) << qPrintable(loaded->historyNote);
+
+        const auto saved = promptly([&] { return GameFiles::save(game, playedGame(), {}); });
+        ASSERT_TRUE(saved) << "the save waited";
+        EXPECT_FALSE(saved->game) << qPrintable(*saved->game);
+        if (c.thing != Thing::Sparse) {
+            EXPECT_TRUE(saved->history);
+            const QFileInfo after(path);
+            EXPECT_TRUE((after.exists() && !after.isFile()) || after.isSymLink());
+        }
     }
 }
 
