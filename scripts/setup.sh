@@ -23,11 +23,13 @@ install_missing_packages() {
 }
 
 # build_into FOLDER BUILD_TYPE SANITIZE TARGET...: the game and the tests each keep a build
-# folder of their own, so running one after the other does not rebuild everything.
+# folder of their own, so running one after the other does not rebuild everything. The tests
+# are configured unless BUILD_TESTING=OFF is in the environment (the game alone needs neither
+# GoogleTest nor the test tools).
 build_into() {
     local folder=$1 type=$2 sanitize=$3
     shift 3
     cmake -S . -B "$folder" -DCMAKE_BUILD_TYPE="$type" -DTIMBURIA_SANITIZE="$sanitize" \
-        -DBUILD_TESTING=ON >/dev/null
+        -DBUILD_TESTING="${BUILD_TESTING:-ON}" >/dev/null
     cmake --build "$folder" -j"$(nproc)" --target "$@"
 }

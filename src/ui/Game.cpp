@@ -233,8 +233,10 @@ void Game::exitQuestion(FormCore& asking) {
 }
 
 void Game::abortHandler() const {
-    Q_ASSERT_X(handlersRunning_ > 0, "Game::abortHandler",
-               "a handler may only be stopped inside a window's dispatch");
+    // Outside a dispatch nothing would catch the unwinding, in any build: it would run into
+    // Qt's event loop. Better to stop here and say why.
+    if (handlersRunning_ <= 0)
+        qFatal("Game::abortHandler: a handler may only be stopped inside a window's dispatch");
     throw HandlerAborted{};
 }
 

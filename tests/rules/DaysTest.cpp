@@ -1,13 +1,13 @@
 // What the game keeps of its days: the survival forecast, the history codec and the autosave's
 // five files.
 
-#include "NewGame.h"
 #include "rules/Forecast.h"
 #include "state/Autosave.h"
 #include "state/GameFiles.h"
 #include "state/History.h"
 #include "state/NumberText.h"
 #include "state/SavedGame.h"
+#include "unit/NewGame.h"
 
 #include <QDir>
 #include <QFile>
