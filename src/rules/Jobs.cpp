@@ -92,14 +92,14 @@ std::array<Job, Count> makeJobs() {
          .description =
              u"Эта работа очень проста. Вам просто необходимо таскать всякие тяжелые ящики."_s,
          .hireTitle = u"Вы грузчик."_s,
-         .hireText = u"Вы теперь грузчик. Ваша зарплата 10 $."_s},
+         .hiredAs = u"грузчик"_s},
         {.caption = u"Таксист"_s,
          .salary = 20,
          .name = u"Таксист."_s,
          .shownAs = u"Таксист."_s,
          .description = u"Здесь вы должны просто напросто перевозить людей."_s,
          .hireTitle = u"Вы таксист."_s,
-         .hireText = u"Вы теперь таксист. Ваша зарплата 20 $."_s,
+         .hiredAs = u"таксист"_s,
          .refusalTitle = u"Вы не таксист."_s,
          .refusalFirstLine = u"Вы не можете работать таксистом."_s,
          .requirements = {education(u"Неполное среднее"), clothes(u"Спорт.костюм"), owns(Bath, 1)},
@@ -112,7 +112,7 @@ std::array<Job, Count> makeJobs() {
          .shownAs = u"Садовник"_s,
          .description = u"Вам нужно будет сажать цветочки и т.д.."_s,
          .hireTitle = u"Вы садовник."_s,
-         .hireText = u"Вы теперь садовник. Ваша зарплата 25 $."_s,
+         .hiredAs = u"садовник"_s,
          .refusalTitle = u"Вы не садовник."_s,
          .refusalFirstLine = u"Вы не можете работать садовником."_s,
          .requirements = {education(u"Неполное среднее"), status(u"Любитель"),
@@ -131,7 +131,7 @@ std::array<Job, Count> makeJobs() {
          .shownAs = u"нач. прогр."_s,
          .description = u"Эта работа более серьезня, чем остальные."_s,
          .hireTitle = u"Вы начинающий программист."_s,
-         .hireText = u"Вы теперь начинающий программист. Ваша зарплата 30 $."_s,
+         .hiredAs = u"начинающий программист"_s,
          .refusalTitle = u"Вы не начинающий программист."_s,
          .refusalFirstLine = u"Вы не можете работать начинающим программистом."_s,
          .requirements = {education(u"Среднее"), status(u"Новичок"), english(u"2 уровень"),
@@ -153,7 +153,7 @@ std::array<Job, Count> makeJobs() {
          .shownAs = u"прогр."_s,
          .description = u"На этой работе вы будете составлять программы для различных фирм."_s,
          .hireTitle = u"Вы программист."_s,
-         .hireText = u"Вы теперь программист. Ваша зарплата 35 $."_s,
+         .hiredAs = u"программист"_s,
          .refusalTitle = u"Вы не программист."_s,
          .refusalFirstLine = u"Вы не можете работать программистом."_s,
          .requirements = {education(u"Среднее"), status(u"Программист"), english(u"3 уровень"),
@@ -174,7 +174,7 @@ std::array<Job, Count> makeJobs() {
          .shownAs = u"провайдер"_s,
          .description = u"Здесь вам необходимо работать с интернетом."_s,
          .hireTitle = u"Вы провайдер."_s,
-         .hireText = u"Вы теперь провайдер. Ваша зарплата 40 $."_s,
+         .hiredAs = u"провайдер"_s,
          .refusalTitle = u"Вы не провайдер."_s,
          .refusalFirstLine = u"Вы не можете работать провайдером."_s,
          .requirements = {education(u"Неполное высшее"), status(u"Программист"),
@@ -197,7 +197,7 @@ std::array<Job, Count> makeJobs() {
          .shownAs = u"вебмастер"_s,
          .description = u"Создавайте стильные информативные сайты."_s,
          .hireTitle = u"Вы вебмастер."_s,
-         .hireText = u"Вы теперь вебмастер. Ваша зарплата 45 $."_s,
+         .hiredAs = u"вебмастер"_s,
          .refusalTitle = u"Вы не вебмастер."_s,
          .refusalFirstLine = u"Вы не можете работать вебмастером."_s,
          .requirements = {education(u"Неполное высшее"), status(u"Программист"),
@@ -225,7 +225,7 @@ std::array<Job, Count> makeJobs() {
          .shownAs = u"Хакер"_s,
          .description = u"Здесь ваши хакерские задания усложнятся."_s,
          .hireTitle = u"Вы хакер."_s,
-         .hireText = u"Вы теперь хакер. Ваша зарплата 50 $."_s,
+         .hiredAs = u"хакер"_s,
          .refusalTitle = u"Вы не хакер."_s,
          .refusalFirstLine = u"Вы не можете работать хакером."_s,
          .requirements = {education(u"Высшее"), status(u"Хакер"), english(u"6 уровень"),
@@ -250,7 +250,7 @@ std::array<Job, Count> makeJobs() {
          .shownAs = u"граф.диз."_s,
          .description = u"Вы будете создавать текстуры, 3D объекты и остальную графику."_s,
          .hireTitle = u"Вы граф.диз.."_s,
-         .hireText = u"Вы теперь граф.диз.. Ваша зарплата 55 $."_s,
+         .hiredAs = u"граф.диз."_s,
          .refusalTitle = u"Вы не граф. диз.."_s,
          .refusalFirstLine = u"Вы не можете работать граф.диз."_s,
          .requirements = {education(u"Высшее"), status(u"Администратор"), english(u"7 уровень"),
@@ -273,7 +273,7 @@ std::array<Job, Count> makeJobs() {
          .description = u"Эта самая замечательная работа. Вы сможете командовать всеми "
                         u"компьютерными фирмами."_s,
          .hireTitle = u"ком.през."_s,
-         .hireText = u"Вы теперь ком. президент. Ваша зарплата 70 $."_s,
+         .hiredAs = u"ком. президент"_s,
          .refusalTitle = u"Вы не ком.през."_s,
          .refusalFirstLine = u"Вы не можете работать ком.през."_s,
          .requirements = {education(u"Высшее"), status(u"Сверх профессионал"),
@@ -309,7 +309,7 @@ bool Requirement::metBy(const GameState& s) const {
     case Test::Text:
         return s.*field == text;
     case Test::Online:
-        return s.lblVichod != u"Пока нет"_s;
+        return !hasNone(s.lblVichod);
     case Test::Level:
         return (s.*catalog).Level >= minimum;
     case Test::LevelExactly:
@@ -348,8 +348,12 @@ const std::array<Job, Count>& all() {
     return jobs;
 }
 
+QString Job::hireText() const {
+    return u"Вы теперь %1. Ваша зарплата %2 $."_s.arg(hiredAs).arg(salary);
+}
+
 void hire(GameState& s, const Job& job, Effects& effects) {
-    effects.say(job.hireText, job.hireTitle, MsgIcon::None);
+    effects.say(job.hireText(), job.hireTitle, MsgIcon::None);
     s.lblMyWork = job.name;
     s.lblWorkEarn = Num(job.salary);
     s.lblSWork = s.lblMyWork;

@@ -54,13 +54,16 @@ struct Job {
     QString name;        // what lblMyWork keeps
     QString shownAs;     // what the jobs window shows as the current job
     QString description; // shown while the player points at the button
-    QString hireTitle, hireText;
+    QString hireTitle;
+    QString hiredAs; // the hire message's name for the job: "Вы теперь <hiredAs>. ..."
     QString refusalTitle = {}, refusalFirstLine = {}; // empty for the loader: never turned away
     std::vector<Requirement> requirements = {};
     std::vector<RefusalLine> refusalLines = {};
     bool endsGame = false; // the top of the career: the end screen follows the hire
 
     bool qualifies(const GameState& state) const;
+    // The hire message, which tells the salary.
+    QString hireText() const;
     // The refusal message's text, the same whether a requirement is met or not.
     QString refusalText(const GameState& state) const;
 };

@@ -130,9 +130,8 @@ void tick(GameState& s, Effects& effects) {
     climb(s, schoolLadder(), effects, Course::School);
 
     // A working computer: processor, monitor, disk, memory and a system.
-    const QString none = u"Пока нет"_s;
-    if (s.lblComp == none || s.lblMonitor == none || s.lblVinchester == none || s.lblRAM == none ||
-        s.lblSystem == none)
+    if (hasNone(s.lblComp) || hasNone(s.lblMonitor) || hasNone(s.lblVinchester) ||
+        hasNone(s.lblRAM) || hasNone(s.lblSystem))
         return;
     AddTo(s.lblVir, 1);
     if (Val(s.lblVir) >= 10) {

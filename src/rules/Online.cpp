@@ -7,12 +7,8 @@ using namespace Qt::StringLiterals;
 
 namespace Online {
 
-namespace {
-const QString NotYet = u"Пока нет"_s;
-}
-
 bool connected(const GameState& state) {
-    return state.lblVichod != NotYet;
+    return !hasNone(state.lblVichod);
 }
 
 bool connect(GameState& state, Effects& effects) {

@@ -100,7 +100,7 @@ std::span<const Program> catalogue() {
 QStringList ladder(Group group) {
     if (group == Internet)
         return {};
-    QStringList rungs{u"Пока нет"_s};
+    QStringList rungs{NotYet.toString()};
     for (const Program& program : catalogue())
         if (program.group == group)
             rungs << QString::fromUtf16(program.name);
@@ -154,7 +154,7 @@ bool fits(const GameState& s, const Program& program) {
     if (program.system &&
         Ladders::below(ladder(System), s.lblSystem, QString::fromUtf16(program.system)))
         return false;
-    if (program.needsProcessor && s.lblComp == u"Пока нет")
+    if (program.needsProcessor && hasNone(s.lblComp))
         return false;
     for (int part = 0; part < PartCount; ++part)
         if ((s.*parts[part].catalog).Level < program.minimum[part])

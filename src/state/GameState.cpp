@@ -17,8 +17,8 @@ const QStringList English = {u"Не знаю"_s,   u"1 уровень"_s, u"2 у
 const QStringList Clothes = {u"Дряхлая"_s, u"Спорт.костюм"_s,    u"Летняя"_s,
                              u"Джинсы"_s,  u"Костюм"_s,          u"Куртка"_s,
                              u"Рубашка"_s, u"Футболка и т.д."_s, u"Посл.моды"_s};
-const QStringList Program = {u"Пока нет"_s, u"Basic"_s, u"Pascal"_s, u"VB"_s, u"VC++"_s};
-const QStringList Graph = {u"Пока нет"_s, u"Corel Xara"_s, u"Photoshop"_s, u"3D StMax II"_s,
+const QStringList Program = {NotYet.toString(), u"Basic"_s, u"Pascal"_s, u"VB"_s, u"VC++"_s};
+const QStringList Graph = {NotYet.toString(), u"Corel Xara"_s, u"Photoshop"_s, u"3D StMax II"_s,
                            u"3D StMax III"_s};
 
 bool below(const QStringList& ladder, const QString& text, const QString& rung) {
@@ -30,7 +30,7 @@ bool below(const QStringList& ladder, const QString& text, const QString& rung) 
 namespace {
 
 struct Entry {
-    const char16_t* name;
+    QStringView name;
     int price;
 };
 
@@ -50,7 +50,7 @@ const std::array<CatalogDefinition, 15>& catalogDefinitions() {
           {u"Волга 3110", 80},
           {u"Mercedes", 200}}},
         {{"Vin", "VinLevel", &GameState::Vin, &GameState::lblVinchester},
-         {{u"Пока нет", 0},
+         {{NotYet, 0},
           {u"10 Gb", 10},
           {u"20 Gb", 15},
           {u"30 Gb", 20},
@@ -58,35 +58,35 @@ const std::array<CatalogDefinition, 15>& catalogDefinitions() {
           {u"50 Gb", 40},
           {u"60 Gb", 50}}},
         {{"Video", "VideoLevel", &GameState::Video, &GameState::lblVideoKarta},
-         {{u"Пока нет", 0},
+         {{NotYet, 0},
           {u"8Mb S3 Savage 4", 10},
           {u"16Mb RivaTNT", 20},
           {u"32Mb Geforce2", 30},
           {u"64Mb Geforce2 MX", 70}}},
         {{"Mon", "MonLevel", &GameState::Mon, &GameState::lblMonitor},
-         {{u"Пока нет", 0}, {u"14''", 15}, {u"15''", 30}, {u"17''", 45}}},
+         {{NotYet, 0}, {u"14''", 15}, {u"15''", 30}, {u"17''", 45}}},
         {{"Prn", "PrnLevel", &GameState::Prn, &GameState::lblPrinter},
-         {{u"Пока нет", 0}, {u"матричный", 10}, {u"струйный", 30}, {u"лазерный", 40}}},
+         {{NotYet, 0}, {u"матричный", 10}, {u"струйный", 30}, {u"лазерный", 40}}},
         {{"Scan", "ScanLevel", &GameState::Scan, &GameState::lblSkaner},
-         {{u"Пока нет", 0}, {u"ручной", 20}, {u"планшетный", 30}}},
+         {{NotYet, 0}, {u"ручной", 20}, {u"планшетный", 30}}},
         {{"Modem", "ModemLevel", &GameState::Modem, &GameState::lblModem},
-         {{u"Пока нет", 0}, {u"36.6", 10}, {u"56K", 15}, {u"V90", 20}}},
+         {{NotYet, 0}, {u"36.6", 10}, {u"56K", 15}, {u"V90", 20}}},
         {{"RAM", "RAMLevel", &GameState::RAM, &GameState::lblRAM},
-         {{u"Пока нет", 0},
+         {{NotYet, 0},
           {u"32Mb", 10},
           {u"64Mb", 15},
           {u"128Mb", 20},
           {u"256Mb", 30},
           {u"512Mb", 40}}},
         {{"CD", "CDLevel", &GameState::CD, &GameState::lblCDROM},
-         {{u"Пока нет", 0},
+         {{NotYet, 0},
           {u"16xSpeed", 10},
           {u"32xSpeed", 15},
           {u"40xSpeed", 20},
           {u"48xSpeed", 30},
           {u"56xSpeed", 40}}},
         {{"Comp", "CompLevel", &GameState::Comp, &GameState::lblComp},
-         {{u"Пока нет", 0},
+         {{NotYet, 0},
           {u"Intel 486", 15},
           {u"Pentium 166", 20},
           {u"Pentium 233 MMX", 30},
@@ -94,11 +94,11 @@ const std::array<CatalogDefinition, 15>& catalogDefinitions() {
           {u"Pentium III 800", 55},
           {u"Pentium IV 1700", 70}}},
         {{"Sound", "SoundLevel", &GameState::Sound, &GameState::lblSoundKarta},
-         {{u"Пока нет", 0}, {u"16 KHZ", 10}, {u"22 KHZ", 20}, {u"44 KHZ", 30}}},
+         {{NotYet, 0}, {u"16 KHZ", 10}, {u"22 KHZ", 20}, {u"44 KHZ", 30}}},
         {{"Flat", "FlatLevel", &GameState::Flat, &GameState::lblRoom},
          {{u"1", 0}, {u"2", 30}, {u"3", 45}, {u"4", 60}, {u"5", 80}, {u"6", 95}, {u"7", 150}}},
         {{"Mebel", "MebelLevel", &GameState::Mebel, &GameState::lblMebel},
-         {{u"Пока нет", 0},
+         {{NotYet, 0},
           {u"Подержанная", 15},
           {u"Дачная", 25},
           {u"ДСП", 30},
@@ -106,17 +106,13 @@ const std::array<CatalogDefinition, 15>& catalogDefinitions() {
           {u"Офисная", 55},
           {u"Элитная", 70}}},
         {{"Kitchen", "KitchenLevel", &GameState::Kitchen, &GameState::lblKitchen},
-         {{u"Пока нет", 0},
+         {{NotYet, 0},
           {u"Маленькая", 10},
           {u"Оборудованная", 15},
           {u"Комфортная", 20},
           {u"Сверхкомфортная", 40}}},
         {{"Bath", "BathLevel", &GameState::Bath, &GameState::lblBath},
-         {{u"Пока нет", 0},
-          {u"Ведро", 5},
-          {u"Стандартная", 15},
-          {u"Джакузи", 20},
-          {u"Бассейн", 30}}},
+         {{NotYet, 0}, {u"Ведро", 5}, {u"Стандартная", 15}, {u"Джакузи", 20}, {u"Бассейн", 30}}},
     }};
     return table;
 }
@@ -178,14 +174,14 @@ std::span<const TextFieldInfo> textFieldTable() {
 void GameState::setNewGameTexts() {
     lblMoney = u"170"_s;
     lblStatus = Ladders::Status.first();
-    lblSWork = u"Пока нет"_s;
+    lblSWork = NotYet.toString();
     lblHappyness = u"30"_s;
     lblHungry = u"30"_s;
     lblEduncation = Ladders::Education.first();
     lblEnglish = Ladders::English.first();
     lblClothes = Ladders::Clothes.first();
     for (QString* none : {&lblSystem, &lblProgram, &lblGraph, &lblAntvirus, &lblVichod, &lblMyWork})
-        *none = u"Пока нет"_s;
+        *none = NotYet.toString();
     lblWorkEarn = u"0"_s;
     lblSSchool = lblEEnglish = lblCComputer = u"Не учусь"_s;
     lblSCost = lblECost = lblCCost = u"0"_s;
@@ -195,7 +191,7 @@ void GameState::setNewGameTexts() {
 void GameState::setDesignTexts() {
     setNewGameTexts();
     for (const CatalogInfo& info : catalogTable())
-        this->*info.field = u"Пока нет"_s;
+        this->*info.field = NotYet.toString();
     lblRoom = u"1"_s;
     lblDay = lblMonth = lblYear = u"00"_s;
     lblHours = u"1"_s;
@@ -226,7 +222,7 @@ void GameState::buildCatalogs() {
         catalog.Names.clear();
         catalog.Prices.clear();
         for (const Entry& entry : definition.entries) {
-            catalog.Names.append(QString::fromUtf16(entry.name));
+            catalog.Names.append(entry.name.toString());
             catalog.Prices.append(entry.price);
         }
         catalog.Level = 0;

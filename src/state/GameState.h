@@ -18,6 +18,14 @@
 
 #include <span>
 
+// What a field shows while the player has none of its kind yet: no program, no system, no job,
+// no part of a computer.
+inline constexpr QStringView NotYet = u"Пока нет";
+// Whether `field` says the player has none.
+inline bool hasNone(QStringView field) {
+    return field == NotYet;
+}
+
 // A ladder of goods: the entry the player owns is Names[Level]; buying moves Level up by one
 // and costs Prices[Level + 1]. Entry 0 stands for owning nothing yet.
 struct Catalog {

@@ -68,3 +68,18 @@ TEST(Ladders, ARequirementFailsOnlyOnALowerRung) {
     EXPECT_TRUE(below(Ladders::English, u"Не знаю"_s, u"1 уровень"_s));
     EXPECT_FALSE(below(Ladders::Clothes, u"Посл.моды"_s, u"Костюм"_s));
 }
+
+TEST(GameState, ANewGameHasNoneOfWhatItMustBuyOrLearn) {
+    GameState state;
+    state.beginNewGame(QDate(2002, 5, 5));
+    for (const QString* field :
+         {&state.lblSystem, &state.lblProgram, &state.lblGraph, &state.lblAntvirus,
+          &state.lblVichod, &state.lblMyWork, &state.lblComp, &state.lblMonitor})
+        EXPECT_TRUE(hasNone(*field)) << field->toStdString();
+    EXPECT_EQ(state.Comp.current(), NotYet.toString());
+    // Only the very words say so.
+    EXPECT_FALSE(hasNone(u"Basic"));
+    EXPECT_FALSE(hasNone(u"Пока нет "));
+    EXPECT_FALSE(hasNone(u"пока нет"));
+    EXPECT_FALSE(hasNone(u""));
+}
