@@ -27,7 +27,7 @@ void endDay(GameState& s, Effects& effects) {
             }
         }
     }
-    s.lblMoney = Num(LeadingVal(s.lblMoney) + LeadingVal(s.lblWorkEarn));
+    s.lblMoney = Num(LeadingVal(s.lblMoney) + s.salary());
     AddTo(s.lblDay, 1);
     s.lblHours = u"0"_s;
 }

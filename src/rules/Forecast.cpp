@@ -30,14 +30,14 @@ constexpr double ComputerPerDay = 8;
 } // namespace
 
 Outlook of(const GameState& s) {
-    double perDay = LeadingVal(s.lblWorkEarn);
-    if (Val(s.lblSCost) != 0)
+    double perDay = s.salary();
+    if (s.inSchool())
         perDay -= SchoolPerDay;
-    if (Val(s.lblECost) != 0)
+    if (s.learningEnglish())
         perDay -= EnglishPerDay;
-    if (Val(s.lblCCost) != 0)
+    if (s.learningComputers())
         perDay -= ComputerPerDay;
-    return {hoursUntil(Val(s.lblHungry), -30), hoursUntil(Val(s.lblHappyness), -40), perDay};
+    return {hoursUntil(s.satiety(), -30), hoursUntil(s.mood(), -40), perDay};
 }
 
 QString text(const GameState& s) {

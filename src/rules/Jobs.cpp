@@ -355,7 +355,7 @@ QString Job::hireText() const {
 void hire(GameState& s, const Job& job, Effects& effects) {
     effects.say(job.hireText(), job.hireTitle, MsgIcon::None);
     s.lblMyWork = job.name;
-    s.lblWorkEarn = Num(job.salary);
+    s.setSalary(job.salary);
     s.lblSWork = s.lblMyWork;
 }
 

@@ -94,34 +94,34 @@ void climb(GameState& s, const Ladder& ladder, Effects& effects, Course course) 
 } // namespace
 
 void tick(GameState& s, Effects& effects) {
-    AddTo(s.lblHappyness, -2);
-    AddTo(s.lblHungry, -2);
+    s.addMood(-2);
+    s.addSatiety(-2);
 
-    if (Val(s.lblHungry) < -30)
+    if (s.satiety() < -30)
         return effects.die(u"К сожалению вы умерли от голода."_s);
-    if (Val(s.lblHappyness) < -40)
+    if (s.mood() < -40)
         return effects.die(u"К сожалению вы умерли от тоски."_s);
 
-    if (Val(s.lblHungry) < -20)
+    if (s.satiety() < -20)
         effects.say(u"Внимание опасность голода! Вам необходимо сходить в Бытовой магазин и "
                     "поесть вдоволь.   ВНИМАНИЕ: если ваше состояние сытости достигнет -30, "
                     "тогда вас постигнет лютая смерть!!!"_s,
                     u"ОПАСНОСТЬ!!!"_s, MsgIcon::Exclamation);
-    else if (Val(s.lblHappyness) < -30)
+    else if (s.mood() < -30)
         effects.say(u"Внимание опасность! Вам необходимо развлечся.   ВНИМАНИЕ: если ваше "
                     "настроение достигнет -40, тогда вас постигнет лютая смерть!!!"_s,
                     u"ОПАСНОСТЬ!!!!!!!!!!!!!!!!!!!!"_s, MsgIcon::Exclamation);
 
-    if (Val(s.lblSCost) != 0) {
-        AddTo(s.lblMoney, -3);
+    if (s.inSchool()) {
+        s.addMoney(-3);
         AddTo(s.lblObras, 1);
     }
-    if (Val(s.lblECost) != 0) {
-        AddTo(s.lblMoney, -4);
+    if (s.learningEnglish()) {
+        s.addMoney(-4);
         AddTo(s.lblEng, 1);
     }
-    if (Val(s.lblCCost) != 0) {
-        AddTo(s.lblMoney, -4);
+    if (s.learningComputers()) {
+        s.addMoney(-4);
         AddTo(s.lblCom, 1);
     }
 
@@ -133,8 +133,8 @@ void tick(GameState& s, Effects& effects) {
     if (hasNone(s.lblComp) || hasNone(s.lblMonitor) || hasNone(s.lblVinchester) ||
         hasNone(s.lblRAM) || hasNone(s.lblSystem))
         return;
-    AddTo(s.lblVir, 1);
-    if (Val(s.lblVir) >= 10) {
+    s.addVirusDay();
+    if (s.virusDays() >= 10) {
         s.lblVir = u"0"_s;
         effects.virusStrikes();
     }

@@ -19,20 +19,20 @@ bool connect(GameState& state, Effects& effects) {
     }
     effects.say(u"Вы подключились к интернету за 5$ в час."_s, u"Подключение произошло."_s,
                 MsgIcon::None);
-    AddTo(state.lblMoney, -ConnectionFee);
+    state.addMoney(-ConnectionFee);
     state.lblVichod = u"Есть"_s;
     return true;
 }
 
 void hour(GameState& state, QString& hours, Site site) {
     AddTo(hours, 1);
-    AddTo(state.lblMoney, -HourlyRate);
+    state.addMoney(-HourlyRate);
     if (site == Site::Jokes)
-        AddTo(state.lblHappyness, 1);
+        state.addMood(1);
 }
 
 bool mustDisconnect(const GameState& state, bool downloading) {
-    return !downloading && Val(state.lblMoney) < 0;
+    return !downloading && state.money() < 0;
 }
 
 void sayCashRunOut(Effects& effects) {
@@ -47,7 +47,7 @@ void sayDisconnected(Effects& effects, const QString& hours) {
 }
 
 bool startDownload(GameState& state, Effects& effects) {
-    if (Val(state.lblMoney) < DownloadDeposit) {
+    if (state.money() < DownloadDeposit) {
         effects.say(u"Скачивание базы займет некоторое время, у вас на счету должно быть не "
                     "менее 25$."_s,
                     u"Скачивание невозможно (мало денег)"_s, MsgIcon::None);

@@ -163,7 +163,7 @@ bool fits(const GameState& s, const Program& program) {
 }
 
 bool install(GameState& s, const Program& program, Effects& effects) {
-    if (Val(s.lblMoney) <= 0) {
+    if (s.money() <= 0) {
         effects.say(u"У вас, не хватает денег на это"_s, u"Внимание"_s, MsgIcon::Exclamation);
         return false;
     }
@@ -173,11 +173,11 @@ bool install(GameState& s, const Program& program, Effects& effects) {
         return false;
     }
     if (program.feedsVirus)
-        AddTo(s.lblVir, 1);
+        s.addVirusDay();
     effects.disableUpTo(program);
-    AddTo(s.lblMoney, -program.price);
+    s.addMoney(-program.price);
     if (program.liftsMood)
-        AddTo(s.lblHappyness, 1);
+        s.addMood(1);
     if (QString GameState::*kept = field(program.group)) {
         s.*kept = QString::fromUtf16(program.name);
         effects.recorded(program);

@@ -44,7 +44,7 @@ QString caption(const Course& course, State state) {
 
 QString click(GameState& s, const Course& course, const QString& shown, Effects& effects) {
     if (shown == QStringView(course.start)) {
-        if (Val(s.lblMoney) <= 0) {
+        if (s.money() <= 0) {
             effects.say(QString::fromUtf16(course.refusal), u"Внимание"_s, MsgIcon::Exclamation);
             return shown;
         }

@@ -11,9 +11,9 @@ namespace {
 constexpr double Fare = 10;
 
 void suffer(GameState& s, double money, double mood, double satiety) {
-    AddTo(s.lblMoney, money);
-    AddTo(s.lblHappyness, mood);
-    AddTo(s.lblHungry, satiety);
+    s.addMoney(money);
+    s.addMood(mood);
+    s.addSatiety(satiety);
 }
 
 void accident(GameState& s, Effects& effects) {
@@ -62,14 +62,14 @@ bool toBank(GameState& s, Effects& effects) {
                          fare + u"$ и доехать до банка?"_s,
                      u"Требуется машина. Хотите ли вы взять такси?"_s))
         return false;
-    if (Val(s.lblMoney) < Fare) {
+    if (s.money() < Fare) {
         effects.say(u"У вас нет денег на такси."_s, u"Нет денег."_s, MsgIcon::None);
         return false;
     }
     effects.randomize();
     if (Int(effects.rnd() * 8 + 1) == 6)
         accident(s, effects);
-    AddTo(s.lblMoney, -Fare);
+    s.addMoney(-Fare);
     return true;
 }
 

@@ -20,7 +20,7 @@ void letLive(GameState& s, Effects& effects) {
     const double loss = Int(effects.rnd() * 20 + 5);
     effects.say(u"Вирус уничтожил "_s + Str(loss) + u"$ с вашего счета."_s,
                 u"Надо было покупать хороший антивирус."_s, MsgIcon::Exclamation);
-    AddTo(s.lblMoney, -loss);
+    s.addMoney(-loss);
 }
 
 void fight(GameState& s, Effects& effects) {
@@ -57,12 +57,12 @@ void check(GameState& s, Effects& effects) {
     for (const Cure& cure : cures) {
         if (s.lblAntvirus != QStringView(cure.antivirus))
             continue;
-        if (Val(s.lblVir) > cure.strongest) {
+        if (s.virusDays() > cure.strongest) {
             effects.say(QString::fromUtf16(cure.failure), QString::fromUtf16(cure.failureTitle),
                         MsgIcon::Exclamation);
             return;
         }
-        AddTo(s.lblMoney, -CheckPrice);
+        s.addMoney(-CheckPrice);
         s.lblVir = u"0"_s;
         killed(effects);
         return;

@@ -10,6 +10,8 @@
 // The name tables at the bottom let the save codec and the scenario runner reach a field by
 // its name without a list of their own.
 
+#include "state/NumberText.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -63,6 +65,25 @@ struct GameState {
     QString lblObras, lblEng, lblCom, lblVir;
     QString lblDay, lblMonth, lblYear, lblHours;
     QString lblSpHelp;
+
+    // The numbers the rules compute with, read from and written to the texts above (the texts
+    // stay the record: the main window shows them and the saved game writes them).
+    double money() const { return Val(lblMoney); }
+    void addMoney(double dollars) { AddTo(lblMoney, dollars); }
+    double satiety() const { return Val(lblHungry); }
+    void addSatiety(double points) { AddTo(lblHungry, points); }
+    double mood() const { return Val(lblHappyness); }
+    void addMood(double points) { AddTo(lblHappyness, points); }
+    // The day's salary: the number at the start of its text.
+    double salary() const { return LeadingVal(lblWorkEarn); }
+    void setSalary(double dollars) { lblWorkEarn = Num(dollars); }
+    // Whether a course (school, English, computers) is being paid for.
+    bool inSchool() const { return Val(lblSCost) != 0; }
+    bool learningEnglish() const { return Val(lblECost) != 0; }
+    bool learningComputers() const { return Val(lblCCost) != 0; }
+    // The virus counter: the days an unprotected computer has run.
+    double virusDays() const { return Val(lblVir); }
+    void addVirusDay() { AddTo(lblVir, 1); }
 
     // Game-wide integers and flags (flags hold 0 or -1).
     qint16 BankAccount = 0;
