@@ -34,10 +34,24 @@ configure_file(dist/timburia.6.in ${CMAKE_BINARY_DIR}/dist/timburia.6 @ONLY)
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/dist/timburia.6.gz
     COMMAND gzip -9nf -k ${CMAKE_BINARY_DIR}/dist/timburia.6
     DEPENDS ${CMAKE_BINARY_DIR}/dist/timburia.6 VERBATIM)
+# The Debian changelog, compressed as a package's documentation is.
+configure_file(dist/changelog ${CMAKE_BINARY_DIR}/dist/changelog COPYONLY)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/dist/changelog.gz
+    COMMAND gzip -9nf -k ${CMAKE_BINARY_DIR}/dist/changelog
+    DEPENDS ${CMAKE_BINARY_DIR}/dist/changelog VERBATIM)
 add_custom_target(timburia-desktop-files ALL
-                  DEPENDS ${ICON_FILES} ${CMAKE_BINARY_DIR}/dist/timburia.6.gz)
+                  DEPENDS ${ICON_FILES} ${CMAKE_BINARY_DIR}/dist/timburia.6.gz
+                          ${CMAKE_BINARY_DIR}/dist/changelog.gz)
 
-install(TARGETS timburia RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Debian puts games in /usr/games; an install to any other prefix keeps bin/ unless told.
+option(TIMBURIA_INSTALL_TO_GAMES "Install the program into games/ (as Debian's /usr/games)" OFF)
+if(TIMBURIA_INSTALL_TO_GAMES)
+    set(TIMBURIA_PROGRAM_DIR games)
+else()
+    set(TIMBURIA_PROGRAM_DIR ${CMAKE_INSTALL_BINDIR})
+endif()
+
+install(TARGETS timburia RUNTIME DESTINATION ${TIMBURIA_PROGRAM_DIR})
 install(TARGETS timburia-chart LIBRARY DESTINATION lib/timburia)
 install(FILES dist/${TIMBURIA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_BINARY_DIR}/dist/${TIMBURIA_APP_ID}.metainfo.xml
@@ -46,6 +60,8 @@ install(FILES assets/icon.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor
         RENAME ${TIMBURIA_APP_ID}.svg)
 install(DIRECTORY ${ICON_FOLDER}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 install(FILES ${CMAKE_BINARY_DIR}/dist/timburia.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES dist/copyright ${CMAKE_BINARY_DIR}/dist/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/timburia)
 
 # The .deb: its library dependencies come from dpkg-shlibdeps. Qt loads two more packages at
 # run time that no linker sees: the X11 platform plugin, and Qt's own Russian texts.
@@ -65,26 +81,36 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
+# Under Wayland (GNOME and Plasma by default) Qt needs its Wayland plugin; X11 works without.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)
 
 if(BUILD_TESTING)
     # What `cmake --install` puts down, checked and validated (tests/package/check-install).
     add_test(NAME install COMMAND ${PROJECT_SOURCE_DIR}/tests/package/check-install
-                                  ${CMAKE_BINARY_DIR} ${TIMBURIA_APP_ID} ${PROJECT_VERSION})
+                                  ${CMAKE_BINARY_DIR} ${TIMBURIA_APP_ID} ${PROJECT_VERSION}
+                                  ${TIMBURIA_PROGRAM_DIR})
     set_tests_properties(install PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0")
 endif()
 
-# The .deb installed on this machine (through apt-get, as root or with sudo) and the installed
-# game started under Xvfb: only in a release build made for it (scripts/test's build-package/).
-option(TIMBURIA_PACKAGE_TEST "Test the .deb by installing it on this machine" OFF)
+# The .deb of a release build (scripts/test's build-package/): its contents and dependencies,
+# lintian's word on it, and, in CI or when asked (TIMBURIA_PACKAGE_INSTALL=1), the package
+# installed on this machine through apt-get and the installed game started under Xvfb.
+option(TIMBURIA_PACKAGE_TEST "Test the .deb (and, in CI, install it on this machine)" OFF)
 if(TIMBURIA_PACKAGE_TEST)
     if(TIMBURIA_SANITIZE OR NOT CMAKE_BUILD_TYPE MATCHES "^(Release|RelWithDebInfo|MinSizeRel)$")
         message(FATAL_ERROR "TIMBURIA_PACKAGE_TEST wants a release build without sanitizers")
+    endif()
+    if(NOT TIMBURIA_INSTALL_TO_GAMES)
+        message(FATAL_ERROR "TIMBURIA_PACKAGE_TEST wants TIMBURIA_INSTALL_TO_GAMES=ON, as a .deb")
     endif()
     # Installing (and so CPack) builds only what it installs, which the test builds itself,
     # rather than every test program as well.
     set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
     add_test(NAME package COMMAND ${PROJECT_SOURCE_DIR}/tests/package/check-deb
-                                  ${CMAKE_BINARY_DIR})
-    set_tests_properties(package PROPERTIES TIMEOUT 600)
+                                  ${CMAKE_BINARY_DIR} ${PROJECT_VERSION})
+    set_tests_properties(package PROPERTIES TIMEOUT 600 FIXTURES_SETUP deb)
+    add_test(NAME lintian COMMAND ${PROJECT_SOURCE_DIR}/tests/package/check-lintian
+                                  ${CMAKE_BINARY_DIR} ${PROJECT_SOURCE_DIR}/dist/lintian-warnings)
+    set_tests_properties(lintian PROPERTIES TIMEOUT 600 FIXTURES_REQUIRED deb)
 endif()
