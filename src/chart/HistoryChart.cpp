@@ -2,28 +2,50 @@
 // axis, satiety and mood on the right one, over the days.
 
 #include "core/HistoryChart.h"
+#include "state/ChartLine.h"
 
 #include <QChart>
 #include <QChartView>
 #include <QLineSeries>
+#include <QScreen>
 #include <QValueAxis>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
+// A line of the chart: one value of each day, drawn from a few of them (state/ChartLine.h).
+// Its lowest and highest values are among those drawn.
+struct Line {
+    QList<QPointF> points;
+    double low = 0, high = 0;
+};
+
+Line lineOf(const History::Days& days, const std::function<double(const History::Day&)>& value,
+            size_t buckets) {
+    std::vector<double> values;
+    values.reserve(days.size());
+    for (const History::Day& day : days)
+        values.push_back(value(day));
+    Line line;
+    const std::vector<size_t> kept = ChartLine::kept(values, buckets);
+    line.points.reserve(qsizetype(kept.size()));
+    for (const size_t i : kept) {
+        line.points << QPointF(double(i + 1), values[i]);
+        line.low = std::min(line.low, values[i]);
+        line.high = std::max(line.high, values[i]);
+    }
+    return line;
+}
+
 // Dollars and the two feelings live on different scales: money runs to thousands while
 // satiety and mood stay within a few dozen, so each pair has an axis of its own.
-void fit(QValueAxis* axis, const std::vector<QLineSeries*>& series) {
-    double low = 0, high = 0;
-    for (const QLineSeries* line : series)
-        for (const QPointF& point : line->points()) {
-            low = std::min(low, point.y());
-            high = std::max(high, point.y());
-        }
+void fit(QValueAxis* axis, const Line& one, const Line& other) {
+    const double low = std::min(one.low, other.low), high = std::max(one.high, other.high);
     // At least two on each side, so that a flat or empty line still gets whole-number ticks.
     const double margin = std::max((high - low) * 0.05, 2.0);
     axis->setRange(low - margin, high + margin);
@@ -52,22 +74,22 @@ public:
     QWidget* widget() override { return view_; }
 
     void show(const History::Days& days) override {
-        QList<QPointF> money, bank, satiety, mood;
-        for (size_t i = 0; i < days.size(); ++i) {
-            const double day = double(i + 1);
-            money << QPointF(day, days[i].money);
-            bank << QPointF(day, days[i].bank);
-            satiety << QPointF(day, days[i].satiety);
-            mood << QPointF(day, days[i].mood);
-        }
-        money_->replace(money);
-        bank_->replace(bank);
-        satiety_->replace(satiety);
-        mood_->replace(mood);
+        // The plot is never wider than the screen: the lowest and the highest of the days under
+        // each pixel across it draw the line as all the days would.
+        const size_t buckets = size_t(std::max(view_->screen()->size().width(), 1));
+        const Line money = lineOf(days, &History::Day::money, buckets);
+        const Line bank = lineOf(
+            days, [](const History::Day& day) { return double(day.bank); }, buckets);
+        const Line satiety = lineOf(days, &History::Day::satiety, buckets);
+        const Line mood = lineOf(days, &History::Day::mood, buckets);
+        money_->replace(money.points);
+        bank_->replace(bank.points);
+        satiety_->replace(satiety.points);
+        mood_->replace(mood.points);
         days_->setRange(1, double(std::max<size_t>(days.size(), 2)));
         days_->setTickCount(int(std::clamp<size_t>(days.size(), 2, 11)));
-        fit(dollars_, {money_, bank_});
-        fit(points_, {satiety_, mood_});
+        fit(dollars_, money, bank);
+        fit(points_, satiety, mood);
     }
 
 private:
