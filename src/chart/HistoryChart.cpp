@@ -7,40 +7,43 @@
 #include <QChart>
 #include <QChartView>
 #include <QLineSeries>
-#include <QScreen>
 #include <QValueAxis>
 
 #include <algorithm>
-#include <functional>
 #include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// A line of the chart: one value of each day, drawn from a few of them (state/ChartLine.h).
-// Its lowest and highest values are among those drawn.
+// A line of the chart: one value of each day. The series draws a few of them, the lowest and
+// the highest under each pixel across the plot (state/ChartLine.h), which look the same as all
+// of them at that width and keep the window quick for a life of a hundred years.
 struct Line {
-    QList<QPointF> points;
-    double low = 0, high = 0;
-};
-
-Line lineOf(const History::Days& days, const std::function<double(const History::Day&)>& value,
-            size_t buckets) {
+    QLineSeries* series = nullptr;
     std::vector<double> values;
-    values.reserve(days.size());
-    for (const History::Day& day : days)
-        values.push_back(value(day));
-    Line line;
-    const std::vector<size_t> kept = ChartLine::kept(values, buckets);
-    line.points.reserve(qsizetype(kept.size()));
-    for (const size_t i : kept) {
-        line.points << QPointF(double(i + 1), values[i]);
-        line.low = std::min(line.low, values[i]);
-        line.high = std::max(line.high, values[i]);
+    double low = 0, high = 0;
+
+    template <class Value> void take(const History::Days& days, Value value) {
+        values.clear();
+        values.reserve(days.size());
+        low = high = 0;
+        for (const History::Day& day : days) {
+            values.push_back(double(value(day)));
+            low = std::min(low, values.back());
+            high = std::max(high, values.back());
+        }
     }
-    return line;
-}
+
+    void draw(size_t buckets) const {
+        const std::vector<size_t> kept = ChartLine::kept(values, buckets);
+        QList<QPointF> points;
+        points.reserve(qsizetype(kept.size()));
+        for (const size_t i : kept)
+            points << QPointF(double(i + 1), values[i]);
+        series->replace(points);
+    }
+};
 
 // Dollars and the two feelings live on different scales: money runs to thousands while
 // satiety and mood stay within a few dozen, so each pair has an axis of its own.
@@ -61,38 +64,55 @@ public:
         days_ = axis(u"День"_s, Qt::AlignBottom);
         dollars_ = axis(u"$"_s, Qt::AlignLeft);
         points_ = axis(u"Сытость и настроение"_s, Qt::AlignRight);
-        money_ = line(u"Деньги"_s, dollars_);
-        bank_ = line(u"Счет в банке"_s, dollars_);
-        satiety_ = line(u"Сытость"_s, points_);
-        mood_ = line(u"Настроение"_s, points_);
+        money_.series = line(u"Деньги"_s, dollars_);
+        bank_.series = line(u"Счет в банке"_s, dollars_);
+        satiety_.series = line(u"Сытость"_s, points_);
+        mood_.series = line(u"Настроение"_s, points_);
         view_ = new QChartView(chart_, parent);
         view_->setObjectName(u"chtDays"_s);
         view_->setRenderHint(QPainter::Antialiasing);
         view_->setMinimumSize(680, 300);
+        // The lines are drawn again for the plot's new width: the axes stay as they are, the
+        // lowest and highest days being drawn at any width.
+        resized_ =
+            QObject::connect(chart_, &QChart::plotAreaChanged, chart_, [this](const QRectF& area) {
+                if (bucketsFor(area.width()) != buckets_)
+                    draw(bucketsFor(area.width()));
+            });
     }
+
+    // The view outlives this (it is the window's to delete) and must not call back into it.
+    ~Chart() override { QObject::disconnect(resized_); }
 
     QWidget* widget() override { return view_; }
 
     void show(const History::Days& days) override {
-        // The plot is never wider than the screen: the lowest and the highest of the days under
-        // each pixel across it draw the line as all the days would.
-        const size_t buckets = size_t(std::max(view_->screen()->size().width(), 1));
-        const Line money = lineOf(days, &History::Day::money, buckets);
-        const Line bank = lineOf(
-            days, [](const History::Day& day) { return double(day.bank); }, buckets);
-        const Line satiety = lineOf(days, &History::Day::satiety, buckets);
-        const Line mood = lineOf(days, &History::Day::mood, buckets);
-        money_->replace(money.points);
-        bank_->replace(bank.points);
-        satiety_->replace(satiety.points);
-        mood_->replace(mood.points);
+        money_.take(days, [](const History::Day& day) { return day.money; });
+        bank_.take(days, [](const History::Day& day) { return day.bank; });
+        satiety_.take(days, [](const History::Day& day) { return day.satiety; });
+        mood_.take(days, [](const History::Day& day) { return day.mood; });
         days_->setRange(1, double(std::max<size_t>(days.size(), 2)));
         days_->setTickCount(int(std::clamp<size_t>(days.size(), 2, 11)));
-        fit(dollars_, money, bank);
-        fit(points_, satiety, mood);
+        fit(dollars_, money_, bank_);
+        fit(points_, satiety_, mood_);
+        // Before the window is first laid out the plot has no width yet: the lines are drawn
+        // once it has one.
+        if (const QRectF area = chart_->plotArea(); area.isEmpty())
+            buckets_ = 0;
+        else
+            draw(bucketsFor(area.width()));
     }
 
 private:
+    // A stretch of days for each pixel across the plot.
+    static size_t bucketsFor(double width) { return size_t(std::max(width, 1.0)); }
+
+    void draw(size_t buckets) {
+        buckets_ = buckets;
+        for (const Line* line : {&money_, &bank_, &satiety_, &mood_})
+            line->draw(buckets);
+    }
+
     QValueAxis* axis(const QString& title, Qt::Alignment where) {
         auto* axis = new QValueAxis(chart_);
         axis->setTitleText(title);
@@ -112,8 +132,10 @@ private:
 
     QChart* chart_;
     QChartView* view_;
-    QLineSeries *money_, *bank_, *satiety_, *mood_;
+    Line money_, bank_, satiety_, mood_;
     QValueAxis *days_, *dollars_, *points_;
+    size_t buckets_ = 0;
+    QMetaObject::Connection resized_;
 };
 
 } // namespace

@@ -15,12 +15,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QChartView>
 #include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -30,6 +32,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QValueAxis>
 
 #include <gtest/gtest.h>
 
@@ -190,6 +193,36 @@ TEST_F(MainWindow, TheHistoryChartModuleIsFoundBesideTheProgram) {
     ASSERT_TRUE(chart);
     // A chart, not the label that says why there is none.
     EXPECT_TRUE(chart->inherits("QGraphicsView")) << chart->metaObject()->className();
+}
+
+TEST_F(MainWindow, TheHistoryChartDrawsALongLifeFromAFewDaysKeepingItsExtremes) {
+    History::Days days;
+    for (int i = 0; i < 36'500; ++i)
+        days.push_back({u"1/05/02"_s, double(i % 97), 30, 30, 0, u"Пока нет"_s});
+    days[20'000].money = 99'999; // a windfall of one day
+    game.setHistory(days);
+    platform.main->History->trigger();
+    auto* history = game.loaded(u"frmHistory"_s);
+    ASSERT_TRUE(history);
+    QCoreApplication::processEvents(); // the chart is laid out
+    auto* view = history->window()->findChild<QChartView*>(u"chtDays"_s);
+    ASSERT_TRUE(view);
+    const double width = view->chart()->plotArea().width();
+    ASSERT_GT(width, 100);
+    const QList<QAbstractSeries*> lines = view->chart()->series();
+    ASSERT_EQ(lines.size(), 4);
+    for (QAbstractSeries* series : lines) {
+        const auto* line = static_cast<QLineSeries*>(series);
+        ASSERT_GT(line->count(), 0) << line->name().toStdString();
+        EXPECT_LE(line->count(), 2 * width + 2) << line->name().toStdString();
+        // From the first day to the last.
+        EXPECT_EQ(line->at(0).x(), 1);
+        EXPECT_EQ(line->at(line->count() - 1).x(), 36'500);
+    }
+    const QList<QPointF> money = static_cast<QLineSeries*>(lines.front())->points();
+    EXPECT_TRUE(money.contains(QPointF(20'001, 99'999)));
+    const auto* dollars = static_cast<QValueAxis*>(lines.front()->attachedAxes().back());
+    EXPECT_GE(dollars->max(), 99'999);
 }
 
 TEST_F(MainWindow, TheHistoryTableShowsTheDaysAndFollowsThemRowByRow) {
