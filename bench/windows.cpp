@@ -22,25 +22,17 @@
 //   idle  WHAT  percent_of_one_core  seconds
 //   error  TEXT
 
+#include "Drive.h"
+
 #include "app/Application.h"
-#include "app/GameWindows.h"
-#include "core/frmMain.h"
 #include "leisure/frmMadFish.h"
 #include "ui/FormCore.h"
-#include "ui/Game.h"
-#include "ui/QtPlatform.h"
 #include "ui/Timer.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
-#include <QMouseEvent>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QWidget>
 
 #include <malloc.h>
 
@@ -52,105 +44,9 @@
 #include <vector>
 
 using namespace Qt::StringLiterals;
+using namespace Drive;
 
 namespace {
-
-// Times the first paint of a window: from start() until the first QEvent::Paint of a widget
-// of the window named `target` (start), and until the event that carried that paint (the
-// expose or update request, which paints the whole window and flushes it to the screen) has
-// been handled (done).
-class BenchApp : public QApplication {
-public:
-    using QApplication::QApplication;
-
-    void watch(const QString& target) {
-        target_ = target;
-        startNs_ = doneNs_ = -1;
-        clock_.start();
-    }
-    void stopWatching() { target_.clear(); }
-    bool painted() const { return doneNs_ >= 0; }
-    double startMs() const { return double(startNs_) / 1e6; }
-    double doneMs() const { return double(doneNs_) / 1e6; }
-    QEventLoop* waiter = nullptr;
-
-    bool notify(QObject* receiver, QEvent* event) override {
-        if (!target_.isEmpty() && startNs_ < 0 && event->type() == QEvent::Paint &&
-            receiver->isWidgetType()) {
-            QWidget* window = static_cast<QWidget*>(receiver)->window();
-            if (window->objectName() == target_ && window->isVisible())
-                startNs_ = clock_.nsecsElapsed();
-        }
-        ++depth_;
-        const bool result = QApplication::notify(receiver, event);
-        --depth_;
-        if (depth_ == 0 && startNs_ >= 0 && doneNs_ < 0 && !target_.isEmpty()) {
-            doneNs_ = clock_.nsecsElapsed();
-            if (waiter)
-                waiter->quit();
-        }
-        return result;
-    }
-
-private:
-    QString target_;
-    QElapsedTimer clock_;
-    qint64 startNs_ = -1, doneNs_ = -1;
-    int depth_ = 0;
-};
-
-// The real desktop, but a question is answered "Да" and a message taken at once.
-class BenchPlatform : public QtPlatform {
-public:
-    MsgResult message(QWidget*, const QString&, const QString&, MsgIcon, MsgButtons buttons,
-                      MsgCause) override {
-        ++messages;
-        return buttons == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::Ok;
-    }
-    std::optional<QString> openFileName(QWidget*, const QString&, int, const QString&) override {
-        return {};
-    }
-    std::optional<QString> saveFileName(QWidget*, const QString&, int) override { return {}; }
-    // The autosaves of a long bench go to a folder of its own, never the player's.
-    QString dataFolder() override { return data_.path(); }
-    int messages = 0;
-
-private:
-    QTemporaryDir data_;
-};
-
-BenchApp* app = nullptr;
-
-void fail(const QString& what) {
-    std::printf("error\t%s\n", qPrintable(what));
-    std::fflush(stdout);
-    std::exit(1);
-}
-
-// Lets the event loop run for a while (or until the watched paint is done).
-void spin(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-void settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// One thing the player does: a click on a control of a window (or code the game runs), and
-// the window it opens, whose first paint is timed.
-struct Step {
-    QString window;                       // whose control is clicked
-    QString control;                      // its object name; a menu item is triggered
-    QString opens;                        // the window that opens, timed; empty: nothing is timed
-    std::function<void(Game&)> code = {}; // instead of a click (the game opens a window)
-    QString label() const {
-        return code ? QString(u'(' + control + u')') : QString(window + u'.' + control);
-    }
-};
 
 // A visit: the state it needs, then the steps, ending back at the main window.
 struct Visit {
@@ -263,66 +159,6 @@ std::vector<Visit> visits() {
     return all;
 }
 
-void click(Game& game, const Step& step) {
-    if (step.code) {
-        step.code(game);
-        return;
-    }
-    FormCore* form = game.loaded(step.window);
-    if (!form || !form->window()->isVisible())
-        fail(step.label() + u": the window is not open"_s);
-    QObject* control = form->window()->findChild<QObject*>(step.control);
-    if (!control)
-        fail(step.label() + u": no such control"_s);
-    if (auto* action = qobject_cast<QAction*>(control)) {
-        action->trigger();
-        return;
-    }
-    auto* widget = qobject_cast<QWidget*>(control);
-    if (!widget || !widget->isVisible() || !widget->isEnabled())
-        fail(step.label() + u": the control cannot be clicked"_s);
-    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
-    const QPointF global = widget->mapToGlobal(at);
-    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &press);
-    if (QPointer<QWidget> still = widget; still) {
-        QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
-                            Qt::NoModifier);
-        QCoreApplication::sendEvent(widget, &release);
-    }
-}
-
-struct Timing {
-    double startMs, doneMs;
-};
-
-// Runs one step; for a step that opens a window, times it until its first paint is done.
-std::optional<Timing> run(Game& game, const Step& step) {
-    if (step.opens.isEmpty()) {
-        click(game, step);
-        settle();
-        return std::nullopt;
-    }
-    app->watch(step.opens);
-    click(game, step);
-    if (!app->painted()) {
-        QEventLoop loop;
-        app->waiter = &loop;
-        QTimer::singleShot(5000, &loop, &QEventLoop::quit);
-        loop.exec();
-        app->waiter = nullptr;
-    }
-    app->stopWatching();
-    if (!app->painted())
-        fail(step.label() + u": "_s + step.opens + u" was not painted within 5 s"_s);
-    const Timing timing{app->startMs(), app->doneMs()};
-    settle();
-    if (!game.loaded(step.opens))
-        fail(step.label() + u": "_s + step.opens + u" is not open"_s);
-    return timing;
-}
-
 // One visit from the main window and back to it, with the state it needs. `opened` is told of
 // every timed opening.
 void visit(Game& game, const GameState& fresh, const Visit& v,
@@ -337,12 +173,6 @@ void visit(Game& game, const GameState& fresh, const Visit& v,
     settle();
     if (game.windows().size() != 1)
         fail(u"a visit did not end at the main window: "_s + v.steps.front().label());
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n == 0 ? 0 : n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
 long statusKb(const char* key) {
@@ -385,7 +215,7 @@ bool anyTimerRunning(FormCore* form) {
 
 int main(int argc, char* argv[]) {
     BenchApp application(argc, argv);
-    app = &application;
+    Drive::app = &application;
     setUpApplication(application);
     const QStringList args = QApplication::arguments().mid(1);
     const QString mode = args.value(0);
@@ -396,19 +226,10 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    BenchPlatform platform;
-    const WindowCatalog windows = gameWindows();
-    Game game(platform, windows);
-    game.start();
-    auto* main = game.loaded<frmMain>();
-    if (!main)
-        fail(u"no main window"_s);
-    if (mode != u"idle") {
-        // The game stands still while it is measured, as in the real-window test.
-        main->tmrTime->setInterval(0);
-        main->Timer1->setInterval(0);
-    }
-    spin(300); // the main window is shown and painted
+    // The game stands still while it is measured, as in the real-window test; its clock is
+    // part of what "idle" measures.
+    BenchGame bench(mode != u"idle");
+    Game& game = bench.game;
     const GameState fresh = game.state;
     const std::vector<Visit> all = visits();
 

@@ -2,6 +2,7 @@
 // axis, satiety and mood on the right one, over the days.
 
 #include "core/HistoryChart.h"
+#include "state/ChartLine.h"
 
 #include <QChart>
 #include <QChartView>
@@ -15,15 +16,39 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// A line of the chart: one value of each day. The series draws a few of them, the lowest and
+// the highest under each pixel across the plot (state/ChartLine.h), which look the same as all
+// of them at that width and keep the window quick for a life of a hundred years.
+struct Line {
+    QLineSeries* series = nullptr;
+    std::vector<double> values;
+    double low = 0, high = 0;
+
+    template <class Value> void take(const History::Days& days, Value value) {
+        values.clear();
+        values.reserve(days.size());
+        low = high = 0;
+        for (const History::Day& day : days) {
+            values.push_back(double(value(day)));
+            low = std::min(low, values.back());
+            high = std::max(high, values.back());
+        }
+    }
+
+    void draw(size_t buckets) const {
+        const std::vector<size_t> kept = ChartLine::kept(values, buckets);
+        QList<QPointF> points;
+        points.reserve(qsizetype(kept.size()));
+        for (const size_t i : kept)
+            points << QPointF(double(i + 1), values[i]);
+        series->replace(points);
+    }
+};
+
 // Dollars and the two feelings live on different scales: money runs to thousands while
 // satiety and mood stay within a few dozen, so each pair has an axis of its own.
-void fit(QValueAxis* axis, const std::vector<QLineSeries*>& series) {
-    double low = 0, high = 0;
-    for (const QLineSeries* line : series)
-        for (const QPointF& point : line->points()) {
-            low = std::min(low, point.y());
-            high = std::max(high, point.y());
-        }
+void fit(QValueAxis* axis, const Line& one, const Line& other) {
+    const double low = std::min(one.low, other.low), high = std::max(one.high, other.high);
     // At least two on each side, so that a flat or empty line still gets whole-number ticks.
     const double margin = std::max((high - low) * 0.05, 2.0);
     axis->setRange(low - margin, high + margin);
@@ -39,38 +64,55 @@ public:
         days_ = axis(u"День"_s, Qt::AlignBottom);
         dollars_ = axis(u"$"_s, Qt::AlignLeft);
         points_ = axis(u"Сытость и настроение"_s, Qt::AlignRight);
-        money_ = line(u"Деньги"_s, dollars_);
-        bank_ = line(u"Счет в банке"_s, dollars_);
-        satiety_ = line(u"Сытость"_s, points_);
-        mood_ = line(u"Настроение"_s, points_);
+        money_.series = line(u"Деньги"_s, dollars_);
+        bank_.series = line(u"Счет в банке"_s, dollars_);
+        satiety_.series = line(u"Сытость"_s, points_);
+        mood_.series = line(u"Настроение"_s, points_);
         view_ = new QChartView(chart_, parent);
         view_->setObjectName(u"chtDays"_s);
         view_->setRenderHint(QPainter::Antialiasing);
         view_->setMinimumSize(680, 300);
+        // The lines are drawn again for the plot's new width: the axes stay as they are, the
+        // lowest and highest days being drawn at any width.
+        resized_ =
+            QObject::connect(chart_, &QChart::plotAreaChanged, chart_, [this](const QRectF& area) {
+                if (bucketsFor(area.width()) != buckets_)
+                    draw(bucketsFor(area.width()));
+            });
     }
+
+    // The view outlives this (it is the window's to delete) and must not call back into it.
+    ~Chart() override { QObject::disconnect(resized_); }
 
     QWidget* widget() override { return view_; }
 
     void show(const History::Days& days) override {
-        QList<QPointF> money, bank, satiety, mood;
-        for (size_t i = 0; i < days.size(); ++i) {
-            const double day = double(i + 1);
-            money << QPointF(day, days[i].money);
-            bank << QPointF(day, days[i].bank);
-            satiety << QPointF(day, days[i].satiety);
-            mood << QPointF(day, days[i].mood);
-        }
-        money_->replace(money);
-        bank_->replace(bank);
-        satiety_->replace(satiety);
-        mood_->replace(mood);
+        money_.take(days, [](const History::Day& day) { return day.money; });
+        bank_.take(days, [](const History::Day& day) { return day.bank; });
+        satiety_.take(days, [](const History::Day& day) { return day.satiety; });
+        mood_.take(days, [](const History::Day& day) { return day.mood; });
         days_->setRange(1, double(std::max<size_t>(days.size(), 2)));
         days_->setTickCount(int(std::clamp<size_t>(days.size(), 2, 11)));
-        fit(dollars_, {money_, bank_});
-        fit(points_, {satiety_, mood_});
+        fit(dollars_, money_, bank_);
+        fit(points_, satiety_, mood_);
+        // Before the window is first laid out the plot has no width yet: the lines are drawn
+        // once it has one.
+        if (const QRectF area = chart_->plotArea(); area.isEmpty())
+            buckets_ = 0;
+        else
+            draw(bucketsFor(area.width()));
     }
 
 private:
+    // A stretch of days for each pixel across the plot.
+    static size_t bucketsFor(double width) { return size_t(std::max(width, 1.0)); }
+
+    void draw(size_t buckets) {
+        buckets_ = buckets;
+        for (const Line* line : {&money_, &bank_, &satiety_, &mood_})
+            line->draw(buckets);
+    }
+
     QValueAxis* axis(const QString& title, Qt::Alignment where) {
         auto* axis = new QValueAxis(chart_);
         axis->setTitleText(title);
@@ -90,8 +132,10 @@ private:
 
     QChart* chart_;
     QChartView* view_;
-    QLineSeries *money_, *bank_, *satiety_, *mood_;
+    Line money_, bank_, satiety_, mood_;
     QValueAxis *days_, *dollars_, *points_;
+    size_t buckets_ = 0;
+    QMetaObject::Connection resized_;
 };
 
 } // namespace

@@ -5,12 +5,13 @@
 #include "ui/Game.h"
 #include "ui/Kit.h"
 
+#include <QAbstractTableModel>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLibrary>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -48,6 +49,82 @@ enum Column { Date, Money, Satiety, Mood, Bank, Job, Columns };
 
 } // namespace
 
+// The game's days as the table's rows. Nothing is copied: a cell's text is made when the table
+// draws it, so only the rows in sight cost anything, however long the life. The rows the table
+// knows of are counted here, apart from the days themselves, so that a day that has just ended
+// comes to the table as one new row.
+class frmHistory::DaysModel : public QAbstractTableModel {
+public:
+    DaysModel(const History::Days& days, QObject* parent)
+        : QAbstractTableModel(parent)
+        , days_(days)
+        , rows_(int(days.size())) {}
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : rows_;
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : int(Columns);
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid() || size_t(index.row()) >= days_.size())
+            return {};
+        const int column = index.column();
+        if (role == Qt::TextAlignmentRole)
+            return column == Date || column == Job
+                       ? QVariant()
+                       : QVariant(int(Qt::AlignRight | Qt::AlignVCenter));
+        if (role != Qt::DisplayRole)
+            return {};
+        const History::Day& day = days_[size_t(index.row())];
+        switch (column) {
+        case Date:
+            return day.date;
+        case Money:
+            return Num(day.money);
+        case Satiety:
+            return Num(day.satiety);
+        case Mood:
+            return Num(day.mood);
+        case Bank:
+            return Num(day.bank);
+        default:
+            return day.job;
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        static const QString titles[Columns] = {u"Дата"_s,       u"Деньги"_s, u"Сытость"_s,
+                                                u"Настроение"_s, u"Банк"_s,   u"Работа"_s};
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+            section < Columns)
+            return titles[section];
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+
+    // The days the table has not seen yet join it as rows of their own.
+    void addNewDays() {
+        const int count = int(days_.size());
+        if (count <= rows_)
+            return reread();
+        beginInsertRows({}, rows_, count - 1);
+        rows_ = count;
+        endInsertRows();
+    }
+
+    // The days are others: the table starts again from them.
+    void reread() {
+        beginResetModel();
+        rows_ = int(days_.size());
+        endResetModel();
+    }
+
+private:
+    const History::Days& days_;
+    int rows_;
+};
+
 frmHistory::frmHistory(Game& game)
     : Form(game, Name) {
     setWindowTitle(u"История"_s);
@@ -66,9 +143,9 @@ frmHistory::frmHistory(Game& game)
         chtDays = missing;
     }
 
-    grdDays = named<QTableWidget>("grdDays", 0, int(Columns), this);
-    grdDays->setHorizontalHeaderLabels(
-        {u"Дата"_s, u"Деньги"_s, u"Сытость"_s, u"Настроение"_s, u"Банк"_s, u"Работа"_s});
+    days_ = new DaysModel(game.history, this);
+    grdDays = named<QTableView>("grdDays", this);
+    grdDays->setModel(days_);
     grdDays->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdDays->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdDays->verticalHeader()->setVisible(false);
@@ -83,12 +160,23 @@ frmHistory::frmHistory(Game& game)
     layout->addWidget(lblLast);
     cmdBack = addBackButton(layout);
 
-    connect(&game, &Game::historyChanged, this, &frmHistory::showHistory);
+    connect(&game, &Game::dayRecorded, this, &frmHistory::dayRecorded);
+    connect(&game, &Game::historyReplaced, this, &frmHistory::historyReplaced);
 }
 
 frmHistory::~frmHistory() = default;
 
 void frmHistory::Form_Load() {
+    historyReplaced();
+}
+
+void frmHistory::dayRecorded() {
+    days_->addNewDays();
+    showHistory();
+}
+
+void frmHistory::historyReplaced() {
+    days_->reread();
     showHistory();
 }
 
@@ -96,23 +184,6 @@ void frmHistory::showHistory() {
     const History::Days& days = game().history;
     if (chart_)
         chart_->show(days);
-
-    grdDays->setRowCount(int(days.size()));
-    for (size_t i = 0; i < days.size(); ++i) {
-        const History::Day& day = days[i];
-        const QString cells[Columns] = {day.date,      Num(day.money), Num(day.satiety),
-                                        Num(day.mood), Num(day.bank),  day.job};
-        for (int column = 0; column < Columns; ++column) {
-            QTableWidgetItem* item = grdDays->item(int(i), column);
-            if (!item) {
-                item = new QTableWidgetItem;
-                if (column != Date && column != Job)
-                    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-                grdDays->setItem(int(i), column, item);
-            }
-            item->setText(cells[column]);
-        }
-    }
     grdDays->scrollToBottom();
 
     if (days.empty()) {

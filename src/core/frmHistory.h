@@ -1,7 +1,8 @@
 #pragma once
 // The history of the game: money, satiety, mood and the bank balance at the end of each day,
 // drawn as a chart over the days, and the days in a table under it. It follows the game while
-// it is open: a day that ends meanwhile joins it.
+// it is open: a day that ends meanwhile joins it. A hundred years of play are 36,500 days, so
+// the table reads the game's days where they are, row by row as they come into sight.
 
 #include "ui/Form.h"
 
@@ -10,7 +11,7 @@
 class HistoryChart;
 class QLabel;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 
 class frmHistory : public Form {
 public:
@@ -22,11 +23,17 @@ public:
 
     QLabel *lblTitle, *lblCount, *lblLast;
     QWidget* chtDays; // the chart, or what says why there is none
-    QTableWidget* grdDays;
+    QTableView* grdDays;
     QPushButton* cmdBack;
 
 private:
+    class DaysModel;
+
+    void dayRecorded();
+    void historyReplaced();
+    // The chart and the lines about the days, and the table at its last day.
     void showHistory();
 
+    DaysModel* days_;
     std::unique_ptr<HistoryChart> chart_;
 };

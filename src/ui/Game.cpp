@@ -306,10 +306,10 @@ QWidget* Game::topWindow() const {
 
 void Game::recordDay(History::Day day) {
     history.push_back(std::move(day));
-    Q_EMIT historyChanged();
+    Q_EMIT dayRecorded();
 }
 
 void Game::setHistory(History::Days days) {
     history = std::move(days);
-    Q_EMIT historyChanged();
+    Q_EMIT historyReplaced();
 }

@@ -187,7 +187,10 @@ Q_SIGNALS:
     void bankBalanceChanged();
     void pauseChanged();
     void speedChanged();
-    void historyChanged();
+    // A day joined the history at its end; the days before it are as they were.
+    void dayRecorded();
+    // The history is another one: a new game's, or a loaded game's.
+    void historyReplaced();
     // The start window's "Продолжить" after a death: the main window loads the dead life's
     // last living day.
     void continueLastLifeAsked();

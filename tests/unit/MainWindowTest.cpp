@@ -3,6 +3,7 @@
 
 #include "NewGame.h"
 #include "app/GameWindows.h"
+#include "core/frmHistory.h"
 #include "core/frmMain.h"
 #include "runner/ScriptedPlatform.h"
 #include "state/Autosave.h"
@@ -14,19 +15,24 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QChartView>
 #include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QValueAxis>
 
 #include <gtest/gtest.h>
 
@@ -187,6 +193,85 @@ TEST_F(MainWindow, TheHistoryChartModuleIsFoundBesideTheProgram) {
     ASSERT_TRUE(chart);
     // A chart, not the label that says why there is none.
     EXPECT_TRUE(chart->inherits("QGraphicsView")) << chart->metaObject()->className();
+}
+
+TEST_F(MainWindow, TheHistoryChartDrawsALongLifeFromAFewDaysKeepingItsExtremes) {
+    History::Days days;
+    for (int i = 0; i < 36'500; ++i)
+        days.push_back({u"1/05/02"_s, double(i % 97), 30, 30, 0, u"Пока нет"_s});
+    days[20'000].money = 99'999; // a windfall of one day
+    game.setHistory(days);
+    platform.main->History->trigger();
+    auto* history = game.loaded(u"frmHistory"_s);
+    ASSERT_TRUE(history);
+    QCoreApplication::processEvents(); // the chart is laid out
+    auto* view = history->window()->findChild<QChartView*>(u"chtDays"_s);
+    ASSERT_TRUE(view);
+    const double width = view->chart()->plotArea().width();
+    ASSERT_GT(width, 100);
+    const QList<QAbstractSeries*> lines = view->chart()->series();
+    ASSERT_EQ(lines.size(), 4);
+    for (QAbstractSeries* series : lines) {
+        const auto* line = static_cast<QLineSeries*>(series);
+        ASSERT_GT(line->count(), 0) << line->name().toStdString();
+        EXPECT_LE(line->count(), 2 * width + 2) << line->name().toStdString();
+        // From the first day to the last.
+        EXPECT_EQ(line->at(0).x(), 1);
+        EXPECT_EQ(line->at(line->count() - 1).x(), 36'500);
+    }
+    const QList<QPointF> money = static_cast<QLineSeries*>(lines.front())->points();
+    EXPECT_TRUE(money.contains(QPointF(20'001, 99'999)));
+    const auto* dollars = static_cast<QValueAxis*>(lines.front()->attachedAxes().back());
+    EXPECT_GE(dollars->max(), 99'999);
+}
+
+TEST_F(MainWindow, TheHistoryTableShowsTheDaysAndFollowsThemRowByRow) {
+    History::Days days;
+    for (int i = 0; i < 300; ++i)
+        days.push_back({u"%1/05/02"_s.arg(i % 30 + 1), 170.5 + i, 30, 24.5, i, u"Грузчик"_s});
+    game.setHistory(days);
+    platform.main->History->trigger();
+    auto* history = game.loaded<frmHistory>();
+    ASSERT_TRUE(history);
+    QTableView* grid = history->grdDays;
+    const QAbstractItemModel* table = grid->model();
+    ASSERT_EQ(table->rowCount(), 300);
+    ASSERT_EQ(table->columnCount(), 6);
+    const QStringList titles = {u"Дата"_s,       u"Деньги"_s, u"Сытость"_s,
+                                u"Настроение"_s, u"Банк"_s,   u"Работа"_s};
+    const QStringList last = {u"30/05/02"_s, u"469.5"_s, u"30"_s,
+                              u"24.5"_s,     u"299"_s,   u"Грузчик"_s};
+    for (int column = 0; column < 6; ++column) {
+        EXPECT_EQ(table->headerData(column, Qt::Horizontal).toString(), titles[column]);
+        const QModelIndex cell = table->index(299, column);
+        EXPECT_EQ(cell.data().toString(), last[column]);
+        // The numbers stand right, under one another; the date and the job read from the left.
+        const bool right = cell.data(Qt::TextAlignmentRole).toInt() & Qt::AlignRight;
+        EXPECT_EQ(right, column != 0 && column != 5) << column;
+    }
+    QScrollBar* scroll = grid->verticalScrollBar();
+    EXPECT_GT(scroll->maximum(), 0);
+    EXPECT_EQ(scroll->value(), scroll->maximum());
+
+    // A day that ends joins the table as one row at its end, and the table follows it down.
+    std::vector<std::pair<int, int>> inserted;
+    int resets = 0;
+    QObject::connect(
+        table, &QAbstractItemModel::rowsInserted,
+        [&](const QModelIndex&, int first, int end) { inserted.emplace_back(first, end); });
+    QObject::connect(table, &QAbstractItemModel::modelReset, [&] { ++resets; });
+    game.recordDay({u"1/06/02"_s, 12, 13, 14, 15, u"Дворник"_s});
+    EXPECT_EQ(inserted, (std::vector<std::pair<int, int>>{{300, 300}}));
+    EXPECT_EQ(resets, 0);
+    EXPECT_EQ(table->index(300, 0).data().toString(), u"1/06/02");
+    EXPECT_EQ(scroll->value(), scroll->maximum());
+
+    // Another game's history is a table of its own.
+    game.setHistory({days.front()});
+    EXPECT_EQ(resets, 1);
+    EXPECT_EQ(table->rowCount(), 1);
+    EXPECT_EQ(table->index(0, 1).data().toString(), u"170.5");
+    EXPECT_EQ(inserted.size(), 1u);
 }
 
 TEST(MainWindowFiles, TheAutosaveDialogOpensInTheDataFolder) {
