@@ -52,7 +52,9 @@ else()
 endif()
 
 install(TARGETS timburia RUNTIME DESTINATION ${TIMBURIA_PROGRAM_DIR})
-install(TARGETS timburia-chart LIBRARY DESTINATION lib/timburia)
+# A module of the game's own, not a library others link: kept out of the linker's folders, so
+# that the package needs no ldconfig.
+install(TARGETS timburia-chart LIBRARY DESTINATION lib/timburia/modules)
 install(FILES dist/${TIMBURIA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_BINARY_DIR}/dist/${TIMBURIA_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

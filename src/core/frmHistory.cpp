@@ -30,7 +30,7 @@ const ChartModule& chartModule() {
         ChartModule found;
         const QString here = QCoreApplication::applicationDirPath();
         const QString places[] = {here + u"/timburia-chart"_s,
-                                  here + u"/../lib/timburia/timburia-chart"_s};
+                                  here + u"/../lib/timburia/modules/timburia-chart"_s};
         for (const QString& path : places) {
             QLibrary library(path);
             found.make =

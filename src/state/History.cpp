@@ -1,12 +1,10 @@
 #include "state/History.h"
 
+#include "state/JsonText.h"
 #include "state/NumberText.h"
 #include "state/WholeFile.h"
 
 #include <QCryptographicHash>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 #include <cmath>
 #include <limits>
@@ -21,20 +19,6 @@ const QString Format = u"timburia-history"_s;
 // Version 2 names the saved game; version 1 did not.
 constexpr int Version = 2;
 constexpr int UnmarkedVersion = 1;
-
-std::optional<double> number(const QJsonObject& object, const QString& key) {
-    const QJsonValue value = object.value(key);
-    if (!value.isDouble() || !std::isfinite(value.toDouble()))
-        return std::nullopt;
-    return value.toDouble();
-}
-
-std::optional<QString> text(const QJsonObject& object, const QString& key) {
-    const QJsonValue value = object.value(key);
-    if (!value.isString())
-        return std::nullopt;
-    return value.toString();
-}
 
 } // namespace
 
@@ -58,24 +42,84 @@ QString markOf(const QByteArray& savedGame) {
 
 namespace {
 
+// The text Qt's compact JSON would give, members in the order of their names.
 QByteArray json(const Days& days, size_t first, const QString& game) {
-    QJsonArray list;
+    QByteArray out;
+    out.reserve(qsizetype(days.size() - first) * 96 + 160);
+    out += "{\"days\":[";
     for (size_t i = first; i < days.size(); ++i) {
         const Day& day = days[i];
-        list.append(QJsonObject{{u"date"_s, day.date},
-                                {u"money"_s, day.money},
-                                {u"satiety"_s, day.satiety},
-                                {u"mood"_s, day.mood},
-                                {u"bank"_s, day.bank},
-                                {u"job"_s, day.job}});
+        out += i == first ? "{\"bank\":" : ",{\"bank\":";
+        JsonText::appendNumber(out, day.bank);
+        out += ",\"date\":";
+        JsonText::appendString(out, day.date);
+        out += ",\"job\":";
+        JsonText::appendString(out, day.job);
+        out += ",\"money\":";
+        JsonText::appendNumber(out, day.money);
+        out += ",\"mood\":";
+        JsonText::appendNumber(out, day.mood);
+        out += ",\"satiety\":";
+        JsonText::appendNumber(out, day.satiety);
+        out += '}';
     }
+    out += "],\"format\":";
+    JsonText::appendString(out, Format);
     // A history that names no game is written as histories were before they named one.
-    QJsonObject root{{u"format"_s, Format},
-                     {u"version"_s, game.isEmpty() ? UnmarkedVersion : Version},
-                     {u"days"_s, list}};
-    if (!game.isEmpty())
-        root.insert(u"game"_s, game);
-    return QJsonDocument(root).toJson(QJsonDocument::Compact);
+    if (!game.isEmpty()) {
+        out += ",\"game\":";
+        JsonText::appendString(out, game);
+    }
+    out += ",\"version\":";
+    JsonText::appendNumber(out, game.isEmpty() ? UnmarkedVersion : Version);
+    out += '}';
+    return out;
+}
+
+// One day, its members in any order; nothing unless all six are there and sound.
+std::optional<Day> readDay(JsonText::Reader& reader) {
+    Day day;
+    enum Seen { Date = 1, Money = 2, Satiety = 4, Mood = 8, Bank = 16, Job = 32, All = 63 };
+    int seen = 0;
+    const auto finite = [&](double& into, Seen which) {
+        const std::optional<double> value = reader.number();
+        if (!value || !std::isfinite(*value))
+            return false;
+        into = *value;
+        seen |= which;
+        return true;
+    };
+    const auto text = [&](QString& into, Seen which) {
+        std::optional<QString> value = reader.string();
+        if (!value)
+            return false;
+        into = std::move(*value);
+        seen |= which;
+        return true;
+    };
+    double bank = 0;
+    const bool read = reader.object([&](const QString& key) {
+        const auto kind = reader.next();
+        if (key == u"date")
+            return kind == JsonText::Reader::Kind::String && text(day.date, Date);
+        if (key == u"job")
+            return kind == JsonText::Reader::Kind::String && text(day.job, Job);
+        if (key == u"money")
+            return kind == JsonText::Reader::Kind::Number && finite(day.money, Money);
+        if (key == u"satiety")
+            return kind == JsonText::Reader::Kind::Number && finite(day.satiety, Satiety);
+        if (key == u"mood")
+            return kind == JsonText::Reader::Kind::Number && finite(day.mood, Mood);
+        if (key == u"bank")
+            return kind == JsonText::Reader::Kind::Number && finite(bank, Bank);
+        return reader.skip();
+    });
+    // The balance is a 16-bit integer in the game.
+    if (!read || seen != All || bank != std::trunc(bank) ||
+        bank < std::numeric_limits<qint16>::min() || bank > std::numeric_limits<qint16>::max())
+        return std::nullopt;
+    day.bank = int(bank);
+    return day;
 }
 
 } // namespace
@@ -95,41 +139,51 @@ QByteArray toJson(const Days& days, const QString& game, qint64 maxSize) {
 }
 
 std::optional<File> parse(const QByteArray& json) {
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject())
-        return std::nullopt;
-    const QJsonObject root = document.object();
-    const int version = root.value(u"version"_s).toInt(-1);
-    if (root.value(u"format"_s).toString() != Format ||
-        (version != Version && version != UnmarkedVersion) || !root.value(u"days"_s).isArray())
-        return std::nullopt;
+    using Kind = JsonText::Reader::Kind;
+    JsonText::Reader reader(json);
     File file;
-    if (version == Version) {
-        const std::optional<QString> game = text(root, u"game"_s);
+    std::optional<QString> format, game;
+    std::optional<double> version;
+    bool sawDays = false, daysSound = true;
+    const bool read = reader.next() == Kind::Object && reader.object([&](const QString& key) {
+        const Kind kind = reader.next();
+        if (key == u"format" && kind == Kind::String)
+            return (format = reader.string()).has_value();
+        if (key == u"game" && kind == Kind::String)
+            return (game = reader.string()).has_value();
+        if (key == u"version" && kind == Kind::Number)
+            return (version = reader.number()).has_value();
+        if (key == u"days" && kind == Kind::Array) {
+            sawDays = true;
+            file.days.clear();
+            return reader.array([&] {
+                std::optional<Day> day =
+                    reader.next() == Kind::Object ? readDay(reader) : std::nullopt;
+                if (!day)
+                    return daysSound = false;
+                file.days.push_back(std::move(*day));
+                return true;
+            });
+        }
+        // A member of another kind is passed over, and counts as missing.
+        if (key == u"format")
+            format.reset();
+        else if (key == u"game")
+            game.reset();
+        else if (key == u"version")
+            version.reset();
+        else if (key == u"days")
+            sawDays = false;
+        return reader.skip();
+    });
+    if (!read || !daysSound || !reader.finished() || format != Format || !sawDays || !version)
+        return std::nullopt;
+    if (*version == Version) {
         if (!game || game->isEmpty())
             return std::nullopt;
         file.game = *game;
-    }
-    Days& days = file.days;
-    const QJsonArray list = root.value(u"days"_s).toArray();
-    days.reserve(size_t(list.size()));
-    for (const QJsonValue& entry : list) {
-        if (!entry.isObject())
-            return std::nullopt;
-        const QJsonObject object = entry.toObject();
-        const auto date = text(object, u"date"_s);
-        const auto job = text(object, u"job"_s);
-        const auto money = number(object, u"money"_s);
-        const auto satiety = number(object, u"satiety"_s);
-        const auto mood = number(object, u"mood"_s);
-        const auto bank = number(object, u"bank"_s);
-        // The balance is a 16-bit integer in the game.
-        if (!date || !job || !money || !satiety || !mood || !bank || *bank != std::trunc(*bank) ||
-            *bank < std::numeric_limits<qint16>::min() ||
-            *bank > std::numeric_limits<qint16>::max())
-            return std::nullopt;
-        days.push_back({*date, *money, *satiety, *mood, int(*bank), *job});
+    } else if (*version != UnmarkedVersion) {
+        return std::nullopt;
     }
     return file;
 }

@@ -12,6 +12,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -80,6 +83,34 @@ TEST(History, ReadsBackWhatItWrote) {
     const History::Days days = someDays();
     EXPECT_EQ(History::fromJson(History::toJson(days)), days);
     EXPECT_EQ(History::fromJson(History::toJson({})), History::Days{});
+}
+
+TEST(History, WritesWhatQtsJsonWouldAndReadsWhatItWrites) {
+    History::Days days = someDays();
+    days.push_back({u"8/05/02"_s, 0.1 + 0.2, -0.0, 1e300, 0, u"\"кавычки\" \\ \n\t\x01 / 😀"_s});
+    const QString game = History::markOf("g");
+    // The same text, byte for byte, as the game wrote through Qt's own JSON before.
+    QJsonArray list;
+    for (const History::Day& day : days)
+        list.append(QJsonObject{{u"date"_s, day.date},
+                                {u"money"_s, day.money},
+                                {u"satiety"_s, day.satiety},
+                                {u"mood"_s, day.mood},
+                                {u"bank"_s, day.bank},
+                                {u"job"_s, day.job}});
+    QJsonObject root{{u"format"_s, u"timburia-history"_s},
+                     {u"version"_s, 2},
+                     {u"game"_s, game},
+                     {u"days"_s, list}};
+    const QByteArray qt = QJsonDocument(root).toJson(QJsonDocument::Compact);
+    EXPECT_EQ(History::toJson(days, game), qt);
+    // Read back whole, and from Qt's indented form as well.
+    for (const QByteArray& text : {qt, QJsonDocument(root).toJson(QJsonDocument::Indented)}) {
+        const std::optional<History::File> file = History::parse(text);
+        ASSERT_TRUE(file);
+        EXPECT_EQ(file->days, days);
+        EXPECT_EQ(file->game, game);
+    }
 }
 
 TEST(History, NamesItsGameAndNeverGrowsPastWhatItReads) {
@@ -151,9 +182,29 @@ TEST(History, BelievesNothingOfAnUnsoundFile) {
         day(QString(sound).replace(u"\"bank\":4"_s, u"\"bank\":40000"_s)),
         day(QString(sound).replace(u"\"job\":\"x\""_s, u"\"job\":7"_s)),
         day(QString(sound).replace(u"\"mood\":3"_s, u"\"mood\":1e999"_s)),
+        day(QString(sound).replace(u"\"mood\":3"_s, u"\"mood\":03"_s)),
+        day(QString(sound).replace(u"\"mood\":3"_s, u"\"mood\":3."_s)),
+        day(QString(sound).replace(u"\"mood\":3"_s, u"\"mood\":null"_s)),
+        day(QString(sound).replace(u"\"job\":\"x\""_s, u"\"job\":\"a\tb\""_s)), // a raw tab
+        day(QString(sound).replace(u"\"job\":\"x\""_s, u"\"job\":\"\\q\""_s)),
+        day(sound) + " trailing",
+        day(sound).chopped(1),
+        day(sound).replace("\"x\"", "\"\xff\""),         // not UTF-8
+        day(sound).replace("\"x\"", "\"\xed\xa0\x80\""), // a surrogate in UTF-8
+        day(sound).replace("\"x\"", "\"\xc0\x80\""),     // an overlong zero
+        "{\"format\":\"timburia-history\",\"version\":1,\"days\":[],\"x\":" +
+            QByteArray(1000, '[') + QByteArray(1000, ']') + "}",
     };
     for (const QByteArray& json : unsound)
-        EXPECT_FALSE(History::fromJson(json)) << json.toStdString();
+        EXPECT_FALSE(History::fromJson(json)) << json.left(200).toStdString();
+    // Members it does not know, of any kind, are passed over.
+    EXPECT_TRUE(History::fromJson(
+        day(sound + u",\"extra\":{\"a\":[1,true,false,null,\"\\u00e9\\ud83d\\ude00\"]}"_s)));
+    EXPECT_EQ(History::fromJson(
+                  day(QString(sound).replace(u"\"job\":\"x\""_s, u"\"job\":\"\\u0434\\/\""_s)))
+                  ->front()
+                  .job,
+              u"д/");
 }
 
 TEST(History, AFileThatIsMissingOrTooLargeGivesNone) {
