@@ -59,9 +59,9 @@ public:
 Q_SIGNALS:
     // "Игра сохранена: NAME.kbz" and the like, for the status bar to show a few seconds.
     void noted(const QString& text);
-    // What the files of the game could not do, for the status bar until the next file
-    // operation of the same kind says otherwise; empty when it all went well. Never a message
-    // box: an autosave that fails does not stop the game.
+    // What the game's files could not do (an autosave, a history saved or loaded), for the
+    // status bar until the next save, load or autosave says otherwise; empty when that one went
+    // well. Never a message box: an autosave that fails does not stop the game.
     void troubleNoted(const QString& text);
     // Whether there is a life before this one to continue may have changed.
     void lastLifeChanged();
