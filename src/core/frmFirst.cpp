@@ -98,13 +98,13 @@ void frmFirst::ShowAfterDeath(Game& game) {
 }
 
 void frmFirst::cmdContinue_Click() {
-    game().newGame();
+    game().session.newGame();
     Q_EMIT game().continueLastLifeAsked();
     game().unload(this);
 }
 
 void frmFirst::cmdOK_Click() {
-    game().newGame();
+    game().session.newGame();
     game().unload(this);
 }
 

@@ -3,6 +3,10 @@
 #include "career/frmBank.h"
 #include "career/frmStudy.h"
 #include "career/frmWork.h"
+#include "core/MainEffects.h"
+#include "core/MainIndicators.h"
+#include "core/MainStatusBar.h"
+#include "core/PlaceGrid.h"
 #include "core/frmFirst.h"
 #include "core/frmHelp.h"
 #include "core/frmHistory.h"
@@ -17,16 +21,12 @@
 #include "purchases/frmFlat.h"
 #include "purchases/frmPrograms.h"
 #include "purchases/frmShop.h"
-#include "purchases/frmVirus.h"
 #include "rules/Clock.h"
 #include "rules/Forecast.h"
+#include "rules/Hacking.h"
 #include "rules/LifeUpdate.h"
 #include "rules/Trip.h"
-#include "state/Autosave.h"
-#include "state/GameFiles.h"
 #include "state/GameState.h"
-#include "state/History.h"
-#include "state/SavedGame.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
 #include "ui/Picture.h"
@@ -34,89 +34,12 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
-#include <QStatusBar>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-struct Row {
-    const char16_t* caption; // nullptr: the value stands alone on its row
-    QString GameState::*field;
-    const char* captionName = "caption"; // the few captions the game hides have names
-};
-
-QLabel* captionLabel(const QString& text, QWidget* parent) {
-    return named<QLabel>("caption", text, parent);
-}
-
-// How wide a field's value can be: its widest catalog entry or ladder rung, and for the other
-// fields room for the longest program name. A value column keeps that width
-// whatever it shows, so the window neither grows nor shifts its frames as names change, and
-// never clips one of the game's names.
-int widestValue(QString GameState::*field, const QFontMetrics& metrics) {
-    static const GameState catalogs = [] {
-        GameState s;
-        s.buildCatalogs();
-        return s;
-    }();
-    QStringList texts;
-    for (const CatalogInfo& info : catalogTable())
-        if (info.field == field)
-            texts = (catalogs.*info.catalog).Names;
-    const std::pair<QString GameState::*, const QStringList*> ladders[] = {
-        {&GameState::lblStatus, &Ladders::Status},
-        {&GameState::lblEduncation, &Ladders::Education},
-        {&GameState::lblEnglish, &Ladders::English},
-        {&GameState::lblClothes, &Ladders::Clothes}};
-    for (auto [ladderField, rungs] : ladders)
-        if (ladderField == field)
-            texts = *rungs;
-    // The longest names the other fields take are programs'.
-    int widest = std::max(metrics.horizontalAdvance(u"3D StMax III"_s),
-                          metrics.horizontalAdvance(u"Касперского"_s));
-    for (const QString& text : texts)
-        widest = std::max(widest, metrics.horizontalAdvance(text));
-    return widest + 2;
-}
-
-// The label showing a field is named after the field.
-const char* nameOf(QString GameState::*field) {
-    for (const TextFieldInfo& info : textFieldTable())
-        if (info.member == field)
-            return info.name;
-    return "";
-}
-
-// The frames' titles in bold, and what they hold as it was: a frame's font passes to the
-// controls inside that set none of their own, so those keep the normal weight. (A style sheet
-// says the same, but every control of the window is then polished and drawn through it: a
-// tenth of the time to show the window.)
-void boldFrameTitles(QWidget* window) {
-    for (QGroupBox* box : window->findChildren<QGroupBox*>()) {
-        for (QWidget* inside : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (qobject_cast<QGroupBox*>(inside) || inside->testAttribute(Qt::WA_SetFont))
-                continue;
-            QFont normal = inside->font();
-            normal.setBold(false);
-            inside->setFont(normal);
-        }
-        QFont bold = box->font();
-        bold.setBold(true);
-        box->setFont(bold);
-    }
-}
-
-} // namespace
 
 frmMain::frmMain(Game& game)
     : QMainWindow(nullptr)
@@ -131,10 +54,14 @@ frmMain::frmMain(Game& game)
     auto* layout = new QHBoxLayout(central_);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(6);
-    layout->addWidget(buildIndicators(), 3);
+    indicators_ = new MainIndicators(central_);
+    layout->addWidget(indicators_, 3);
     layout->addWidget(buildPlaces(), 2);
     setCentralWidget(central_);
-    buildStatusBar();
+    statusBar_ = new MainStatusBar(this);
+    setStatusBar(statusBar_);
+    lblNote = statusBar_->lblNote;
+    lblPause = statusBar_->lblPause;
 
     boldFrameTitles(central_);
 
@@ -151,6 +78,9 @@ frmMain::frmMain(Game& game)
     connect(&game, &Game::stateChanged, this, &frmMain::showState);
     connect(&game, &Game::pauseChanged, this, &frmMain::showPause);
     connect(&game, &Game::continueLastLifeAsked, this, &frmMain::continueLastLife);
+    connect(&game.session, &Session::noted, this, &frmMain::note);
+    connect(&game.session, &Session::troubleNoted, statusBar_, &MainStatusBar::showTrouble);
+    connect(&game.session, &Session::lastLifeChanged, this, &frmMain::showContinueLast);
     showState();
     showPause();
 }
@@ -163,17 +93,19 @@ void frmMain::buildMenu() {
     auto* file = named<QMenu>("File", u"&Файл"_s, menuBar());
     menuBar()->addMenu(file);
     connect(file, &QMenu::aboutToShow, this, &frmMain::showContinueLast);
-    NewGame = namedAction(file, "NewGame", u"&Новая игра"_s);
-    Save = namedAction(file, "Save", u"&Сохранить игру"_s);
-    Load = namedAction(file, "Load", u"За&грузить игру"_s);
-    LoadAutosave = namedAction(file, "LoadAutosave", u"Загрузить &автосохранение..."_s);
-    ContinueLast = namedAction(file, "ContinueLast", u"Продолжить &прошлую игру"_s);
+    NewGame = item(file, "NewGame", u"&Новая игра"_s, &frmMain::NewGame_Click);
+    Save = item(file, "Save", u"&Сохранить игру"_s, &frmMain::Save_Click);
+    Load = item(file, "Load", u"За&грузить игру"_s, &frmMain::Load_Click);
+    LoadAutosave =
+        item(file, "LoadAutosave", u"Загрузить &автосохранение..."_s, &frmMain::LoadAutosave_Click);
+    ContinueLast =
+        item(file, "ContinueLast", u"Продолжить &прошлую игру"_s, &frmMain::ContinueLast_Click);
     file->addSeparator();
-    Exit = namedAction(file, "Exit", u"&Выход"_s);
+    Exit = item(file, "Exit", u"&Выход"_s, &frmMain::Exit_Click);
 
     auto* play = named<QMenu>("Play", u"&Игра"_s, menuBar());
     menuBar()->addMenu(play);
-    Pause = namedAction(play, "Pause", u"&Пауза"_s);
+    Pause = item(play, "Pause", u"&Пауза"_s, &frmMain::Pause_Click);
     Pause->setCheckable(true);
     // P pauses in every window of the game (the game's own key filter sees to that); the
     // shortcut here only shows the key in the menu, and is never heard on its own.
@@ -189,15 +121,15 @@ void frmMain::buildMenu() {
         speeds->addAction(speed);
     }
     play->addSeparator();
-    History = namedAction(play, "History", u"&История..."_s);
+    History = item(play, "History", u"&История..."_s, &frmMain::History_Click);
 
     auto* help = named<QMenu>("Help", u"&Помощь"_s, menuBar());
     menuBar()->addMenu(help);
-    BigHelp = namedAction(help, "BigHelp", u"П&одробная справка"_s);
-    SmallHelp = namedAction(help, "SmallHelp", u"Ко&роткая справка"_s);
-    KeysHelp = namedAction(help, "KeysHelp", u"&Клавиши и удобства"_s);
+    BigHelp = item(help, "BigHelp", u"П&одробная справка"_s, &frmMain::BigHelp_Click);
+    SmallHelp = item(help, "SmallHelp", u"Ко&роткая справка"_s, &frmMain::SmallHelp_Click);
+    KeysHelp = item(help, "KeysHelp", u"&Клавиши и удобства"_s, &frmMain::KeysHelp_Click);
     help->addSeparator();
-    AboutPr = namedAction(help, "AboutPr", u"О программе"_s);
+    AboutPr = item(help, "AboutPr", u"О программе"_s, &frmMain::AboutPr_Click);
 
     // The desktop's usual keys, shown in the menu. A new game and the exit belong to this
     // window; the others are the game's keys, heard in every window of the game.
@@ -208,173 +140,26 @@ void frmMain::buildMenu() {
     Game::setGameKey(History, QKeySequence(Qt::CTRL | Qt::Key_H));
     Game::setGameKey(BigHelp, QKeySequence::HelpContents);
 
-    onClick(NewGame, &frmMain::NewGame_Click);
-    onClick(Save, &frmMain::Save_Click);
-    onClick(Load, &frmMain::Load_Click);
-    onClick(LoadAutosave, &frmMain::LoadAutosave_Click);
-    onClick(ContinueLast, &frmMain::ContinueLast_Click);
-    onClick(Pause, &frmMain::Pause_Click);
     route(Speed1, ControlEvent::Click, [this] { setSpeed(1); });
     route(Speed2, ControlEvent::Click, [this] { setSpeed(2); });
     route(Speed4, ControlEvent::Click, [this] { setSpeed(4); });
-    onClick(History, &frmMain::History_Click);
-    onClick(Exit, &frmMain::Exit_Click);
-    onClick(BigHelp, &frmMain::BigHelp_Click);
-    onClick(SmallHelp, &frmMain::SmallHelp_Click);
-    onClick(KeysHelp, &frmMain::KeysHelp_Click);
-    onClick(AboutPr, &frmMain::AboutPr_Click);
 }
 
-QWidget* frmMain::buildIndicators() {
-    auto* panel = new QWidget(central_);
-    auto* grid = new QGridLayout(panel);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setSpacing(6);
-
-    // A frame of caption/value rows; the value label is named after its field.
-    auto frame = [this](const QString& title, std::initializer_list<Row> rows,
-                        QWidget* parent) -> QGroupBox* {
-        auto* box = new QGroupBox(title, parent);
-        auto* form = new QGridLayout(box);
-        form->setHorizontalSpacing(4);
-        form->setVerticalSpacing(3);
-        int line = 0;
-        for (const Row& row : rows) {
-            QLabel* value = figure(nameOf(row.field), {}, box);
-            value->setTextInteractionFlags(Qt::NoTextInteraction);
-            value->setMinimumWidth(widestValue(row.field, value->fontMetrics()));
-            value->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-            shown_.push_back({value, row.field});
-            if (row.caption) {
-                form->addWidget(
-                    named<QLabel>(row.captionName, QString::fromUtf16(row.caption), box), line, 0);
-                form->addWidget(value, line, 1);
-            } else {
-                form->addWidget(value, line, 0, 1, 2);
-            }
-            ++line;
-        }
-        form->setColumnStretch(1, 1);
-        form->setRowStretch(line, 1);
-        return box;
-    };
-
-    grid->addWidget(frame(u"Личный статус"_s,
-                          {{u"Деньги:", &GameState::lblMoney},
-                           {u"Сытость:", &GameState::lblHungry},
-                           {u"Настроение:", &GameState::lblHappyness},
-                           {u"Статус:", &GameState::lblStatus},
-                           {u"Образование:", &GameState::lblEduncation},
-                           {u"Англ. яз.:", &GameState::lblEnglish},
-                           {u"Работа:", &GameState::lblSWork},
-                           {u"Ваша одежда:", &GameState::lblClothes}},
-                          panel),
-                    0, 0);
-    grid->addWidget(frame(u"Компьютер"_s,
-                          {{u"Процессор:", &GameState::lblComp},
-                           {u"Память RAM:", &GameState::lblRAM},
-                           {u"Винчестер:", &GameState::lblVinchester},
-                           {u"CD-Rom:", &GameState::lblCDROM},
-                           {u"Видео карта:", &GameState::lblVideoKarta},
-                           {u"Звук. карта:", &GameState::lblSoundKarta},
-                           {u"Монитор:", &GameState::lblMonitor},
-                           {u"Принтер:", &GameState::lblPrinter},
-                           {u"Сканер:", &GameState::lblSkaner},
-                           {u"Модем:", &GameState::lblModem}},
-                          panel),
-                    0, 1);
-    grid->addWidget(frame(u"Житие мое"_s,
-                          {{u"Машина:", &GameState::lblCar},
-                           {u"Кол.комнат:", &GameState::lblRoom},
-                           {u"Мебель:", &GameState::lblMebel},
-                           {u"Кухня:", &GameState::lblKitchen},
-                           {u"Ванная:", &GameState::lblBath}},
-                          panel),
-                    1, 0);
-
-    grid->addWidget(frame(u"Программы"_s,
-                          {{u"Система:", &GameState::lblSystem},
-                           {u"Прог-ование:", &GameState::lblProgram},
-                           {u"Графика:", &GameState::lblGraph},
-                           {u"Антивирус:", &GameState::lblAntvirus}},
-                          panel),
-                    1, 1);
-    grid->addWidget(
-        frame(u"Работа"_s,
-              {{nullptr, &GameState::lblMyWork}, {u"Зарплата:", &GameState::lblWorkEarn}}, panel),
-        2, 0);
-    grid->addWidget(frame(u"Интернет"_s, {{u"Выход:", &GameState::lblVichod}}, panel), 2, 1);
-
-    // Study: a sub-frame per course, each with its price line that a finished course hides.
-    auto* study = new QGroupBox(u"Учеба"_s, panel);
-    auto* courses = new QHBoxLayout(study);
-    auto course = [&](const QString& title, QString GameState::*state, QLabel*& priceCaption,
-                      const char* captionName, QString GameState::*price) {
-        QGroupBox* box =
-            frame(title, {{nullptr, state}, {u"Стоимость:", price, captionName}}, study);
-        // The caption of the price row is one of the three labels the game hides.
-        priceCaption = box->findChild<QLabel*>(QString::fromLatin1(captionName));
-        courses->addWidget(box);
-    };
-    course(u"Школа"_s, &GameState::lblSSchool, lblSStoim, "lblSStoim", &GameState::lblSCost);
-    course(u"Англ.яз."_s, &GameState::lblEEnglish, lblEStoim, "lblEStoim", &GameState::lblECost);
-    course(u"Ком.курсы"_s, &GameState::lblCComputer, lblStoim, "lblStoim", &GameState::lblCCost);
-    grid->addWidget(study, 3, 0, 1, 2);
-
-    // The date and time line, and the lesson and virus counters the player never sees.
-    auto* when = new QWidget(panel);
-    auto* line = new QHBoxLayout(when);
-    line->setContentsMargins(4, 0, 4, 0);
-    line->setSpacing(0);
-    auto value = [&](QString GameState::*field) {
-        QLabel* label = figure(nameOf(field), {}, when);
-        shown_.push_back({label, field});
-        line->addWidget(label);
-        return label;
-    };
-    line->addWidget(captionLabel(u"Дата: "_s, when));
-    value(&GameState::lblDay);
-    line->addWidget(captionLabel(u"/"_s, when));
-    value(&GameState::lblMonth);
-    line->addWidget(captionLabel(u"/"_s, when));
-    value(&GameState::lblYear);
-    line->addSpacing(24);
-    line->addWidget(captionLabel(u"Время: "_s, when));
-    value(&GameState::lblHours);
-    line->addWidget(captionLabel(u":00"_s, when));
-    line->addStretch(1);
-    for (QString GameState::*hidden :
-         {&GameState::lblObras, &GameState::lblEng, &GameState::lblCom, &GameState::lblVir})
-        value(hidden)->hide();
-    grid->addWidget(when, 4, 0, 1, 2);
-
-    auto* status = named<QLabel>("lblSpHelp", panel);
-    status->setWordWrap(true);
-    status->setFrameShape(QFrame::StyledPanel);
-    status->setFrameShadow(QFrame::Sunken);
-    // Two lines, whatever the text: a long help line must not make the window grow.
-    status->setFixedHeight(status->fontMetrics().lineSpacing() * 2 + 8);
-    status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    shown_.push_back({status, &GameState::lblSpHelp});
-    grid->addWidget(status, 5, 0, 1, 2);
-    return panel;
+QAction* frmMain::item(QMenu* menu, const char* name, const QString& text,
+                       void (frmMain::*click)()) {
+    QAction* action = namedAction(menu, name, text);
+    onClick(action, click);
+    return action;
 }
-
-namespace {
-constexpr int PlaceColumns = 3;
-} // namespace
 
 QWidget* frmMain::buildPlaces() {
-    auto* box = new QGroupBox(u"Куда пойти"_s, central_);
-    auto* grid = new QGridLayout(box);
-    grid->setSpacing(4);
     using Opens = void (frmMain::*)();
     struct Place {
         Picture*& picture;
         const char* name;
         const char* art;
         const char16_t* caption;
-        Opens opens; // nullptr: the place is not open yet
+        Opens opens;
     };
     const Place places[] = {
         {imgFlat, "imgFlat", "places/flat", u"Квартира", &frmMain::imgFlat_Click},
@@ -389,59 +174,14 @@ QWidget* frmMain::buildPlaces() {
         {imgParty, "imgParty", "places/party", u"Развлечения", &frmMain::imgParty_Click},
         {imgHobby, "imgHobby", "places/hobby", u"Хобби", &frmMain::imgHobby_Click},
     };
-    int index = 0;
+    auto* grid = new PlaceGrid(central_);
     for (const Place& place : places) {
-        auto* cell = new QWidget(box);
-        auto* column = new QVBoxLayout(cell);
-        column->setContentsMargins(0, 0, 0, 0);
-        column->setSpacing(2);
-        const QString caption = QString::fromUtf16(place.caption);
-        place.picture = named<Picture>(place.name, QString::fromLatin1(place.art), cell);
-        place.picture->setMinimumSize(84, 63);
-        place.picture->setToolTip(caption);
-        auto* label = new QLabel(caption, cell);
-        label->setAlignment(Qt::AlignHCenter);
-        column->addWidget(place.picture, 1);
-        column->addWidget(label);
-        const bool open = place.opens != nullptr;
-        place.picture->setEnabled(open);
-        label->setEnabled(open);
-        if (open) {
-            place.picture->setCursor(Qt::PointingHandCursor);
-            onClick(place.picture, place.opens);
-        }
-        grid->addWidget(cell, index / PlaceColumns, index % PlaceColumns);
-        routeKeyDown(place.picture, [this, index](int key) { movePlaceFocus(index, key); });
-        places_.push_back(place.picture);
-        ++index;
+        const int index = grid->count();
+        place.picture = grid->add(place.name, place.art, QString::fromUtf16(place.caption));
+        onClick(place.picture, place.opens);
+        routeKeyDown(place.picture, [grid, index](int key) { grid->moveFocus(index, key); });
     }
-    return box;
-}
-
-void frmMain::buildStatusBar() {
-    QStatusBar* bar = statusBar();
-    bar->setSizeGripEnabled(false);
-    lblForecast = named<QLabel>("lblForecast", bar);
-    // However long the forecast gets, it never widens the window.
-    lblForecast->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    bar->addWidget(lblForecast, 1);
-    lblNote = named<QLabel>("lblNote", bar);
-    // A long file name is cut rather than widening the window.
-    lblNote->setMinimumWidth(1);
-    lblNote->setContentsMargins(8, 0, 8, 0);
-    lblNote->hide();
-    bar->addPermanentWidget(lblNote);
-    lblAutosave = named<QLabel>("lblAutosave", bar);
-    lblAutosave->hide();
-    bar->addPermanentWidget(lblAutosave);
-    lblSpeed = named<QLabel>("lblSpeed", bar);
-    lblSpeed->setContentsMargins(8, 0, 8, 0);
-    lblSpeed->hide();
-    bar->addPermanentWidget(lblSpeed);
-    lblPause = heading("lblPause", u"Пауза"_s, bar);
-    lblPause->setContentsMargins(8, 0, 8, 0);
-    lblPause->hide();
-    bar->addPermanentWidget(lblPause);
+    return grid;
 }
 
 QLabel* frmMain::field(const QString& name) const {
@@ -450,44 +190,14 @@ QLabel* frmMain::field(const QString& name) const {
 
 void frmMain::showState() {
     const GameState& state = game().state;
-    for (const Shown& shown : shown_) {
-        const QString& text = state.*shown.field;
-        if (shown.label->text() != text)
-            shown.label->setText(text);
-    }
-    const QString forecast = Forecast::text(state);
-    if (lblForecast->text() != forecast)
-        lblForecast->setText(forecast);
-    showSpeed();
-}
-
-void frmMain::showSpeed() {
-    const int speed = game().speed();
-    const QString text = u"Скорость x%1"_s.arg(speed);
-    if (lblSpeed->text() != text)
-        lblSpeed->setText(text);
-    lblSpeed->setVisible(speed != 1);
-}
-
-void frmMain::movePlaceFocus(int from, int key) {
-    const int count = int(places_.size());
-    const int column = from % PlaceColumns;
-    int to = from;
-    if (key == Qt::Key_Left && column > 0)
-        to = from - 1;
-    else if (key == Qt::Key_Right && column + 1 < PlaceColumns && from + 1 < count)
-        to = from + 1;
-    else if (key == Qt::Key_Up && from >= PlaceColumns)
-        to = from - PlaceColumns;
-    else if (key == Qt::Key_Down && from + PlaceColumns < count)
-        to = from + PlaceColumns;
-    if (to != from)
-        places_[to]->setFocus(Qt::TabFocusReason);
+    indicators_->showState(state);
+    statusBar_->showForecast(Forecast::text(state));
+    statusBar_->showSpeed(game().speed());
 }
 
 void frmMain::showPause() {
     Pause->setChecked(game().pausedByPlayer());
-    lblPause->setVisible(game().paused());
+    statusBar_->showPaused(game().paused());
 }
 
 void frmMain::changeEvent(QEvent* event) {
@@ -517,20 +227,7 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::ForLoadMain() {
-    game().beginNewGame(*this);
-    showContinueLast();
-    // The program starts straight into a new game; the status bar says, once, which day of
-    // the game played before waits to be continued.
-    if (game().generation() != 1)
-        return;
-    const std::optional<QString> last =
-        Autosave::lastLife(game().platform.dataFolder(), game().ownsAutosaves());
-    if (!last)
-        return;
-    const SavedGame::Loaded loaded = SavedGame::load(*last, game().state);
-    if (loaded.state)
-        note(u"Прошлая игра сохранена на день %1: «Файл → Продолжить прошлую игру»."_s.arg(
-            History::dateOf(*loaded.state)));
+    game().session.begin(*this);
 }
 
 void frmMain::showEvent(QShowEvent* event) {
@@ -563,50 +260,16 @@ void frmMain::NewGame_Click() {
     game().open<frmFirst>(false);
 }
 
-namespace {
-// A game loaded from the autosaves in the data folder carries on that set's life: its days go
-// on being autosaved beside it. Any other game is another life.
-bool isCurrentAutosave(const QString& dataFolder, const QString& path) {
-    const QFileInfo file(path);
-    if (QFileInfo(file.absolutePath()).canonicalFilePath() !=
-        QFileInfo(dataFolder).canonicalFilePath())
-        return false;
-    for (int age = 0; age < Autosave::Kept; ++age)
-        if (file.fileName() == Autosave::fileName(age))
-            return true;
-    return false;
-}
-
-const QString SavedGames = u"Тимбурия (*.kbz)|*.kbz|"_s;
-const QString NoFileChosen = u"Файл не выбран."_s;
-} // namespace
-
 void frmMain::Save_Click() {
-    const auto fail = [this](const QString& why) {
-        msg(u"Вы не сохранили игру.\n\n"_s + why, u"Не сохранили."_s, MsgIcon::Information);
-    };
-    std::optional<QString> path = saveFileName(SavedGames, 1);
-    if (!path)
-        return fail(NoFileChosen);
-    // A name typed without an extension is a saved game all the same.
-    if (QFileInfo(*path).suffix().isEmpty())
-        *path += u".kbz"_s;
-    const GameFiles::Written written = GameFiles::save(*path, game().state, game().history);
-    if (written.game)
-        return fail(*written.game);
-    note(u"Игра сохранена: "_s + QFileInfo(*path).fileName());
-    // The game is saved whatever becomes of its history, which only the status bar mentions.
-    noteFailure(u"История не сохранена: "_s, written.history);
+    game().session.save(*this);
 }
 
 void frmMain::Load_Click() {
-    loadGame(openFileName(SavedGames, 1));
+    game().session.load(*this);
 }
 
 void frmMain::LoadAutosave_Click() {
-    const QString folder = game().platform.dataFolder();
-    QDir().mkpath(folder);
-    loadGame(openFileName(SavedGames, 1, folder));
+    game().session.loadAutosave(*this);
 }
 
 void frmMain::ContinueLast_Click() {
@@ -614,58 +277,22 @@ void frmMain::ContinueLast_Click() {
 }
 
 void frmMain::continueLastLife() {
-    const std::optional<QString> last =
-        Autosave::lastLife(game().platform.dataFolder(), game().ownsAutosaves());
-    if (!last)
-        return showContinueLast();
-    loadGame(last);
+    game().session.continueLastLife(*this);
 }
 
 void frmMain::showContinueLast() {
-    ContinueLast->setEnabled(
-        Autosave::lastLife(game().platform.dataFolder(), game().ownsAutosaves()).has_value());
-}
-
-void frmMain::loadGame(const std::optional<QString>& path) {
-    const auto fail = [this](const QString& why) {
-        msg(u"Вы не загрузили игру.\n\n"_s + why, u"Не загрузили"_s, MsgIcon::Information);
-    };
-    if (!path)
-        return fail(NoFileChosen);
-    GameFiles::Loaded loaded = GameFiles::load(*path, game().state);
-    if (!loaded.state)
-        return fail(loaded.error);
-    game().state = std::move(*loaded.state);
-    game().setLifeOver(false);
-    game().setOwnsAutosaves(isCurrentAutosave(game().platform.dataFolder(), *path));
-    // The game loads whatever became of its history; when one was there but is not this
-    // game's, the status bar says why the history is empty.
-    game().setHistory(std::move(loaded.history));
-    noteFailure(u"История не загружена: "_s, loaded.historyNote.isEmpty()
-                                                 ? std::nullopt
-                                                 : std::optional<QString>(loaded.historyNote));
-    showContinueLast();
-    // A game loaded by its key from a place window: every window above this one belongs to the
-    // moment of the game that was being played (a spin, a fishing trip, an hour online), and
-    // goes, as at a new game; the loaded game shows here.
-    const auto windows = game().windows();
-    for (auto it = windows.rbegin(); it != windows.rend(); ++it)
-        if (*it != this)
-            game().unload(*it);
-    note(u"Игра загружена: "_s + QFileInfo(*path).fileName());
+    ContinueLast->setEnabled(game().session.canContinueLastLife());
 }
 
 void frmMain::note(const QString& text) {
-    lblNote->setText(text);
-    lblNote->show();
+    statusBar_->showNote(text);
     constexpr int NoteMs = 5000;
     tmrNote->setInterval(NoteMs);
 }
 
 void frmMain::tmrNote_Timer() {
     tmrNote->setInterval(0);
-    lblNote->hide();
-    lblNote->clear();
+    statusBar_->showNote({});
 }
 
 void frmMain::Exit_Click() {
@@ -688,89 +315,13 @@ void frmMain::AboutPr_Click() {
     frmFirst::ShowAbout(game());
 }
 
-class frmMain::ClockEffects : public FormEffects<Clock::Effects> {
-public:
-    using FormEffects::FormEffects;
-    void balanceChanged() override { Q_EMIT form_.game().bankBalanceChanged(); }
-};
-
 void frmMain::tmrTime_Timer() {
-    ClockEffects effects(*this);
-    const QString today = History::dateOf(game().state);
-    if (Clock::tick(game().state, effects))
-        endOfDay(today);
+    MainClockEffects effects(*this);
+    game().session.passHour(effects);
 }
-
-void frmMain::endOfDay(const QString& date) {
-    // A life whose death is decided keeps the autosaves of its last living days.
-    if (game().lifeOver())
-        return;
-    game().recordDay(History::record(game().state, date));
-    // A failed autosave does not stop the game: the status bar says so until one succeeds.
-    const QString folder = game().platform.dataFolder();
-    if (!game().ownsAutosaves()) {
-        if (std::optional<QString> error = Autosave::movePreviousLife(folder))
-            return noteFailure(u"Автосохранение не удалось: "_s, error);
-        game().setOwnsAutosaves(true);
-    }
-    const GameFiles::Written written = Autosave::write(folder, game().state, game().history);
-    if (written.game)
-        noteFailure(u"Автосохранение не удалось: "_s, written.game);
-    else
-        noteFailure(u"История не сохранена в автосохранении: "_s, written.history);
-    showContinueLast();
-}
-
-void frmMain::noteFailure(const QString& what, const std::optional<QString>& error) {
-    lblAutosave->setText(error ? what + *error : QString());
-    lblAutosave->setVisible(error.has_value());
-}
-
-class frmMain::LifeEffects : public FormEffects<Life::Effects> {
-public:
-    explicit LifeEffects(frmMain& main)
-        : FormEffects(main)
-        , main_(main) {}
-
-    void die(const QString& text) override {
-        Game& game = main_.game();
-        game.setLifeOver(true);
-        main_.msg(text, u"+СМЕРТЬ+"_s, MsgIcon::Exclamation);
-        game.state.SkipExitConfirm = 1;
-        // Every window goes, the main one without the exit question; the start window
-        // offers the next game.
-        const auto windows = game.windows();
-        for (auto it = windows.rbegin(); it != windows.rend(); ++it)
-            game.unload(*it);
-        frmFirst::ShowAfterDeath(game);
-    }
-
-    void courseFinished(Life::Course course) override {
-        const auto hide = [this](QLabel* caption, const char* price) {
-            caption->hide();
-            main_.field(QString::fromLatin1(price))->hide();
-        };
-        switch (course) {
-        case Life::Course::School:
-            return hide(main_.lblSStoim, "lblSCost");
-        case Life::Course::English:
-            return hide(main_.lblEStoim, "lblECost");
-        case Life::Course::Computer:
-            return hide(main_.lblStoim, "lblCCost");
-        }
-    }
-
-    void virusStrikes() override {
-        // A virus window still waiting for its answer stays the only one.
-        main_.game().open<frmVirus>();
-    }
-
-private:
-    frmMain& main_;
-};
 
 void frmMain::Timer1_Timer() {
-    LifeEffects effects(*this);
+    MainLifeEffects effects(*this, *indicators_);
     Life::tick(game().state, effects);
 }
 
@@ -812,9 +363,7 @@ void frmMain::imgHobby_Click() {
 }
 
 void frmMain::imgHakker_Click() {
-    if (Ladders::below(Ladders::Status, game().state.lblStatus, u"Хакер"_s))
-        msg(u"Ваш статус должен быть хакер."_s, u"Вы должны быть хакер."_s);
-    else
+    if (Hacking::admits(game().state, effects()))
         game().open<frmHakerstvo>();
 }
 

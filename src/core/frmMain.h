@@ -1,20 +1,19 @@
 #pragma once
 // The main window: every indicator of the game, the eleven places and the menu. It is the
-// program's first window and its Load starts a new game.
+// program's first window and its Load starts a new game. It shows the game; the life being
+// played (new game, death, save, load, autosave) is the game's Session, which its menu calls.
 
 #include "ui/FormCore.h"
 #include "ui/Game.h"
 
 #include <QMainWindow>
 
-#include <optional>
-
-#include <vector>
-
+class MainIndicators;
+class MainStatusBar;
+class Picture;
 class QAction;
 class QLabel;
-class Picture;
-struct GameState;
+class QMenu;
 
 class frmMain : public QMainWindow, public FormCore {
 public:
@@ -30,8 +29,8 @@ public:
     // The label showing a field of the game state, by the field's name.
     QLabel* field(const QString& name) const;
 
-    // Loads the newest autosave of the life played before this one, if there is one; the
-    // start window's "Продолжить" after a death loads the dead life's last living day so.
+    // The start window's "Продолжить" after a death: the session loads the dead life's last
+    // living day.
     void continueLastLife();
     // The menu's "Продолжить прошлую игру" only while there is such a game.
     void showContinueLast();
@@ -40,10 +39,8 @@ public:
         *Speed4, *History, *BigHelp, *SmallHelp, *KeysHelp, *AboutPr;
     // tmrNote takes the note of a save or a load away again.
     Timer *tmrTime, *Timer1, *tmrNote;
-    QLabel *lblSStoim, *lblEStoim, *lblStoim;
-    // The status bar: the survival forecast, a game just saved or loaded, an autosave that
-    // failed, the speed when it is not x1, and the pause.
-    QLabel *lblForecast, *lblNote, *lblAutosave, *lblSpeed, *lblPause;
+    // The status bar's note of a game just saved or loaded, and its pause.
+    QLabel *lblNote, *lblPause;
     Picture *imgBank, *imgComputer, *imgFlat, *imgHakker, *imgHobby, *imgInternet, *imgLearn,
         *imgParty, *imgPrograms, *imgShop, *imgWork;
 
@@ -56,9 +53,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    class ClockEffects;
-    class LifeEffects;
-
     void tmrTime_Timer();
     void Timer1_Timer();
     void imgFlat_Click();
@@ -89,31 +83,15 @@ private:
     void tmrNote_Timer();
 
     void buildMenu();
-    QWidget* buildIndicators();
+    // A menu item that runs its handler when clicked.
+    QAction* item(QMenu* menu, const char* name, const QString& text, void (frmMain::*click)());
     QWidget* buildPlaces();
-    void buildStatusBar();
     void showState();
     void showPause();
-    void showSpeed();
     // "Игра сохранена: NAME.kbz" and the like, for a few seconds.
     void note(const QString& text);
-    // The arrow keys on a place's picture move the keyboard focus to the next picture that way
-    // in the grid of places; at the grid's edge it stays.
-    void movePlaceFocus(int from, int key);
-    // A game chosen in a load dialog replaces the one being played, with its history.
-    void loadGame(const std::optional<QString>& path);
-    // The end of a game day: its record joins the history and the game is saved.
-    void endOfDay(const QString& date);
-    // What the files of the game could not do shows in the status bar, never in a message
-    // box; no error takes the note away.
-    void noteFailure(const QString& what, const std::optional<QString>& error);
 
-    struct Shown {
-        QLabel* label;
-        QString GameState::*field;
-    };
-    std::vector<Shown> shown_;
-    // The places' pictures in the order of the grid, row by row.
-    std::vector<Picture*> places_;
     QWidget* central_ = nullptr;
+    MainIndicators* indicators_ = nullptr;
+    MainStatusBar* statusBar_ = nullptr;
 };

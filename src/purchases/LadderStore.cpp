@@ -67,7 +67,5 @@ void LadderStore::goods_MouseMove(size_t index) {
 
 void LadderStore::goods_Click(size_t index) {
     const Goods& goods = goods_[index];
-    GameState& s = game().state;
-    if (buyNextOrComplain(s, goods.catalog, goods.field, effects()) && goods.sideEffect)
-        goods.sideEffect(s);
+    buyNextAndGain(game().state, goods.catalog, goods.field, effects());
 }

@@ -2,8 +2,8 @@
 // A window that sells ladders of goods from the game's catalogs: the flat and the computer
 // parts. Each ladder has a buy button; pointing at it offers the next entry in the
 // information panel, or disables the button at the top; a click buys the next entry with the
-// shared purchase rule and the ladder's own side effect. The panel is not refreshed by the
-// click: the next pointer move does that.
+// shared purchase rule, which adds what the ladder brings (rules/Buying.h). The panel is not
+// refreshed by the click: the next pointer move does that.
 
 #include "state/GameState.h"
 #include "ui/Form.h"
@@ -32,7 +32,6 @@ protected:
         Catalog GameState::*catalog;
         QString GameState::*field;
         std::function<QString(const QString& next)> describe;
-        std::function<void(GameState&)> sideEffect; // may be empty
         Picture* picture = nullptr;
     };
 

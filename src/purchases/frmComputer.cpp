@@ -1,6 +1,5 @@
 #include "purchases/frmComputer.h"
 
-#include "state/NumberText.h"
 #include "ui/InfoPanel.h"
 #include "ui/Kit.h"
 
@@ -13,10 +12,6 @@ using namespace Qt::StringLiterals;
 
 frmComputer::frmComputer(Game& game)
     : LadderStore(game, Name, u"Компьютер"_s) {
-    // Faster parts make the player happier; peripherals do not.
-    const auto happier = [](GameState& s) {
-        AddTo(s.lblHappyness, 1);
-    };
     const auto text = [](const char16_t* before, const char16_t* after) {
         return [before, after](const QString& n) -> QString {
             return QString::fromUtf16(before) + n + QString::fromUtf16(after);
@@ -24,25 +19,25 @@ frmComputer::frmComputer(Game& game)
     };
     addGoods({
         {"cmdBuyComp", u"Купить процессор", &GameState::Comp, &GameState::lblComp,
-         text(u"Купить процессор ", u"."), happier},
+         text(u"Купить процессор ", u".")},
         {"cmdBuyRAM", u"Купить память RAM", &GameState::RAM, &GameState::lblRAM,
-         text(u"Купить ", u" RAM."), happier},
+         text(u"Купить ", u" RAM.")},
         {"cmdBuyVinchester", u"Купить винчестер", &GameState::Vin, &GameState::lblVinchester,
-         text(u"Купить винчестер емкостью ", u"."), happier},
+         text(u"Купить винчестер емкостью ", u".")},
         {"cmdBuyCDRom", u"Купить CD-Rom", &GameState::CD, &GameState::lblCDROM,
-         text(u"Купить CD-ROM ", u"."), nullptr},
+         text(u"Купить CD-ROM ", u".")},
         {"cmdBuyVideoKarta", u"Купить видео карту", &GameState::Video, &GameState::lblVideoKarta,
-         text(u"Купить видео карту ", u"."), happier},
+         text(u"Купить видео карту ", u".")},
         {"cmdBuySvukKarta", u"Купить звуковую карту", &GameState::Sound, &GameState::lblSoundKarta,
-         text(u"Купить звуковую карту ", u"."), nullptr},
+         text(u"Купить звуковую карту ", u".")},
         {"cmdBuyMonitor", u"Купить монитор", &GameState::Mon, &GameState::lblMonitor,
-         text(u"Купить монитор с диагональю ", u"."), nullptr},
+         text(u"Купить монитор с диагональю ", u".")},
         {"cmdBuyPrinter", u"Купить принтер", &GameState::Prn, &GameState::lblPrinter,
-         text(u"Купить ", u" принтер."), nullptr},
+         text(u"Купить ", u" принтер.")},
         {"cmdBuySkaner", u"Купить сканер", &GameState::Scan, &GameState::lblSkaner,
-         text(u"Купить ", u" сканер."), nullptr},
+         text(u"Купить ", u" сканер.")},
         {"cmdBuyModem", u"Купить модем", &GameState::Modem, &GameState::lblModem,
-         text(u"Купить модем ", u"."), nullptr},
+         text(u"Купить модем ", u".")},
     });
     QPushButton** members[] = {
         &cmdBuyComp,      &cmdBuyRAM,     &cmdBuyVinchester, &cmdBuyCDRom,  &cmdBuyVideoKarta,

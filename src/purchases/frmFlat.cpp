@@ -1,6 +1,5 @@
 #include "purchases/frmFlat.h"
 
-#include "state/NumberText.h"
 #include "ui/InfoPanel.h"
 #include "ui/Kit.h"
 #include "ui/Picture.h"
@@ -31,18 +30,13 @@ frmFlat::frmFlat(Game& game)
          [](const QString& n) -> QString {
              return u"Купить квартиру с \""_s + n + u"\" комнатами."_s;
          },
-         [](GameState& s) {
-             AddTo(s.lblHappyness, 6);
-             AddTo(s.lblHungry, 3);
-         },
          imgFlat},
         {"cmdBuyMebel", u"Закупка мебели", &GameState::Mebel, &GameState::lblMebel,
-         [](const QString& n) -> QString { return n + u" мебель. Купить."_s; }, nullptr, imgMebel},
+         [](const QString& n) -> QString { return n + u" мебель. Купить."_s; }, imgMebel},
         {"cmdBuyKitchen", u"Купить кухню", &GameState::Kitchen, &GameState::lblKitchen,
-         [](const QString& n) -> QString { return n + u" кухня. Купить."_s; },
-         [](GameState& s) { AddTo(s.lblHungry, 4); }, imgKitchen},
+         [](const QString& n) -> QString { return n + u" кухня. Купить."_s; }, imgKitchen},
         {"cmdBuyBath", u"Купить ванную", &GameState::Bath, &GameState::lblBath,
-         [](const QString& n) -> QString { return n + u". Купить."_s; }, nullptr, imgBath},
+         [](const QString& n) -> QString { return n + u". Купить."_s; }, imgBath},
     });
     cmdBuyFlat = button(0);
     cmdBuyMebel = button(1);

@@ -2,7 +2,18 @@
 
 #include "state/NumberText.h"
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+const std::pair<Catalog GameState::*, PurchaseGain> Gains[] = {
+    {&GameState::Flat, {6, 3}}, {&GameState::Kitchen, {0, 4}}, {&GameState::Comp, {1, 0}},
+    {&GameState::RAM, {1, 0}},  {&GameState::Vin, {1, 0}},     {&GameState::Video, {1, 0}},
+};
+
+} // namespace
 
 Offer nextOffer(const Catalog& catalog) {
     if (catalog.atTop() || catalog.Level < 0)
@@ -40,4 +51,23 @@ bool buyNextOrComplain(GameState& state, Catalog GameState::*catalog, QString Ga
         return false;
     }
     return false;
+}
+
+PurchaseGain gainOf(Catalog GameState::*catalog) {
+    for (const auto& [ladder, gain] : Gains)
+        if (ladder == catalog)
+            return gain;
+    return {};
+}
+
+bool buyNextAndGain(GameState& state, Catalog GameState::*catalog, QString GameState::*field,
+                    Effects& effects) {
+    if (!buyNextOrComplain(state, catalog, field, effects))
+        return false;
+    const PurchaseGain gain = gainOf(catalog);
+    if (gain.mood != 0)
+        AddTo(state.lblHappyness, gain.mood);
+    if (gain.satiety != 0)
+        AddTo(state.lblHungry, gain.satiety);
+    return true;
 }

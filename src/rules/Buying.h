@@ -24,3 +24,20 @@ BuyResult buyNext(GameState& state, Catalog GameState::*catalog, QString GameSta
 // buyNext, saying "Денег маловато." when the cash falls short; true when it bought.
 bool buyNextOrComplain(GameState& state, Catalog GameState::*catalog, QString GameState::*field,
                        Effects& effects);
+
+// What the next entry of a ladder brings beyond itself, added to the player's mood and
+// satiety: a bigger flat cheers the player up and feeds them a little, a better kitchen feeds
+// them, and the parts that make the computer faster (processor, memory, hard disk, video card)
+// please them. The other ladders bring nothing more.
+struct PurchaseGain {
+    int mood = 0;
+    int satiety = 0;
+    bool operator==(const PurchaseGain&) const = default;
+};
+
+PurchaseGain gainOf(Catalog GameState::*catalog);
+
+// buyNextOrComplain, then the ladder's gain when it bought; true when it bought. A gain of
+// nothing leaves its indicator's text as it stands.
+bool buyNextAndGain(GameState& state, Catalog GameState::*catalog, QString GameState::*field,
+                    Effects& effects);

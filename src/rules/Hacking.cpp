@@ -85,6 +85,13 @@ QString progressText(qint16 progress) {
     return u":: Выполнение ("_s + Str(progress) + u"%) ::"_s;
 }
 
+bool admits(const GameState& state, Effects& effects) {
+    if (!Ladders::below(Ladders::Status, state.lblStatus, u"Хакер"_s))
+        return true;
+    effects.say(u"Ваш статус должен быть хакер."_s, u"Вы должны быть хакер."_s, MsgIcon::None);
+    return false;
+}
+
 void refuse(GameState& state, Effects& effects) {
     effects.say(u"Жаль, что вы не взялись за выполнение этого задания."_s,
                 u"Задание не выполнено, по причине отказа."_s, MsgIcon::None);

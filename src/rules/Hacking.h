@@ -15,6 +15,11 @@ namespace Hacking {
 inline constexpr qint16 Assignments = 9;
 inline constexpr int RefusalFee = 5;
 
+// The hackers let in only one of their own: a status of "Хакер" or above (a status off the
+// ladder is not held against the player). True when the player gets in; else they are told
+// why and stay where they were.
+bool admits(const GameState& state, Effects& effects);
+
 // The text of assignment n (1..9).
 QString assignment(qint16 n);
 // What the assignment pays on success, and the fine on failure.

@@ -204,22 +204,6 @@ FormCore* Game::handOver(FormCore* from, QStringView to) {
     return open(to, true);
 }
 
-void Game::beginNewGame(FormCore& main) {
-    ++generation_;
-    lifeOver_ = false;
-    ownsAutosaves_ = false;
-    state.beginNewGame(platform.today());
-    setHistory({});
-    show(&main, false);
-}
-
-void Game::newGame() {
-    if (FormCore* main = loaded(WindowName::Main))
-        beginNewGame(*main);
-    else
-        load(WindowName::Main); // its Load begins the game
-}
-
 void Game::exitQuestion(FormCore& asking) {
     const quint64 asked = generation_;
     stateMayHaveChanged();

@@ -6,13 +6,15 @@
 // hub and nothing includes it. A window that hands back to one opened earlier, and the scenario
 // runner, reach it by its name through the same catalog.
 //
-// Game also holds what belongs to the whole session rather than to one window: the new game,
-// the exit question and the end of the program; and it tells the windows when the state may
-// have changed, so a window that shows the state connects itself to stateChanged().
+// Game also holds what belongs to the whole program rather than to one window: the exit
+// question and the end of the program, and the life being played (its new game, death, saves
+// and autosaves) in its Session; and it tells the windows when the state may have changed, so
+// a window that shows the state connects itself to stateChanged().
 
 #include "state/GameState.h"
 #include "state/History.h"
 #include "ui/Platform.h"
+#include "ui/Session.h"
 
 #include <QObject>
 #include <QString>
@@ -59,6 +61,8 @@ public:
     Platform& platform;
     // The days of this game so far, as the history window shows them.
     History::Days history;
+    // The life being played: new game, death, save and load, the autosaves.
+    Session session{*this};
 
     // Program start: the main window loads and its Load starts a new game.
     void start();
@@ -88,11 +92,6 @@ public:
 
     const std::vector<FormCore*>& windows() const { return windows_; }
 
-    // A new game in the main window (its ForLoadMain): a fresh state, today's date, and the
-    // window shown. Handlers waiting in a message box across it stop.
-    void beginNewGame(FormCore& main);
-    // The start window's OK: a new game, loading the main window again after a death.
-    void newGame();
     // "Вы действительно хотите выйти?": Yes ends the program at once, whatever happened while
     // the question was open.
     void exitQuestion(FormCore& asking);
@@ -162,16 +161,6 @@ public:
     int speed() const { return speed_; }
     void setSpeed(int speed);
 
-    // Once a death is decided nothing of that life is autosaved, until a new game or a load
-    // gives the player a life again.
-    bool lifeOver() const { return lifeOver_; }
-    void setLifeOver(bool over) { lifeOver_ = over; }
-
-    // Whether the autosaves in the data folder are this life's own: false from a new game or a
-    // load of another game until its first autosave, which moves the earlier life's aside.
-    bool ownsAutosaves() const { return ownsAutosaves_; }
-    void setOwnsAutosaves(bool owns) { ownsAutosaves_ = owns; }
-
     // A day has ended: its record joins the history.
     void recordDay(History::Day day);
     // The history of a game just loaded (empty when it had none).
@@ -191,12 +180,13 @@ Q_SIGNALS:
     void dayRecorded();
     // The history is another one: a new game's, or a loaded game's.
     void historyReplaced();
-    // The start window's "Продолжить" after a death: the main window loads the dead life's
-    // last living day.
+    // The start window's "Продолжить" after a death: the main window has the session load the
+    // dead life's last living day.
     void continueLastLifeAsked();
 
 private:
     friend class FormCore; // keeps handlersRunning_
+    friend class Session;  // begins a new game, and with it a generation
     class GameKeys;
     // Holds or resumes every timer when time starts or stops standing.
     void applyHold(bool stoodBefore);
@@ -211,8 +201,6 @@ private:
     int ticksRunning_ = 0;
     int clockTicksRunning_ = 0;
     int timeHeld_ = 0;
-    bool lifeOver_ = false;
-    bool ownsAutosaves_ = false;
     bool pausedByPlayer_ = false;
     bool minimised_ = false;
     int speed_ = 1;

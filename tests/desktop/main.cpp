@@ -345,7 +345,7 @@ int main(int argc, char* argv[]) {
     settle();
     main->hide();
     settle();
-    game.beginNewGame(*main);
+    game.session.beginNewGame(*main);
     settle();
     check(main->isVisible() && main->pos() == place, u"the main window comes back where it was"_s,
           u"%1,%2 %3x%4"_s.arg(main->x()).arg(main->y()).arg(main->width()).arg(main->height()));
@@ -353,7 +353,7 @@ int main(int argc, char* argv[]) {
     settle();
     main->hide();
     settle();
-    game.beginNewGame(*main);
+    game.session.beginNewGame(*main);
     settle();
     check(main->frameGeometry().bottom() <= free.bottom() && main->y() >= free.top(),
           u"a main window left at the screen's edge comes back on the screen"_s,
@@ -418,7 +418,7 @@ int main(int argc, char* argv[]) {
     // where the old one stood, even near the screen's far corner: a window that has not been
     // shown yet is not as wide as it would like to be (a third of the screen stays free).
     {
-        game.beginNewGame(*main); // shown again after the game's end above
+        game.session.beginNewGame(*main); // shown again after the game's end above
         settle();
         const QPoint beforeDeath =
             free.bottomRight() - QPoint(20, 20) -

@@ -1,6 +1,9 @@
 #include "rules/Buying.h"
+#include "unit/ScriptedEffects.h"
 
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 GameState newGame(const char16_t* money) {
@@ -47,4 +50,65 @@ TEST(Buying, NothingIsSoldPastTheTop) {
     // A level set out of range by a damaged game is treated as the top, never read past.
     s.Car.Level = 9;
     EXPECT_EQ(buyNext(s, &GameState::Car, &GameState::lblCar), BuyResult::AtTop);
+}
+
+TEST(Buying, APurchaseBringsWhatItsLadderGives) {
+    struct Case {
+        Catalog GameState::*catalog;
+        QString GameState::*field;
+        const char16_t* mood;
+        const char16_t* satiety;
+    };
+    // From a mood and a satiety of 30; the peripherals bring nothing.
+    const Case cases[] = {
+        {&GameState::Flat, &GameState::lblRoom, u"36", u"33"},
+        {&GameState::Kitchen, &GameState::lblKitchen, u"30", u"34"},
+        {&GameState::Mebel, &GameState::lblMebel, u"30", u"30"},
+        {&GameState::Bath, &GameState::lblBath, u"30", u"30"},
+        {&GameState::Comp, &GameState::lblComp, u"31", u"30"},
+        {&GameState::RAM, &GameState::lblRAM, u"31", u"30"},
+        {&GameState::Vin, &GameState::lblVinchester, u"31", u"30"},
+        {&GameState::Video, &GameState::lblVideoKarta, u"31", u"30"},
+        {&GameState::CD, &GameState::lblCDROM, u"30", u"30"},
+        {&GameState::Sound, &GameState::lblSoundKarta, u"30", u"30"},
+        {&GameState::Mon, &GameState::lblMonitor, u"30", u"30"},
+        {&GameState::Prn, &GameState::lblPrinter, u"30", u"30"},
+        {&GameState::Scan, &GameState::lblSkaner, u"30", u"30"},
+        {&GameState::Modem, &GameState::lblModem, u"30", u"30"},
+    };
+    for (const Case& c : cases) {
+        GameState s = newGame(u"100000");
+        ScriptedEffects<> effects;
+        EXPECT_TRUE(buyNextAndGain(s, c.catalog, c.field, effects));
+        EXPECT_EQ((s.*c.catalog).Level, 1);
+        EXPECT_EQ(s.lblHappyness, QString::fromUtf16(c.mood)) << qPrintable(s.*c.field);
+        EXPECT_EQ(s.lblHungry, QString::fromUtf16(c.satiety)) << qPrintable(s.*c.field);
+    }
+}
+
+TEST(Buying, NoGainWithoutAPurchase) {
+    GameState poor = newGame(u"1");
+    ScriptedEffects<> effects;
+    EXPECT_FALSE(buyNextAndGain(poor, &GameState::Flat, &GameState::lblRoom, effects));
+    EXPECT_EQ(effects.texts, QStringList{u"Денег маловато."_s});
+    EXPECT_EQ(poor.lblHappyness, u"30");
+    EXPECT_EQ(poor.lblHungry, u"30");
+
+    GameState top = newGame(u"100000");
+    top.Kitchen.Level = qint16(top.Kitchen.Names.size() - 1);
+    ScriptedEffects<> silent;
+    EXPECT_FALSE(buyNextAndGain(top, &GameState::Kitchen, &GameState::lblKitchen, silent));
+    EXPECT_TRUE(silent.texts.isEmpty());
+    EXPECT_EQ(top.lblHungry, u"30");
+}
+
+TEST(Buying, AGainOfNothingLeavesItsIndicatorAsItStands) {
+    // The kitchen feeds and does not cheer: a mood that is no numeral stays as it is.
+    GameState s = newGame(u"100000");
+    s.lblHappyness = u"весело"_s;
+    s.lblHungry = u"7.5"_s;
+    ScriptedEffects<> effects;
+    EXPECT_TRUE(buyNextAndGain(s, &GameState::Kitchen, &GameState::lblKitchen, effects));
+    EXPECT_EQ(s.lblHappyness, u"весело");
+    EXPECT_EQ(s.lblHungry, u"11.5");
 }

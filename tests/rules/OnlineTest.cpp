@@ -136,6 +136,35 @@ TEST(Online, DownloadSteps) {
     EXPECT_EQ(Online::downloadText(100), u":: Скачивание ( 100%) ::"_s);
 }
 
+TEST(Hacking, OnlyAHackerOrAboveGetsIn) {
+    struct Row {
+        const char16_t* status;
+        bool admitted;
+    };
+    const Row rows[] = {
+        {u"Чайник", false},
+        {u"Почти хакер", false},
+        {u"Хакер", true},
+        {u"Администратор", true},
+        {u"Сверх профессионал", true},
+        // A status the ladder does not know (a hand-edited game) is not held against the player.
+        {u"хакер", true},
+        {u"", true},
+    };
+    for (const Row& row : rows) {
+        GameState state = newGame();
+        state.lblStatus = QString::fromUtf16(row.status);
+        ScriptedEffects<> effects;
+        EXPECT_EQ(Hacking::admits(state, effects), row.admitted) << state.lblStatus.toStdString();
+        EXPECT_EQ(effects.texts,
+                  row.admitted ? QStringList{} : QStringList{u"Ваш статус должен быть хакер."_s});
+        EXPECT_EQ(effects.titles,
+                  row.admitted ? QStringList{} : QStringList{u"Вы должны быть хакер."_s});
+        EXPECT_EQ(effects.icons,
+                  row.admitted ? std::vector<MsgIcon>{} : std::vector<MsgIcon>{MsgIcon::None});
+    }
+}
+
 TEST(Hacking, Assignments) {
     for (qint16 n = 1; n <= Hacking::Assignments; ++n) {
         EXPECT_TRUE(Hacking::assignment(n).endsWith(u"Плата за выполнение %1$."_s.arg(n + 3))) << n;

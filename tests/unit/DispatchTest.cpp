@@ -280,7 +280,7 @@ TEST_F(Dispatch, NothingOfADeadLifeIsAutosaved) {
     ASSERT_NE(game->loaded(u"frmFirst"_s), nullptr);
 
     // The start window's OK: a new life, whose day's end is autosaved.
-    game->newGame();
+    game->session.newGame();
     game->state.lblHours = u"23"_s;
     game->loaded<frmMain>()->tmrTime->fire();
     EXPECT_TRUE(QFile::exists(autosave));

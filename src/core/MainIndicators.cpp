@@ -1,0 +1,241 @@
+#include "core/MainIndicators.h"
+
+#include "ui/Kit.h"
+
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Row {
+    const char16_t* caption; // nullptr: the value stands alone on its row
+    QString GameState::*field;
+    const char* captionName = "caption"; // the few captions the game hides have names
+};
+
+QLabel* captionLabel(const QString& text, QWidget* parent) {
+    return named<QLabel>("caption", text, parent);
+}
+
+// How wide a field's value can be: its widest catalog entry or ladder rung, and for the other
+// fields room for the longest program name. A value column keeps that width
+// whatever it shows, so the window neither grows nor shifts its frames as names change, and
+// never clips one of the game's names.
+int widestValue(QString GameState::*field, const QFontMetrics& metrics) {
+    static const GameState catalogs = [] {
+        GameState s;
+        s.buildCatalogs();
+        return s;
+    }();
+    QStringList texts;
+    for (const CatalogInfo& info : catalogTable())
+        if (info.field == field)
+            texts = (catalogs.*info.catalog).Names;
+    const std::pair<QString GameState::*, const QStringList*> ladders[] = {
+        {&GameState::lblStatus, &Ladders::Status},
+        {&GameState::lblEduncation, &Ladders::Education},
+        {&GameState::lblEnglish, &Ladders::English},
+        {&GameState::lblClothes, &Ladders::Clothes}};
+    for (auto [ladderField, rungs] : ladders)
+        if (ladderField == field)
+            texts = *rungs;
+    // The longest names the other fields take are programs'.
+    int widest = std::max(metrics.horizontalAdvance(u"3D StMax III"_s),
+                          metrics.horizontalAdvance(u"Касперского"_s));
+    for (const QString& text : texts)
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    return widest + 2;
+}
+
+// The label showing a field is named after the field.
+const char* nameOf(QString GameState::*field) {
+    for (const TextFieldInfo& info : textFieldTable())
+        if (info.member == field)
+            return info.name;
+    return "";
+}
+
+} // namespace
+
+MainIndicators::MainIndicators(QWidget* parent)
+    : QWidget(parent) {
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(6);
+
+    // A frame of caption/value rows; the value label is named after its field.
+    auto frame = [this](const QString& title, std::initializer_list<Row> rows,
+                        QWidget* frameParent) -> QGroupBox* {
+        auto* box = new QGroupBox(title, frameParent);
+        auto* form = new QGridLayout(box);
+        form->setHorizontalSpacing(4);
+        form->setVerticalSpacing(3);
+        int line = 0;
+        for (const Row& row : rows) {
+            QLabel* value = figure(nameOf(row.field), {}, box);
+            value->setTextInteractionFlags(Qt::NoTextInteraction);
+            value->setMinimumWidth(widestValue(row.field, value->fontMetrics()));
+            value->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+            shown_.push_back({value, row.field});
+            if (row.caption) {
+                form->addWidget(
+                    named<QLabel>(row.captionName, QString::fromUtf16(row.caption), box), line, 0);
+                form->addWidget(value, line, 1);
+            } else {
+                form->addWidget(value, line, 0, 1, 2);
+            }
+            ++line;
+        }
+        form->setColumnStretch(1, 1);
+        form->setRowStretch(line, 1);
+        return box;
+    };
+
+    grid->addWidget(frame(u"Личный статус"_s,
+                          {{u"Деньги:", &GameState::lblMoney},
+                           {u"Сытость:", &GameState::lblHungry},
+                           {u"Настроение:", &GameState::lblHappyness},
+                           {u"Статус:", &GameState::lblStatus},
+                           {u"Образование:", &GameState::lblEduncation},
+                           {u"Англ. яз.:", &GameState::lblEnglish},
+                           {u"Работа:", &GameState::lblSWork},
+                           {u"Ваша одежда:", &GameState::lblClothes}},
+                          this),
+                    0, 0);
+    grid->addWidget(frame(u"Компьютер"_s,
+                          {{u"Процессор:", &GameState::lblComp},
+                           {u"Память RAM:", &GameState::lblRAM},
+                           {u"Винчестер:", &GameState::lblVinchester},
+                           {u"CD-Rom:", &GameState::lblCDROM},
+                           {u"Видео карта:", &GameState::lblVideoKarta},
+                           {u"Звук. карта:", &GameState::lblSoundKarta},
+                           {u"Монитор:", &GameState::lblMonitor},
+                           {u"Принтер:", &GameState::lblPrinter},
+                           {u"Сканер:", &GameState::lblSkaner},
+                           {u"Модем:", &GameState::lblModem}},
+                          this),
+                    0, 1);
+    grid->addWidget(frame(u"Житие мое"_s,
+                          {{u"Машина:", &GameState::lblCar},
+                           {u"Кол.комнат:", &GameState::lblRoom},
+                           {u"Мебель:", &GameState::lblMebel},
+                           {u"Кухня:", &GameState::lblKitchen},
+                           {u"Ванная:", &GameState::lblBath}},
+                          this),
+                    1, 0);
+
+    grid->addWidget(frame(u"Программы"_s,
+                          {{u"Система:", &GameState::lblSystem},
+                           {u"Прог-ование:", &GameState::lblProgram},
+                           {u"Графика:", &GameState::lblGraph},
+                           {u"Антивирус:", &GameState::lblAntvirus}},
+                          this),
+                    1, 1);
+    grid->addWidget(
+        frame(u"Работа"_s,
+              {{nullptr, &GameState::lblMyWork}, {u"Зарплата:", &GameState::lblWorkEarn}}, this),
+        2, 0);
+    grid->addWidget(frame(u"Интернет"_s, {{u"Выход:", &GameState::lblVichod}}, this), 2, 1);
+
+    // Study: a sub-frame per course, each with its price line that a finished course hides.
+    auto* study = new QGroupBox(u"Учеба"_s, this);
+    auto* courses = new QHBoxLayout(study);
+    auto course = [&](const QString& title, QString GameState::*state, QLabel*& priceCaption,
+                      const char* captionName, QString GameState::*price) {
+        QGroupBox* box =
+            frame(title, {{nullptr, state}, {u"Стоимость:", price, captionName}}, study);
+        // The caption of the price row is one of the three labels the game hides.
+        priceCaption = box->findChild<QLabel*>(QString::fromLatin1(captionName));
+        courses->addWidget(box);
+    };
+    course(u"Школа"_s, &GameState::lblSSchool, lblSStoim, "lblSStoim", &GameState::lblSCost);
+    course(u"Англ.яз."_s, &GameState::lblEEnglish, lblEStoim, "lblEStoim", &GameState::lblECost);
+    course(u"Ком.курсы"_s, &GameState::lblCComputer, lblStoim, "lblStoim", &GameState::lblCCost);
+    grid->addWidget(study, 3, 0, 1, 2);
+
+    // The date and time line, and the lesson and virus counters the player never sees.
+    auto* when = new QWidget(this);
+    auto* line = new QHBoxLayout(when);
+    line->setContentsMargins(4, 0, 4, 0);
+    line->setSpacing(0);
+    auto value = [&](QString GameState::*field) {
+        QLabel* label = figure(nameOf(field), {}, when);
+        shown_.push_back({label, field});
+        line->addWidget(label);
+        return label;
+    };
+    line->addWidget(captionLabel(u"Дата: "_s, when));
+    value(&GameState::lblDay);
+    line->addWidget(captionLabel(u"/"_s, when));
+    value(&GameState::lblMonth);
+    line->addWidget(captionLabel(u"/"_s, when));
+    value(&GameState::lblYear);
+    line->addSpacing(24);
+    line->addWidget(captionLabel(u"Время: "_s, when));
+    value(&GameState::lblHours);
+    line->addWidget(captionLabel(u":00"_s, when));
+    line->addStretch(1);
+    for (QString GameState::*hidden :
+         {&GameState::lblObras, &GameState::lblEng, &GameState::lblCom, &GameState::lblVir})
+        value(hidden)->hide();
+    grid->addWidget(when, 4, 0, 1, 2);
+
+    auto* status = named<QLabel>("lblSpHelp", this);
+    status->setWordWrap(true);
+    status->setFrameShape(QFrame::StyledPanel);
+    status->setFrameShadow(QFrame::Sunken);
+    // Two lines, whatever the text: a long help line must not make the window grow.
+    status->setFixedHeight(status->fontMetrics().lineSpacing() * 2 + 8);
+    status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    shown_.push_back({status, &GameState::lblSpHelp});
+    grid->addWidget(status, 5, 0, 1, 2);
+}
+
+void MainIndicators::showState(const GameState& state) {
+    for (const Shown& shown : shown_) {
+        const QString& text = state.*shown.field;
+        if (shown.label->text() != text)
+            shown.label->setText(text);
+    }
+}
+
+void MainIndicators::hidePrice(Life::Course course) {
+    const auto hide = [this](QLabel* caption, const char* price) {
+        caption->hide();
+        findChild<QLabel*>(QString::fromLatin1(price))->hide();
+    };
+    switch (course) {
+    case Life::Course::School:
+        return hide(lblSStoim, "lblSCost");
+    case Life::Course::English:
+        return hide(lblEStoim, "lblECost");
+    case Life::Course::Computer:
+        return hide(lblStoim, "lblCCost");
+    }
+}
+
+// The frames' titles in bold, and what they hold as it was: a frame's font passes to the
+// controls inside that set none of their own, so those keep the normal weight. (A style sheet
+// says the same, but every control of the window is then polished and drawn through it: a
+// tenth of the time to show the window.)
+void boldFrameTitles(QWidget* window) {
+    for (QGroupBox* box : window->findChildren<QGroupBox*>()) {
+        for (QWidget* inside : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (qobject_cast<QGroupBox*>(inside) || inside->testAttribute(Qt::WA_SetFont))
+                continue;
+            QFont normal = inside->font();
+            normal.setBold(false);
+            inside->setFont(normal);
+        }
+        QFont bold = box->font();
+        bold.setBold(true);
+        box->setFont(bold);
+    }
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The main window's indicators: the frames of the player, the computer, the home, the
+// programs, the job, the Internet and the courses, the date and time line and the help line.
+// Each value is a label named after the field of the game state it shows.
+
+#include "rules/LifeUpdate.h"
+#include "state/GameState.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class QLabel;
+
+class MainIndicators : public QWidget {
+public:
+    explicit MainIndicators(QWidget* parent);
+
+    // Every value as the state holds it.
+    void showState(const GameState& state);
+    // A finished course's price line goes: its caption and its value.
+    void hidePrice(Life::Course course);
+
+private:
+    // The captions of the courses' price lines.
+    QLabel *lblSStoim, *lblEStoim, *lblStoim;
+    struct Shown {
+        QLabel* label;
+        QString GameState::*field;
+    };
+    std::vector<Shown> shown_;
+};
+
+// The titles of a window's frames in bold, and what the frames hold in the normal weight.
+void boldFrameTitles(QWidget* window);

@@ -1,0 +1,59 @@
+#include "core/MainStatusBar.h"
+
+#include "ui/Kit.h"
+
+#include <QLabel>
+
+using namespace Qt::StringLiterals;
+
+MainStatusBar::MainStatusBar(QWidget* parent)
+    : QStatusBar(parent) {
+    setSizeGripEnabled(false);
+    lblForecast = named<QLabel>("lblForecast", this);
+    // However long the forecast gets, it never widens the window.
+    lblForecast->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    addWidget(lblForecast, 1);
+    lblNote = named<QLabel>("lblNote", this);
+    // A long file name is cut rather than widening the window.
+    lblNote->setMinimumWidth(1);
+    lblNote->setContentsMargins(8, 0, 8, 0);
+    lblNote->hide();
+    addPermanentWidget(lblNote);
+    lblAutosave = named<QLabel>("lblAutosave", this);
+    lblAutosave->hide();
+    addPermanentWidget(lblAutosave);
+    lblSpeed = named<QLabel>("lblSpeed", this);
+    lblSpeed->setContentsMargins(8, 0, 8, 0);
+    lblSpeed->hide();
+    addPermanentWidget(lblSpeed);
+    lblPause = heading("lblPause", u"Пауза"_s, this);
+    lblPause->setContentsMargins(8, 0, 8, 0);
+    lblPause->hide();
+    addPermanentWidget(lblPause);
+}
+
+void MainStatusBar::showForecast(const QString& text) {
+    if (lblForecast->text() != text)
+        lblForecast->setText(text);
+}
+
+void MainStatusBar::showSpeed(int speed) {
+    const QString text = u"Скорость x%1"_s.arg(speed);
+    if (lblSpeed->text() != text)
+        lblSpeed->setText(text);
+    lblSpeed->setVisible(speed != 1);
+}
+
+void MainStatusBar::showPaused(bool paused) {
+    lblPause->setVisible(paused);
+}
+
+void MainStatusBar::showNote(const QString& text) {
+    lblNote->setText(text);
+    lblNote->setVisible(!text.isEmpty());
+}
+
+void MainStatusBar::showTrouble(const QString& text) {
+    lblAutosave->setText(text);
+    lblAutosave->setVisible(!text.isEmpty());
+}

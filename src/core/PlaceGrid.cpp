@@ -1,0 +1,54 @@
+#include "core/PlaceGrid.h"
+
+#include "ui/Kit.h"
+#include "ui/Picture.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr int Columns = 3;
+} // namespace
+
+PlaceGrid::PlaceGrid(QWidget* parent)
+    : QGroupBox(u"Куда пойти"_s, parent) {
+    auto* grid = new QGridLayout(this);
+    grid->setSpacing(4);
+}
+
+Picture* PlaceGrid::add(const char* name, const char* art, const QString& caption) {
+    auto* cell = new QWidget(this);
+    auto* column = new QVBoxLayout(cell);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
+    auto* picture = named<Picture>(name, QString::fromLatin1(art), cell);
+    picture->setMinimumSize(84, 63);
+    picture->setToolTip(caption);
+    picture->setCursor(Qt::PointingHandCursor);
+    auto* label = new QLabel(caption, cell);
+    label->setAlignment(Qt::AlignHCenter);
+    column->addWidget(picture, 1);
+    column->addWidget(label);
+    const int index = count();
+    static_cast<QGridLayout*>(layout())->addWidget(cell, index / Columns, index % Columns);
+    pictures_.push_back(picture);
+    return picture;
+}
+
+void PlaceGrid::moveFocus(int from, int key) {
+    const int column = from % Columns;
+    int to = from;
+    if (key == Qt::Key_Left && column > 0)
+        to = from - 1;
+    else if (key == Qt::Key_Right && column + 1 < Columns && from + 1 < count())
+        to = from + 1;
+    else if (key == Qt::Key_Up && from >= Columns)
+        to = from - Columns;
+    else if (key == Qt::Key_Down && from + Columns < count())
+        to = from + Columns;
+    if (to != from)
+        pictures_[to]->setFocus(Qt::TabFocusReason);
+}

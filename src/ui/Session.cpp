@@ -1,0 +1,184 @@
+#include "ui/Session.h"
+
+#include "rules/Clock.h"
+#include "state/Autosave.h"
+#include "state/GameFiles.h"
+#include "state/GameState.h"
+#include "state/History.h"
+#include "state/SavedGame.h"
+#include "ui/FormCore.h"
+#include "ui/Game.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A game loaded from the autosaves in the data folder carries on that set's life: its days go
+// on being autosaved beside it. Any other game is another life.
+bool isCurrentAutosave(const QString& dataFolder, const QString& path) {
+    const QFileInfo file(path);
+    if (QFileInfo(file.absolutePath()).canonicalFilePath() !=
+        QFileInfo(dataFolder).canonicalFilePath())
+        return false;
+    for (int age = 0; age < Autosave::Kept; ++age)
+        if (file.fileName() == Autosave::fileName(age))
+            return true;
+    return false;
+}
+
+const QString SavedGames = u"Тимбурия (*.kbz)|*.kbz|"_s;
+const QString NoFileChosen = u"Файл не выбран."_s;
+
+// Every window above the main one goes (all of them when `keep` is nullptr), the topmost
+// first.
+void unloadAllBut(Game& game, const FormCore* keep) {
+    const auto windows = game.windows();
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it)
+        if (*it != keep)
+            game.unload(*it);
+}
+
+} // namespace
+
+Session::Session(Game& game)
+    : game_(game) {}
+
+void Session::begin(FormCore& main) {
+    beginNewGame(main);
+    Q_EMIT lastLifeChanged();
+    if (game_.generation() != 1)
+        return;
+    const std::optional<QString> last = lastLife();
+    if (!last)
+        return;
+    const SavedGame::Loaded loaded = SavedGame::load(*last, game_.state);
+    if (loaded.state)
+        Q_EMIT noted(u"Прошлая игра сохранена на день %1: «Файл → Продолжить прошлую игру»."_s.arg(
+            History::dateOf(*loaded.state)));
+}
+
+void Session::beginNewGame(FormCore& main) {
+    ++game_.generation_;
+    lifeOver_ = false;
+    ownsAutosaves_ = false;
+    game_.state.beginNewGame(game_.platform.today());
+    game_.setHistory({});
+    game_.show(&main, false);
+}
+
+void Session::newGame() {
+    if (FormCore* main = game_.loaded(WindowName::Main))
+        beginNewGame(*main);
+    else
+        game_.load(WindowName::Main); // its Load begins the game
+}
+
+void Session::passHour(Clock::Effects& effects) {
+    const QString today = History::dateOf(game_.state);
+    if (Clock::tick(game_.state, effects))
+        endOfDay(today);
+}
+
+void Session::endOfDay(const QString& date) {
+    // A life whose death is decided keeps the autosaves of its last living days.
+    if (lifeOver_)
+        return;
+    game_.recordDay(History::record(game_.state, date));
+    // A failed autosave does not stop the game: the status bar says so until one succeeds.
+    const QString folder = game_.platform.dataFolder();
+    if (!ownsAutosaves_) {
+        if (std::optional<QString> error = Autosave::movePreviousLife(folder))
+            return noteTrouble(u"Автосохранение не удалось: "_s, error);
+        ownsAutosaves_ = true;
+    }
+    const GameFiles::Written written = Autosave::write(folder, game_.state, game_.history);
+    if (written.game)
+        noteTrouble(u"Автосохранение не удалось: "_s, written.game);
+    else
+        noteTrouble(u"История не сохранена в автосохранении: "_s, written.history);
+    Q_EMIT lastLifeChanged();
+}
+
+void Session::die(FormCore& main, const QString& text) {
+    lifeOver_ = true;
+    main.msg(text, u"+СМЕРТЬ+"_s, MsgIcon::Exclamation);
+    game_.state.SkipExitConfirm = 1;
+    unloadAllBut(game_, nullptr);
+}
+
+void Session::save(FormCore& main) {
+    const auto fail = [&main](const QString& why) {
+        main.msg(u"Вы не сохранили игру.\n\n"_s + why, u"Не сохранили."_s, MsgIcon::Information);
+    };
+    std::optional<QString> path = main.saveFileName(SavedGames, 1);
+    if (!path)
+        return fail(NoFileChosen);
+    // A name typed without an extension is a saved game all the same.
+    if (QFileInfo(*path).suffix().isEmpty())
+        *path += u".kbz"_s;
+    const GameFiles::Written written = GameFiles::save(*path, game_.state, game_.history);
+    if (written.game)
+        return fail(*written.game);
+    Q_EMIT noted(u"Игра сохранена: "_s + QFileInfo(*path).fileName());
+    // The game is saved whatever becomes of its history, which only the status bar mentions.
+    noteTrouble(u"История не сохранена: "_s, written.history);
+}
+
+void Session::load(FormCore& main) {
+    loadGame(main, main.openFileName(SavedGames, 1));
+}
+
+void Session::loadAutosave(FormCore& main) {
+    const QString folder = game_.platform.dataFolder();
+    QDir().mkpath(folder);
+    loadGame(main, main.openFileName(SavedGames, 1, folder));
+}
+
+void Session::continueLastLife(FormCore& main) {
+    const std::optional<QString> last = lastLife();
+    if (last)
+        loadGame(main, last);
+    else
+        Q_EMIT lastLifeChanged();
+}
+
+std::optional<QString> Session::lastLife() const {
+    return Autosave::lastLife(game_.platform.dataFolder(), ownsAutosaves_);
+}
+
+bool Session::canContinueLastLife() const {
+    return lastLife().has_value();
+}
+
+void Session::loadGame(FormCore& main, const std::optional<QString>& path) {
+    const auto fail = [&main](const QString& why) {
+        main.msg(u"Вы не загрузили игру.\n\n"_s + why, u"Не загрузили"_s, MsgIcon::Information);
+    };
+    if (!path)
+        return fail(NoFileChosen);
+    GameFiles::Loaded loaded = GameFiles::load(*path, game_.state);
+    if (!loaded.state)
+        return fail(loaded.error);
+    game_.state = std::move(*loaded.state);
+    lifeOver_ = false;
+    ownsAutosaves_ = isCurrentAutosave(game_.platform.dataFolder(), *path);
+    // The game loads whatever became of its history; when one was there but is not this
+    // game's, the status bar says why the history is empty.
+    game_.setHistory(std::move(loaded.history));
+    noteTrouble(u"История не загружена: "_s, loaded.historyNote.isEmpty()
+                                                 ? std::nullopt
+                                                 : std::optional<QString>(loaded.historyNote));
+    Q_EMIT lastLifeChanged();
+    // A game loaded by its key from a place window: every window above the main one belongs to
+    // the moment of the game that was being played (a spin, a fishing trip, an hour online),
+    // and goes, as at a new game; the loaded game shows in the main window.
+    unloadAllBut(game_, &main);
+    Q_EMIT noted(u"Игра загружена: "_s + QFileInfo(*path).fileName());
+}
+
+void Session::noteTrouble(const QString& what, const std::optional<QString>& error) {
+    Q_EMIT troubleNoted(error ? what + *error : QString());
+}
