@@ -1,7 +1,7 @@
 #pragma once
 // The entertainment venue and its machines: the disco and the party, the roulette and the
-// five-spin slot machine. The windows hold the boxes and pictures; what is paid, won and lost
-// is decided here.
+// five-spin slot machine. Each machine's game is a model here, with what is paid, won and lost;
+// its window draws it.
 
 #include "rules/Effects.h"
 
@@ -54,7 +54,7 @@ struct Table {
 // a number typed with a leading zero loses it ("07" is 7). Returns whether the counter runs.
 bool start(Table& table, const GameState& state, Effects& effects);
 
-// One step of the running counter: its next value, 0 to 12.
+// One step of the running counter: its next value, 0 to 12, which the table shows.
 int count(Chance& chance);
 void step(Table& table, Chance& chance);
 

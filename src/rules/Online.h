@@ -1,7 +1,8 @@
 #pragma once
 // Being online: the provider's one-time connection, the sites' hourly charge and the jokes
-// site's database download. The windows keep the visit's hour counter; the money, the mood
-// and the download's progress live in the game.
+// site's database download. The money, the mood and the download's progress live in the game;
+// a visit to the jokes site, with its hours online and its download under way, is a model
+// here.
 
 #include "rules/Effects.h"
 
@@ -64,6 +65,7 @@ struct JokesVisit {
     qint16 steps = 0;
 };
 
+// A visit begins: the download is offered unless the database is whole.
 JokesVisit visitJokes(const GameState& state);
 // One online hour of the visit.
 void hour(JokesVisit& visit, GameState& state);
