@@ -149,11 +149,14 @@ int main(int argc, char* argv[]) {
 
     // The autosave of the next day into a folder holding the whole set of a long life.
     const QString autosaves = QDir(folder).filePath(u"data"_s);
+    const auto autosave = [&] {
+        const GameFiles::Written written = Autosave::write(autosaves, game.state, life);
+        check(written.game, u"autosave"_s);
+        check(written.history, u"autosave's history"_s);
+    };
     for (int age = 0; age < Autosave::Kept; ++age)
-        check(Autosave::write(autosaves, game.state, life), u"autosave"_s);
-    figure("autosave", timed(runs, [&] {
-               check(Autosave::write(autosaves, game.state, life), u"autosave"_s);
-           }));
+        autosave();
+    figure("autosave", timed(runs, autosave));
     if (QDir(autosaves).entryList(QDir::Files).size() != 2 * Autosave::Kept)
         fail(u"the autosave folder does not hold a whole set"_s);
     part("autosave: SavedGame::write", timed(runs, [&] { return SavedGame::write(game.state); }));

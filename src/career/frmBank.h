@@ -1,11 +1,12 @@
 #pragma once
-// The bank: cash in and out of the account. The window's two labels are the working copy of
-// the balance while it is open; the game clock refreshes them at each day's interest.
+// The bank: cash in and out of the account. While the window is open it works on its copy of
+// the balance, which the game clock refreshes at each day's interest.
 
+#include "rules/Bank.h"
 #include "ui/Form.h"
 
+class AmountBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class Picture;
 
@@ -18,18 +19,18 @@ public:
 
     Picture* imgBank;
     QLabel *Label5, *Label1, *Label2, *Label3, *Label6, *Label8, *lblYHave, *lblInc;
-    QLineEdit *txtPut, *txtTake;
+    AmountBox *txtPut, *txtTake;
     QPushButton *cmdPut, *cmdTake, *cmdBack;
 
 private:
-    void amount_KeyPress(QChar& key);
-    void txtPut_Change();
-    void txtTake_Change();
     void cmdPut_Click();
     void cmdTake_Click();
 
-    // The account as the game holds it, or the working copy after a deposit or withdrawal,
-    // with its daily growth.
-    void showAccount();
-    void showBalance(const QString& balance);
+    // The game's balance, on opening and after the clock changed it.
+    void takeAccount();
+    // Draws the account: the balance and its daily growth. (Hides QWidget::show, which the
+    // game never calls on a place: the platform shows windows as dialogs.)
+    void show();
+
+    Bank::Account account_;
 };

@@ -15,7 +15,8 @@ public:
 
     int filled() const;
     void setFilled(int twips);
-    void grow(int twips) { setFilled(filled() + twips); }
+    // Filled to `percent` of the full width.
+    void setPercent(int percent) { setFilled(percent * (FullWidth / 100)); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -6,6 +6,7 @@
 #include "ui/Game.h"
 #include "ui/Kit.h"
 #include "ui/Picture.h"
+#include "ui/PlaceHeader.h"
 #include "ui/PlayPanel.h"
 #include "ui/Timer.h"
 
@@ -20,14 +21,12 @@ namespace {
 const QString NoAssignment = u"Задния нет ..."_s;
 const QString TakeCaption = u"Получить задание"_s;
 const QString RefuseCaption = u"Отказаться"_s;
+const QString NoProgress = u":: Выполнение (000%) ::"_s;
 } // namespace
 
 frmHakerstvo::frmHakerstvo(Game& game)
     : Form(game, Name) {
-    setWindowTitle(u"Хакерство"_s);
-
-    imgHakker = named<Picture>("imgHakker", u"internet/hacker"_s, this);
-    imgHakker->setFixedSize(150, 120);
+    imgHakker = openPlace(this, u"Хакерство"_s, "imgHakker", u"internet/hacker"_s, {150, 120});
     Label1 = heading("Label1", u"ХАКЕРСТВО"_s, this);
     lblDueText = named<QLabel>("lblDueText", NoAssignment, this);
     lblDueText->setWordWrap(true);
@@ -35,13 +34,12 @@ frmHakerstvo::frmHakerstvo(Game& game)
     lblDueText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     markAsFigure(lblDueText);
     cmdGet = named<QPushButton>("cmdGet", TakeCaption, this);
-    lblGet = named<QLabel>("lblGet",
-                           u"Задание получено, но вы можете отказаться от него, однако, тогда вам "
-                           "придется заплатить 5$."_s,
-                           this);
-    lblGet->setWordWrap(true);
+    lblGet = wrappedText("lblGet",
+                         u"Задание получено, но вы можете отказаться от него, однако, тогда вам "
+                         "придется заплатить 5$."_s,
+                         this);
     cmdMake = named<QPushButton>("cmdMake", u"Выполнить"_s, this);
-    lblPercent = named<QLabel>("lblPercent", u":: Выполнение (000%) ::"_s, this);
+    lblPercent = named<QLabel>("lblPercent", NoProgress, this);
     shpProgress = named<ProgressShape>("shpProgress", this);
     // What appears and goes keeps its place, so the buttons never jump under the pointer.
     OnlineKit::keepPlaceWhenHidden({lblGet, cmdMake, lblPercent, shpProgress});
@@ -50,21 +48,13 @@ frmHakerstvo::frmHakerstvo(Game& game)
     lblPercent->hide();
     shpProgress->hide();
 
-    auto* text = new QVBoxLayout;
-    text->addWidget(Label1);
-    text->addWidget(lblDueText);
-    text->addStretch(1);
-    auto* top = new QHBoxLayout;
-    top->addWidget(imgHakker, 0, Qt::AlignTop);
-    top->addLayout(text, 1);
-
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdGet);
     buttons->addWidget(new PlayPanel(*this, this, {cmdMake}));
     buttons->addStretch(1);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
+    layout->addLayout(placeHeader(imgHakker, {Label1, lblDueText}));
     layout->addLayout(buttons);
     layout->addWidget(lblGet);
     layout->addWidget(lblPercent, 0, Qt::AlignHCenter);
@@ -79,68 +69,63 @@ frmHakerstvo::frmHakerstvo(Game& game)
 }
 
 bool frmHakerstvo::Form_QueryUnload() {
-    return cmdBack->isEnabled();
+    return den_.phase == Hacking::Den::Phase::Idle;
 }
 
-void frmHakerstvo::idle() {
-    cmdGet->setEnabled(true);
-    cmdGet->setText(TakeCaption);
-    cmdBack->setEnabled(true);
-    cmdMake->hide();
-    lblPercent->hide();
-    lblGet->hide();
-    shpProgress->hide();
-    shpProgress->setFilled(0);
-    lblDueText->setText(NoAssignment);
+void frmHakerstvo::show() {
+    using Phase = Hacking::Den::Phase;
+    const Phase phase = den_.phase;
+    lblDueText->setText(phase == Phase::Idle ? NoAssignment : Hacking::assignment(den_.assignment));
+    cmdGet->setText(phase == Phase::Idle ? TakeCaption : RefuseCaption);
+    enable(cmdGet, phase != Phase::Running);
+    enable(cmdBack, phase == Phase::Idle);
+    enable(cmdMake, phase != Phase::Running);
+    cmdMake->setVisible(phase != Phase::Idle);
+    lblGet->setVisible(phase != Phase::Idle);
+    lblPercent->setText(den_.lastStep ? Hacking::progressText(*den_.lastStep) : NoProgress);
+    lblPercent->setVisible(phase == Phase::Running);
+    shpProgress->setPercent(phase == Phase::Running ? den_.progress : 0);
+    shpProgress->setVisible(phase == Phase::Running);
 }
 
 void frmHakerstvo::cmdGet_Click() {
-    if (cmdGet->text() == RefuseCaption) {
-        Hacking::refuse(game().state, effects());
-        idle();
+    if (den_.phase == Hacking::Den::Phase::Taken) {
+        Hacking::refuse(den_, game().state, effects());
+        show();
         return;
     }
-    assignment_ = Hacking::take(effects());
-    lblDueText->setText(Hacking::assignment(assignment_));
-    cmdMake->setEnabled(true);
-    cmdMake->show();
-    lblGet->show();
-    disable(cmdBack);
+    Hacking::takeAssignment(den_, effects());
     // The keyboard goes on to the run: a second Enter must not refuse what the first took.
-    if (cmdGet->hasFocus())
+    const bool fromKeyboard = cmdGet->hasFocus();
+    show();
+    if (fromKeyboard)
         cmdMake->setFocus(Qt::OtherFocusReason);
-    cmdGet->setText(RefuseCaption);
 }
 
 void frmHakerstvo::cmdMake_Click() {
-    randomize();
-    disable(cmdGet);
-    disable(cmdBack);
-    disable(cmdMake);
-    tmrProgress->setInterval(Hacking::stepInterval(effects()));
-    lblPercent->show();
-    shpProgress->setFilled(0);
-    shpProgress->show();
-    progress_ = 0;
-    outcome_ = Hacking::outcome(assignment_, effects());
+    const int interval = Hacking::startRun(den_, effects());
+    show();
+    tmrProgress->setInterval(interval);
 }
 
 void frmHakerstvo::tmrProgress_Timer() {
-    ++progress_;
-    lblPercent->setText(Hacking::progressText(progress_));
-    shpProgress->grow(30);
-    switch (Hacking::step(outcome_, progress_)) {
+    const qint16 n = den_.assignment;
+    switch (Hacking::advance(den_)) {
     case Hacking::Step::Going:
+        show();
         return;
     case Hacking::Step::Success:
-        idle();
-        Hacking::succeed(game().state, assignment_, effects());
+        Hacking::idle(den_);
+        show();
+        Hacking::succeed(game().state, n, effects());
         tmrProgress->setInterval(0);
         return;
     case Hacking::Step::Failure:
-        Hacking::fail(game().state, assignment_, effects());
+        show();
+        Hacking::fail(game().state, n, effects());
         tmrProgress->setInterval(0);
-        idle();
+        Hacking::idle(den_);
+        show();
         return;
     }
 }

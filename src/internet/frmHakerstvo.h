@@ -2,6 +2,7 @@
 // The hackers' den: one random assignment at a time, refused for a fee or carried out. A run
 // fills the bar to 100 percent unless its hidden outcome blows it up on the way.
 
+#include "rules/Hacking.h"
 #include "ui/Form.h"
 
 class QLabel;
@@ -31,10 +32,10 @@ private:
     void cmdMake_Click();
     void tmrProgress_Timer();
 
-    // No assignment: the player may take one or leave.
-    void idle();
+    // Draws the den: the assignment, the buttons that fit its phase, the run's progress.
+    // (Hides QWidget::show, which the game never calls on a place: the platform shows windows
+    // as dialogs.)
+    void show();
 
-    qint16 assignment_ = 0;
-    qint16 progress_ = 0;
-    qint16 outcome_ = 0;
+    Hacking::Den den_;
 };

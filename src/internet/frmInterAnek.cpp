@@ -146,12 +146,25 @@ void frmInterAnek::Form_Load() {
     randomize();
     const double visitors = Int(rnd() * 9999 + 1);
     lblSiteCounter->setText(u"Сегодня нас посетило ::"_s + Str(visitors) + u" человек"_s);
-    if (game().state.JokesBaseLoaded == Online::DatabaseLoaded)
-        cmdDownload->setEnabled(false);
+    visit_ = Online::visitJokes(game().state);
+    show();
 }
 
 bool frmInterAnek::Form_QueryUnload() {
-    return cmdGoout->isEnabled();
+    return !visit_.downloading;
+}
+
+void frmInterAnek::show() {
+    lblcm->setText(visit_.hours);
+    enable(cmdGoout, !visit_.downloading);
+    if (!visit_.downloadOffered)
+        disable(cmdDownload);
+    if (visit_.downloadShown) {
+        lblPercent->setText(Online::downloadText(visit_));
+        shpProgress->setPercent(visit_.steps);
+    }
+    lblPercent->setVisible(visit_.downloadShown);
+    shpProgress->setVisible(visit_.downloadShown);
 }
 
 void frmInterAnek::an_MouseDown() {
@@ -164,39 +177,34 @@ void frmInterAnek::showPage(size_t index) {
 }
 
 void frmInterAnek::cmdDownload_Click() {
-    if (!Online::startDownload(game().state, effects()))
+    if (!Online::startDownload(visit_, game().state, effects()))
         return;
     tmrDownload->setInterval(70);
-    lblPercent->setText(u":: Скачивание (0%) ::"_s);
-    lblPercent->show();
-    shpProgress->setFilled(0);
-    shpProgress->show();
-    disable(cmdGoout);
-    disable(cmdDownload);
+    show();
 }
 
 void frmInterAnek::tmrDownload_Timer() {
-    GameState& state = game().state;
-    const bool whole = Online::downloadStep(state);
-    lblPercent->setText(Online::downloadText(state.JokesBaseLoaded));
-    shpProgress->grow(30);
+    const bool whole = Online::downloadStep(visit_, game().state);
+    show();
     if (!whole)
         return;
     Online::sayLoaded(effects());
     tmrDownload->setInterval(0);
-    cmdGoout->setEnabled(true);
+    Online::endDownload(visit_);
+    show();
 }
 
 void frmInterAnek::tmrcm_Timer() {
-    OnlineKit::hour(game().state, lblcm, Online::Site::Jokes);
-    if (!Online::mustDisconnect(game().state, !cmdGoout->isEnabled()))
+    Online::hour(visit_, game().state);
+    show();
+    if (!Online::mustDisconnect(visit_, game().state))
         return;
     Online::sayCashRunOut(effects());
     cmdGoout_Click();
 }
 
 void frmInterAnek::cmdGoout_Click() {
-    Online::sayDisconnected(effects(), lblcm->text());
+    Online::sayDisconnected(effects(), visit_.hours);
     // Back to the provider, which this site must not know by its class.
     game().handOver(this, u"frmInternet");
 }

@@ -3,6 +3,7 @@
 // database to download. The site throws the player off when the cash runs out, but never
 // while the database is coming down.
 
+#include "rules/Online.h"
 #include "ui/Form.h"
 
 #include <array>
@@ -42,4 +43,11 @@ private:
     void tmrDownload_Timer();
     void tmrcm_Timer();
     void cmdGoout_Click();
+
+    // Draws the visit: the hours online, the download's button, label and bar, and whether
+    // the player may disconnect. (Hides QWidget::show, which the game never calls on a place:
+    // the platform shows windows as dialogs.)
+    void show();
+
+    Online::JokesVisit visit_;
 };

@@ -7,9 +7,9 @@
 #include "ui/Kit.h"
 #include "ui/LineControl.h"
 #include "ui/Picture.h"
+#include "ui/PlaceHeader.h"
 #include "ui/Twips.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -26,19 +26,15 @@ constexpr int Fork = 500;
 
 frmInternet::frmInternet(Game& game)
     : Form(game, Name) {
-    setWindowTitle(u"Инет"_s);
-
-    imgProvider = named<Picture>("imgProvider", u"internet/provider"_s, this);
-    imgProvider->setFixedSize(150, 120);
+    imgProvider = openPlace(this, u"Инет"_s, "imgProvider", u"internet/provider"_s, {150, 120});
     Label1 = heading("Label1", u"Добро пожаловать к самому лучшему провайдеру"_s, this);
     Label1->setWordWrap(true);
-    Label2 = named<QLabel>(
+    Label2 = wrappedText(
         "Label2",
         u"Здесь вы можете подключиться к интернету за 5$ в час. Мы предлагаем вам самые лучшие "
         "страницы мира. Самая знаменитая страница анекдотов  и страница о компьютере. "
         "Подключайтесь, не пожалеете. При первом подключении необходимо заплатить 30$."_s,
         this);
-    Label2->setWordWrap(true);
 
     cmdPodkl = named<QPushButton>("cmdPodkl", u"Подключение"_s, this);
     cmdWalk = named<QPushButton>("cmdWalk", u"Выход в интернет"_s, this);
@@ -64,16 +60,8 @@ frmInternet::frmInternet(Game& game)
     for (QWidget* control : siteMap())
         control->hide();
 
-    auto* top = new QHBoxLayout;
-    top->addWidget(imgProvider, 0, Qt::AlignTop);
-    auto* welcome = new QVBoxLayout;
-    welcome->addWidget(Label1);
-    welcome->addWidget(Label2);
-    welcome->addStretch(1);
-    top->addLayout(welcome, 1);
-
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
+    layout->addLayout(placeHeader(imgProvider, {Label1, Label2}));
     layout->addSpacing(6);
     layout->addWidget(cmdPodkl, 0, Qt::AlignHCenter);
     layout->addWidget(cmdWalk, 0, Qt::AlignHCenter);

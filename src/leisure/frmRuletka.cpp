@@ -1,43 +1,30 @@
 #include "leisure/frmRuletka.h"
 
-#include "rules/Casino.h"
-#include "state/NumberText.h"
+#include "ui/AmountBox.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
 #include "ui/Picture.h"
+#include "ui/PlaceHeader.h"
 #include "ui/PlayPanel.h"
 #include "ui/Timer.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
 const QString Stop = u"СТОП"_s;
 const QString Settle = u"OK"_s;
-
-// Typing brings only digits; pasting may bring anything, and what is not a number is cleared
-// before it can reach the arithmetic.
-void keepNumbersOnly(QLineEdit* box) {
-    if (!box->text().isEmpty() && !IsAmount(box->text()))
-        box->clear();
-}
-
 } // namespace
 
 frmRuletka::frmRuletka(Game& game)
     : CasinoMachine(game, Name) {
-    setWindowTitle(u"Рулетка"_s);
-
-    imgWheel = named<Picture>("imgWheel", u"leisure/wheel"_s, this);
-    imgWheel->setFixedSize(180, 180);
-    Label5 = named<QLabel>(
+    imgWheel = openPlace(this, u"Рулетка"_s, "imgWheel", u"leisure/wheel"_s, {180, 180});
+    Label5 = wrappedText(
         "Label5",
         u"Вам необходимо ввести в окошко <Ваше число> число от 0 до 13. А в окошко <Ваша "
         "денежная ставка> ввести вашу ставку. Затем нажать на кнопку <Старт>. После этого, "
@@ -45,15 +32,14 @@ frmRuletka::frmRuletka(Game& game)
         "вашу утроенную ставку и у вас очень сильно улучшится настроение. Если же они не будут "
         "равны вы потеряете эти деньги и ваше настроение ухудшится на два."_s,
         this);
-    Label5->setWordWrap(true);
 
     Label1 = named<QLabel>("Label1", u"Ваше число"_s, this);
-    txtChis = named<QLineEdit>("txtChis", this);
+    txtChis = named<AmountBox>("txtChis", *this, this);
     txtChis->setMaxLength(2);
     Label2 = named<QLabel>("Label2", u"Ваша денежная ставка"_s, this);
-    txtStav = named<QLineEdit>("txtStav", this);
+    txtStav = named<AmountBox>("txtStav", *this, this);
     txtStav->setMaxLength(3);
-    for (QLineEdit* box : {txtChis, txtStav})
+    for (AmountBox* box : {txtChis, txtStav})
         box->setMaximumWidth(80);
     Label3 = named<QLabel>("Label3", u"$"_s, this);
 
@@ -103,8 +89,6 @@ frmRuletka::frmRuletka(Game& game)
     cmdBack = addBackButton(layout);
     setMinimumWidth(600);
 
-    routeKeyPress(txtChis, [this](QChar& key) { box_KeyPress(key); });
-    routeKeyPress(txtStav, [this](QChar& key) { box_KeyPress(key); });
     onChange(txtChis, &frmRuletka::txtChis_Change);
     onChange(txtStav, &frmRuletka::txtStav_Change);
     onClick(cmdStart, &frmRuletka::cmdStart_Click);
@@ -113,66 +97,64 @@ frmRuletka::frmRuletka(Game& game)
     pressOnEnter(txtStav, cmdStart);
 }
 
-void frmRuletka::box_KeyPress(QChar& key) {
-    if (!Roulette::acceptsKey(key, effects()))
-        key = QChar();
-}
-
 void frmRuletka::txtChis_Change() {
-    keepNumbersOnly(txtChis);
+    table_.number = txtChis->text();
 }
 
 void frmRuletka::txtStav_Change() {
-    keepNumbersOnly(txtStav);
+    table_.stake = txtStav->text();
 }
 
-void frmRuletka::enableInputs(bool enabled) {
-    txtChis->setEnabled(enabled);
-    txtStav->setEnabled(enabled);
-    cmdStart->setEnabled(enabled);
+void frmRuletka::show() {
+    using Phase = Roulette::Table::Phase;
+    const Phase phase = table_.phase;
+    if (txtChis->text() != table_.number)
+        txtChis->setText(table_.number);
+    if (txtStav->text() != table_.stake)
+        txtStav->setText(table_.stake);
+    cmdStop->setText(phase == Phase::Stopped || phase == Phase::Settled ? Settle : Stop);
+    cmdStop->setEnabled(phase == Phase::Running || phase == Phase::Stopped);
+    txtChis->setEnabled(table_.canStart());
+    txtStav->setEnabled(table_.canStart());
+    cmdStart->setEnabled(table_.canStart());
+    lblNum->setText(table_.counter ? QString::number(*table_.counter) : u"00"_s);
+    lblNum->setVisible(phase != Phase::Running);
 }
 
 void frmRuletka::cmdStart_Click() {
-    QString number = txtChis->text();
-    const bool starts = Roulette::start(game().state, number, txtStav->text(), effects());
-    if (number != txtChis->text())
-        txtChis->setText(number);
+    const bool starts = Roulette::start(table_, game().state, effects());
+    show();
     if (!starts)
         return;
-    cmdStop->setText(Stop);
-    lblNum->setVisible(false);
-    cmdStop->setEnabled(true);
     // Whoever started from the keyboard stops from it too.
     cmdStop->setFocus(Qt::OtherFocusReason);
-    enableInputs(false);
     Timer1->setInterval(10);
     randomize();
 }
 
 void frmRuletka::Timer1_Timer() {
-    lblNum->setText(QString::number(Roulette::count(effects())));
+    Roulette::step(table_, effects());
+    show();
 }
 
 void frmRuletka::cmdStop_Click() {
-    if (cmdStop->text() == Settle) {
-        Roulette::settle(game().state, lblNum->text(), txtChis->text(), txtStav->text(), effects());
-        enableInputs(true);
+    using Phase = Roulette::Table::Phase;
+    if (table_.phase == Phase::Stopped) {
+        Roulette::settle(table_, game().state, effects());
+        show();
         cmdStart->setFocus(Qt::OtherFocusReason);
-        cmdStop->setEnabled(false);
-    } else if (cmdStop->text() == Stop) {
-        cmdStop->setText(Settle);
-        txtChis->setEnabled(false);
-        txtStav->setEnabled(false);
+    } else if (table_.phase == Phase::Running) {
+        Roulette::stop(table_);
         Timer1->setInterval(0);
-        lblNum->setVisible(true);
-        cmdStart->setEnabled(false);
+        show();
     }
 }
 
 void frmRuletka::cmdBack_Click() {
-    if (Timer1->running())
+    using Phase = Roulette::Table::Phase;
+    if (table_.phase == Phase::Running)
         msg(u"Нажмите на кнопку <СТОП>"_s, u"Нацми на <СТОП>"_s, MsgIcon::Exclamation);
-    else if (cmdStop->text() == Settle && cmdStop->isEnabled())
+    else if (table_.phase == Phase::Stopped)
         msg(u"Нажмите на кнопку <OK>"_s, u"Нацми на <OK>"_s, MsgIcon::Exclamation);
     else
         CasinoMachine::cmdBack_Click();

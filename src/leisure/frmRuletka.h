@@ -1,12 +1,13 @@
 #pragma once
 // The roulette: the player picks a number from 0 to 13 and a stake, starts the hidden counter,
-// stops it, and settles. The controls carry the phase: the counter runs while Timer1 does, and
-// a result waits while cmdStop says "OK" and is enabled.
+// stops it, and settles. The window draws the table's phase: the counter hidden and Timer1
+// running while it runs, cmdStop saying "OK" once it stopped.
 
 #include "leisure/CasinoMachine.h"
+#include "rules/Casino.h"
 
 class QLabel;
-class QLineEdit;
+class AmountBox;
 class QPushButton;
 class Picture;
 class Timer;
@@ -18,7 +19,7 @@ public:
 
     Picture* imgWheel;
     QLabel *Label1, *Label2, *Label3, *Label5, *lblNum;
-    QLineEdit *txtChis, *txtStav;
+    AmountBox *txtChis, *txtStav;
     QPushButton *cmdStart, *cmdStop, *cmdBack;
     Timer* Timer1;
 
@@ -26,12 +27,16 @@ protected:
     void cmdBack_Click() override;
 
 private:
-    void box_KeyPress(QChar& key);
     void txtChis_Change();
     void txtStav_Change();
     void cmdStart_Click();
     void cmdStop_Click();
     void Timer1_Timer();
 
-    void enableInputs(bool enabled);
+    // Draws the table: the boxes, the buttons of its phase and the counter. (Hides
+    // QWidget::show, which the game never calls on a place: the platform shows windows as
+    // dialogs.)
+    void show();
+
+    Roulette::Table table_;
 };

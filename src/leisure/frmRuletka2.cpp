@@ -118,41 +118,32 @@ void frmRuletka2::Form_Load() {
     }
 }
 
-void frmRuletka2::setSpinsLeft(const QString& spins) {
-    lblVrash->setText(spins);
-    lblVrash_Change();
-}
-
-void frmRuletka2::lblVrash_Change() {
-    if (Val(lblVrash->text()) <= 0) {
-        passFocus(cmdStart, cmdBVrash);
-        cmdStart->setEnabled(false);
-        cmdBVrash->setEnabled(true);
-    } else {
-        cmdStart->setEnabled(true);
+void frmRuletka2::show() {
+    lblVrash->setText(Num(machine_.spinsLeft));
+    QPushButton* next = machine_.canSpin() ? cmdStart : cmdBVrash;
+    QPushButton* done = machine_.canSpin() ? cmdBVrash : cmdStart;
+    next->setEnabled(true);
+    passFocus(done, next);
+    done->setEnabled(false);
+    if (machine_.last) {
+        Picture* const pictures[] = {imgPict1, imgPict2, imgPict3};
+        for (size_t i = 0; i < 3; ++i)
+            pictures[i]->copyPicture(*imgP[size_t((*machine_.last)[i])]);
     }
 }
 
 void frmRuletka2::cmdBVrash_Click() {
-    setSpinsLeft(Num(Slots::SpinsPerPack));
-    Slots::buyPack(game().state);
-    passFocus(cmdBVrash, cmdStart);
-    cmdBVrash->setEnabled(false);
+    Slots::buyPack(machine_, game().state);
+    show();
 }
 
 void frmRuletka2::cmdStart_Click() {
-    randomize();
-    setSpinsLeft(Num(Val(lblVrash->text()) - 1));
-    const Slots::Spin spin = Slots::spin(effects());
-    imgPict1->copyPicture(*imgP[spin[0]]);
-    imgPict2->copyPicture(*imgP[spin[1]]);
-    imgPict3->copyPicture(*imgP[spin[2]]);
-    if (const auto prize = Slots::prizeOf(spin)) {
-        prizeAmount_ = *prize;
+    const std::optional<qint16> prize = Slots::spin(machine_, effects());
+    show();
+    if (prize)
         SayHowMuchYWon();
-    }
 }
 
 void frmRuletka2::SayHowMuchYWon() {
-    Slots::payPrize(game().state, prizeAmount_, effects());
+    Slots::payPrize(game().state, machine_.prize, effects());
 }

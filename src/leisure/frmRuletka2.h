@@ -1,8 +1,9 @@
 #pragma once
 // The five-spin slot machine: a pack of five spins bought at once, three pictures a spin, and a
-// prize whenever the first two match. The spins left live in the window and are lost with it.
+// prize whenever the first two match. The spins left are lost with the window.
 
 #include "leisure/CasinoMachine.h"
+#include "rules/Casino.h"
 
 #include <array>
 
@@ -29,9 +30,11 @@ public:
 private:
     void cmdBVrash_Click();
     void cmdStart_Click();
-    void lblVrash_Change();
 
-    void setSpinsLeft(const QString& spins);
+    // Draws the machine: the spins left, the button the player needs next, the last spin's
+    // pictures. (Hides QWidget::show, which the game never calls on a place: the platform
+    // shows windows as dialogs.)
+    void show();
 
-    qint16 prizeAmount_ = 0;
+    Slots::Machine machine_;
 };

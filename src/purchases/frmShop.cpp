@@ -1,12 +1,13 @@
 #include "purchases/frmShop.h"
 
-#include "rules/Buying.h"
 #include "rules/Shop.h"
+#include "state/GameState.h"
 #include "state/NumberText.h"
 #include "ui/Game.h"
 #include "ui/InfoPanel.h"
 #include "ui/Kit.h"
 #include "ui/Picture.h"
+#include "ui/PlaceHeader.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -33,10 +34,7 @@ QPushButton* shopButton(const char* name, const QString& text, QWidget* parent) 
 
 frmShop::frmShop(Game& game)
     : Form(game, Name) {
-    setWindowTitle(u"Магазины"_s);
-
-    imgShop = named<Picture>("imgShop", u"shop/shop"_s, this);
-    imgShop->setFixedSize(160, 120);
+    imgShop = openPlace(this, u"Магазины"_s, "imgShop", u"shop/shop"_s, {160, 120});
 
     // The canteen.
     Label5 = heading("Label5", u"Столовая"_s, this);
@@ -153,37 +151,40 @@ frmShop::frmShop(Game& game)
 }
 
 void frmShop::Form_Load() {
-    const GameState& s = game().state;
-    if (s.lblClothes == Ladders::Clothes.last())
-        cmdBuyClothes->setEnabled(false);
-    if (s.Car.atTop())
-        cmdCar->setEnabled(false);
-    lblCurCar->setText(s.lblCar);
-    showCarOffer();
+    counter_ = Shop::open(game().state);
+    show();
 }
 
-void frmShop::showCarOffer() {
-    const Offer next = nextOffer(game().state.Car);
-    if (next.available) {
-        lblCar->setText(next.name);
-        imgCCar->copyPicture(*imgCar[game().state.Car.Level]);
-    } else {
-        disable(cmdCar);
+void frmShop::show() {
+    const auto priceText = [](std::optional<int> price) {
+        return price ? Num(*price) : u"00"_s;
+    };
+    lblShCost->setText(priceText(counter_.price));
+    lblShHungr->setText(priceText(counter_.gain));
+    lblWhat->setText(counter_.outfit.isEmpty() ? NoOffer : counter_.outfit);
+    if (txtSpec->toPlainText() != counter_.description)
+        txtSpec->setPlainText(counter_.description);
+    lblCurCar->setText(counter_.ownCar);
+    if (!counter_.car.isEmpty())
+        lblCar->setText(counter_.car);
+    if (counter_.emptyLot)
         imgCCar->copyPicture(*imgCarShop);
-    }
+    else if (counter_.carModel)
+        imgCCar->copyPicture(*imgCar[*counter_.carModel]);
+    if (!counter_.clothesOnSale)
+        disable(cmdBuyClothes);
+    if (!counter_.carsOnSale)
+        disable(cmdCar);
 }
 
 void frmShop::Form_MouseMove() {
-    lblShCost->setText(u"00"_s);
-    lblShHungr->setText(u"00"_s);
-    lblWhat->setText(NoOffer);
-    txtSpec->clear();
-    showCarOffer();
+    Shop::lookAway(counter_, game().state);
+    show();
 }
 
 void frmShop::meal_MouseMove(int price) {
-    lblShCost->setText(Num(price));
-    lblShHungr->setText(Num(price));
+    Shop::lookAtMeal(counter_, price);
+    show();
 }
 
 void frmShop::meal_Click(int price) {
@@ -191,31 +192,21 @@ void frmShop::meal_Click(int price) {
 }
 
 void frmShop::cmdBuyClothes_MouseMove() {
-    const std::optional<Shop::ClothesOffer> offer = Shop::clothesOffer(game().state.lblClothes);
-    if (!offer)
-        return;
-    txtSpec->setPlainText(offer->description);
-    lblShCost->setText(Num(offer->price));
-    lblWhat->setText(offer->next.isEmpty() ? NoOffer : offer->next);
+    Shop::lookAtClothes(counter_, game().state);
+    show();
 }
 
 void frmShop::cmdBuyClothes_Click() {
-    // The panel says what is on offer: the outfit the last pointer move showed.
-    if (lblWhat->text() == NoOffer) {
-        disable(cmdBuyClothes);
-        return;
-    }
-    Shop::buyClothes(game().state, lblWhat->text(), Val(lblShCost->text()), effects());
+    Shop::buyClothes(counter_, game().state, effects());
+    show();
 }
 
 void frmShop::cmdCar_MouseMove() {
-    const Offer next = nextOffer(game().state.Car);
-    if (next.available)
-        lblShCost->setText(Num(next.price));
-    showCarOffer();
+    Shop::lookAtCars(counter_, game().state);
+    show();
 }
 
 void frmShop::cmdCar_Click() {
-    Shop::buyCar(game().state, effects());
-    lblCurCar->setText(game().state.lblCar);
+    Shop::buyCar(counter_, game().state, effects());
+    show();
 }

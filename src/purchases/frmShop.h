@@ -7,6 +7,7 @@
 // buys exactly what the panel shows, so clicking twice without moving buys the same outfit
 // twice.
 
+#include "rules/Shop.h"
 #include "ui/Form.h"
 
 class InfoPanel;
@@ -39,6 +40,10 @@ private:
     void cmdCar_MouseMove();
     void cmdCar_Click();
 
-    // The next car, or the empty lot when the best one is in the garage.
-    void showCarOffer();
+    // Draws the panels: the price and gain, the outfit and the car on offer, the player's car,
+    // and the buttons closed for the visit. (Hides QWidget::show, which the game never calls
+    // on a place: the platform shows windows as dialogs.)
+    void show();
+
+    Shop::Counter counter_;
 };

@@ -12,24 +12,24 @@ namespace Bank {
 
 namespace {
 constexpr int MaxBalance = std::numeric_limits<qint16>::max();
-
-double wholePart(const QString& text) {
-    return Int(Val(text));
-}
 } // namespace
 
 qint16 growth(qint16 balance) {
     return qint16(std::min(balance / 20, MaxBalance - balance));
 }
 
-Outcome deposit(GameState& s, QString& shown, const QString& amount, Effects& effects) {
-    const double cash = wholePart(s.lblMoney);
-    const double sum = wholePart(amount);
+Account Account::of(const GameState& state) {
+    return Account{state.BankAccount};
+}
+
+Outcome deposit(Account& account, GameState& s, double amount, Effects& effects) {
+    const double cash = Int(Val(s.lblMoney));
+    const double sum = Int(amount);
     if (sum > cash) {
         effects.say(u"У вас нет таких денег!"_s, u"Денег нету."_s, MsgIcon::None);
         return Outcome::NoSuchMoney;
     }
-    const double balance = sum + wholePart(shown);
+    const double balance = sum + account.balance;
     if (balance > MaxBalance) {
         // The account holds at most 32767; a larger deposit would corrupt it.
         effects.say(u"Банк не может принять такую сумму: на одном счету может лежать не больше "
@@ -38,21 +38,20 @@ Outcome deposit(GameState& s, QString& shown, const QString& amount, Effects& ef
         return Outcome::OverLimit;
     }
     s.lblMoney = Num(cash - sum);
-    shown = Num(balance);
-    s.BankAccount = Sat16(balance);
+    account.balance = Sat16(balance);
+    s.BankAccount = account.balance;
     return Outcome::Moved;
 }
 
-Outcome withdraw(GameState& s, QString& shown, const QString& amount, Effects& effects) {
-    const double balance = wholePart(shown);
-    const double sum = wholePart(amount);
-    if (sum > balance) {
+Outcome withdraw(Account& account, GameState& s, double amount, Effects& effects) {
+    const double sum = Int(amount);
+    if (sum > account.balance) {
         effects.say(u"У вас нет таких денег на счету!"_s, u"Денег нету."_s, MsgIcon::None);
         return Outcome::NoSuchMoney;
     }
-    s.lblMoney = Num(wholePart(s.lblMoney) + sum);
+    s.lblMoney = Num(Int(Val(s.lblMoney)) + sum);
     s.BankAccount = AddSat16(s.BankAccount, -sum);
-    AddTo(shown, -sum);
+    account.balance = AddSat16(account.balance, -sum);
     return Outcome::Moved;
 }
 

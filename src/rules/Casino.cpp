@@ -34,35 +34,29 @@ bool goOut(GameState& s, const Outing& outing, Effects& effects) {
 
 namespace Roulette {
 
-bool acceptsKey(QChar key, Effects& effects) {
-    if (key == u'\b' || (key >= u'0' && key <= u'9'))
-        return true;
-    effects.say(u"Это не число!"_s, u"Это не число!"_s, MsgIcon::Exclamation);
-    return false;
-}
-
-bool start(const GameState& s, QString& number, const QString& stake, Effects& effects) {
-    if (number.isEmpty() || stake.isEmpty()) {
+bool start(Table& table, const GameState& s, Effects& effects) {
+    if (table.number.isEmpty() || table.stake.isEmpty()) {
         effects.say(u"Вы не заполнили какое-то окно."_s, u"Окна не заполнены."_s,
                     MsgIcon::Exclamation);
         return false;
     }
-    if (Val(number) > HighestChoice) {
+    if (Val(table.number) > HighestChoice) {
         effects.say(u"Необъодимо вводить числа не больше 13!"_s, u"Не больше 13!"_s,
                     MsgIcon::Exclamation);
-        number.clear();
+        table.number.clear();
         return false;
     }
-    if (Int(Val(stake)) > Int(Val(s.lblMoney))) {
+    if (Int(Val(table.stake)) > Int(Val(s.lblMoney))) {
         effects.say(u"У вас нет таких денег."_s, u"У вас нет таких денег."_s, MsgIcon::Exclamation);
         return false;
     }
-    if (Val(stake) <= 0) {
+    if (Val(table.stake) <= 0) {
         effects.say(u"Ставка не может быть равна нулю."_s, u"0."_s, MsgIcon::Exclamation);
         return false;
     }
-    if (number.startsWith(u'0'))
-        number = number.right(1);
+    if (table.number.startsWith(u'0'))
+        table.number = table.number.right(1);
+    table.phase = Table::Phase::Running;
     return true;
 }
 
@@ -71,22 +65,31 @@ int count(Chance& chance) {
     return static_cast<int>(Int(double(chance.rnd()) * HighestChoice));
 }
 
-bool settle(GameState& s, const QString& counter, const QString& number, const QString& stake,
-            Effects& effects) {
-    const double amount = Val(stake);
-    if (counter == number) {
+void step(Table& table, Chance& chance) {
+    table.counter = count(chance);
+}
+
+void stop(Table& table) {
+    table.phase = Table::Phase::Stopped;
+}
+
+bool settle(Table& table, GameState& s, Effects& effects) {
+    const double amount = Val(table.stake);
+    const bool won = table.counter && QString::number(*table.counter) == table.number;
+    if (won) {
         AddTo(s.lblMoney, amount * 3);
         AddTo(s.lblHappyness, 25);
         effects.say(u"Вы выиграли! У вас поднялось настроение и вы выиграли "_s + Str(amount * 3) +
                         u"$"_s,
                     u"Ура-а-а-а-а!!!"_s, MsgIcon::Exclamation);
-        return true;
+    } else {
+        AddTo(s.lblMoney, -amount);
+        AddTo(s.lblHappyness, -2);
+        effects.say(u"Вы проиграли и потеряли "_s + Str(amount) + u"$"_s, u"Ой Ой Ой"_s,
+                    MsgIcon::Exclamation);
     }
-    AddTo(s.lblMoney, -amount);
-    AddTo(s.lblHappyness, -2);
-    effects.say(u"Вы проиграли и потеряли "_s + Str(amount) + u"$"_s, u"Ой Ой Ой"_s,
-                MsgIcon::Exclamation);
-    return false;
+    table.phase = Table::Phase::Settled;
+    return won;
 }
 
 } // namespace Roulette
@@ -117,9 +120,20 @@ Spin spin(Chance& chance) {
     return result;
 }
 
-void buyPack(GameState& s) {
+void buyPack(Machine& machine, GameState& s) {
+    machine.spinsLeft = SpinsPerPack;
     AddTo(s.lblMoney, -PackPrice);
     AddTo(s.lblHappyness, -4);
+}
+
+std::optional<qint16> spin(Machine& machine, Chance& chance) {
+    chance.randomize();
+    machine.spinsLeft = AddSat16(machine.spinsLeft, -1);
+    machine.last = spin(chance);
+    const std::optional<qint16> prize = prizeOf(*machine.last);
+    if (prize)
+        machine.prize = *prize;
+    return prize;
 }
 
 void payPrize(GameState& s, qint16 prize, Effects& effects) {

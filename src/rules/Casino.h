@@ -1,7 +1,7 @@
 #pragma once
 // The entertainment venue and its machines: the disco and the party, the roulette and the
-// five-spin slot machine. The windows hold the boxes and pictures; what is paid, won and lost
-// is decided here.
+// five-spin slot machine. Each machine's game is a model here, with what is paid, won and lost;
+// its window draws it.
 
 #include "rules/Effects.h"
 
@@ -36,20 +36,35 @@ namespace Roulette {
 // The counter runs from 0 to 12; 13 is a number the player may choose all the same.
 inline constexpr int HighestChoice = 13;
 
-// The key filter of both boxes: Backspace and digits only. A refused key says so.
-bool acceptsKey(QChar key, Effects& effects);
+// The roulette table as its window shows it. A game goes from the boxes filled in (ready) to
+// the counter running, to the counter stopped with a result that waits to be settled, and
+// back to the boxes (settled, which differs from ready only in the stop button's caption).
+struct Table {
+    enum class Phase { Ready, Running, Stopped, Settled };
+    Phase phase = Phase::Ready;
+    // The boxes as the player filled them: the chosen number and the stake.
+    QString number, stake;
+    // What the counter last showed; nothing before the first step of the visit.
+    std::optional<int> counter;
+
+    bool canStart() const { return phase == Phase::Ready || phase == Phase::Settled; }
+};
 
 // The checks before a spin, in order, each with its message. A number above 13 is cleared;
-// a number typed with a leading zero loses it ("07" is 7). Returns whether the spin starts.
-bool start(const GameState& state, QString& number, const QString& stake, Effects& effects);
+// a number typed with a leading zero loses it ("07" is 7). Returns whether the counter runs.
+bool start(Table& table, const GameState& state, Effects& effects);
 
-// One step of the running counter: its next value, 0 to 12.
+// One step of the running counter: its next value, 0 to 12, which the table shows.
 int count(Chance& chance);
+void step(Table& table, Chance& chance);
 
-// The stopped counter against the chosen number: three stakes and a large lift of mood on a
-// match, the stake and a little mood lost otherwise. Returns whether the player won.
-bool settle(GameState& state, const QString& counter, const QString& number, const QString& stake,
-            Effects& effects);
+// The counter stops and shows its value; the result waits.
+void stop(Table& table);
+
+// The stopped counter against the chosen number, compared as the texts the player sees: three
+// stakes and a large lift of mood on a match, the stake and a little mood lost otherwise.
+// Returns whether the player won.
+bool settle(Table& table, GameState& state, Effects& effects);
 
 } // namespace Roulette
 
@@ -77,8 +92,21 @@ std::optional<qint16> prizeOf(const Spin& spin);
 // Three fresh draws, first to third.
 Spin spin(Chance& chance);
 
+// The machine as its window shows it: the spins left of the pack bought, the pictures of the
+// last spin and the prize it won. The spins are lost when the player leaves.
+struct Machine {
+    qint16 spinsLeft = 0;
+    std::optional<Spin> last; // nothing before the first spin of the visit
+    qint16 prize = 0;
+
+    bool canSpin() const { return spinsLeft > 0; }
+};
+
 // A pack of five spins, sold to anyone: money may go below zero.
-void buyPack(GameState& state);
+void buyPack(Machine& machine, GameState& state);
+
+// One spin of the pack: three fresh draws. Returns its prize, if it won one.
+std::optional<qint16> spin(Machine& machine, Chance& chance);
 
 // The prize announced, then paid, with a little mood.
 void payPrize(GameState& state, qint16 prize, Effects& effects);

@@ -92,10 +92,36 @@ bool admits(const GameState& state, Effects& effects) {
     return false;
 }
 
-void refuse(GameState& state, Effects& effects) {
+void takeAssignment(Den& den, Chance& chance) {
+    den.assignment = take(chance);
+    den.phase = Den::Phase::Taken;
+}
+
+void refuse(Den& den, GameState& state, Effects& effects) {
     effects.say(u"Жаль, что вы не взялись за выполнение этого задания."_s,
                 u"Задание не выполнено, по причине отказа."_s, MsgIcon::None);
     AddTo(state.lblMoney, -RefusalFee);
+    idle(den);
+}
+
+int startRun(Den& den, Chance& chance) {
+    chance.randomize();
+    const int interval = stepInterval(chance);
+    den.progress = 0;
+    den.outcome = outcome(den.assignment, chance);
+    den.phase = Den::Phase::Running;
+    return interval;
+}
+
+Step advance(Den& den) {
+    ++den.progress;
+    den.lastStep = den.progress;
+    return step(den.outcome, den.progress);
+}
+
+void idle(Den& den) {
+    den.phase = Den::Phase::Idle;
+    den.progress = 0;
 }
 
 void succeed(GameState& state, qint16 n, Effects& effects) {

@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include <optional>
+
 struct GameState;
 
 namespace Hacking {
@@ -42,8 +44,31 @@ Step step(qint16 outcome, qint16 progress);
 // The percentage label of a run.
 QString progressText(qint16 progress);
 
-// The refusal: said, then fined (into debt if need be).
-void refuse(GameState& state, Effects& effects);
+// The den as its window shows it: no assignment, one taken (to refuse or to carry out), or one
+// being carried out. Leaving the window drops the assignment.
+struct Den {
+    enum class Phase { Idle, Taken, Running };
+    Phase phase = Phase::Idle;
+    qint16 assignment = 0; // 1..9 while there is one
+    qint16 progress = 0;   // percent done of the run
+    qint16 outcome = 0;    // hidden, drawn as the run starts
+    // The percentage the label shows: that of the last step of any run of this visit (a new
+    // run shows it until its own first step), none before the first.
+    std::optional<qint16> lastStep;
+};
+
+// Takes an assignment at random.
+void takeAssignment(Den& den, Chance& chance);
+// The refusal: said, then fined (into debt if need be); the den is idle again.
+void refuse(Den& den, GameState& state, Effects& effects);
+// Starts the run of the assignment taken: its hidden outcome is drawn. Returns the time
+// between two steps.
+int startRun(Den& den, Chance& chance);
+// One step of the run.
+Step advance(Den& den);
+// The assignment is done with, either way: no assignment.
+void idle(Den& den);
+
 // The end of a run: its message, then the reward or the fine.
 void succeed(GameState& state, qint16 n, Effects& effects);
 void fail(GameState& state, qint16 n, Effects& effects);

@@ -75,4 +75,44 @@ QString downloadText(qint16 percent) {
     return u":: Скачивание ("_s + Str(percent) + u"%) ::"_s;
 }
 
+JokesVisit visitJokes(const GameState& state) {
+    JokesVisit visit;
+    visit.downloadOffered = state.JokesBaseLoaded != DatabaseLoaded;
+    return visit;
+}
+
+void hour(JokesVisit& visit, GameState& state) {
+    hour(state, visit.hours, Site::Jokes);
+}
+
+bool mustDisconnect(const JokesVisit& visit, const GameState& state) {
+    return mustDisconnect(state, visit.downloading);
+}
+
+bool startDownload(JokesVisit& visit, GameState& state, Effects& effects) {
+    if (!startDownload(state, effects))
+        return false;
+    visit.downloadOffered = false;
+    visit.downloading = true;
+    visit.downloadShown = true;
+    visit.percent.reset();
+    visit.steps = 0;
+    return true;
+}
+
+bool downloadStep(JokesVisit& visit, GameState& state) {
+    const bool whole = downloadStep(state);
+    visit.percent = state.JokesBaseLoaded;
+    ++visit.steps;
+    return whole;
+}
+
+void endDownload(JokesVisit& visit) {
+    visit.downloading = false;
+}
+
+QString downloadText(const JokesVisit& visit) {
+    return visit.percent ? downloadText(*visit.percent) : u":: Скачивание (0%) ::"_s;
+}
+
 } // namespace Online

@@ -1,11 +1,14 @@
 #pragma once
 // Being online: the provider's one-time connection, the sites' hourly charge and the jokes
-// site's database download. The windows keep the visit's hour counter; the money, the mood
-// and the download's progress live in the game.
+// site's database download. The money, the mood and the download's progress live in the game;
+// a visit to the jokes site, with its hours online and its download under way, is a model
+// here.
 
 #include "rules/Effects.h"
 
 #include <QString>
+
+#include <optional>
 
 struct GameState;
 
@@ -46,5 +49,35 @@ bool downloadStep(GameState& state);
 void sayLoaded(Effects& effects);
 // The download's label at `percent`.
 QString downloadText(qint16 percent);
+
+// A visit to the jokes site as its window shows it: the hours online and the download.
+struct JokesVisit {
+    QString hours = QStringLiteral("0");
+    // The download button: closed when the database was whole as the visit began, and once a
+    // download has started.
+    bool downloadOffered = true;
+    // A download under way holds the player online: no disconnecting, by hand or for debt.
+    bool downloading = false;
+    // The download's label and bar, shown from the first start on: the percentage of the last
+    // step (none until the first step of a download) and the steps the bar has grown by.
+    bool downloadShown = false;
+    std::optional<qint16> percent;
+    qint16 steps = 0;
+};
+
+// A visit begins: the download is offered unless the database is whole.
+JokesVisit visitJokes(const GameState& state);
+// One online hour of the visit.
+void hour(JokesVisit& visit, GameState& state);
+// Whether the hour just charged throws the player off.
+bool mustDisconnect(const JokesVisit& visit, const GameState& state);
+// The download button: startDownload, and the visit's download starts from nothing.
+bool startDownload(JokesVisit& visit, GameState& state, Effects& effects);
+// One step of the visit's download. Returns whether the database is whole; the download runs
+// on until endDownload, once the player has been told.
+bool downloadStep(JokesVisit& visit, GameState& state);
+void endDownload(JokesVisit& visit);
+// The download's label as the visit shows it.
+QString downloadText(const JokesVisit& visit);
 
 } // namespace Online

@@ -27,6 +27,19 @@ constexpr ClothesStep ClothesSteps[] = {
 };
 static_assert(std::size(ClothesSteps) == 9, "one step per rung of the clothes ladder");
 
+// The next car, or the empty lot when the best one is in the garage.
+void offerNextCar(Counter& counter, const GameState& s) {
+    const Offer next = nextOffer(s.Car);
+    if (next.available) {
+        counter.car = next.name;
+        counter.carModel = s.Car.Level;
+        counter.emptyLot = false;
+    } else {
+        counter.carsOnSale = false;
+        counter.emptyLot = true;
+    }
+}
+
 bool moneyAboveZero(const GameState& s, Effects& effects) {
     if (Val(s.lblMoney) > 0)
         return true;
@@ -71,6 +84,58 @@ bool buyCar(GameState& s, Effects& effects) {
     effects.say(u"Поздравляю! Вы купили машину марки "_s + s.Car.current() + u"."_s,
                 u"Вы купили машину"_s, MsgIcon::None);
     return true;
+}
+
+Counter open(const GameState& s) {
+    Counter counter;
+    counter.clothesOnSale = s.lblClothes != Ladders::Clothes.last();
+    counter.carsOnSale = !s.Car.atTop();
+    counter.ownCar = s.lblCar;
+    offerNextCar(counter, s);
+    return counter;
+}
+
+void lookAway(Counter& counter, const GameState& s) {
+    counter.price.reset();
+    counter.gain.reset();
+    counter.outfit.clear();
+    counter.description.clear();
+    offerNextCar(counter, s);
+}
+
+void lookAtMeal(Counter& counter, int price) {
+    counter.price = price;
+    counter.gain = price;
+}
+
+void lookAtClothes(Counter& counter, const GameState& s) {
+    const std::optional<ClothesOffer> offer = clothesOffer(s.lblClothes);
+    if (!offer)
+        return;
+    counter.description = offer->description;
+    counter.price = offer->price;
+    counter.outfit = offer->next;
+}
+
+void lookAtCars(Counter& counter, const GameState& s) {
+    const Offer next = nextOffer(s.Car);
+    if (next.available)
+        counter.price = next.price;
+    offerNextCar(counter, s);
+}
+
+bool buyClothes(Counter& counter, GameState& s, Effects& effects) {
+    if (counter.outfit.isEmpty()) {
+        counter.clothesOnSale = false;
+        return false;
+    }
+    return buyClothes(s, counter.outfit, counter.price.value_or(0), effects);
+}
+
+bool buyCar(Counter& counter, GameState& s, Effects& effects) {
+    const bool bought = buyCar(s, effects);
+    counter.ownCar = s.lblCar;
+    return bought;
 }
 
 } // namespace Shop

@@ -29,4 +29,40 @@ bool buyClothes(GameState& state, const QString& outfit, double price, Effects& 
 // Buys the next car, with its congratulations; false when the cash falls short.
 bool buyCar(GameState& state, Effects& effects);
 
+// The shop's panels as its window shows them. The clothes and car offers follow the last
+// pointer move, not the click: the clothes button buys exactly the outfit on offer at the
+// price shown, so clicking twice without moving buys the same outfit twice, and a meal's
+// price shown since (the price is one label for all the goods) is what the outfit costs.
+struct Counter {
+    // The price and the satiety gain shown: nothing once the pointer left the goods.
+    std::optional<int> price, gain;
+    // The outfit on offer (empty: none) and its description.
+    QString outfit, description;
+    // The car on offer (empty before the first look) and the picture beside it: that of the
+    // model k + 1 for k, or the empty lot when the best car is in the garage.
+    QString car;
+    std::optional<int> carModel;
+    bool emptyLot = false;
+    // The player's own car, as it was when the window opened or after the last purchase.
+    QString ownCar;
+    // A button closed for the visit: no outfit above the player's, no car above theirs.
+    bool clothesOnSale = true, carsOnSale = true;
+};
+
+// The shop as it opens.
+Counter open(const GameState& state);
+// The pointer leaves the goods: the panels are empty again, the next car on offer.
+void lookAway(Counter& counter, const GameState& state);
+// The pointer over a meal: its price, which is also its gain.
+void lookAtMeal(Counter& counter, int price);
+// The pointer over the clothes button: the next outfit. An outfit off the ladder changes
+// nothing.
+void lookAtClothes(Counter& counter, const GameState& state);
+// The pointer over the car button: the next car and its price.
+void lookAtCars(Counter& counter, const GameState& state);
+// The clothes button: the outfit on offer; with none, the button closes.
+bool buyClothes(Counter& counter, GameState& state, Effects& effects);
+// The car button: the next car. The offer stays as it was until the next pointer move.
+bool buyCar(Counter& counter, GameState& state, Effects& effects);
+
 } // namespace Shop

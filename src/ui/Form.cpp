@@ -134,6 +134,13 @@ void Form::disable(QWidget* control) {
     control->setEnabled(false);
 }
 
+void Form::enable(QWidget* control, bool enabled) {
+    if (enabled)
+        control->setEnabled(true);
+    else
+        disable(control);
+}
+
 QPushButton* Form::addBackButton(QBoxLayout* layout) {
     auto* back = named<QPushButton>("cmdBack", u"<< Назад"_s, this);
     auto* row = new QHBoxLayout;

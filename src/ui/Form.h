@@ -51,6 +51,8 @@ protected:
     // (or, with that out of reach too, to the window itself) rather than on to the next buy
     // button, where a stray Enter would buy something else.
     void disable(QWidget* control);
+    // Enables the control, or disables it as disable() does.
+    void enable(QWidget* control, bool enabled);
 
 private:
     bool canTakeFocus(const QWidget* control) const;

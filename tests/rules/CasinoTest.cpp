@@ -1,8 +1,9 @@
 // The venue's outings and the casino machines' rules, by tables: what each outing costs and
-// refuses, the roulette's key filter, start checks and settlement, and the slot machine's
-// prize table and draws.
+// refuses, the amount boxes' key filter, the roulette table's start checks, phases and
+// settlement, and the slot machine's prize table, draws and pack of spins.
 
 #include "rules/Casino.h"
+#include "rules/Amount.h"
 #include "state/GameState.h"
 #include "unit/ScriptedEffects.h"
 
@@ -58,16 +59,16 @@ TEST(Venue, Outings) {
     }
 }
 
-TEST(Roulette, KeyFilterTakesDigitsAndBackspaceOnly) {
+TEST(Amount, KeyFilterTakesDigitsAndBackspaceOnly) {
     for (QChar key : std::initializer_list<QChar>{u'0', u'7', u'9', u'\b'}) {
         ScriptedEffects<> effects;
-        EXPECT_TRUE(Roulette::acceptsKey(key, effects)) << int(key.unicode());
+        EXPECT_TRUE(Amount::acceptsKey(key, effects)) << int(key.unicode());
         EXPECT_TRUE(effects.titles.isEmpty());
     }
     for (QChar key :
          std::initializer_list<QChar>{u'-', u'+', u'.', u',', u' ', u'a', u'е', QChar(0x0663)}) {
         ScriptedEffects<> effects;
-        EXPECT_FALSE(Roulette::acceptsKey(key, effects)) << int(key.unicode());
+        EXPECT_FALSE(Amount::acceptsKey(key, effects)) << int(key.unicode());
         EXPECT_EQ(effects.titles, QStringList{u"Это не число!"_s});
     }
 }
@@ -99,11 +100,16 @@ TEST(Roulette, StartChecksInOrder) {
     };
     for (const Row& row : table) {
         const GameState state = withMoneyAndMood(QString::fromUtf16(row.money), u"30"_s);
-        QString number = QString::fromUtf16(row.number);
+        Roulette::Table roulette;
+        roulette.number = QString::fromUtf16(row.number);
+        roulette.stake = QString::fromUtf16(row.stake);
         ScriptedEffects<> effects;
-        const bool started = Roulette::start(state, number, QString::fromUtf16(row.stake), effects);
+        const bool started = Roulette::start(roulette, state, effects);
         EXPECT_EQ(started, row.title == nullptr) << qPrintable(QString::fromUtf16(row.number));
-        EXPECT_EQ(number, QStringView(row.numberAfter));
+        EXPECT_EQ(roulette.number, QStringView(row.numberAfter));
+        EXPECT_EQ(roulette.stake, QStringView(row.stake));
+        EXPECT_EQ(roulette.phase,
+                  started ? Roulette::Table::Phase::Running : Roulette::Table::Phase::Ready);
         if (row.title) {
             ASSERT_EQ(effects.titles.size(), 1);
             EXPECT_EQ(effects.titles[0], QStringView(row.title));
@@ -141,11 +147,12 @@ TEST(Roulette, Settlement) {
     };
     for (const Row& row : table) {
         GameState state = withMoneyAndMood(u"50"_s, u"40"_s);
+        Roulette::Table game{Roulette::Table::Phase::Stopped, QString::fromUtf16(row.number),
+                             QString::fromUtf16(row.stake),
+                             QString::fromUtf16(row.counter).toInt()};
         ScriptedEffects<> effects;
-        EXPECT_EQ(Roulette::settle(state, QString::fromUtf16(row.counter),
-                                   QString::fromUtf16(row.number), QString::fromUtf16(row.stake),
-                                   effects),
-                  row.won);
+        EXPECT_EQ(Roulette::settle(game, state, effects), row.won);
+        EXPECT_EQ(game.phase, Roulette::Table::Phase::Settled);
         EXPECT_EQ(state.lblMoney, QStringView(row.money))
             << qPrintable(QString::fromUtf16(row.number));
         EXPECT_EQ(state.lblHappyness, QStringView(row.mood));
@@ -153,6 +160,47 @@ TEST(Roulette, Settlement) {
         EXPECT_EQ(effects.texts[0], QStringView(row.text));
         EXPECT_EQ(effects.titles[0], row.won ? u"Ура-а-а-а-а!!!"_s : u"Ой Ой Ой"_s);
     }
+}
+
+TEST(Roulette, AGameGoesFromStartToSettlement) {
+    using Phase = Roulette::Table::Phase;
+    GameState state = withMoneyAndMood(u"50"_s, u"40"_s);
+    Roulette::Table table;
+    EXPECT_TRUE(table.canStart());
+    table.number = u"07"_s;
+    table.stake = u"10"_s;
+    ScriptedEffects<> effects({}, {0.5f, 0.54f});
+    ASSERT_TRUE(Roulette::start(table, state, effects));
+    EXPECT_FALSE(table.canStart());
+    Roulette::step(table, effects);
+    EXPECT_EQ(table.counter, 6);
+    Roulette::step(table, effects);
+    EXPECT_EQ(table.counter, 7);
+    Roulette::stop(table);
+    EXPECT_EQ(table.phase, Phase::Stopped);
+    EXPECT_FALSE(table.canStart());
+    EXPECT_TRUE(Roulette::settle(table, state, effects));
+    EXPECT_EQ(state.lblMoney, u"80");
+    // Settled: the boxes and the start are the player's again, the counter shows on.
+    EXPECT_TRUE(table.canStart());
+    EXPECT_EQ(table.counter, 7);
+}
+
+TEST(Roulette, ACounterThatNeverRanNeverWins) {
+    // Stopped before its first step the counter shows "00", which no number the start lets
+    // through can equal; a later game stopped at once settles on the last value shown.
+    GameState state = withMoneyAndMood(u"50"_s, u"40"_s);
+    Roulette::Table table;
+    table.number = u"00"_s;
+    table.stake = u"1"_s;
+    ScriptedEffects<> effects;
+    ASSERT_TRUE(Roulette::start(table, state, effects));
+    Roulette::stop(table);
+    EXPECT_FALSE(Roulette::settle(table, state, effects));
+    table.counter = 0;
+    ASSERT_TRUE(Roulette::start(table, state, effects));
+    Roulette::stop(table);
+    EXPECT_TRUE(Roulette::settle(table, state, effects));
 }
 
 TEST(Slots, EveryMatchingPairPaysExactlyOneRow) {
@@ -190,7 +238,11 @@ TEST(Slots, SpinDrawsFirstToThird) {
 
 TEST(Slots, PackAndPrize) {
     GameState state = withMoneyAndMood(u"3"_s, u"30"_s);
-    Slots::buyPack(state);
+    Slots::Machine machine;
+    EXPECT_FALSE(machine.canSpin());
+    Slots::buyPack(machine, state);
+    EXPECT_EQ(machine.spinsLeft, 5);
+    EXPECT_TRUE(machine.canSpin());
     EXPECT_EQ(state.lblMoney, u"-7");
     EXPECT_EQ(state.lblHappyness, u"26");
     ScriptedEffects<> effects;
@@ -199,4 +251,27 @@ TEST(Slots, PackAndPrize) {
     EXPECT_EQ(state.lblHappyness, u"28");
     EXPECT_EQ(effects.texts, QStringList{u"Вы выиграли  20 $"_s});
     EXPECT_EQ(effects.titles, QStringList{u"You WON!"_s});
+}
+
+TEST(Slots, APackIsFiveSpins) {
+    GameState state = withMoneyAndMood(u"50"_s, u"30"_s);
+    Slots::Machine machine;
+    Slots::buyPack(machine, state);
+    // 2, 2, 2 pays 20; 0, 1, 0 pays nothing and keeps the last prize won.
+    ScriptedEffects<> effects({}, {0.9f, 0.9f, 0.9f, 0.1f, 0.5f, 0.1f});
+    EXPECT_EQ(Slots::spin(machine, effects), std::optional<qint16>(20));
+    EXPECT_EQ(machine.last, (Slots::Spin{2, 2, 2}));
+    EXPECT_EQ(machine.prize, 20);
+    EXPECT_EQ(Slots::spin(machine, effects), std::nullopt);
+    EXPECT_EQ(machine.last, (Slots::Spin{0, 1, 0}));
+    EXPECT_EQ(machine.prize, 20);
+    EXPECT_EQ(machine.spinsLeft, 3);
+    for (int left = 2; left >= 0; --left) {
+        ScriptedEffects<> draws({}, {0.1f, 0.5f, 0.1f});
+        Slots::spin(machine, draws);
+        EXPECT_EQ(machine.spinsLeft, left);
+    }
+    EXPECT_FALSE(machine.canSpin());
+    // Spins cost nothing by themselves: only the pack was paid.
+    EXPECT_EQ(state.lblMoney, u"40");
 }

@@ -255,7 +255,92 @@ TEST(Hacking, PayAndFines) {
     GameState state = newGame();
     state.lblMoney = u"3"_s;
     ScriptedEffects<> effects;
-    Hacking::refuse(state, effects);
+    Hacking::Den den;
+    den.phase = Hacking::Den::Phase::Taken;
+    den.assignment = 4;
+    Hacking::refuse(den, state, effects);
+    EXPECT_EQ(den.phase, Hacking::Den::Phase::Idle);
     EXPECT_EQ(state.lblMoney, u"-2"_s);
     EXPECT_EQ(effects.titles, QStringList{u"Задание не выполнено, по причине отказа."_s});
+}
+
+TEST(Hacking, TheDenFromAssignmentToTheEndOfItsRun) {
+    using Phase = Hacking::Den::Phase;
+    Hacking::Den den;
+    ScriptedEffects<> effects(
+        {}, {drawFor(9, 9, 1), drawFor(45, 50, 20), drawFor(1, 9, 1), drawFor(57, 99, 19)});
+    Hacking::takeAssignment(den, effects);
+    EXPECT_EQ(den.phase, Phase::Taken);
+    EXPECT_EQ(den.assignment, 9);
+    EXPECT_EQ(Hacking::startRun(den, effects), 45);
+    EXPECT_EQ(den.phase, Phase::Running);
+    EXPECT_EQ(den.outcome, 57);
+    EXPECT_EQ(den.progress, 0);
+    EXPECT_FALSE(den.lastStep) << "the label keeps its design text until the first step";
+    for (int step = 1; step < 57; ++step)
+        ASSERT_EQ(Hacking::advance(den), Hacking::Step::Going) << step;
+    EXPECT_EQ(Hacking::advance(den), Hacking::Step::Failure);
+    EXPECT_EQ(den.progress, 57);
+    Hacking::idle(den);
+    EXPECT_EQ(den.phase, Phase::Idle);
+    EXPECT_EQ(den.progress, 0);
+    // The next run's label shows where the last one ended until its own first step.
+    EXPECT_EQ(den.lastStep, 57);
+}
+
+TEST(Hacking, ARunStartsFromNothingWhateverTheLastOneReached) {
+    Hacking::Den den{Hacking::Den::Phase::Taken, 2, 80, 19, 80};
+    ScriptedEffects<> effects({}, {0.0f, drawFor(3, 9, 1)});
+    EXPECT_EQ(Hacking::startRun(den, effects), 20);
+    EXPECT_EQ(den.progress, 0);
+    EXPECT_EQ(den.outcome, 3);
+    for (int step = 1; step < 100; ++step)
+        ASSERT_EQ(Hacking::advance(den), Hacking::Step::Going) << step;
+    EXPECT_EQ(Hacking::advance(den), Hacking::Step::Success);
+    EXPECT_EQ(den.lastStep, 100);
+}
+
+TEST(Online, AJokesVisit) {
+    GameState state = newGame();
+    state.lblMoney = u"25"_s;
+    state.HasDownloader = -1;
+    state.JokesBaseLoaded = 40;
+    Online::JokesVisit visit = Online::visitJokes(state);
+    EXPECT_TRUE(visit.downloadOffered);
+    EXPECT_FALSE(visit.downloadShown);
+    ScriptedEffects<> effects;
+    ASSERT_TRUE(Online::startDownload(visit, state, effects));
+    EXPECT_FALSE(visit.downloadOffered);
+    EXPECT_TRUE(visit.downloading);
+    EXPECT_TRUE(visit.downloadShown);
+    EXPECT_EQ(Online::downloadText(visit), u":: Скачивание (0%) ::"_s);
+    EXPECT_EQ(visit.steps, 0);
+    // A debt during the download does not throw the player off.
+    Online::hour(visit, state);
+    state.lblMoney = u"-1"_s;
+    Online::hour(visit, state);
+    EXPECT_EQ(visit.hours, u"2"_s);
+    EXPECT_EQ(state.lblMoney, u"-6"_s);
+    EXPECT_FALSE(Online::mustDisconnect(visit, state));
+    EXPECT_FALSE(Online::downloadStep(visit, state));
+    EXPECT_EQ(Online::downloadText(visit), u":: Скачивание ( 1%) ::"_s);
+    EXPECT_EQ(visit.steps, 1);
+    while (!Online::downloadStep(visit, state))
+        ASSERT_LT(visit.steps, 100);
+    EXPECT_EQ(visit.steps, 100);
+    EXPECT_EQ(Online::downloadText(visit), u":: Скачивание ( 100%) ::"_s);
+    // The download holds the player until it has said it is whole.
+    EXPECT_TRUE(visit.downloading);
+    Online::endDownload(visit);
+    EXPECT_TRUE(Online::mustDisconnect(visit, state));
+    EXPECT_FALSE(visit.downloadOffered);
+    EXPECT_TRUE(visit.downloadShown);
+}
+
+TEST(Online, AJokesVisitWithTheDatabaseWholeOffersNoDownload) {
+    GameState state = newGame();
+    state.JokesBaseLoaded = 100;
+    EXPECT_FALSE(Online::visitJokes(state).downloadOffered);
+    state.JokesBaseLoaded = 99;
+    EXPECT_TRUE(Online::visitJokes(state).downloadOffered);
 }

@@ -53,46 +53,63 @@ TEST(Bank, DepositsAndWithdrawals) {
     struct Row {
         const char* what;
         bool deposit;
-        const char16_t *cash, *shown, *amount;
+        const char16_t* cash;
+        qint16 shown;
+        double amount;
         qint16 account;
         Bank::Outcome outcome;
-        const char16_t *cashAfter, *shownAfter;
-        qint16 accountAfter;
+        const char16_t* cashAfter;
+        qint16 shownAfter, accountAfter;
         const char16_t* title; // the message, if any
     };
     using O = Bank::Outcome;
     const Row table[] = {
-        {"all the cash", true, u"170", u"0", u"170", 0, O::Moved, u"0", u"170", 170, nullptr},
-        {"cash is whole dollars", true, u"10.75", u"5", u"10", 5, O::Moved, u"0", u"15", 15,
-         nullptr},
-        {"zero changes nothing", true, u"50", u"20", u"0", 20, O::Moved, u"50", u"20", 20, nullptr},
-        {"more than the cash", true, u"9.9", u"20", u"10", 20, O::NoSuchMoney, u"9.9", u"20", 20,
+        {"all the cash", true, u"170", 0, 170, 0, O::Moved, u"0", 170, 170, nullptr},
+        {"cash is whole dollars", true, u"10.75", 5, 10, 5, O::Moved, u"0", 15, 15, nullptr},
+        {"zero changes nothing", true, u"50", 20, 0, 20, O::Moved, u"50", 20, 20, nullptr},
+        {"more than the cash", true, u"9.9", 20, 10, 20, O::NoSuchMoney, u"9.9", 20, 20,
          u"Денег нету."},
-        {"up to the limit", true, u"100", u"32700", u"67", 32700, O::Moved, u"33", u"32767", 32767,
-         nullptr},
-        {"past the limit", true, u"100", u"32700", u"68", 32700, O::OverLimit, u"100", u"32700",
-         32700, u"Слишком большая сумма."},
-        {"the whole balance", false, u"1.5", u"39", u"39", 39, O::Moved, u"40", u"0", 0, nullptr},
-        {"more than the balance", false, u"1", u"39", u"40", 39, O::NoSuchMoney, u"1", u"39", 39,
+        {"up to the limit", true, u"100", 32700, 67, 32700, O::Moved, u"33", 32767, 32767, nullptr},
+        {"past the limit", true, u"100", 32700, 68, 32700, O::OverLimit, u"100", 32700, 32700,
+         u"Слишком большая сумма."},
+        {"far past the limit", true, u"100000", 0, 40000, 0, O::OverLimit, u"100000", 0, 0,
+         u"Слишком большая сумма."},
+        {"the whole balance", false, u"1.5", 39, 39, 39, O::Moved, u"40", 0, 0, nullptr},
+        {"more than the balance", false, u"1", 39, 40, 39, O::NoSuchMoney, u"1", 39, 39,
+         u"Денег нету."},
+        // The window's copy is what a withdrawal is checked against and what a deposit adds to;
+        // a withdrawal takes the amount from the game's balance as it is.
+        {"deposit onto the copy", true, u"10", 30, 10, 25, O::Moved, u"0", 40, 40, nullptr},
+        {"withdraw from the copy", false, u"0", 30, 30, 25, O::Moved, u"30", 0, -5, nullptr},
+        {"refused by the copy", false, u"0", 20, 25, 25, O::NoSuchMoney, u"0", 20, 25,
          u"Денег нету."},
     };
     for (const Row& row : table) {
         GameState state = newGame();
         state.lblMoney = QString::fromUtf16(row.cash);
         state.BankAccount = row.account;
-        QString shown = QString::fromUtf16(row.shown);
+        Bank::Account account{row.shown};
         ScriptedEffects<> effects;
-        const QString amount = QString::fromUtf16(row.amount);
-        const Bank::Outcome outcome = row.deposit ? Bank::deposit(state, shown, amount, effects)
-                                                  : Bank::withdraw(state, shown, amount, effects);
+        const Bank::Outcome outcome = row.deposit
+                                          ? Bank::deposit(account, state, row.amount, effects)
+                                          : Bank::withdraw(account, state, row.amount, effects);
         EXPECT_EQ(outcome, row.outcome) << row.what;
         EXPECT_EQ(state.lblMoney, QString::fromUtf16(row.cashAfter)) << row.what;
-        EXPECT_EQ(shown, QString::fromUtf16(row.shownAfter)) << row.what;
+        EXPECT_EQ(account.balance, row.shownAfter) << row.what;
+        EXPECT_EQ(account.growth(), Bank::growth(row.shownAfter)) << row.what;
         EXPECT_EQ(state.BankAccount, row.accountAfter) << row.what;
         EXPECT_EQ(effects.titles,
                   row.title ? QStringList{QString::fromUtf16(row.title)} : QStringList{})
             << row.what;
     }
+}
+
+TEST(Bank, TheAccountOpensOnTheGamesBalance) {
+    GameState state = newGame();
+    state.BankAccount = 39;
+    const Bank::Account account = Bank::Account::of(state);
+    EXPECT_EQ(account.balance, 39);
+    EXPECT_EQ(account.growth(), 1);
 }
 
 TEST(Clock, ABankFailureTakesAThirdOfTheBalanceInWholeDollars) {
@@ -277,6 +294,102 @@ TEST(Shop, ClothesAndCars) {
     EXPECT_EQ(state.lblHappyness, u"35");
     EXPECT_EQ(effects.titles, (QStringList{u"Внимание"_s, u"Внимание"_s, u"Вы купили машину"_s}));
     EXPECT_EQ(effects.texts.back(), u"Поздравляю! Вы купили машину марки Пятерка 2105.");
+}
+
+TEST(Shop, TheCounterOpensOnTheNextCarAndClosesWhatIsSoldOut) {
+    GameState state = newGame();
+    const Shop::Counter fresh = Shop::open(state);
+    EXPECT_TRUE(fresh.clothesOnSale);
+    EXPECT_TRUE(fresh.carsOnSale);
+    EXPECT_EQ(fresh.ownCar, u"Нет машины");
+    EXPECT_EQ(fresh.car, u"Пятерка 2105");
+    EXPECT_EQ(fresh.carModel, 0);
+    EXPECT_FALSE(fresh.emptyLot);
+    EXPECT_FALSE(fresh.price) << "the price shows only under the pointer";
+
+    state.lblClothes = Ladders::Clothes.last();
+    state.Car.Level = 5;
+    state.lblCar = state.Car.current();
+    const Shop::Counter top = Shop::open(state);
+    EXPECT_FALSE(top.clothesOnSale);
+    EXPECT_FALSE(top.carsOnSale);
+    EXPECT_TRUE(top.emptyLot);
+    EXPECT_TRUE(top.car.isEmpty()) << "the offer keeps its design text";
+    EXPECT_EQ(top.ownCar, u"Mercedes");
+}
+
+TEST(Shop, TheClothesButtonBuysWhatTheLastPointerMoveOffered) {
+    GameState state = newGame();
+    state.lblMoney = u"50"_s;
+    Shop::Counter counter = Shop::open(state);
+    ScriptedEffects<> effects;
+    Shop::lookAtClothes(counter, state);
+    EXPECT_EQ(counter.outfit, u"Спорт.костюм");
+    EXPECT_EQ(counter.price, 5);
+    EXPECT_EQ(counter.description, u"Купить дешевый спортивный костюм.");
+    // Clicking twice without moving buys the same outfit twice.
+    EXPECT_TRUE(Shop::buyClothes(counter, state, effects));
+    EXPECT_TRUE(Shop::buyClothes(counter, state, effects));
+    EXPECT_EQ(state.lblClothes, u"Спорт.костюм");
+    EXPECT_EQ(state.lblMoney, u"40");
+    // The price is one label for all the goods: a meal looked at since sets the outfit's price.
+    Shop::lookAtMeal(counter, 8);
+    EXPECT_EQ(counter.gain, 8);
+    EXPECT_EQ(counter.outfit, u"Спорт.костюм");
+    EXPECT_TRUE(Shop::buyClothes(counter, state, effects));
+    EXPECT_EQ(state.lblMoney, u"32");
+    // Looking away empties the panels: the next click closes the button and charges nothing.
+    Shop::lookAway(counter, state);
+    EXPECT_FALSE(counter.price);
+    EXPECT_FALSE(counter.gain);
+    EXPECT_TRUE(counter.outfit.isEmpty());
+    EXPECT_TRUE(counter.description.isEmpty());
+    EXPECT_FALSE(Shop::buyClothes(counter, state, effects));
+    EXPECT_FALSE(counter.clothesOnSale);
+    EXPECT_EQ(state.lblMoney, u"32");
+    EXPECT_TRUE(effects.titles.isEmpty());
+}
+
+TEST(Shop, TheTopOfTheClothesLadderAndOutfitsOffIt) {
+    GameState state = newGame();
+    state.lblClothes = u"Посл.моды"_s;
+    Shop::Counter counter = Shop::open(state);
+    Shop::lookAtClothes(counter, state);
+    EXPECT_TRUE(counter.outfit.isEmpty());
+    EXPECT_EQ(counter.price, 0);
+    EXPECT_EQ(counter.description, u"Нажми на кнопку <Купить одежду>");
+    // An outfit off the ladder leaves the panel as it was.
+    state.lblClothes = u"Смокинг"_s;
+    Shop::lookAtMeal(counter, 5);
+    Shop::lookAtClothes(counter, state);
+    EXPECT_EQ(counter.price, 5);
+    EXPECT_EQ(counter.description, u"Нажми на кнопку <Купить одежду>");
+}
+
+TEST(Shop, ACarBoughtShowsAtOnceButTheOfferWaitsForThePointer) {
+    GameState state = newGame();
+    state.lblMoney = u"300"_s;
+    Shop::Counter counter = Shop::open(state);
+    Shop::lookAtCars(counter, state);
+    EXPECT_EQ(counter.price, 30);
+    ScriptedEffects<> effects;
+    EXPECT_TRUE(Shop::buyCar(counter, state, effects));
+    EXPECT_EQ(counter.ownCar, u"Пятерка 2105");
+    EXPECT_EQ(counter.car, u"Пятерка 2105");
+    EXPECT_EQ(counter.carModel, 0);
+    EXPECT_EQ(counter.price, 30);
+    Shop::lookAtCars(counter, state);
+    EXPECT_EQ(counter.car, u"Девятка 21093");
+    EXPECT_EQ(counter.carModel, 1);
+    EXPECT_EQ(counter.price, 60);
+    // With the best car in the garage the lot is empty and the button closes; the offer's
+    // name and the price stay as the last move left them.
+    state.Car.Level = 5;
+    Shop::lookAtCars(counter, state);
+    EXPECT_TRUE(counter.emptyLot);
+    EXPECT_FALSE(counter.carsOnSale);
+    EXPECT_EQ(counter.car, u"Девятка 21093");
+    EXPECT_EQ(counter.price, 60);
 }
 
 TEST(GameState, ANewGameStartsFreshButKeepsTheHour) {

@@ -11,6 +11,7 @@
 #include "leisure/frmRuletka.h"
 #include "leisure/frmRuletka2.h"
 #include "runner/ScriptedPlatform.h"
+#include "ui/AmountBox.h"
 #include "ui/Game.h"
 #include "ui/Timer.h"
 

@@ -1,0 +1,14 @@
+#include "rules/Amount.h"
+
+using namespace Qt::StringLiterals;
+
+namespace Amount {
+
+bool acceptsKey(QChar key, Effects& effects) {
+    if (key == u'\b' || (key >= u'0' && key <= u'9'))
+        return true;
+    effects.say(u"Это не число!"_s, u"Это не число!"_s, MsgIcon::Exclamation);
+    return false;
+}
+
+} // namespace Amount
