@@ -23,7 +23,7 @@ Account Account::of(const GameState& state) {
 }
 
 Outcome deposit(Account& account, GameState& s, double amount, Effects& effects) {
-    const double cash = Int(Val(s.lblMoney));
+    const double cash = Int(s.money());
     const double sum = Int(amount);
     if (sum > cash) {
         effects.say(u"У вас нет таких денег!"_s, u"Денег нету."_s, MsgIcon::None);
@@ -37,7 +37,7 @@ Outcome deposit(Account& account, GameState& s, double amount, Effects& effects)
                     u"Слишком большая сумма."_s, MsgIcon::None);
         return Outcome::OverLimit;
     }
-    s.lblMoney = Num(cash - sum);
+    s.setMoney(cash - sum);
     account.balance = Sat16(balance);
     s.BankAccount = account.balance;
     return Outcome::Moved;
@@ -49,7 +49,7 @@ Outcome withdraw(Account& account, GameState& s, double amount, Effects& effects
         effects.say(u"У вас нет таких денег на счету!"_s, u"Денег нету."_s, MsgIcon::None);
         return Outcome::NoSuchMoney;
     }
-    s.lblMoney = Num(Int(Val(s.lblMoney)) + sum);
+    s.setMoney(Int(s.money()) + sum);
     s.BankAccount = AddSat16(s.BankAccount, -sum);
     account.balance = AddSat16(account.balance, -sum);
     return Outcome::Moved;

@@ -34,7 +34,7 @@ BuyResult buyNext(GameState& state, Catalog GameState::*catalog, QString GameSta
     if (!coversPrice(state.lblMoney, offer.price))
         return BuyResult::TooPoor;
     ++c.Level;
-    state.lblMoney = Num(Val(state.lblMoney) - c.Prices[c.Level]);
+    state.addMoney(-c.Prices[c.Level]);
     state.*field = c.Names[c.Level];
     return BuyResult::Bought;
 }
@@ -66,8 +66,8 @@ bool buyNextAndGain(GameState& state, Catalog GameState::*catalog, QString GameS
         return false;
     const PurchaseGain gain = gainOf(catalog);
     if (gain.mood != 0)
-        AddTo(state.lblHappyness, gain.mood);
+        state.addMood(gain.mood);
     if (gain.satiety != 0)
-        AddTo(state.lblHungry, gain.satiety);
+        state.addSatiety(gain.satiety);
     return true;
 }

@@ -16,17 +16,17 @@ std::span<const Outing> outings() {
 }
 
 bool goOut(GameState& s, const Outing& outing, Effects& effects) {
-    if (Val(s.lblMoney) <= 0) {
+    if (s.money() <= 0) {
         effects.say(u"У вас, не хватает денег на это"_s, u"Внимание"_s, MsgIcon::Exclamation);
         return false;
     }
-    if (Val(s.lblHappyness) > 150) {
+    if (s.mood() > 150) {
         effects.say(u"Вы уже распухли от радости"_s, QString::fromUtf16(outing.refusalTitle),
                     MsgIcon::Exclamation);
         return false;
     }
-    AddTo(s.lblMoney, -outing.price);
-    AddTo(s.lblHappyness, outing.gain);
+    s.addMoney(-outing.price);
+    s.addMood(outing.gain);
     return true;
 }
 
@@ -46,7 +46,7 @@ bool start(Table& table, const GameState& s, Effects& effects) {
         table.number.clear();
         return false;
     }
-    if (Int(Val(table.stake)) > Int(Val(s.lblMoney))) {
+    if (Int(Val(table.stake)) > Int(s.money())) {
         effects.say(u"У вас нет таких денег."_s, u"У вас нет таких денег."_s, MsgIcon::Exclamation);
         return false;
     }
@@ -77,14 +77,14 @@ bool settle(Table& table, GameState& s, Effects& effects) {
     const double amount = Val(table.stake);
     const bool won = table.counter && QString::number(*table.counter) == table.number;
     if (won) {
-        AddTo(s.lblMoney, amount * 3);
-        AddTo(s.lblHappyness, 25);
+        s.addMoney(amount * 3);
+        s.addMood(25);
         effects.say(u"Вы выиграли! У вас поднялось настроение и вы выиграли "_s + Str(amount * 3) +
                         u"$"_s,
                     u"Ура-а-а-а-а!!!"_s, MsgIcon::Exclamation);
     } else {
-        AddTo(s.lblMoney, -amount);
-        AddTo(s.lblHappyness, -2);
+        s.addMoney(-amount);
+        s.addMood(-2);
         effects.say(u"Вы проиграли и потеряли "_s + Str(amount) + u"$"_s, u"Ой Ой Ой"_s,
                     MsgIcon::Exclamation);
     }
@@ -122,8 +122,8 @@ Spin spin(Chance& chance) {
 
 void buyPack(Machine& machine, GameState& s) {
     machine.spinsLeft = SpinsPerPack;
-    AddTo(s.lblMoney, -PackPrice);
-    AddTo(s.lblHappyness, -4);
+    s.addMoney(-PackPrice);
+    s.addMood(-4);
 }
 
 std::optional<qint16> spin(Machine& machine, Chance& chance) {
@@ -138,8 +138,8 @@ std::optional<qint16> spin(Machine& machine, Chance& chance) {
 
 void payPrize(GameState& s, qint16 prize, Effects& effects) {
     effects.say(u"Вы выиграли "_s + Str(prize) + u" $"_s, u"You WON!"_s, MsgIcon::Exclamation);
-    AddTo(s.lblMoney, prize);
-    AddTo(s.lblHappyness, 2);
+    s.addMoney(prize);
+    s.addMood(2);
 }
 
 } // namespace Slots

@@ -100,7 +100,7 @@ void takeAssignment(Den& den, Chance& chance) {
 void refuse(Den& den, GameState& state, Effects& effects) {
     effects.say(u"Жаль, что вы не взялись за выполнение этого задания."_s,
                 u"Задание не выполнено, по причине отказа."_s, MsgIcon::None);
-    AddTo(state.lblMoney, -RefusalFee);
+    state.addMoney(-RefusalFee);
     idle(den);
 }
 
@@ -127,15 +127,15 @@ void idle(Den& den) {
 void succeed(GameState& state, qint16 n, Effects& effects) {
     effects.say(u"Ура! Задание выполнено.\nВы получаете "_s + Str(pay(n)) + u"$."_s,
                 u"Задание выполнено."_s, MsgIcon::None);
-    AddTo(state.lblMoney, pay(n));
-    AddTo(state.lblHappyness, 1);
-    AddTo(state.lblHungry, 1);
+    state.addMoney(pay(n));
+    state.addMood(1);
+    state.addSatiety(1);
 }
 
 void fail(GameState& state, qint16 n, Effects& effects) {
     effects.say(u"Boom! Задание провалено.\nПришлось заплатить штраф в размере "_s + Str(fine(n)),
                 u"Booooom!!!"_s, MsgIcon::None);
-    AddTo(state.lblMoney, -fine(n));
+    state.addMoney(-fine(n));
 }
 
 } // namespace Hacking

@@ -41,7 +41,7 @@ void offerNextCar(Counter& counter, const GameState& s) {
 }
 
 bool moneyAboveZero(const GameState& s, Effects& effects) {
-    if (Val(s.lblMoney) > 0)
+    if (s.money() > 0)
         return true;
     effects.say(u"У вас, не хватает денег на это"_s, u"Внимание"_s, MsgIcon::Exclamation);
     return false;
@@ -60,19 +60,19 @@ std::optional<ClothesOffer> clothesOffer(const QString& current) {
 void eat(GameState& s, int price, Effects& effects) {
     if (!moneyAboveZero(s, effects))
         return;
-    if (Val(s.lblHungry) > 100) {
+    if (s.satiety() > 100) {
         effects.say(u"Вы уже распухли от еды и не можете впихнуть в себя еще"_s, u"Не хочу есть!"_s,
                     MsgIcon::Exclamation);
         return;
     }
-    AddTo(s.lblMoney, -price);
-    AddTo(s.lblHungry, price);
+    s.addMoney(-price);
+    s.addSatiety(price);
 }
 
 bool buyClothes(GameState& s, const QString& outfit, double price, Effects& effects) {
     if (!moneyAboveZero(s, effects))
         return false;
-    AddTo(s.lblMoney, -price);
+    s.addMoney(-price);
     s.lblClothes = outfit;
     return true;
 }
@@ -80,7 +80,7 @@ bool buyClothes(GameState& s, const QString& outfit, double price, Effects& effe
 bool buyCar(GameState& s, Effects& effects) {
     if (!buyNextOrComplain(s, &GameState::Car, &GameState::lblCar, effects))
         return false;
-    AddTo(s.lblHappyness, 5);
+    s.addMood(5);
     effects.say(u"Поздравляю! Вы купили машину марки "_s + s.Car.current() + u"."_s,
                 u"Вы купили машину"_s, MsgIcon::None);
     return true;

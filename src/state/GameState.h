@@ -70,6 +70,7 @@ struct GameState {
     // stay the record: the main window shows them and the saved game writes them).
     double money() const { return Val(lblMoney); }
     void addMoney(double dollars) { AddTo(lblMoney, dollars); }
+    void setMoney(double dollars) { lblMoney = Num(dollars); }
     double satiety() const { return Val(lblHungry); }
     void addSatiety(double points) { AddTo(lblHungry, points); }
     double mood() const { return Val(lblHappyness); }
