@@ -1,5 +1,7 @@
 #include "app/Application.h"
 
+#include "core/Contacts.h"
+
 #include "ui/Kit.h"
 #include "ui/Picture.h"
 
@@ -55,8 +57,12 @@ void readCommandLine(bool onlyAnswers) {
     const bool understood = parser.parse(QCoreApplication::arguments());
     if (parser.isSet(help))
         parser.showHelp(0);
-    if (parser.isSet(version))
-        parser.showVersion();
+    if (parser.isSet(version)) {
+        std::printf("%s %s\n%s\n", qPrintable(QCoreApplication::applicationName()),
+                    qPrintable(QCoreApplication::applicationVersion()),
+                    qPrintable(Licence::English.toString()));
+        std::exit(0);
+    }
     if (onlyAnswers)
         return;
     QString error;

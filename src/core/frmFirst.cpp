@@ -40,6 +40,10 @@ frmFirst::frmFirst(Game& game)
     contacts->addWidget(Label2, 1, 0);
     contacts->addWidget(Text2, 1, 1);
     layout->addLayout(contacts);
+    lblLicence = named<QLabel>("lblLicence", Licence::Russian.toString(), this);
+    lblLicence->setWordWrap(true);
+    lblLicence->hide();
+    layout->addWidget(lblLicence);
 
     // OK and "Выход" side by side, well apart, with "Продолжить" between them after a death when
     // there is a day to go back to; the about box's wide OK takes the place of all.
@@ -80,6 +84,7 @@ void frmFirst::ShowAbout(Game& game) {
         return;
     Twips::set(about, Twips::Edge::Height, 3975);
     about->cmdOkAbout->show();
+    about->lblLicence->show();
     about->cmdOK->hide();
     about->cmdExit->hide();
     about->cmdOkAbout->setDefault(true);

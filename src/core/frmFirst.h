@@ -21,6 +21,7 @@ public:
 
     Picture* imgOnFirst;
     QLabel *Label3, *Label2;
+    QLabel* lblLicence; // the about box's word on the licence
     QLineEdit *txtEMAIL, *Text2;
     QPushButton *cmdOK, *cmdExit, *cmdOkAbout, *cmdContinue;
 
