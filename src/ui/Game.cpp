@@ -175,7 +175,12 @@ FormCore* Game::loadOnTop(QStringView name) {
 void Game::show(FormCore* form, bool modal) {
     if (!form || form->isUnloaded())
         return;
-    platform.showWindow(form->window(), modal);
+    // Over the topmost game window that stands (the window it was opened from), else alone.
+    QWidget* owner = nullptr;
+    for (auto it = windows_.rbegin(); it != windows_.rend() && !owner; ++it)
+        if (*it != form && !(*it)->isUnloaded() && (*it)->window()->isVisible())
+            owner = (*it)->window();
+    platform.showWindow(form->window(), modal, owner);
     if (tickRunning())
         platform.ignoreKeysAtFirst(form->window());
 }

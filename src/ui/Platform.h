@@ -47,8 +47,10 @@ public:
     virtual QString dataFolder() = 0;
 
     // Shows a top-level window; a modal one blocks the others but no event loop is nested,
-    // so the handler that showed it returns at once.
-    virtual void showWindow(QWidget* window, bool modal) = 0;
+    // so the handler that showed it returns at once. `owner`, the window it opens over (the
+    // main window, or the place that opened it), is the one the window stays tied to on the
+    // desktop: above it, and with it, under every window system.
+    virtual void showWindow(QWidget* window, bool modal, QWidget* owner) = 0;
 
     // A window that stays once the one above it has gone takes the keyboard again (without a
     // window manager nobody else would give it back).

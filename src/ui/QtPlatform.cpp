@@ -17,6 +17,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <limits>
@@ -165,6 +166,8 @@ std::unique_ptr<QSettings> QtPlatform::settings() {
 class WindowPlaces : public QObject {
 public:
     WindowPlaces() {
+        if (!placesWindows())
+            return;
         const std::unique_ptr<QSettings> settings = QtPlatform::settings();
         if (!settings)
             return;
@@ -183,6 +186,8 @@ public:
     }
 
     void restore(QWidget* window) const {
+        if (!placesWindows())
+            return;
         const auto found = places_.find(window->objectName());
         if (found == places_.end())
             return;
@@ -258,7 +263,14 @@ private:
     static QString placeKey() { return u"MainWindow/Place"_s; }
     static QString frameKey() { return u"MainWindow/Frame"_s; }
 
+    // Wayland tells a program neither where its windows are nor lets it put them anywhere:
+    // every place would read as the screen's corner, and the next X session's window would
+    // open there. Where windows cannot be placed, no place is read or kept.
+    static bool placesWindows() { return !QGuiApplication::platformName().startsWith(u"wayland"); }
+
     void keep(QWidget* window) {
+        if (!placesWindows())
+            return;
         const QRect outside = window->frameGeometry(), inside = window->geometry();
         const Place place{outside.topLeft(),
                           {inside.left() - outside.left(), inside.top() - outside.top(),
@@ -375,7 +387,15 @@ QString QtPlatform::dataFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
-void QtPlatform::showWindow(QWidget* window, bool modal) {
+void QtPlatform::showWindow(QWidget* window, bool modal, QWidget* owner) {
+    // Tied to the window it opens over: under X11 Qt would guess as much for a window without
+    // a parent, but a Wayland compositor knows only what it is told, and would tile a place
+    // beside the main window or bury it underneath.
+    if (owner && owner != window) {
+        window->winId();
+        owner->winId();
+        window->windowHandle()->setTransientParent(owner->windowHandle());
+    }
     if (window->isVisible() && modal == window->isModal()) {
         window->raise();
         window->activateWindow();

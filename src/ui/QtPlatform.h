@@ -26,7 +26,7 @@ public:
     float rnd() override;
     QDate today() override;
     QString dataFolder() override;
-    void showWindow(QWidget* window, bool modal) override;
+    void showWindow(QWidget* window, bool modal, QWidget* owner) override;
     void activate(QWidget* window) override;
     void ignoreKeysAtFirst(QWidget* window) override;
     std::unique_ptr<TimerEngine> createTimerEngine(Timer& timer, bool precise) override;

@@ -25,6 +25,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 #include <QWidget>
 
 #include <sys/stat.h>
@@ -207,6 +208,12 @@ int main(int argc, char* argv[]) {
     {
         FormCore* arcade = game.open(u"frmAr"_s);
         settle();
+        // The place is tied to the main window it opened over, as every window system is told.
+        const QString mainId = u"0x"_s + QString::number(main->winId(), 16);
+        check(arcade->window()->windowHandle()->transientParent() == main->windowHandle() &&
+                  xprop(arcade->window(), u"WM_TRANSIENT_FOR"_s).endsWith(mainId),
+              u"the arcade belongs to the main window"_s,
+              xprop(arcade->window(), u"WM_TRANSIENT_FOR"_s) + u", the main window is "_s + mainId);
         GameState& state = game.state;
         state.lblStatus = u"Чайник"_s;
         state.lblCom = u"9"_s;

@@ -115,7 +115,7 @@ float ScriptedPlatform::rnd() {
     return float(value);
 }
 
-void ScriptedPlatform::showWindow(QWidget* window, bool modal) {
+void ScriptedPlatform::showWindow(QWidget* window, bool modal, QWidget* /*owner*/) {
     if (window->isVisible() && modal != window->isModal())
         window->hide();
     window->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);

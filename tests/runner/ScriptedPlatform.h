@@ -40,7 +40,7 @@ public:
     QDate today() override { return date; }
     // The game's own files go into data/ in the case's folder.
     QString dataFolder() override;
-    void showWindow(QWidget* window, bool modal) override;
+    void showWindow(QWidget* window, bool modal, QWidget* owner) override;
     std::unique_ptr<TimerEngine> createTimerEngine(Timer& timer, bool precise) override;
     void quit() override { quitCalled = true; }
 
