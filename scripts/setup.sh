@@ -5,7 +5,8 @@
 # their development files in: libqt6opengl6-dev is named here for that.
 PACKAGES=(cmake g++ make clang-format qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev
           qt6-qpa-plugins libgl-dev libgtest-dev fonts-dejavu-core qt6-translations-l10n xvfb
-          xauth x11-utils xdotool dpkg-dev file desktop-file-utils appstream groff-base lintian)
+          xauth x11-utils xdotool dpkg-dev file desktop-file-utils appstream groff-base lintian
+          weston qt6-wayland)
 
 install_missing_packages() {
     local missing=()

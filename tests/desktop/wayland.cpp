@@ -1,0 +1,92 @@
+// timburia-wayland: the game under a Wayland compositor (tests/desktop/wayland.sh starts a
+// headless weston for it). A Wayland compositor knows only what a program tells it: the place
+// windows must name the window they open over as their parent, or a tiling compositor puts
+// them beside the main window and a floating one may bury them under it; and no window place
+// is kept, since Wayland reports none and every place would read as the screen's corner.
+// Prints one line per failed check and closes with "N passed, N failed".
+
+#include "app/Application.h"
+#include "app/GameWindows.h"
+#include "core/frmMain.h"
+#include "ui/FormCore.h"
+#include "ui/Game.h"
+#include "ui/QtPlatform.h"
+#include "ui/Timer.h"
+
+#include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QWindow>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+int passed = 0, failed = 0;
+
+void check(bool ok, const QString& what, const QString& found = {}) {
+    if (ok) {
+        ++passed;
+        return;
+    }
+    ++failed;
+    std::printf("FAIL %s%s\n", qPrintable(what),
+                found.isEmpty() ? "" : qPrintable(u" (found: "_s + found + u')'));
+}
+
+void settle() {
+    for (int i = 0; i < 20; ++i)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home.path() + u"/.config"_s).toLocal8Bit());
+    QApplication app(argc, argv);
+    setUpApplication(app);
+    check(QGuiApplication::platformName() == u"wayland", u"the game runs on Wayland"_s,
+          QGuiApplication::platformName());
+
+    {
+        QtPlatform platform;
+        const WindowCatalog windows = gameWindows();
+        Game game(platform, windows);
+        game.start();
+        auto* main = game.loaded<frmMain>();
+        check(main && main->isVisible(), u"the main window is shown"_s);
+        if (!main)
+            return 1;
+        main->tmrTime->setInterval(0);
+        main->Timer1->setInterval(0);
+        settle();
+        check(QGuiApplication::desktopFileName().endsWith(u".Timburia"),
+              u"the game names its desktop file, the app id the compositor shows"_s,
+              QGuiApplication::desktopFileName());
+
+        // A place opened from the main window, and one opened from a place.
+        FormCore* party = game.open(u"frmParty"_s);
+        settle();
+        check(party->window()->windowHandle()->transientParent() == main->windowHandle(),
+              u"the party belongs to the main window"_s);
+        FormCore* help = game.open(u"frmHelp"_s);
+        settle();
+        check(help->window()->windowHandle()->transientParent() == party->window()->windowHandle(),
+              u"the help opened over the party belongs to the party"_s);
+        game.unload(help);
+        game.unload(party);
+        settle();
+        // Hidden, as at the game's end: under X this keeps the main window's place.
+        main->hide();
+        settle();
+    }
+    check(!QSettings().contains(u"MainWindow/Place"_s), u"no window place is kept"_s,
+          QSettings().value(u"MainWindow/Place"_s).toString());
+
+    std::printf("%d passed, %d failed\n", passed, failed);
+    return failed == 0 ? 0 : 1;
+}
