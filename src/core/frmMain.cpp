@@ -7,6 +7,7 @@
 #include "core/MainIndicators.h"
 #include "core/MainStatusBar.h"
 #include "core/PlaceGrid.h"
+#include "core/RecentGamesMenu.h"
 #include "core/frmFirst.h"
 #include "core/frmHelp.h"
 #include "core/frmHistory.h"
@@ -100,6 +101,14 @@ void frmMain::buildMenu() {
         item(file, "LoadAutosave", u"Загрузить &автосохранение..."_s, &frmMain::LoadAutosave_Click);
     ContinueLast =
         item(file, "ContinueLast", u"Продолжить &прошлую игру"_s, &frmMain::ContinueLast_Click);
+    Recent = new RecentGamesMenu(file);
+    file->addMenu(Recent);
+    for (size_t i = 0; i < Recent->items().size(); ++i)
+        route(Recent->items()[i], ControlEvent::Click,
+              [this, i] { game().session.loadRecent(*this, qsizetype(i)); });
+    connect(file, &QMenu::aboutToShow, this, &frmMain::showRecentGames);
+    connect(&game().session, &Session::recentGamesChanged, this, &frmMain::showRecentGames);
+    showRecentGames();
     file->addSeparator();
     Exit = item(file, "Exit", u"&Выход"_s, &frmMain::Exit_Click);
 
@@ -278,6 +287,10 @@ void frmMain::ContinueLast_Click() {
 
 void frmMain::continueLastLife() {
     game().session.continueLastLife(*this);
+}
+
+void frmMain::showRecentGames() {
+    Recent->showGames(game().session.recentGames());
 }
 
 void frmMain::showContinueLast() {

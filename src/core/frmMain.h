@@ -12,6 +12,7 @@ class MainIndicators;
 class MainStatusBar;
 class Picture;
 class QAction;
+class RecentGamesMenu;
 class QLabel;
 class QMenu;
 
@@ -34,9 +35,12 @@ public:
     void continueLastLife();
     // The menu's "Продолжить прошлую игру" only while there is such a game.
     void showContinueLast();
+    // "Недавние игры", the games still there.
+    void showRecentGames();
 
     QAction *NewGame, *Save, *Load, *LoadAutosave, *ContinueLast, *Exit, *Pause, *Speed1, *Speed2,
         *Speed4, *History, *BigHelp, *SmallHelp, *KeysHelp, *AboutPr;
+    RecentGamesMenu* Recent;
     // tmrNote takes the note of a save or a load away again.
     Timer *tmrTime, *Timer1, *tmrNote;
     // The status bar's note of a game just saved or loaded, and its pause.

@@ -394,9 +394,10 @@ std::optional<QString> FormCore::openFileName(const QString& filter, int filterI
     return path;
 }
 
-std::optional<QString> FormCore::saveFileName(const QString& filter, int filterIndex) {
+std::optional<QString> FormCore::saveFileName(const QString& filter, int filterIndex,
+                                              const QString& folder) {
     const quint64 generation = game_.generation();
-    auto path = game_.platform.saveFileName(&window_, filter, filterIndex);
+    auto path = game_.platform.saveFileName(&window_, filter, filterIndex, folder);
     checkStillCurrent(generation);
     return path;
 }

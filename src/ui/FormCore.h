@@ -110,7 +110,8 @@ public:
     }
     std::optional<QString> openFileName(const QString& filter, int filterIndex,
                                         const QString& folder = {});
-    std::optional<QString> saveFileName(const QString& filter, int filterIndex);
+    std::optional<QString> saveFileName(const QString& filter, int filterIndex,
+                                        const QString& folder = {});
 
     // The random source: reseed from the clock, then a uniform draw in [0, 1).
     void randomize();

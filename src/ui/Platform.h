@@ -39,7 +39,11 @@ public:
     virtual std::optional<QString> openFileName(QWidget* over, const QString& filter,
                                                 int filterIndex, const QString& folder = {}) = 0;
     virtual std::optional<QString> saveFileName(QWidget* over, const QString& filter,
-                                                int filterIndex) = 0;
+                                                int filterIndex, const QString& folder = {}) = 0;
+
+    // The games saved or loaded last, newest first, kept from one run to the next.
+    virtual QStringList recentGames() = 0;
+    virtual void keepRecentGames(const QStringList& games) = 0;
 
     virtual QDate today() = 0;
 

@@ -361,13 +361,29 @@ std::optional<QString> QtPlatform::openFileName(QWidget* over, const QString& fi
 }
 
 std::optional<QString> QtPlatform::saveFileName(QWidget* over, const QString& filter,
-                                                int filterIndex) {
+                                                int filterIndex, const QString& folder) {
     QString selected;
     const QString qt = qtFilter(filter, filterIndex, &selected);
-    const QString path = QFileDialog::getSaveFileName(dialogOwner(over), {}, {}, qt, &selected);
+    const QString path = QFileDialog::getSaveFileName(dialogOwner(over), {}, folder, qt, &selected);
     if (path.isEmpty())
         return std::nullopt;
     return path;
+}
+
+namespace {
+QString recentGamesKey() {
+    return u"Files/Recent"_s;
+}
+} // namespace
+
+QStringList QtPlatform::recentGames() {
+    const std::unique_ptr<QSettings> settings = QtPlatform::settings();
+    return settings ? settings->value(recentGamesKey()).toStringList() : QStringList();
+}
+
+void QtPlatform::keepRecentGames(const QStringList& games) {
+    if (const std::unique_ptr<QSettings> settings = QtPlatform::settings())
+        settings->setValue(recentGamesKey(), games);
 }
 
 void QtPlatform::randomize() {

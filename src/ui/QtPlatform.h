@@ -20,8 +20,10 @@ public:
                       MsgButtons buttons, MsgCause cause) override;
     std::optional<QString> openFileName(QWidget* over, const QString& filter, int filterIndex,
                                         const QString& folder) override;
-    std::optional<QString> saveFileName(QWidget* over, const QString& filter,
-                                        int filterIndex) override;
+    QStringList recentGames() override;
+    void keepRecentGames(const QStringList& games) override;
+    std::optional<QString> saveFileName(QWidget* over, const QString& filter, int filterIndex,
+                                        const QString& folder) override;
     void randomize() override;
     float rnd() override;
     QDate today() override;

@@ -5,6 +5,7 @@
 #include "state/GameFiles.h"
 #include "state/GameState.h"
 #include "state/History.h"
+#include "state/RecentGames.h"
 #include "state/SavedGame.h"
 #include "ui/FormCore.h"
 #include "ui/Game.h"
@@ -113,7 +114,7 @@ void Session::save(FormCore& main) {
     const auto fail = [&main](const QString& why) {
         main.msg(u"Вы не сохранили игру.\n\n"_s + why, u"Не сохранили."_s, MsgIcon::Information);
     };
-    std::optional<QString> path = main.saveFileName(SavedGames, 1);
+    std::optional<QString> path = main.saveFileName(SavedGames, 1, recentFolder());
     if (!path)
         return fail(NoFileChosen);
     // A name typed without an extension is a saved game all the same.
@@ -122,13 +123,42 @@ void Session::save(FormCore& main) {
     const GameFiles::Written written = GameFiles::save(*path, game_.state, game_.history);
     if (written.game)
         return fail(*written.game);
+    remember(*path);
     Q_EMIT noted(u"Игра сохранена: "_s + QFileInfo(*path).fileName());
     // The game is saved whatever becomes of its history, which only the status bar mentions.
     noteTrouble(u"История не сохранена: "_s, written.history);
 }
 
 void Session::load(FormCore& main) {
-    loadGame(main, main.openFileName(SavedGames, 1));
+    loadGame(main, main.openFileName(SavedGames, 1, recentFolder()));
+}
+
+QStringList Session::recentGames() const {
+    const QStringList kept = game_.platform.recentGames();
+    const QStringList games = RecentGames::existing(kept);
+    if (games != kept)
+        game_.platform.keepRecentGames(games);
+    return games;
+}
+
+void Session::loadRecent(FormCore& main, qsizetype index) {
+    const QStringList games = game_.platform.recentGames();
+    if (index >= 0 && index < games.size())
+        loadGame(main, games[index]);
+}
+
+QString Session::recentFolder() const {
+    return RecentGames::folder(game_.platform.recentGames());
+}
+
+void Session::remember(const QString& path) {
+    // The autosaves (this life's and the one before) change under their names every day:
+    // they are the autosave and continue items' to load.
+    const QString data = QFileInfo(game_.platform.dataFolder()).absoluteFilePath() + u'/';
+    if (QFileInfo(path).absoluteFilePath().startsWith(data))
+        return;
+    game_.platform.keepRecentGames(RecentGames::with(game_.platform.recentGames(), path));
+    Q_EMIT recentGamesChanged();
 }
 
 void Session::loadAutosave(FormCore& main) {
@@ -176,6 +206,7 @@ void Session::loadGame(FormCore& main, const std::optional<QString>& path) {
     // the moment of the game that was being played (a spin, a fishing trip, an hour online),
     // and goes, as at a new game; the loaded game shows in the main window.
     unloadAllBut(game_, &main);
+    remember(*path);
     Q_EMIT noted(u"Игра загружена: "_s + QFileInfo(*path).fileName());
 }
 

@@ -44,6 +44,10 @@ public:
     void save(FormCore& main);
     void load(FormCore& main);
     void loadAutosave(FormCore& main);
+    // "Файл → Недавние игры": the games saved or loaded last that are still there, newest
+    // first, and the one at `index` loaded as Load would.
+    QStringList recentGames() const;
+    void loadRecent(FormCore& main, qsizetype index);
     // Loads the newest autosave of the life played before this one, if there is one; the
     // start window's "Продолжить" after a death loads the dead life's last living day so.
     void continueLastLife(FormCore& main);
@@ -65,6 +69,8 @@ Q_SIGNALS:
     void troubleNoted(const QString& text);
     // Whether there is a life before this one to continue may have changed.
     void lastLifeChanged();
+    // A game was saved or loaded: the recent games are others.
+    void recentGamesChanged();
 
 private:
     std::optional<QString> lastLife() const;
@@ -72,6 +78,9 @@ private:
     void loadGame(FormCore& main, const std::optional<QString>& path);
     void endOfDay(const QString& date);
     void noteTrouble(const QString& what, const std::optional<QString>& error);
+    // The save and load dialogs open where the last game saved or loaded is.
+    QString recentFolder() const;
+    void remember(const QString& path);
 
     Game& game_;
     bool lifeOver_ = false;

@@ -101,7 +101,8 @@ QString ScriptedPlatform::dataFolder() {
     return QDir(caseFolder).filePath(u"data"_s);
 }
 
-std::optional<QString> ScriptedPlatform::saveFileName(QWidget*, const QString&, int) {
+std::optional<QString> ScriptedPlatform::saveFileName(QWidget*, const QString&, int,
+                                                      const QString&) {
     return nextFile(u"file-save"_s);
 }
 

@@ -33,8 +33,12 @@ public:
                       MsgButtons buttons, MsgCause cause) override;
     std::optional<QString> openFileName(QWidget* over, const QString& filter, int filterIndex,
                                         const QString& folder) override;
-    std::optional<QString> saveFileName(QWidget* over, const QString& filter,
-                                        int filterIndex) override;
+    std::optional<QString> saveFileName(QWidget* over, const QString& filter, int filterIndex,
+                                        const QString& folder) override;
+    // Kept for the run only: every case starts with none.
+    QStringList recentGames() override { return recent; }
+    void keepRecentGames(const QStringList& games) override { recent = games; }
+    QStringList recent;
     void randomize() override {}
     float rnd() override;
     QDate today() override { return date; }

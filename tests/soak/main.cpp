@@ -104,9 +104,10 @@ public:
         return ScriptedPlatform::openFileName(over, filter, index, folder);
     }
 
-    std::optional<QString> saveFileName(QWidget* over, const QString& filter, int index) override {
+    std::optional<QString> saveFileName(QWidget* over, const QString& filter, int index,
+                                        const QString& folder) override {
         chooseFile(true);
-        return ScriptedPlatform::saveFileName(over, filter, index);
+        return ScriptedPlatform::saveFileName(over, filter, index, folder);
     }
 
     // The scenario lines for what the last action used.
