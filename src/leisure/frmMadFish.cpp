@@ -136,7 +136,7 @@ void frmMadFish::cmdStart_Click() {
         game().handOver(this, u"frmHobby");
         return;
     }
-    tmrAllTime->setInterval(30000);
+    tmrAllTime->setInterval(Fishing::TripSeconds * 1000);
     tmrForFish->setInterval(600);
     tmrCTime1s->setInterval(1000);
     lake_.start(game().state);

@@ -154,11 +154,6 @@ Place jump(const Area& water, int fishWidth, int fishHeight, Chance& chance) {
     return {left, top};
 }
 
-namespace {
-// The whole time of a trip, in seconds: the clock shows it when the way home opens.
-constexpr int TripSeconds = 30;
-} // namespace
-
 Lake::Lake(const Area& water, int fishWidth, int fishHeight, Place ashore)
     : water_(water)
     , fishWidth_(fishWidth)

@@ -68,6 +68,9 @@ struct Area {
 };
 Place jump(const Area& water, int fishWidth, int fishHeight, Chance& chance);
 
+// How long the fishing lasts; the clock shows the whole of it when the way home opens.
+inline constexpr int TripSeconds = 30;
+
 // A trip to the lake, from the welcome to the way home: thirty seconds of fishing, the
 // results, then one second before the car starts. With bait two fish jump about the water,
 // without it the second one never leaves the shore. The window shows the trip after every
