@@ -1,7 +1,8 @@
 // The paddle game's tick, in twips: the order of its reactions (one per tick), the strict edges
-// of the paddle, the limits of the keys and the arrow buttons, and what a finished game pays.
-// Then its window where a scenario cannot go: the clock running on behind the question at the
-// end of a game, and a new game begun from the menu behind the machine.
+// of the paddle, the limits of the keys and the arrow buttons, and what a finished game pays;
+// the machine around it, which locks the choices for a game. Then its window where a scenario
+// cannot go: the clock running on behind the question at the end of a game, a new game begun
+// from the menu behind the machine, and controls that only show the game.
 
 #include "rules/Paddle.h"
 #include "ScriptedGame.h"
@@ -17,6 +18,7 @@
 #include "unit/ScriptedEffects.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 
@@ -317,4 +319,24 @@ TEST_F(PaddleWindow, ANewGameClosesTheMachineInMidGame) {
     platform.shown.clear();
     EXPECT_EQ(game.loaded<frmAr>(), nullptr);
     EXPECT_TRUE(!tick || !tick->running());
+}
+
+TEST_F(PaddleWindow, TheControlsOnlyShowTheGame) {
+    auto* arcade = game.open<frmAr>();
+    ASSERT_NE(arcade, nullptr);
+    arcade->cmdNew->click();
+    // Whatever the hidden boxes and the ball's place are made to say, the game goes on from
+    // where it is, and they show it again after the tick.
+    arcade->T1->setText(u"-100"_s);
+    arcade->T2->setText(u"junk"_s);
+    Twips::remember(arcade->P1, Twips::Edge::Left, 3000);
+    Twips::remember(arcade->C1, Twips::Edge::Width, 300);
+    arcade->Timer3->fire();
+    EXPECT_EQ(arcade->T1->text(), u"100"_s);
+    EXPECT_EQ(arcade->T2->text(), u"100"_s);
+    EXPECT_EQ(Twips::get(arcade->P1, Twips::Edge::Left), 100);
+    EXPECT_EQ(Twips::get(arcade->P1, Twips::Edge::Top), 100);
+    EXPECT_EQ(Twips::get(arcade->C1, Twips::Edge::Width), 1078);
+    EXPECT_EQ(arcade->machine().field.ballLeft, 100);
+    EXPECT_TRUE(platform.shown.empty());
 }
