@@ -2,7 +2,7 @@
 // ratio, at the field's own size and at a full-screen size. A report, not a test: see
 // bench/paddle_paint.sh.
 
-#include "leisure/frmAr.h"
+#include "leisure/PaddleView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -22,13 +22,6 @@ namespace {
 constexpr int BoardWidth = 7200;
 constexpr int BoardHeight = 3180;
 
-void place(QWidget* control, int left, int top, int width, int height) {
-    Twips::set(control, Twips::Edge::Left, left);
-    Twips::set(control, Twips::Edge::Top, top);
-    Twips::set(control, Twips::Edge::Width, width);
-    Twips::set(control, Twips::Edge::Height, height);
-}
-
 // The verdict line is set small enough for its parts to fit their places, whatever the
 // desktop's font.
 void verdictFont(QLabel* label) {
@@ -66,20 +59,20 @@ frmWork::frmWork(Game& game)
     board->setPalette(dark);
 
     imgOffice = named<Picture>("imgOffice", u"work/office"_s, board);
-    place(imgOffice, 240, 240, 3360, 2520);
+    Twips::place(imgOffice, 240, 240, 3360, 2520);
     Label14 = named<QLabel>("Label14", u"Сейчас вы:"_s, board);
-    place(Label14, 3855, 240, 3150, 270);
+    Twips::place(Label14, 3855, 240, 3150, 270);
     lblWWho = figure("lblWWho", QString(), board);
-    place(lblWWho, 3855, 510, 3150, 330);
+    Twips::place(lblWWho, 3855, 510, 3150, 330);
     lbladdSpec = named<QLabel>("lbladdSpec", QString(), board);
     lbladdSpec->setWordWrap(true);
     lbladdSpec->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    place(lbladdSpec, 3855, 960, 3150, 1440);
+    Twips::place(lbladdSpec, 3855, 960, 3150, 1440);
     lblWCan = named<QLabel>("lblWCan", QString(), board);
     verdictFont(lblWCan);
     lblWCan->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setForeColor(lblWCan, QColor(0xff, 0x9e, 0x80));
-    place(lblWCan, 4140, 2520, 405, 195);
+    Twips::place(lblWCan, 4140, 2520, 405, 195);
 
     // The jobs and their salaries.
     Label10 = heading("Label10", u"Работа:"_s, this);
@@ -137,9 +130,9 @@ void frmWork::Form_Load() {
     lblWWho->setText(job != u"Пока нет"_s ? job : u"безработный"_s);
 
     lbladdOnthisW = verdictPart("lbladdOnthisW", u"можете работать на этой работе"_s, this);
-    place(lbladdOnthisW, 4560, 2520, 2295, 435);
+    Twips::place(lbladdOnthisW, 4560, 2520, 2295, 435);
     lbladdYou = verdictPart("lbladdYou", u"Вы"_s, this);
-    place(lbladdYou, 3855, 2520, 270, 195);
+    Twips::place(lbladdYou, 3855, 2520, 270, 195);
     lbladdOnthisW->show();
     lbladdYou->show();
 }

@@ -1,6 +1,5 @@
 #include "leisure/frmAr.h"
 
-#include "state/NumberText.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
 #include "ui/PlayPanel.h"
@@ -12,136 +11,47 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegion>
 #include <QVBoxLayout>
-#include <QVariantAnimation>
 
-#include <cmath>
+#include <tuple>
 #include <utility>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-using Twips::Edge;
-
-void place(QWidget* control, int left, int top, int width, int height) {
-    Twips::remember(control, Edge::Left, left);
-    Twips::remember(control, Edge::Top, top);
-    Twips::remember(control, Edge::Width, width);
-    Twips::remember(control, Edge::Height, height);
+// Shows a text only when it changes: the held arrow buttons show the game every millisecond.
+void showText(QLineEdit* box, const QString& text) {
+    if (box->text() != text)
+        box->setText(text);
 }
 
-const QColor Floor(0x10, 0x1c, 0x3a);
-const QColor Wall(0x5a, 0x78, 0xb4);
+using Choice = std::array<QRadioButton*, 3>;
 
-using Choice = std::initializer_list<std::pair<QRadioButton*, Picture*>>;
+// The three option buttons that choose one of three pictures, each showing its picture.
+Choice pictureChoice(QGroupBox* frame, QBoxLayout* layout, std::array<const char*, 3> names,
+                     const std::array<Picture*, 3>& pictures, QSize icon) {
+    Choice options;
+    for (size_t k = 0; k < options.size(); ++k) {
+        options[k] = named<QRadioButton>(names[k], frame);
+        options[k]->setIcon(Pictures::icon(pictures[k]->pictureName(), icon));
+        options[k]->setIconSize(icon);
+        layout->addWidget(options[k]);
+    }
+    return options;
+}
 
 } // namespace
-
-void Sprite::paintEvent(QPaintEvent*) {}
-
-PaddleView::PaddleView(QWidget* parent)
-    : QWidget(parent)
-    , glide_(new QVariantAnimation(this)) {
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    setFocusPolicy(Qt::ClickFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    glide_->setStartValue(0.0);
-    glide_->setEndValue(1.0);
-    glide_->setDuration(Paddle::TickMs);
-    connect(glide_, &QVariantAnimation::valueChanged, this, &PaddleView::frame);
-}
-
-QSize PaddleView::sizeHint() const {
-    return {Twips::toPixels(Paddle::FieldWidth), Twips::toPixels(Paddle::FieldHeight)};
-}
-
-int PaddleView::heightForWidth(int width) const {
-    return width * Paddle::FieldHeight / Paddle::FieldWidth;
-}
-
-void PaddleView::glideFrom(QPoint from) {
-    from_ = from;
-    glide_->stop();
-    glide_->start();
-    update();
-}
-
-void PaddleView::stopGliding() {
-    glide_->stop();
-    update();
-}
-
-void PaddleView::frame() {
-    update();
-}
-
-void PaddleView::paintEvent(QPaintEvent*) {
-    if (!scene)
-        return;
-    Scene now = scene();
-    if (glide_->state() == QAbstractAnimation::Running) {
-        const double t = glide_->currentValue().toDouble();
-        const QPointF to = now.ball;
-        now.ball = QPointF(from_) + (to - QPointF(from_)) * t;
-    }
-    QPainter painter(this);
-    paint(painter, rect(), devicePixelRatioF(), now, palette().window());
-}
-
-void PaddleView::paint(QPainter& painter, const QRect& area, qreal dpr, const Scene& scene,
-                       const QBrush& surround) {
-    const Paddle::Field& f = scene.field;
-    const double s =
-        std::min(double(area.width()) / f.fieldWidth, double(area.height()) / f.fieldHeight);
-    const QSizeF size(f.fieldWidth * s, f.fieldHeight * s);
-    const QPointF origin(area.x() + (area.width() - size.width()) / 2,
-                         area.y() + (area.height() - size.height()) / 2);
-    const QRectF field(origin, size);
-    painter.save();
-    // Every pixel is painted once: the margins the field's proportions leave, then the field.
-    const QRect inside = field.toAlignedRect();
-    for (const QRect& margin : QRegion(area).subtracted(QRegion(inside)))
-        painter.fillRect(margin, surround);
-    painter.fillRect(field, Floor);
-    painter.setPen(QPen(Wall, 2));
-    painter.drawRect(field.adjusted(-1, -1, 1, 1));
-    painter.setClipRect(field);
-
-    // The art is made once at the paddle's full width; a shrunk paddle squeezes it, which
-    // keeps a frame to one scaled blit instead of a fresh picture every tick.
-    const QPixmap paddle = Pictures::pixmap(
-        scene.paddleArt,
-        QSize(int(std::lround(Paddle::StartWidth * s)), int(std::lround(Paddle::PaddleHeight * s))),
-        dpr);
-    const QRectF paddleAt(origin.x() + f.paddleLeft * s, origin.y() + Paddle::PaddleTop * s,
-                          f.paddleWidth * s, Paddle::PaddleHeight * s);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(paddleAt, paddle, QRectF(paddle.rect()));
-
-    const QPixmap ball = Pictures::pixmap(
-        scene.ballArt, QSize(int(std::lround(f.ballWidth * s)), int(std::lround(f.ballHeight * s))),
-        dpr);
-    painter.drawPixmap(QPointF(origin.x() + scene.ball.x() * s, origin.y() + scene.ball.y() * s),
-                       ball);
-    painter.restore();
-}
 
 frmAr::frmAr(Game& game)
     : CasinoMachine(game, Name) {
     setWindowTitle(u"Арканоид"_s);
 
     Picture1 = named<PaddleView>("Picture1", this);
-    Twips::remember(Picture1, Edge::Width, Paddle::FieldWidth);
-    Twips::remember(Picture1, Edge::Height, Paddle::FieldHeight);
     C1 = named<Sprite>("C1", u"leisure/paddle1"_s, Picture1);
-    place(C1, Paddle::PaddleStartLeft, Paddle::PaddleTop, Paddle::StartWidth, Paddle::PaddleHeight);
     P1 = named<Sprite>("P1", u"leisure/ball1"_s, Picture1);
-    place(P1, 0, 0, Paddle::BallSize, Paddle::BallSize);
     for (Sprite* sprite : {C1, P1}) {
         sprite->setAttribute(Qt::WA_TransparentForMouseEvents);
         sprite->resize(0, 0);
@@ -158,36 +68,21 @@ frmAr::frmAr(Game& game)
     m3 = named<Picture>("m3", u"leisure/ball3"_s, this);
     for (Picture* art : {r1, r2, r3, m1, m2, m3})
         art->hide();
+    paddles_ = {r1, r2, r3};
+    balls_ = {m1, m2, m3};
     T1 = named<QLineEdit>("T1", u"100"_s, this);
     T2 = named<QLineEdit>("T2", u"100"_s, this);
     T1->hide();
     T2->hide();
 
     Frame2 = named<QGroupBox>("Frame2", u"Выбор ракетки"_s, this);
-    auto* paddles = new QVBoxLayout(Frame2);
-    o1 = named<QRadioButton>("o1", Frame2);
-    o2 = named<QRadioButton>("o2", Frame2);
-    o3 = named<QRadioButton>("o3", Frame2);
-    const QSize paddleIcon(64, 16);
-    for (auto [option, art] : Choice{{o1, r1}, {o2, r2}, {o3, r3}}) {
-        option->setIcon(Pictures::icon(art->pictureName(), paddleIcon));
-        option->setIconSize(paddleIcon);
-        paddles->addWidget(option);
-    }
-    o1->setChecked(true);
-
+    paddleOptions_ =
+        pictureChoice(Frame2, new QVBoxLayout(Frame2), {"o1", "o2", "o3"}, paddles_, QSize(64, 16));
+    std::tie(o1, o2, o3) = std::tuple_cat(paddleOptions_);
     Frame3 = named<QGroupBox>("Frame3", u"Мяч"_s, this);
-    auto* balls = new QHBoxLayout(Frame3);
-    b1 = named<QRadioButton>("b1", Frame3);
-    b2 = named<QRadioButton>("b2", Frame3);
-    b3 = named<QRadioButton>("b3", Frame3);
-    const QSize ballIcon(18, 18);
-    for (auto [option, art] : Choice{{b1, m1}, {b2, m2}, {b3, m3}}) {
-        option->setIcon(Pictures::icon(art->pictureName(), ballIcon));
-        option->setIconSize(ballIcon);
-        balls->addWidget(option);
-    }
-    b1->setChecked(true);
+    ballOptions_ =
+        pictureChoice(Frame3, new QHBoxLayout(Frame3), {"b1", "b2", "b3"}, balls_, QSize(18, 18));
+    std::tie(b1, b2, b3) = std::tuple_cat(ballOptions_);
 
     Frame4 = named<QGroupBox>("Frame4", u"Управление"_s, this);
     auto* modes = new QVBoxLayout(Frame4);
@@ -195,7 +90,6 @@ frmAr::frmAr(Game& game)
     optKlaviatura = named<QRadioButton>("optKlaviatura", u"Клавиатура"_s, Frame4);
     modes->addWidget(optKnopki);
     modes->addWidget(optKlaviatura);
-    optKnopki->setChecked(true);
 
     cmdNew = named<QPushButton>("cmdNew", u"Начать игру"_s, this);
     Command3 = named<QPushButton>("Command3", u"◀"_s, this);
@@ -260,16 +154,21 @@ frmAr::frmAr(Game& game)
     onMouseUp(Command2, &frmAr::Command2_MouseUp);
     onMouseDown(Command3, &frmAr::Command3_MouseDown);
     onMouseUp(Command3, &frmAr::Command3_MouseUp);
-    for (auto [option, art] : Choice{{o1, r1}, {o2, r2}, {o3, r3}}) {
-        route(option, ControlEvent::Click, [this, art = art] {
-            C1->copyPicture(*art);
-            Picture1->update();
+    for (int k = 0; k < 3; ++k) {
+        route(paddleOptions_[k], ControlEvent::Click, [this, k] {
+            machine_.paddleArt = k;
+            showGame();
+        });
+        route(ballOptions_[k], ControlEvent::Click, [this, k] {
+            machine_.ballArt = k;
+            showGame();
         });
     }
-    for (auto [option, art] : Choice{{b1, m1}, {b2, m2}, {b3, m3}}) {
-        route(option, ControlEvent::Click, [this, art = art] {
-            P1->copyPicture(*art);
-            Picture1->update();
+    for (auto [option, control] : {std::pair{optKnopki, Paddle::Control::Buttons},
+                                   std::pair{optKlaviatura, Paddle::Control::Keyboard}}) {
+        route(option, ControlEvent::Click, [this, control = control] {
+            machine_.control = control;
+            showGame();
         });
     }
     routeKeyDown(this, [this](int key) { Form_KeyDown(key); });
@@ -282,103 +181,86 @@ frmAr::frmAr(Game& game)
                 Command3_MouseUp();
             });
     });
+    showGame();
     // The arrows move the paddle from the start, without flipping an option button on the way.
-    Picture1->setFocus(Qt::OtherFocusReason);
+    focusField();
 }
 
-Paddle::Field frmAr::field() const {
-    Paddle::Field f;
-    f.ballLeft = Twips::get(P1, Edge::Left);
-    f.ballTop = Twips::get(P1, Edge::Top);
-    f.ballWidth = Twips::get(P1, Edge::Width);
-    f.ballHeight = Twips::get(P1, Edge::Height);
-    f.h = qint16(Val(T1->text()));
-    f.v = qint16(Val(T2->text()));
-    f.paddleLeft = Twips::get(C1, Edge::Left);
-    f.paddleWidth = Twips::get(C1, Edge::Width);
-    f.fieldWidth = Twips::get(Picture1, Edge::Width);
-    f.fieldHeight = Twips::get(Picture1, Edge::Height);
-    return f;
-}
+void frmAr::showGame() {
+    const Paddle::Field& f = machine_.field;
+    Twips::remember(Picture1, Twips::Edge::Width, f.fieldWidth);
+    Twips::remember(Picture1, Twips::Edge::Height, f.fieldHeight);
+    Twips::place(C1, f.paddleLeft, Paddle::PaddleTop, f.paddleWidth, Paddle::PaddleHeight,
+                 Twips::Placing::Record);
+    Twips::place(P1, f.ballLeft, f.ballTop, f.ballWidth, f.ballHeight, Twips::Placing::Record);
+    showText(T1, QString::number(f.h));
+    showText(T2, QString::number(f.v));
+    if (C1->pictureName() != paddles_[machine_.paddleArt]->pictureName())
+        C1->copyPicture(*paddles_[machine_.paddleArt]);
+    if (P1->pictureName() != balls_[machine_.ballArt]->pictureName())
+        P1->copyPicture(*balls_[machine_.ballArt]);
 
-void frmAr::store(const Paddle::Field& f) {
-    Twips::remember(P1, Edge::Left, f.ballLeft);
-    Twips::remember(P1, Edge::Top, f.ballTop);
-    Twips::remember(C1, Edge::Left, f.paddleLeft);
-    Twips::remember(C1, Edge::Width, f.paddleWidth);
-    const QString h = QString::number(f.h), v = QString::number(f.v);
-    if (T1->text() != h)
-        T1->setText(h);
-    if (T2->text() != v)
-        T2->setText(v);
+    paddleOptions_[machine_.paddleArt]->setChecked(true);
+    ballOptions_[machine_.ballArt]->setChecked(true);
+    (machine_.control == Paddle::Control::Keyboard ? optKlaviatura : optKnopki)->setChecked(true);
+    const bool locked = machine_.settingsLocked();
+    for (QWidget* control : std::initializer_list<QWidget*>{cmdNew, cmdBack, o1, o2, o3, b1, b2, b3,
+                                                            optKnopki, optKlaviatura})
+        control->setEnabled(!locked);
+    Command2->setEnabled(!machine_.arrowButtonsLocked());
+    Command3->setEnabled(!machine_.arrowButtonsLocked());
     Picture1->update();
 }
 
 PaddleView::Scene frmAr::scene() const {
-    const Paddle::Field f = field();
-    return {f, QPointF(f.ballLeft, f.ballTop), C1->pictureName(), P1->pictureName()};
+    const Paddle::Field& f = machine_.field;
+    return {f, QPointF(f.ballLeft, f.ballTop), paddles_[machine_.paddleArt]->pictureName(),
+            balls_[machine_.ballArt]->pictureName()};
 }
 
-void frmAr::lockSettings() {
+void frmAr::focusField() {
     // The arrow keys go to the window whatever has the focus; the field keeps it off the
     // option buttons, which the arrows would otherwise flip.
     Picture1->setFocus(Qt::OtherFocusReason);
-    for (QWidget* control : std::initializer_list<QWidget*>{cmdNew, cmdBack, o1, o2, o3, b1, b2, b3,
-                                                            optKnopki, optKlaviatura})
-        control->setEnabled(false);
-    if (optKlaviatura->isChecked()) {
-        Command2->setEnabled(false);
-        Command3->setEnabled(false);
-    }
-}
-
-void frmAr::unlockSettings() {
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             cmdNew, cmdBack, o1, o2, o3, b1, b2, b3, optKnopki, optKlaviatura, Command2, Command3})
-        control->setEnabled(true);
 }
 
 void frmAr::cmdNew_Click() {
     Timer3->setInterval(Paddle::TickMs);
-    lockSettings();
+    machine_.start();
+    focusField();
+    showGame();
 }
 
 void frmAr::Timer3_Timer() {
-    Paddle::Field f = field();
-    const QPoint from(f.ballLeft, f.ballTop);
-    const Paddle::Outcome outcome = Paddle::tick(f);
-    store(f);
+    const QPoint from(machine_.field.ballLeft, machine_.field.ballTop);
+    const Paddle::Outcome outcome = machine_.tick();
+    showGame();
     Picture1->glideFrom(from);
     if (outcome == Paddle::Outcome::Playing)
         return;
     Picture1->stopGliding();
     // While the question is open this timer's ticks are skipped, so a game ends only once.
-    const bool again = Paddle::finish(game().state, outcome, effects());
-    f = field();
-    Paddle::reset(f);
-    store(f);
+    const bool again = machine_.end(game().state, outcome, effects());
     Timer1->setInterval(0);
     Timer2->setInterval(0);
-    if (again) {
-        lockSettings();
-    } else {
+    if (again)
+        focusField();
+    else
         Timer3->setInterval(0);
-        unlockSettings();
-    }
+    showGame();
 }
 
 void frmAr::Form_KeyDown(int key) {
     // The pause holds play: the arrow keys move nothing.
     if (game().paused())
         return;
-    Paddle::Field f = field();
     if (key == Qt::Key_Right)
-        Paddle::keyRight(f);
+        Paddle::keyRight(machine_.field);
     else if (key == Qt::Key_Left)
-        Paddle::keyLeft(f);
+        Paddle::keyLeft(machine_.field);
     else
         return;
-    store(f);
+    showGame();
 }
 
 void frmAr::Command2_MouseDown() {
@@ -398,22 +280,20 @@ void frmAr::Command3_MouseUp() {
 }
 
 void frmAr::Timer1_Timer() {
-    Paddle::Field f = field();
-    if (!Paddle::buttonRight(f))
+    if (!Paddle::buttonRight(machine_.field))
         Timer1->setInterval(0);
-    store(f);
+    showGame();
 }
 
 void frmAr::Timer2_Timer() {
-    Paddle::Field f = field();
-    if (!Paddle::buttonLeft(f))
+    if (!Paddle::buttonLeft(machine_.field))
         Timer2->setInterval(0);
-    store(f);
+    showGame();
 }
 
 void frmAr::cmdBack_Click() {
     // The frame and Escape come here too; a game in play is not left halfway.
-    if (Timer3->running())
+    if (machine_.playing)
         return;
     CasinoMachine::cmdBack_Click();
 }

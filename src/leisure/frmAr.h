@@ -1,72 +1,20 @@
 #pragma once
-// The arcade machine: the paddle game. The ball, the paddle and the steps live in the controls
-// the game reads and writes (C1, P1 and the hidden boxes T1 and T2, in twips and text); the field
-// paints them, scaled to its size, and glides the ball between two ticks without ever moving
-// it: only Timer3 moves it.
+// The arcade machine: the paddle game. The game lives in a Paddle::Machine, in twips; the field
+// draws it and the controls the game names (C1, P1 and the hidden boxes T1 and T2) show what it
+// holds after every change. Input goes to the machine, never through the controls.
 
 #include "leisure/CasinoMachine.h"
+#include "leisure/PaddleView.h"
 #include "rules/Paddle.h"
-#include "ui/Picture.h"
 
-#include <functional>
+#include <array>
 
-class QBrush;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPainter;
 class QPushButton;
 class QRadioButton;
-class QVariantAnimation;
 class Timer;
-
-// A picture the field draws itself: it keeps the control's name, art and twips, and paints
-// nothing of its own.
-class Sprite : public Picture {
-public:
-    using Picture::Picture;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
-
-// The field of the paddle game.
-class PaddleView : public QWidget {
-public:
-    explicit PaddleView(QWidget* parent = nullptr);
-
-    // What one frame shows: the field in twips, with the ball where it is drawn.
-    struct Scene {
-        Paddle::Field field;
-        QPointF ball;
-        QString paddleArt, ballArt;
-    };
-    // Paints a whole frame into `area`: the field, kept in its proportions, and `surround`
-    // around it.
-    static void paint(QPainter& painter, const QRect& area, qreal devicePixelRatio,
-                      const Scene& scene, const QBrush& surround);
-
-    // The ball has just moved by a tick from `from`: it is drawn gliding there over one tick.
-    void glideFrom(QPoint from);
-    // The ball jumped (a new game): it is drawn where it is at once.
-    void stopGliding();
-
-    // The scene as the controls hold it now; set by the window.
-    std::function<Scene()> scene;
-
-    QSize sizeHint() const override;
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int width) const override;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    void frame();
-
-    QVariantAnimation* glide_;
-    QPoint from_;
-};
 
 class frmAr : public CasinoMachine {
 public:
@@ -83,6 +31,11 @@ public:
     QLabel* Label1;
     Timer *Timer1, *Timer2, *Timer3;
 
+    // The game itself, for the tests that set a field up directly; showGame() after a change.
+    Paddle::Machine& machine() { return machine_; }
+    // Every control that shows the game follows the machine.
+    void showGame();
+
 protected:
     void cmdBack_Click() override;
 
@@ -97,11 +50,11 @@ private:
     void Timer2_Timer();
     void Timer3_Timer();
 
-    // The game as the controls hold it, and back.
-    Paddle::Field field() const;
-    void store(const Paddle::Field& field);
-
-    void lockSettings();
-    void unlockSettings();
+    // The arrows go to the field, not to the option buttons, which they would flip.
+    void focusField();
     PaddleView::Scene scene() const;
+
+    Paddle::Machine machine_;
+    std::array<Picture*, 3> paddles_{}, balls_{};
+    std::array<QRadioButton*, 3> paddleOptions_{}, ballOptions_{};
 };

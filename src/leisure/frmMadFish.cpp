@@ -28,29 +28,36 @@ constexpr int WindowHeight = Margin + WaterHeight + Margin;
 // Where the fish wait before their first jump: left of the window, out of sight.
 constexpr int Ashore = -2 * FishWidth;
 
-void place(QWidget* control, int left, int top, int width, int height) {
-    Twips::set(control, Twips::Edge::Width, width);
-    Twips::set(control, Twips::Edge::Height, height);
-    Twips::set(control, Twips::Edge::Left, left);
-    Twips::set(control, Twips::Edge::Top, top);
-}
+using Twips::place;
+
+const QString Welcome =
+    u"Добро пожаловать на озеро \"MAD FISH\". Сейчас вам предстоит увлекательная рыбалка. "
+    "После того, как вы нажмете на кнопку \"НАЧАТЬ\", вы увидите озеро. В озере будут "
+    "появляться рыбы (или если у вас нет прикормки одна рыбка), на которых вам надо будет "
+    "нажимать. Рыбалка будет продолжаться 30 секунд, а потом вам придется поехать домой. "
+    "Если вы нажали на рыбку, это значит, что вы ее поймали."_s;
 
 Picture* fish(const char* name, const char* art, QWidget* parent) {
     auto* picture = named<Picture>(name, QString::fromLatin1(art), parent);
-    place(picture, Ashore, Margin, FishWidth, FishHeight);
     picture->setCursor(Qt::PointingHandCursor);
     return picture;
+}
+
+void placeFish(Picture* picture, Fishing::Place at, const Fishing::Lake& lake) {
+    place(picture, at.left, at.top, lake.fishWidth(), lake.fishHeight());
 }
 
 } // namespace
 
 frmMadFish::frmMadFish(Game& game)
-    : Form(game, Name) {
+    : Form(game, Name)
+    , lake_({Margin, Margin, WaterWidth, WaterHeight}, FishWidth, FishHeight, {Ashore, Margin}) {
     setWindowTitle(u"Озеро \"MAD FISH\""_s);
     setFixedSize(Twips::toPixels(WindowWidth), Twips::toPixels(WindowHeight));
 
     imgWater = named<Picture>("imgWater", u"fishing/water"_s, this);
-    place(imgWater, Margin, Margin, WaterWidth, WaterHeight);
+    const Fishing::Area& water = lake_.water();
+    place(imgWater, water.left, water.top, water.width, water.height);
     // The fish jump about on a panel as large as the window, so that their places are the
     // window's; the pause disables it. The welcome and the results stand over it.
     auto* surface = new PlayPanel(*this, this);
@@ -60,21 +67,14 @@ frmMadFish::frmMadFish(Game& game)
     surface->coverWhilePaused(imgWater);
 
     // The welcome and, later, the results stand over the water.
-    lblHelp = named<QLabel>(
-        "lblHelp",
-        u"Добро пожаловать на озеро \"MAD FISH\". Сейчас вам предстоит увлекательная рыбалка. "
-        "После того, как вы нажмете на кнопку \"НАЧАТЬ\", вы увидите озеро. В озере будут "
-        "появляться рыбы (или если у вас нет прикормки одна рыбка), на которых вам надо будет "
-        "нажимать. Рыбалка будет продолжаться 30 секунд, а потом вам придется поехать домой. "
-        "Если вы нажали на рыбку, это значит, что вы ее поймали."_s,
-        this);
+    lblHelp = named<QLabel>("lblHelp", this);
     lblHelp->setWordWrap(true);
     lblHelp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblHelp->setAutoFillBackground(true);
     lblHelp->setFrameShape(QFrame::StyledPanel);
     lblHelp->setMargin(8);
     place(lblHelp, Margin + 300, Margin + 450, WaterWidth - 600, 2550);
-    cmdStart = named<QPushButton>("cmdStart", u"НАЧАТЬ"_s, this);
+    cmdStart = named<QPushButton>("cmdStart", this);
     place(cmdStart, Margin + (WaterWidth - 2400) / 2, Margin + 3450, 2400, 600);
 
     auto* panel = new QWidget(this);
@@ -109,71 +109,67 @@ frmMadFish::frmMadFish(Game& game)
     // The lake is a pointer game: no key catches a fish, so the fish never take the focus.
     for (Picture* picture : {picFL, picFR})
         picture->setFocusPolicy(Qt::NoFocus);
+    showTrip();
 }
 
-void frmMadFish::Form_Load() {
-    finished_ = 0;
+void frmMadFish::showTrip() {
+    using Stage = Fishing::Lake::Stage;
+    const Fishing::Lake& lake = lake_;
+    const bool finished = lake.finished();
+    placeFish(picFL, lake.leftFish(), lake);
+    placeFish(picFR, lake.rightFish(), lake);
+    picFL->setVisible(!finished);
+    picFR->setVisible(!finished);
+    lblHelp->setText(finished ? lake.results() : Welcome);
+    lblHelp->setVisible(lake.stage() != Stage::Fishing);
+    cmdStart->setText(finished ? u"Поехать домой"_s : u"НАЧАТЬ"_s);
+    cmdStart->setVisible(lake.stage() != Stage::Fishing);
+    cmdStart->setEnabled(lake.stage() != Stage::Results);
+    lbl1s->setText(Num(lake.seconds()));
+    lblCatch->setText(Num(lake.caught()));
+    lblH->setText(Num(lake.mood()));
+    lblSit->setText(Num(lake.satiety()));
 }
 
 void frmMadFish::cmdStart_Click() {
-    if (finished_ != 0) {
+    if (lake_.finished()) {
         game().handOver(this, u"frmHobby");
         return;
     }
-    lblHelp->hide();
-    cmdStart->hide();
-    tmrAllTime->setInterval(30000);
+    tmrAllTime->setInterval(Fishing::TripSeconds * 1000);
     tmrForFish->setInterval(600);
     tmrCTime1s->setInterval(1000);
-    withBait_ = Fishing::startFishing(game().state) ? -1 : 0;
+    lake_.start(game().state);
+    showTrip();
 }
 
 void frmMadFish::FClick() {
-    const int caught = int(Val(lblCatch->text())) + 1;
-    lblCatch->setText(Num(caught));
-    lblH->setText(Num(Fishing::moodGain(caught)));
-    lblSit->setText(Num(Fishing::satietyGain(caught)));
+    lake_.catchFish();
+    showTrip();
 }
 
 void frmMadFish::tmrCTime1s_Timer() {
-    lbl1s->setText(Num(Val(lbl1s->text()) + 1));
+    lake_.second();
+    showTrip();
 }
 
 void frmMadFish::tmrForFish_Timer() {
-    randomize();
-    const Fishing::Area water{
-        Twips::get(imgWater, Twips::Edge::Left), Twips::get(imgWater, Twips::Edge::Top),
-        Twips::get(imgWater, Twips::Edge::Width), Twips::get(imgWater, Twips::Edge::Height)};
-    const int width = Twips::get(picFL, Twips::Edge::Width);
-    const int height = Twips::get(picFL, Twips::Edge::Height);
-    for (Picture* picture : {picFL, picFR}) {
-        if (picture == picFR && withBait_ == 0)
-            break;
-        const Fishing::Place to = Fishing::jump(water, width, height, effects());
-        Twips::set(picture, Twips::Edge::Top, to.top);
-        Twips::set(picture, Twips::Edge::Left, to.left);
-    }
+    lake_.jump(effects());
+    showTrip();
 }
 
 void frmMadFish::tmrAllTime_Timer() {
-    if (finished_ == 0) {
-        picFL->hide();
-        picFR->hide();
-        lblHelp->setText(Fishing::results(lblCatch->text(), lblH->text(), lblSit->text()));
-        lblHelp->show();
+    if (!lake_.finished()) {
+        lake_.timeUp(game().state);
+        showTrip();
+        // The results and the way home stand over the water.
         lblHelp->raise();
-        Fishing::bringHome(game().state, Val(lblCatch->text()), Val(lblH->text()),
-                           Val(lblSit->text()));
-        finished_ = -1;
-        cmdStart->setText(u"Поехать домой"_s);
-        cmdStart->setEnabled(false);
-        cmdStart->show();
         cmdStart->raise();
         tmrCTime1s->setInterval(0);
         tmrAllTime->setInterval(1000);
         return;
     }
     tmrAllTime->setInterval(0);
-    lbl1s->setText(u"30"_s);
-    cmdStart->setEnabled(true);
+    lake_.openWayHome();
+    showTrip();
 }

@@ -1,8 +1,10 @@
 #pragma once
 // The lake "MAD FISH": thirty seconds of catching fish that jump about the water, then the
 // catch is eaten and counted and the player drives home to the hobby shop. With bait two fish
-// jump, without it one. The lake is left only that way: its frame does not close it.
+// jump, without it one. The lake is left only that way: its frame does not close it. The trip
+// lives in a Fishing::Lake; the labels, pictures and button show what it holds.
 
+#include "rules/Fishing.h"
 #include "ui/Form.h"
 
 class Picture;
@@ -15,7 +17,6 @@ public:
     static constexpr QStringView Name = u"frmMadFish";
     explicit frmMadFish(Game& game);
 
-    void Form_Load() override;
     // A fish is caught: every click counts, also on a fish that has not jumped since.
     void FClick();
 
@@ -32,7 +33,8 @@ private:
     void tmrAllTime_Timer();
     void tmrForFish_Timer();
     void tmrCTime1s_Timer();
+    // Every control that shows the trip follows the lake.
+    void showTrip();
 
-    qint16 finished_ = 0;
-    qint16 withBait_ = 0;
+    Fishing::Lake lake_;
 };

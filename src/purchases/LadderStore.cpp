@@ -16,9 +16,7 @@ using namespace Qt::StringLiterals;
 LadderStore::LadderStore(Game& game, QStringView name, const QString& title)
     : Form(game, name) {
     setWindowTitle(title);
-    panel_ = new InfoPanel(
-        this, {{nullptr, {}, "lblWhat", u"------------"_s}, {"lblZen", u"Цена:"_s, "lblM", u"0"_s}},
-        "Label2", u"Кратко:"_s);
+    panel_ = InfoPanel::forGoods(this);
     lblWhat = panel_->value("lblWhat");
     lblM = panel_->value("lblM");
     txtSpec = panel_->txtSpec;
@@ -42,9 +40,7 @@ void LadderStore::Form_Load() {
 }
 
 void LadderStore::offer(const QString& what, const QString& price, const QString& text) {
-    txtSpec->setPlainText(text);
-    lblWhat->setText(what);
-    lblM->setText(price);
+    panel_->offer(what, price, text);
 }
 
 void LadderStore::showOnly(Picture* picture) {

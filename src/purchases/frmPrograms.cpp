@@ -125,17 +125,15 @@ frmPrograms::frmPrograms(Game& game)
         ++cell;
     }
 
-    auto* panel = new InfoPanel(
-        this, {{nullptr, {}, "lblWhat", u"------------"_s}, {"lblZen", u"Цена:"_s, "lblM", u"0"_s}},
-        "Label2", u"Кратко:"_s);
-    lblWhat = panel->value("lblWhat");
+    panel_ = InfoPanel::forGoods(this);
+    lblWhat = panel_->value("lblWhat");
     lblZen = findChild<QLabel*>(u"lblZen"_s);
-    lblM = panel->value("lblM");
+    lblM = panel_->value("lblM");
     Label2 = findChild<QLabel*>(u"Label2"_s);
-    txtSpec = panel->txtSpec;
+    txtSpec = panel_->txtSpec;
     // The longest requirements, those of Windows 2000, fill eight lines.
     txtSpec->setFixedHeight(txtSpec->fontMetrics().lineSpacing() * 8 + 12);
-    grid->addWidget(panel, 1, 2);
+    grid->addWidget(panel_, 1, 2);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
@@ -159,16 +157,10 @@ void frmPrograms::Form_Load() {
     lblGraph->setText(shown(s.lblGraph, u"не установлен"_s));
 }
 
-void frmPrograms::offer(const QString& what, const QString& price, const QString& text) {
-    txtSpec->setPlainText(text);
-    lblWhat->setText(what);
-    lblM->setText(price);
-}
-
 void frmPrograms::program_MouseMove(size_t index) {
     const Program& program = Programs::catalogue()[index];
-    offer(QString::fromUtf16(program.name), Num(program.price),
-          Programs::requirements(game().state, program));
+    panel_->offer(QString::fromUtf16(program.name), Num(program.price),
+                  Programs::requirements(game().state, program));
 }
 
 void frmPrograms::program_Click(size_t index) {
@@ -180,9 +172,10 @@ void frmPrograms::program_Click(size_t index) {
 }
 
 void frmPrograms::cmdAntivirus_MouseMove() {
-    offer(u"Проверка"_s, Num(Virus::CheckPrice),
-          u"Проверить и уничтожить (если возможно) вирусы с компьютера. Если удалить не удастся, "
-          "тогда вам не нужно будет платить за проверку."_s);
+    panel_->offer(
+        u"Проверка"_s, Num(Virus::CheckPrice),
+        u"Проверить и уничтожить (если возможно) вирусы с компьютера. Если удалить не удастся, "
+        "тогда вам не нужно будет платить за проверку."_s);
 }
 
 void frmPrograms::cmdAntivirus_Click() {
@@ -190,7 +183,7 @@ void frmPrograms::cmdAntivirus_Click() {
 }
 
 void frmPrograms::Form_MouseMove() {
-    offer(u"------------"_s, u"0"_s, {});
+    panel_->clear();
 }
 
 QLabel* frmPrograms::groupLabel(Group group) const {

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+class InfoPanel;
 class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
@@ -41,11 +42,11 @@ private:
     void cmdAntivirus_Click();
     void Form_MouseMove();
 
-    void offer(const QString& what, const QString& price, const QString& text);
     // The window's own copy of a group's field; nullptr for the groups without one.
     QLabel* groupLabel(Programs::Group group) const;
     void disableUpTo(const Programs::Program& program);
     void recorded(const Programs::Program& program);
 
     std::vector<QPushButton*> buttons_; // by the program's place in the catalogue
+    InfoPanel* panel_;
 };

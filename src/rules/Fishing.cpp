@@ -154,4 +154,39 @@ Place jump(const Area& water, int fishWidth, int fishHeight, Chance& chance) {
     return {left, top};
 }
 
+Lake::Lake(const Area& water, int fishWidth, int fishHeight, Place ashore)
+    : water_(water)
+    , fishWidth_(fishWidth)
+    , fishHeight_(fishHeight)
+    , leftFish_(ashore)
+    , rightFish_(ashore) {}
+
+void Lake::start(GameState& state) {
+    stage_ = Stage::Fishing;
+    withBait_ = startFishing(state);
+}
+
+void Lake::jump(Chance& chance) {
+    chance.randomize();
+    // Both fish are the size of the left one.
+    leftFish_ = Fishing::jump(water_, fishWidth_, fishHeight_, chance);
+    if (withBait_)
+        rightFish_ = Fishing::jump(water_, fishWidth_, fishHeight_, chance);
+}
+
+void Lake::timeUp(GameState& state) {
+    bringHome(state, caught_, mood(), satiety());
+    stage_ = Stage::Results;
+}
+
+void Lake::openWayHome() {
+    seconds_ = TripSeconds;
+    stage_ = Stage::Leaving;
+}
+
+QString Lake::results() const {
+    return Fishing::results(QString::number(caught_), QString::number(mood()),
+                            QString::number(satiety()));
+}
+
 } // namespace Fishing

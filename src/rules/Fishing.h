@@ -68,4 +68,64 @@ struct Area {
 };
 Place jump(const Area& water, int fishWidth, int fishHeight, Chance& chance);
 
+// How long the fishing lasts; the clock shows the whole of it when the way home opens.
+inline constexpr int TripSeconds = 30;
+
+// A trip to the lake, from the welcome to the way home: thirty seconds of fishing, the
+// results, then one second before the car starts. With bait two fish jump about the water,
+// without it the second one never leaves the shore. The window shows the trip after every
+// change and hands it the player's clicks and its timers' ticks.
+class Lake {
+public:
+    enum class Stage {
+        Welcome, // the welcome, and the start button
+        Fishing, // the fish jump, every click on one is a catch
+        Results, // the catch is counted; the way home opens in a second
+        Leaving, // the way home is open
+    };
+
+    // The water and the fish in twips; the fish wait at `ashore` until they first jump.
+    Lake(const Area& water, int fishWidth, int fishHeight, Place ashore);
+
+    Stage stage() const { return stage_; }
+    // The time is up: the catch has been brought home.
+    bool finished() const { return stage_ == Stage::Results || stage_ == Stage::Leaving; }
+    bool withBait() const { return withBait_; }
+    int seconds() const { return seconds_; }
+    int caught() const { return caught_; }
+    int mood() const { return moodGain(caught_); }
+    int satiety() const { return satietyGain(caught_); }
+    // Where the fish on the left and on the right picture are.
+    Place leftFish() const { return leftFish_; }
+    Place rightFish() const { return rightFish_; }
+    const Area& water() const { return water_; }
+    int fishWidth() const { return fishWidth_; }
+    int fishHeight() const { return fishHeight_; }
+
+    // The fishing starts, with a packet of bait if there is one.
+    void start(GameState& state);
+    // A click on a fish: it stays where it is, so every click counts.
+    void catchFish() { ++caught_; }
+    // One more second of fishing on the clock.
+    void second() { ++seconds_; }
+    // The fish jump, the left one first, on a freshly seeded chance; they keep jumping, unseen,
+    // once the time is up.
+    void jump(Chance& chance);
+    // The thirty seconds are over: the catch is eaten and counted.
+    void timeUp(GameState& state);
+    // A second later the way home opens, the clock showing the whole thirty seconds.
+    void openWayHome();
+    // What the lake says once the time is up.
+    QString results() const;
+
+private:
+    Area water_;
+    int fishWidth_, fishHeight_;
+    Stage stage_ = Stage::Welcome;
+    bool withBait_ = false;
+    int seconds_ = 0;
+    int caught_ = 0;
+    Place leftFish_, rightFish_;
+};
+
 } // namespace Fishing

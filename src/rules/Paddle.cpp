@@ -70,4 +70,10 @@ bool finish(GameState& s, Outcome outcome, Effects& effects) {
     return effects.ask(u"К сожалению вы проиграли. Хотите начать снова?"_s, u"Вы проиграли."_s);
 }
 
+bool Machine::end(GameState& state, Outcome outcome, Effects& effects) {
+    playing = finish(state, outcome, effects);
+    reset(field);
+    return playing;
+}
+
 } // namespace Paddle

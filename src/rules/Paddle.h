@@ -1,7 +1,7 @@
 #pragma once
 // The arcade machine's paddle game: a ball bounces inside a field, the player keeps it from
-// falling past a paddle that shrinks on every tick. Everything is in twips, as the window's
-// controls hold it; the window only shows it.
+// falling past a paddle that shrinks on every tick. Everything is in twips; the window converts
+// to pixels only when it draws.
 
 #include "rules/Effects.h"
 
@@ -67,5 +67,32 @@ void reset(Field& field);
 // The end of a game is paid or charged, then the player says whether to play again.
 // Returns true for another game.
 bool finish(GameState& state, Outcome outcome, Effects& effects);
+
+// Whether the arrow buttons or the keys are the player's controls. The keys work either way;
+// the choice only locks the buttons during a game.
+enum class Control { Buttons, Keyboard };
+
+// Everything the machine holds: the field, whether a game runs, and the player's choices. The
+// window shows it after every change and hands it the player's input; it reads nothing back
+// from its controls.
+struct Machine {
+    Field field;
+    bool playing = false;
+    Control control = Control::Buttons;
+    // Which of the three paddles and of the three balls is drawn (0, 1, 2).
+    int paddleArt = 0;
+    int ballArt = 0;
+
+    void start() { playing = true; }
+    // One tick of a game: everything moves, then at most one reaction.
+    Outcome tick() { return Paddle::tick(field); }
+    // A game is over: it is paid or charged and the player is asked; the field is set for the
+    // next game, which runs at once when the player plays again. Returns true for another game.
+    bool end(GameState& state, Outcome outcome, Effects& effects);
+
+    // The choices stay as they are while a game runs.
+    bool settingsLocked() const { return playing; }
+    bool arrowButtonsLocked() const { return playing && control == Control::Keyboard; }
+};
 
 } // namespace Paddle

@@ -21,6 +21,7 @@
 #include <optional>
 #include <unordered_map>
 
+class EventRouter;
 class Game;
 class QObject;
 class QWidget;
@@ -132,7 +133,6 @@ protected:
     void checkStillCurrent(quint64 generation) const;
 
 private:
-    class EventRouter;
     Game& game_;
     FormEffects<Effects> effects_{*this};
     QWidget& window_;

@@ -47,6 +47,27 @@ InfoPanel::InfoPanel(QWidget* parent, std::initializer_list<Row> rows,
     grid_->addWidget(txtSpec, line_, 0, 1, 2);
 }
 
+const QString InfoPanel::Nothing = u"------------"_s;
+
+InfoPanel* InfoPanel::forGoods(QWidget* parent) {
+    auto* panel = new InfoPanel(
+        parent, {{nullptr, {}, "lblWhat", Nothing}, {"lblZen", u"Цена:"_s, "lblM", u"0"_s}},
+        "Label2", u"Кратко:"_s);
+    panel->what_ = panel->value("lblWhat");
+    panel->price_ = panel->value("lblM");
+    return panel;
+}
+
+void InfoPanel::offer(const QString& what, const QString& price, const QString& text) {
+    txtSpec->setPlainText(text);
+    what_->setText(what);
+    price_->setText(price);
+}
+
+void InfoPanel::clear(const QString& text) {
+    offer(Nothing, u"0"_s, text);
+}
+
 QLabel* InfoPanel::value(const char* name) const {
     return findChild<QLabel*>(QString::fromLatin1(name));
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The information panel of the selling windows: the item under the pointer, its figures and a
 // description box. Each window names its own labels; the panel lays them out the same way
-// everywhere.
+// everywhere. The windows that sell by the piece (the flat, the computer parts, the programs)
+// share one panel, made by forGoods(), that they fill with offer() and clear().
 
 #include <QGroupBox>
 #include <QString>
@@ -28,10 +29,23 @@ public:
     // A panel of figures only, without a description box.
     InfoPanel(QWidget* parent, std::initializer_list<Row> rows);
 
+    // The item as a heading (lblWhat), its price (lblZen "Цена:" lblM) and a short description
+    // (Label2 "Кратко:" over txtSpec), showing nothing at first.
+    static InfoPanel* forGoods(QWidget* parent);
+    // What the heading of a panel for goods shows while the pointer is on nothing.
+    static const QString Nothing;
+
+    // A panel for goods shows the item under the pointer, or nothing (with `text` in its
+    // description box, for a window that says something of its own there).
+    void offer(const QString& what, const QString& price, const QString& text);
+    void clear(const QString& text = {});
+
     QLabel* value(const char* name) const;
     QPlainTextEdit* txtSpec = nullptr;
 
 private:
     QGridLayout* grid_;
     int line_ = 0;
+    QLabel* what_ = nullptr;
+    QLabel* price_ = nullptr;
 };

@@ -3,6 +3,8 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <utility>
+
 namespace {
 const char* propertyName(Twips::Edge edge) {
     switch (edge) {
@@ -69,6 +71,17 @@ int get(const QWidget* widget, Edge edge) {
         return r.height() * PerPixel;
     }
     return 0;
+}
+
+void place(QWidget* widget, int left, int top, int width, int height, Placing how) {
+    const std::pair<Edge, int> edges[] = {
+        {Edge::Left, left}, {Edge::Top, top}, {Edge::Width, width}, {Edge::Height, height}};
+    for (auto [edge, twips] : edges) {
+        if (how == Placing::Move)
+            set(widget, edge, twips);
+        else
+            remember(widget, edge, twips);
+    }
 }
 
 } // namespace Twips

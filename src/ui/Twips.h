@@ -14,6 +14,12 @@ void set(QWidget* widget, Edge edge, int twips);
 // Records a value without moving the widget, for controls that place themselves.
 void remember(QWidget* widget, Edge edge, int twips);
 int get(const QWidget* widget, Edge edge);
+
+// How place() puts a control: moved there on the screen, or only recorded, for a control that
+// its parent draws itself (the paddle game's ball and paddle).
+enum class Placing { Move, Record };
+// All four edges of a control at once.
+void place(QWidget* widget, int left, int top, int width, int height, Placing how = Placing::Move);
 inline int toPixels(int twips) {
     return twips / PerPixel;
 }

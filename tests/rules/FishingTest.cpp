@@ -211,3 +211,110 @@ TEST(Fishing, FishJumpWithinTheWaterTopFirst) {
         EXPECT_EQ(place.left, row.leftAfter) << row.left;
     }
 }
+
+namespace {
+
+const Fishing::Area Water{120, 120, 6600, 4500};
+const Fishing::Place Ashore{-1800, 120};
+
+Fishing::Lake lake() {
+    return Fishing::Lake(Water, 900, 600, Ashore);
+}
+
+} // namespace
+
+TEST(FishingLake, ATripFromTheWelcomeToTheWayHome) {
+    GameState state = newGame();
+    state.lblHappyness = u"50.5"_s;
+    state.lblHungry = u"20.75"_s;
+    state.FishTotal = 5;
+    Fishing::Lake trip = lake();
+    EXPECT_EQ(trip.stage(), Fishing::Lake::Stage::Welcome);
+    EXPECT_FALSE(trip.finished());
+    trip.start(state);
+    EXPECT_EQ(trip.stage(), Fishing::Lake::Stage::Fishing);
+    EXPECT_FALSE(trip.withBait());
+    EXPECT_EQ(state.BaitPacks, 0);
+    for (int i = 0; i < 11; ++i)
+        trip.catchFish();
+    trip.second();
+    trip.second();
+    EXPECT_EQ(trip.caught(), 11);
+    EXPECT_EQ(trip.mood(), 2);
+    EXPECT_EQ(trip.satiety(), 1);
+    EXPECT_EQ(trip.seconds(), 2);
+    // Nothing reaches the game before the time is up.
+    EXPECT_EQ(state.FishTotal, 5);
+    EXPECT_EQ(state.lblHappyness, u"50.5"_s);
+
+    trip.timeUp(state);
+    EXPECT_EQ(trip.stage(), Fishing::Lake::Stage::Results);
+    EXPECT_TRUE(trip.finished());
+    EXPECT_EQ(state.FishTotal, 16);
+    EXPECT_EQ(state.lblHappyness, u"52"_s);
+    EXPECT_EQ(state.lblHungry, u"21"_s);
+    EXPECT_EQ(trip.results(), u"Вам удалось поймать рыб: 11\nУ вас улучшилось настроение на: 2\n"
+                              "Съев пойманную рыбу, сытость у вас увеличилась на: 1"_s);
+    EXPECT_EQ(trip.seconds(), 2);
+
+    trip.openWayHome();
+    EXPECT_EQ(trip.stage(), Fishing::Lake::Stage::Leaving);
+    EXPECT_TRUE(trip.finished());
+    EXPECT_EQ(trip.seconds(), 30);
+    EXPECT_EQ(state.FishTotal, 16);
+}
+
+TEST(FishingLake, AFewFishGainNothingButTheTally) {
+    GameState state = newGame();
+    Fishing::Lake trip = lake();
+    trip.start(state);
+    for (int i = 0; i < 4; ++i)
+        trip.catchFish();
+    trip.timeUp(state);
+    EXPECT_EQ(trip.mood(), 0);
+    EXPECT_EQ(trip.satiety(), 0);
+    EXPECT_EQ(state.FishTotal, 4);
+    EXPECT_EQ(state.lblHappyness, u"30"_s);
+    EXPECT_EQ(state.lblHungry, u"30"_s);
+}
+
+TEST(FishingLake, WithoutBaitTheSecondFishStaysAshore) {
+    GameState state = newGame();
+    Fishing::Lake trip = lake();
+    EXPECT_EQ(trip.leftFish().left, -1800);
+    EXPECT_EQ(trip.rightFish().top, 120);
+    trip.start(state);
+    {
+        ScriptedEffects<> effects({}, {0.5f, 0.25f});
+        trip.jump(effects);
+    }
+    EXPECT_EQ(trip.leftFish().top, 2075);
+    EXPECT_EQ(trip.leftFish().left, 1550);
+    EXPECT_EQ(trip.rightFish().left, -1800);
+    EXPECT_EQ(trip.rightFish().top, 120);
+}
+
+TEST(FishingLake, WithBaitBothFishJumpTheLeftOneFirst) {
+    GameState state = newGame();
+    state.BaitPacks = 2;
+    Fishing::Lake trip = lake();
+    trip.start(state);
+    EXPECT_TRUE(trip.withBait());
+    EXPECT_EQ(state.BaitPacks, 1);
+    {
+        ScriptedEffects<> effects({}, {0.5f, 0.25f, 0.0f, 0.0f});
+        trip.jump(effects);
+    }
+    EXPECT_EQ(trip.leftFish().top, 2075);
+    EXPECT_EQ(trip.leftFish().left, 1550);
+    EXPECT_EQ(trip.rightFish().top, 125);
+    EXPECT_EQ(trip.rightFish().left, 125);
+    // Once the time is up they go on jumping, out of sight.
+    trip.timeUp(state);
+    {
+        ScriptedEffects<> effects({}, {0.0f, 0.0f, 0.5f, 0.25f});
+        trip.jump(effects);
+    }
+    EXPECT_EQ(trip.leftFish().left, 125);
+    EXPECT_EQ(trip.rightFish().left, 1550);
+}

@@ -1,7 +1,8 @@
 // The paddle game's tick, in twips: the order of its reactions (one per tick), the strict edges
-// of the paddle, the limits of the keys and the arrow buttons, and what a finished game pays.
-// Then its window where a scenario cannot go: the clock running on behind the question at the
-// end of a game, and a new game begun from the menu behind the machine.
+// of the paddle, the limits of the keys and the arrow buttons, and what a finished game pays;
+// the machine around it, which locks the choices for a game. Then its window where a scenario
+// cannot go: the clock running on behind the question at the end of a game, a new game begun
+// from the menu behind the machine, and controls that only show the game.
 
 #include "rules/Paddle.h"
 #include "ScriptedGame.h"
@@ -13,9 +14,11 @@
 #include "ui/Game.h"
 #include "ui/Timer.h"
 #include "ui/Twips.h"
+#include "unit/NewGame.h"
 #include "unit/ScriptedEffects.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 
@@ -204,6 +207,60 @@ TEST(Paddle, FinishPaysOrChargesThenAsks) {
     }
 }
 
+TEST(PaddleMachine, AGameLocksTheChoicesUntilThePlayerStops) {
+    Paddle::Machine machine;
+    EXPECT_FALSE(machine.settingsLocked());
+    EXPECT_FALSE(machine.arrowButtonsLocked());
+    machine.start();
+    EXPECT_TRUE(machine.settingsLocked());
+    // The arrow buttons stay with the player who plays by them.
+    EXPECT_FALSE(machine.arrowButtonsLocked());
+    machine.control = Paddle::Control::Keyboard;
+    EXPECT_TRUE(machine.arrowButtonsLocked());
+
+    GameState state = newGame();
+    machine.field = ballAt(2000, 2900, 100, 100, -90, 600);
+    ASSERT_EQ(machine.tick(), Outcome::Lost);
+    {
+        // Another game: it runs at once from the corner, the paddle whole again but where the
+        // player left it, still locked.
+        ScriptedEffects<> effects({true});
+        EXPECT_TRUE(machine.end(state, Outcome::Lost, effects));
+    }
+    EXPECT_TRUE(machine.playing);
+    EXPECT_TRUE(machine.arrowButtonsLocked());
+    EXPECT_EQ(machine.field.ballLeft, 0);
+    EXPECT_EQ(machine.field.ballTop, 0);
+    EXPECT_EQ(machine.field.paddleWidth, 1080);
+    EXPECT_EQ(machine.field.paddleLeft, -90);
+    EXPECT_EQ(state.lblMoney, u"150"_s);
+    {
+        ScriptedEffects<> effects({false});
+        EXPECT_FALSE(machine.end(state, Outcome::Won, effects));
+    }
+    EXPECT_FALSE(machine.playing);
+    EXPECT_FALSE(machine.settingsLocked());
+    EXPECT_FALSE(machine.arrowButtonsLocked());
+    EXPECT_EQ(state.lblMoney, u"185"_s);
+    EXPECT_EQ(machine.field.h, 100);
+    EXPECT_EQ(machine.field.v, 100);
+}
+
+TEST(PaddleMachine, OneTickMovesTheBallAndShrinksThePaddleBeforeItsReaction) {
+    Paddle::Machine machine;
+    machine.field = ballAt(5410, 1000, 100, -100, 1000, 700);
+    // The ball reaches the right wall and turns there, in the same tick that moved it.
+    EXPECT_EQ(machine.tick(), Outcome::Playing);
+    EXPECT_EQ(machine.field.ballLeft, 5510);
+    EXPECT_EQ(machine.field.ballTop, 900);
+    EXPECT_EQ(machine.field.paddleWidth, 698);
+    EXPECT_EQ(machine.field.h, 100);
+    EXPECT_EQ(machine.tick(), Outcome::Playing);
+    EXPECT_EQ(machine.field.ballLeft, 5610);
+    EXPECT_EQ(machine.field.h, -100);
+    EXPECT_EQ(machine.field.paddleLeft, 1000);
+}
+
 namespace {
 
 // The desktop, with a player who lets the game's clock run on while reading the question at
@@ -231,7 +288,8 @@ TEST_F(PaddleWindow, AFinishedGameIsSettledOnceWhileTheQuestionIsOpen) {
     auto* arcade = game.open<frmAr>();
     ASSERT_NE(arcade, nullptr);
     // The paddle far to the left: the ball falls past it at the 30th tick.
-    Twips::remember(arcade->C1, Twips::Edge::Left, -90);
+    arcade->machine().field.paddleLeft = -90;
+    arcade->showGame();
     arcade->cmdNew->click();
     for (int i = 0; i < 29; ++i)
         arcade->Timer3->fire();
@@ -261,4 +319,24 @@ TEST_F(PaddleWindow, ANewGameClosesTheMachineInMidGame) {
     platform.shown.clear();
     EXPECT_EQ(game.loaded<frmAr>(), nullptr);
     EXPECT_TRUE(!tick || !tick->running());
+}
+
+TEST_F(PaddleWindow, TheControlsOnlyShowTheGame) {
+    auto* arcade = game.open<frmAr>();
+    ASSERT_NE(arcade, nullptr);
+    arcade->cmdNew->click();
+    // Whatever the hidden boxes and the ball's place are made to say, the game goes on from
+    // where it is, and they show it again after the tick.
+    arcade->T1->setText(u"-100"_s);
+    arcade->T2->setText(u"junk"_s);
+    Twips::remember(arcade->P1, Twips::Edge::Left, 3000);
+    Twips::remember(arcade->C1, Twips::Edge::Width, 300);
+    arcade->Timer3->fire();
+    EXPECT_EQ(arcade->T1->text(), u"100"_s);
+    EXPECT_EQ(arcade->T2->text(), u"100"_s);
+    EXPECT_EQ(Twips::get(arcade->P1, Twips::Edge::Left), 100);
+    EXPECT_EQ(Twips::get(arcade->P1, Twips::Edge::Top), 100);
+    EXPECT_EQ(Twips::get(arcade->C1, Twips::Edge::Width), 1078);
+    EXPECT_EQ(arcade->machine().field.ballLeft, 100);
+    EXPECT_TRUE(platform.shown.empty());
 }
