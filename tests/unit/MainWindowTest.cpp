@@ -123,10 +123,13 @@ TEST_F(MainWindow, TheGameMenuStandsBetweenFileAndHelp) {
     for (const QAction* menu : platform.main->menuBar()->actions())
         menus << menu->text();
     EXPECT_EQ(menus, (QStringList{u"&Файл"_s, u"&Игра"_s, u"&Помощь"_s}));
+    // Each item by its name; a submenu by its own name, a separator as "-".
     for (const QAction* item : platform.main->menuBar()->actions().front()->menu()->actions())
-        file << item->objectName();
+        file << (item->menu()          ? item->menu()->objectName()
+                 : item->isSeparator() ? u"-"_s
+                                       : item->objectName());
     EXPECT_EQ(file, (QStringList{u"NewGame"_s, u"Save"_s, u"Load"_s, u"LoadAutosave"_s,
-                                 u"ContinueLast"_s, QString(), u"Exit"_s}));
+                                 u"ContinueLast"_s, u"RecentGames"_s, u"-"_s, u"Exit"_s}));
 }
 
 namespace {
