@@ -28,8 +28,8 @@ frmStudy::frmStudy(Game& game)
         button->setMinimumHeight(40);
         buttons_[i] = button;
         courses->addWidget(button);
-        route(button, ControlEvent::Click, [this, i] { course_Click(i); });
-        route(button, ControlEvent::MouseMove, [this, i] { course_MouseMove(i); });
+        onClick(button, [this, i] { course_Click(i); });
+        onMouseMove(button, [this, i] { course_MouseMove(i); });
     }
     courses->addStretch(1);
     cmdSchool = buttons_[0];
@@ -80,5 +80,5 @@ void frmStudy::course_MouseMove(size_t course) {
 
 void frmStudy::Form_MouseMove() {
     lblCost->setText(u"00"_s);
-    lblWhat->setText(u"------------"_s);
+    lblWhat->setText(InfoPanel::Nothing);
 }

@@ -108,8 +108,8 @@ frmWork::frmWork(Game& game)
         row.salary = figure(row.salaryName, Num(job.salary), this);
         table->addWidget(row.button, int(i) + 1, 0);
         table->addWidget(row.salary, int(i) + 1, 1, Qt::AlignHCenter);
-        route(row.button, ControlEvent::MouseMove, [this, i] { job_MouseMove(i); });
-        route(row.button, ControlEvent::Click, [this, i] { job_Click(i); });
+        onMouseMove(row.button, [this, i] { job_MouseMove(i); });
+        onClick(row.button, [this, i] { job_Click(i); });
     }
     table->setColumnStretch(0, 1);
 
@@ -127,7 +127,7 @@ frmWork::frmWork(Game& game)
 
 void frmWork::Form_Load() {
     const QString& job = game().state.lblMyWork;
-    lblWWho->setText(job != u"Пока нет"_s ? job : u"безработный"_s);
+    lblWWho->setText(!hasNone(job) ? job : u"безработный"_s);
 
     lbladdOnthisW = verdictPart("lbladdOnthisW", u"можете работать на этой работе"_s, this);
     Twips::place(lbladdOnthisW, 4560, 2520, 2295, 435);

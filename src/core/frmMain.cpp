@@ -104,8 +104,7 @@ void frmMain::buildMenu() {
     Recent = new RecentGamesMenu(file);
     file->addMenu(Recent);
     for (size_t i = 0; i < Recent->items().size(); ++i)
-        route(Recent->items()[i], ControlEvent::Click,
-              [this, i] { game().session.loadRecent(*this, qsizetype(i)); });
+        onClick(Recent->items()[i], [this, i] { game().session.loadRecent(*this, qsizetype(i)); });
     connect(file, &QMenu::aboutToShow, this, &frmMain::showRecentGames);
     connect(&game().session, &Session::recentGamesChanged, this, &frmMain::showRecentGames);
     showRecentGames();
@@ -149,9 +148,9 @@ void frmMain::buildMenu() {
     Game::setGameKey(History, QKeySequence(Qt::CTRL | Qt::Key_H));
     Game::setGameKey(BigHelp, QKeySequence::HelpContents);
 
-    route(Speed1, ControlEvent::Click, [this] { setSpeed(1); });
-    route(Speed2, ControlEvent::Click, [this] { setSpeed(2); });
-    route(Speed4, ControlEvent::Click, [this] { setSpeed(4); });
+    onClick(Speed1, [this] { setSpeed(1); });
+    onClick(Speed2, [this] { setSpeed(2); });
+    onClick(Speed4, [this] { setSpeed(4); });
 }
 
 QAction* frmMain::item(QMenu* menu, const char* name, const QString& text,

@@ -155,18 +155,18 @@ frmAr::frmAr(Game& game)
     onMouseDown(Command3, &frmAr::Command3_MouseDown);
     onMouseUp(Command3, &frmAr::Command3_MouseUp);
     for (int k = 0; k < 3; ++k) {
-        route(paddleOptions_[k], ControlEvent::Click, [this, k] {
+        onClick(paddleOptions_[k], [this, k] {
             machine_.paddleArt = k;
             showGame();
         });
-        route(ballOptions_[k], ControlEvent::Click, [this, k] {
+        onClick(ballOptions_[k], [this, k] {
             machine_.ballArt = k;
             showGame();
         });
     }
     for (auto [option, control] : {std::pair{optKnopki, Paddle::Control::Buttons},
                                    std::pair{optKlaviatura, Paddle::Control::Keyboard}}) {
-        route(option, ControlEvent::Click, [this, control = control] {
+        onClick(option, [this, control = control] {
             machine_.control = control;
             showGame();
         });

@@ -119,9 +119,8 @@ frmHobby::frmHobby(Game& game)
     setMinimumWidth(640);
 
     for (const Fishing::Goods& item : goods) {
-        route(buttons_[shelf(item)], ControlEvent::MouseMove,
-              [this, &item] { goods_MouseMove(item); });
-        route(buttons_[shelf(item)], ControlEvent::Click, [this, &item] { goods_Click(item); });
+        onMouseMove(buttons_[shelf(item)], [this, &item] { goods_MouseMove(item); });
+        onClick(buttons_[shelf(item)], [this, &item] { goods_Click(item); });
     }
     onMouseMove(cmdGoFishing, &frmHobby::cmdGoFishing_MouseMove);
     onClick(cmdGoFishing, &frmHobby::cmdGoFishing_Click);

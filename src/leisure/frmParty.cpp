@@ -45,8 +45,8 @@ frmParty::frmParty(Game& game)
     for (size_t i = 0; i < table.size(); ++i) {
         buttons[i] = named<QPushButton>(table[i].button, this);
         outings->addWidget(buttons[i]);
-        route(buttons[i], ControlEvent::Click, [this, i] { outing_Click(i); });
-        route(buttons[i], ControlEvent::MouseMove, [this, i] { outing_MouseMove(i); });
+        onClick(buttons[i], [this, i] { outing_Click(i); });
+        onMouseMove(buttons[i], [this, i] { outing_MouseMove(i); });
     }
     cmdDisco = buttons[0];
     cmdDisco->setText(u"Сходить на дискотеку"_s);

@@ -28,8 +28,8 @@ void LadderStore::addGoods(std::vector<Goods> goods) {
         auto* button =
             named<QPushButton>(goods_[i].button, QString::fromUtf16(goods_[i].caption), this);
         buttons_.push_back(button);
-        route(button, ControlEvent::MouseMove, [this, i] { goods_MouseMove(i); });
-        route(button, ControlEvent::Click, [this, i] { goods_Click(i); });
+        onMouseMove(button, [this, i] { goods_MouseMove(i); });
+        onClick(button, [this, i] { goods_Click(i); });
     }
 }
 
@@ -37,10 +37,6 @@ void LadderStore::Form_Load() {
     for (size_t i = 0; i < goods_.size(); ++i)
         if ((game().state.*goods_[i].catalog).atTop())
             buttons_[i]->setEnabled(false);
-}
-
-void LadderStore::offer(const QString& what, const QString& price, const QString& text) {
-    panel_->offer(what, price, text);
 }
 
 void LadderStore::showOnly(Picture* picture) {
@@ -52,10 +48,10 @@ void LadderStore::goods_MouseMove(size_t index) {
     const Goods& goods = goods_[index];
     const Offer next = nextOffer(game().state.*goods.catalog);
     if (next.available) {
-        offer(next.name, Num(next.price), goods.describe(next.name));
+        panel_->offer(next.name, Num(next.price), goods.describe(next.name));
     } else {
         disable(buttons_[index]);
-        offer({}, u"0"_s, {});
+        panel_->offer({}, u"0"_s, {});
     }
     if (goods.picture)
         showOnly(goods.picture);

@@ -43,8 +43,6 @@ protected:
     QPushButton* button(size_t index) const { return buttons_[index]; }
     InfoPanel* panel() const { return panel_; }
 
-    // Fills the panel; for the window's background move.
-    void offer(const QString& what, const QString& price, const QString& text);
     // The one picture of the window that shows; nullptr hides them all.
     void showOnly(Picture* picture);
 

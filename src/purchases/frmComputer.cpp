@@ -59,5 +59,5 @@ frmComputer::frmComputer(Game& game)
 }
 
 void frmComputer::Form_MouseMove() {
-    offer(u"------------"_s, u"0"_s, {});
+    panel()->clear();
 }

@@ -68,5 +68,5 @@ frmFlat::frmFlat(Game& game)
 
 void frmFlat::Form_MouseMove() {
     showOnly(imgMainFlat);
-    offer(u"------------"_s, u"0"_s, u"Покупайте и обустраивайте вашу квартиру"_s);
+    panel()->clear(u"Покупайте и обустраивайте вашу квартиру"_s);
 }

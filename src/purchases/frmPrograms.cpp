@@ -37,7 +37,7 @@ namespace {
 
 // What the window's label of a group says before the group's first install.
 QString shown(const QString& field, const QString& none) {
-    return field == u"Пока нет" ? none : field;
+    return hasNone(field) ? none : field;
 }
 
 } // namespace
@@ -113,8 +113,8 @@ frmPrograms::frmPrograms(Game& game)
                                               QString::fromUtf16(catalogue[i].caption), info.frame);
             buttons_[i] = button;
             column->addWidget(button);
-            route(button, ControlEvent::MouseMove, [this, i] { program_MouseMove(i); });
-            route(button, ControlEvent::Click, [this, i] { program_Click(i); });
+            onMouseMove(button, [this, i] { program_MouseMove(i); });
+            onClick(button, [this, i] { program_Click(i); });
         }
         if (info.group == Group::Antivirus) {
             cmdAntivirus = named<QPushButton>("cmdAntivirus", u"Проверить на вирусы"_s, info.frame);
@@ -147,7 +147,7 @@ frmPrograms::frmPrograms(Game& game)
 
 void frmPrograms::Form_Load() {
     const GameState& s = game().state;
-    cmdAntivirus->setEnabled(s.lblAntvirus != u"Пока нет");
+    cmdAntivirus->setEnabled(!hasNone(s.lblAntvirus));
     const auto catalogue = Programs::catalogue();
     for (size_t i = 0; i < catalogue.size(); ++i)
         if (Programs::installed(s, catalogue[i]))

@@ -22,8 +22,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString NoOffer = u"------------"_s;
-
 QPushButton* shopButton(const char* name, const QString& text, QWidget* parent) {
     auto* button = named<QPushButton>(name, text, parent);
     button->setMinimumHeight(32);
@@ -48,7 +46,7 @@ frmShop::frmShop(Game& game)
     Label6 = heading("Label6", u"Одежда"_s, this);
     cmdBuyClothes = shopButton("cmdBuyClothes", u"Купить одежду"_s, this);
     auto* panel = new InfoPanel(this,
-                                {{"Label2", u"Одежда:"_s, "lblWhat", NoOffer},
+                                {{"Label2", u"Одежда:"_s, "lblWhat", InfoPanel::Nothing},
                                  {"Label1", u"Цена:"_s, "lblShCost", u"00"_s},
                                  {"Label3", u"Прибавление сытости:"_s, "lblShHungr", u"00"_s}},
                                 nullptr, {});
@@ -61,9 +59,9 @@ frmShop::frmShop(Game& game)
     Label7 = heading("Label7", u"Машины"_s, this);
     cmdCar = shopButton("cmdCar", u"Купить машину"_s, this);
     Label8 = named<QLabel>("Label8", u"Сейчас у вас:"_s, this);
-    lblCurCar = figure("lblCurCar", NoOffer, this);
+    lblCurCar = figure("lblCurCar", InfoPanel::Nothing, this);
     Label11 = named<QLabel>("Label11", u"Марка:"_s, this);
-    lblCar = figure("lblCar", NoOffer, this);
+    lblCar = figure("lblCar", InfoPanel::Nothing, this);
     for (int k = 0; k < 5; ++k) {
         imgCar[k] = named<Picture>(u"imgCar(%1)"_s.arg(k), u"cars/car%1"_s.arg(k + 1), this);
         imgCar[k]->hide();
@@ -109,7 +107,7 @@ frmShop::frmShop(Game& game)
     QStringList prices = {u"00"_s};
     for (int meal : {5, 8, 6})
         prices << Num(meal);
-    QStringList outfits = {NoOffer};
+    QStringList outfits = {InfoPanel::Nothing};
     for (const QString& outfit : Ladders::Clothes) {
         outfits << outfit;
         if (const auto offer = Shop::clothesOffer(outfit))
@@ -118,7 +116,7 @@ frmShop::frmShop(Game& game)
     const Catalog& carLadder = game.state.Car;
     for (int price : carLadder.Prices)
         prices << Num(price);
-    const QStringList carNames = carLadder.Names + QStringList{NoOffer};
+    const QStringList carNames = carLadder.Names + QStringList{InfoPanel::Nothing};
     reserveWidth(lblWhat, outfits);
     reserveWidth(lblShCost, prices);
     reserveWidth(lblShHungr, {u"00"_s, Num(5), Num(8), Num(6)});
@@ -139,8 +137,8 @@ frmShop::frmShop(Game& game)
     const std::pair<QPushButton*, int> meals[] = {
         {cmdBuyBrakfast, 5}, {cmdBuyDinner, 8}, {cmdBuySupper, 6}};
     for (auto [meal, price] : meals) {
-        route(meal, ControlEvent::MouseMove, [this, price] { meal_MouseMove(price); });
-        route(meal, ControlEvent::Click, [this, price] { meal_Click(price); });
+        onMouseMove(meal, [this, price] { meal_MouseMove(price); });
+        onClick(meal, [this, price] { meal_Click(price); });
     }
     onMouseMove(cmdBuyClothes, &frmShop::cmdBuyClothes_MouseMove);
     onClick(cmdBuyClothes, &frmShop::cmdBuyClothes_Click);
@@ -161,7 +159,7 @@ void frmShop::show() {
     };
     lblShCost->setText(priceText(counter_.price));
     lblShHungr->setText(priceText(counter_.gain));
-    lblWhat->setText(counter_.outfit.isEmpty() ? NoOffer : counter_.outfit);
+    lblWhat->setText(counter_.outfit.isEmpty() ? InfoPanel::Nothing : counter_.outfit);
     if (txtSpec->toPlainText() != counter_.description)
         txtSpec->setPlainText(counter_.description);
     lblCurCar->setText(counter_.ownCar);

@@ -39,7 +39,7 @@ bool pay(GameState& s, const QString& question, const QString& title, double pri
          const QString& refusal, bool wholeDollars, Effects& effects) {
     if (!effects.ask(question, title))
         return false;
-    const double money = Val(s.lblMoney);
+    const double money = s.money();
     if (money < price) {
         noMoney(refusal, effects);
         return false;
@@ -67,7 +67,7 @@ bool owned(const GameState& s, const Goods& goods) {
 }
 
 bool buy(GameState& s, const Goods& goods, Effects& effects) {
-    const double money = Val(s.lblMoney);
+    const double money = s.money();
     if (money < goods.price) {
         noMoney(QString::fromUtf16(goods.noMoney), effects);
         return false;
@@ -135,8 +135,8 @@ int satietyGain(int fish) {
 
 void bringHome(GameState& s, double fish, double mood, double satiety) {
     s.FishTotal = AddSat16(s.FishTotal, fish);
-    s.lblHappyness = Num(Int(Val(s.lblHappyness)) + Int(mood));
-    s.lblHungry = Num(Int(Val(s.lblHungry)) + Int(satiety));
+    s.setMood(Int(s.mood()) + Int(mood));
+    s.setSatiety(Int(s.satiety()) + Int(satiety));
 }
 
 QString results(const QString& fish, const QString& mood, const QString& satiety) {

@@ -61,12 +61,12 @@ void reset(Field& f) {
 
 bool finish(GameState& s, Outcome outcome, Effects& effects) {
     if (outcome == Outcome::Won) {
-        AddTo(s.lblMoney, WinPrize);
-        AddTo(s.lblHappyness, WinMood);
+        s.addMoney(WinPrize);
+        s.addMood(WinMood);
         return effects.ask(u"Ура-а-а вы выиграли!!! Хотите начать снова?"_s, u"Вы выиграли."_s);
     }
-    AddTo(s.lblMoney, -LossCharge);
-    AddTo(s.lblHappyness, -LossMood);
+    s.addMoney(-LossCharge);
+    s.addMood(-LossMood);
     return effects.ask(u"К сожалению вы проиграли. Хотите начать снова?"_s, u"Вы проиграли."_s);
 }
 

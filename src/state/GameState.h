@@ -73,8 +73,10 @@ struct GameState {
     void setMoney(double dollars) { lblMoney = Num(dollars); }
     double satiety() const { return Val(lblHungry); }
     void addSatiety(double points) { AddTo(lblHungry, points); }
+    void setSatiety(double points) { lblHungry = Num(points); }
     double mood() const { return Val(lblHappyness); }
     void addMood(double points) { AddTo(lblHappyness, points); }
+    void setMood(double points) { lblHappyness = Num(points); }
     // The day's salary: the number at the start of its text.
     double salary() const { return LeadingVal(lblWorkEarn); }
     void setSalary(double dollars) { lblWorkEarn = Num(dollars); }

@@ -83,19 +83,21 @@ public:
     // that clicks, a panel that follows the pointer): what a player can do with it.
     bool handles(QObject* control, ControlEvent event) const;
 
-    template <class W> void onClick(QObject* control, void (W::*handler)()) {
+    // Each takes a member function of the window (&frmX::cmdOK_Click) or any callable (a
+    // lambda for controls made in a loop).
+    template <class H> void onClick(QObject* control, H handler) {
         route(control, ControlEvent::Click, bound(handler));
     }
-    template <class W> void onMouseMove(QObject* control, void (W::*handler)()) {
+    template <class H> void onMouseMove(QObject* control, H handler) {
         route(control, ControlEvent::MouseMove, bound(handler));
     }
-    template <class W> void onMouseDown(QObject* control, void (W::*handler)()) {
+    template <class H> void onMouseDown(QObject* control, H handler) {
         route(control, ControlEvent::MouseDown, bound(handler));
     }
-    template <class W> void onMouseUp(QObject* control, void (W::*handler)()) {
+    template <class H> void onMouseUp(QObject* control, H handler) {
         route(control, ControlEvent::MouseUp, bound(handler));
     }
-    template <class W> void onChange(QObject* control, void (W::*handler)()) {
+    template <class H> void onChange(QObject* control, H handler) {
         route(control, ControlEvent::Change, bound(handler));
     }
 
@@ -124,6 +126,9 @@ protected:
         return [self, handler] {
             (self->*handler)();
         };
+    }
+    template <class F> std::function<void()> bound(F handler) {
+        return std::function<void()>(std::move(handler));
     }
 
     // The rules' view of this window: message boxes over it and the random source.
