@@ -4,6 +4,7 @@
 // from one run to the next.
 // Prints one line per failed check and closes with "N passed, N failed".
 
+#include "Checks.h"
 #include "app/Application.h"
 #include "app/GameWindows.h"
 #include "core/frmFirst.h"
@@ -25,8 +26,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QWindow>
 #include <QWidget>
+#include <QWindow>
 
 #include <sys/stat.h>
 
@@ -40,26 +41,10 @@
 
 using namespace Qt::StringLiterals;
 
+using Checks::check;
+using Checks::settle;
+
 namespace {
-
-int passed = 0, failed = 0;
-
-void check(bool ok, const QString& what, const QString& found = {}) {
-    if (ok) {
-        ++passed;
-        return;
-    }
-    ++failed;
-    std::printf("FAIL %s%s\n", qPrintable(what),
-                found.isEmpty() ? "" : qPrintable(u" (found: "_s + found + u')'));
-}
-
-void settle() {
-    for (int i = 0; i < 20; ++i) {
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-        QApplication::sync();
-    }
-}
 
 // The title the window system holds for the window, as a window manager would show it.
 QString shownTitle(QWidget* window) {
@@ -299,15 +284,15 @@ int main(int argc, char* argv[]) {
         if (virus) {
             // An answer would bring a message: noted and closed, so the check goes on.
             QString answered;
-            QTimer closing;
-            closing.setInterval(50);
-            QObject::connect(&closing, &QTimer::timeout, [&] {
+            QTimer boxCloser;
+            boxCloser.setInterval(50);
+            QObject::connect(&boxCloser, &QTimer::timeout, [&] {
                 if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                     answered = box->windowTitle();
                     box->button(QMessageBox::Ok)->click();
                 }
             });
-            closing.start();
+            boxCloser.start();
             // Tab onto an answer and Enter, as a player typing elsewhere might.
             for (int key : {Qt::Key_Tab, Qt::Key_Return, Qt::Key_Space}) {
                 QWidget* window = virus->window();
@@ -475,6 +460,5 @@ int main(int argc, char* argv[]) {
         game.unload(visit);
     }
 
-    std::printf("%d passed, %d failed\n", passed, failed);
-    return failed == 0 ? 0 : 1;
+    return Checks::finish();
 }

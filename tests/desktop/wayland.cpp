@@ -5,6 +5,7 @@
 // is kept, since Wayland reports none and every place would read as the screen's corner.
 // Prints one line per failed check and closes with "N passed, N failed".
 
+#include "Checks.h"
 #include "app/Application.h"
 #include "app/GameWindows.h"
 #include "core/frmMain.h"
@@ -22,26 +23,8 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-int passed = 0, failed = 0;
-
-void check(bool ok, const QString& what, const QString& found = {}) {
-    if (ok) {
-        ++passed;
-        return;
-    }
-    ++failed;
-    std::printf("FAIL %s%s\n", qPrintable(what),
-                found.isEmpty() ? "" : qPrintable(u" (found: "_s + found + u')'));
-}
-
-void settle() {
-    for (int i = 0; i < 20; ++i)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
-} // namespace
+using Checks::check;
+using Checks::settle;
 
 int main(int argc, char* argv[]) {
     QTemporaryDir home;
@@ -87,6 +70,5 @@ int main(int argc, char* argv[]) {
     check(!QSettings().contains(u"MainWindow/Place"_s), u"no window place is kept"_s,
           QSettings().value(u"MainWindow/Place"_s).toString());
 
-    std::printf("%d passed, %d failed\n", passed, failed);
-    return failed == 0 ? 0 : 1;
+    return Checks::finish();
 }
