@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the bench programs that drive the real game share: an application that times the first
 // paint of a window, the desktop with its message boxes answered at once, and a click on a

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // timburia-bench-history: the history of a hundred-year life (36,500 days) read, written,
 // autosaved and shown in its window, in the real game under an X server. A report for
 // bench/run, not a test.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long one frame of the paddle game's field takes to paint, at 1x and 2x device pixel
 // ratio, at the field's own size and at a full-screen size. A report, not a test: see
 // bench/paddle_paint.sh.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Timburia developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Paint benchmark of the paddle game's field: builds a Release copy in build/bench (the
 # benchmarks' shared build, bench/CMakeLists.txt) and prints the milliseconds one frame takes
 # at 1x and 2x. It is a report: it exits 0 whatever the figures are.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Timburia developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Scenario runner benchmark: does a long case cost the same per step as a short one?
 #
 #   bench/scenario_rate.sh [N...]
@@ -14,7 +19,7 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 usage() {
-    sed -n '2,11p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'
+    sed -n '7,16p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'
     cat <<'EOF'
 
 Environment:

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Timburia developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up / memory / idle-CPU benchmark: the game against a minimal Qt window.
 #
 #   bench/startup.sh [RUNS]
@@ -13,7 +18,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 ROOT=$PWD
 
 usage() {
-    sed -n '2,9p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'
+    sed -n '7,14p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'
     cat <<'EOF'
 
 Environment:

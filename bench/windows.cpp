@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // timburia-bench-windows: the real game (QtPlatform, real top-level windows) under an X server,
 // driven from inside. A report for bench/run (bench/windows.sh), not a test.
 //

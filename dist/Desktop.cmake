@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Timburia developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The game as a desktop application: what `cmake --install` puts where (the program, its
 # launcher, icons, AppStream metainfo and man page), and the .deb that CPack makes of it
 # (`cpack -G DEB` in a release build folder; scripts/test makes one in build-package/).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // timburia-render-icon SVG FOLDER NAME SIZE...: renders the game's icon to
 // FOLDER/SIZExSIZE/apps/NAME.png for each size, the hicolor theme's layout, at build time.
 

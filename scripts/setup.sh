@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Timburia developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sourced by scripts/play and scripts/test: installs what building Timburia needs on Debian 12
 # (as root, or through sudo), then configures and builds.
 
@@ -6,7 +10,7 @@
 PACKAGES=(cmake g++ make clang-format qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev
           qt6-qpa-plugins libgl-dev libgtest-dev fonts-dejavu-core qt6-translations-l10n xvfb
           xauth x11-utils xdotool dpkg-dev file desktop-file-utils appstream groff-base lintian
-          weston qt6-wayland)
+          weston qt6-wayland reuse)
 
 install_missing_packages() {
     local missing=()

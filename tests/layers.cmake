@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Timburia developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks how the game's sources include each other, so the layering holds by the build rather
 # than by habit:
 #  - the state and the rules (src/state, src/rules) include only each other;

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Baseline window for the start-up benchmark (bench/startup.sh).
 // A QMainWindow titled "minimal" with a two-menu menu bar and 60 labels in a
 // grid. Cyrillic text is used so that font loading is comparable with the game.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 /*
  * mapwatch: run a program and report how long it takes until its first
  * top-level window is mapped on the X server.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The desktop integration of the real program, shared with the tests that look at real
 // windows: the program's name, version and icon, its command line, Qt's own Russian texts and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The bank: cash in and out of the account. While the window is open it works on its copy of
 // the balance, which the game clock refreshes at each day's interest.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The study window: attendance of the evening school, the English courses and the computer
 // courses. Each button's caption is its course's attendance; pointing at a button shows the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The jobs: ten buttons from loader to computer president. Pointing at a job describes it and
 // gives the verdict on the player; clicking it hires the player when the verdict allows, and

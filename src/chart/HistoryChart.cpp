@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The history window's chart (see core/HistoryChart.h): money and the bank balance on the left
 // axis, satiety and mood on the right one, over the days.
 

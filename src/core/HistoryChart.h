@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The chart of the history window. Qt Charts, and the OpenGL libraries it brings, take a few
 // milliseconds to load, which every start of the game would pay for a window few players

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the main window's clock and life update do beyond the game state: their messages stand
 // over the main window, a new bank balance shows at once in the bank window, a death leaves

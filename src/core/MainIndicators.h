@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main window's indicators: the frames of the player, the computer, the home, the
 // programs, the job, the Internet and the courses, the date and time line and the help line.

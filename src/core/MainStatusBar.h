@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main window's status bar: the survival forecast, a note of a game just saved or loaded,
 // what the game's files could not do, the speed when it is not x1, and the pause.

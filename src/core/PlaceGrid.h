@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main window's frame "Куда пойти": a picture for each place with its caption below,
 // three to a row. The arrow keys on a picture move the keyboard focus to the next picture

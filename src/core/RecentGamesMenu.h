@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // "Файл → Недавние игры": the games saved or loaded last, newest first, one item each
 // (RecentGame1 to RecentGame5) with its file's name and, as a tip, its whole path. The items

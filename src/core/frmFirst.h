@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The start window: it offers a new game after a death or from the menu, and doubles as the
 // about box, when only its wide OK button shows.

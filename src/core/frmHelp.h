@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The help window: five pages of text on top of each other, one shown at a time, with a
 // marker line that joins the pressed page button.

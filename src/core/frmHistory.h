@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The history of the game: money, satiety, mood and the bank balance at the end of each day,
 // drawn as a chart over the days, and the days in a table under it. It follows the game while

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main window: every indicator of the game, the eleven places and the menu. It is the
 // program's first window and its Load starts a new game. It shows the game; the life being

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the Internet windows share: the sites' bottom row with the hours online and the
 // disconnect button, the hour that ticks on it, and controls that come and go without

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The progress bars of the download and of a hacking run: a groove the full width of the bar
 // (3000 twips) and a filled part whose width in twips the game sets and reads back, as it

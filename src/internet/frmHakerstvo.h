@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The hackers' den: one random assignment at a time, refused for a fee or carried out. A run
 // fills the bar to 100 percent unless its hidden outcome blows it up on the way.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The jokes site: three pages of jokes that lift the mood by the online hour, and the jokes
 // database to download. The site throws the player off when the cash runs out, but never

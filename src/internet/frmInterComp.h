@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The computer site: an article to read while the online hours tick by at the provider's
 // rate. The site never throws the player off; the cash may run as far below zero as the

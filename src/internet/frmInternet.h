@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The provider: connects the player to the Internet once, for a fee, and from then on lets
 // them out onto the two sites. A site takes the provider's place while the player is online

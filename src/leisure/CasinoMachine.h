@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A game machine of the casino. Leaving it, by its back button, Escape or the window's frame,
 // leads back to the venue, which opens afresh with the machines behind the casino door again.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The field of the paddle game: it paints the ball and the paddle, scaled to its size from the
 // game's twips, and glides the ball between two ticks without ever moving it (only the game's

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The arcade machine: the paddle game. The game lives in a Paddle::Machine, in twips; the field
 // draws it and the controls the game names (C1, P1 and the hidden boxes T1 and T2) show what it

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The hobby: a fishing-tackle shop and the way to the lake "MAD FISH". The big picture and the
 // help text follow the pointer over the goods; the rod and the tackle are sold once, bait by

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The lake "MAD FISH": thirty seconds of catching fish that jump about the water, then the
 // catch is eaten and counted and the player drives home to the hobby shop. With bait two fish

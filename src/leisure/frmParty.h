@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The entertainment venue: the disco and the party buy mood, and the casino leads to the game
 // machines. The machine buttons show only after the player has walked into the casino, every

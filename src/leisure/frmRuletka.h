@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The roulette: the player picks a number from 0 to 13 and a stake, starts the hidden counter,
 // stops it, and settles. The window draws the table's phase: the counter hidden and Timer1

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The five-spin slot machine: a pack of five spins bought at once, three pictures a spin, and a
 // prize whenever the first two match. The spins left are lost with the window.

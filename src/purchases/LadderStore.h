@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A window that sells ladders of goods from the game's catalogs: the flat and the computer
 // parts. Each ladder has a buy button; pointing at it offers the next entry in the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The software shop: systems, languages, graphics editors, anti-virus programs and Internet
 // tools, one button per program in a frame per group, and the anti-virus check. Pointing at a

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The virus alarm: opened over whatever the player is doing when the virus counter runs out.
 // Only an answer closes it: let the virus live (it takes 5 to 24 dollars) or try to kill it,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The boxes where the player types a sum of dollars (the bank's amounts, the roulette's number
 // and stake) take digits only.

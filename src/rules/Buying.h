@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Buying along a ladder of goods: the flat, the computer parts and the cars are all sold one
 // entry at a time, next after the one the player owns, and all test the cash the same way:

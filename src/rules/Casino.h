@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The entertainment venue and its machines: the disco and the party, the roulette and the
 // five-spin slot machine. Each machine's game is a model here, with what is paid, won and lost;

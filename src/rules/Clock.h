@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The game clock: one game hour per tick of the main window's tmrTime (1.5 s). At the end of
 // each day it pays the salary, grows the bank balance by a twentieth and, every sixth day with

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What a rule of the game needs from the world beyond the game state: message boxes the player
 // reads and answers, and chance. The windows hand their rules an Effects that shows real

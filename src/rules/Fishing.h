@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Fishing: the tackle shop, the trip to the lake "MAD FISH" and what a catch brings home.
 //

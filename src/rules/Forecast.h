@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The survival forecast under the main window: how long until hunger or sadness would kill if
 // nothing were done (the life update takes 2 of each every 12 game hours), and what a day

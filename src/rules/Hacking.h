@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The hackers' assignments: nine jobs, the harder ones paying more and failing more often.
 // Whether a run fails is settled by one hidden number drawn as it starts: a first draw from 1

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The ten jobs, from loader to computer president: what each pays, what it asks of the player
 // and what the player is told on being hired or turned away.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The life update: every 18 s (the main window's Timer1) mood and satiety fall, the player may
 // die or be warned, the courses take their fees and count lessons, the status, English and

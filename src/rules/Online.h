@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Being online: the provider's one-time connection, the sites' hourly charge and the jokes
 // site's database download. The money, the mood and the download's progress live in the game;

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The arcade machine's paddle game: a ball bounces inside a field, the player keeps it from
 // falling past a paddle that shrinks on every tick. Everything is in twips; the window converts

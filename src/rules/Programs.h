@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The software shop: eighteen programs in five groups. Systems, languages, graphics editors and
 // anti-virus programs are ladders, each group keeping its one current program in a field of

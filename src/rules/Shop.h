@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The shop's own rules: the canteen's meals, the clothes ladder and the car dealer. Each kind
 // of goods tests the cash its own way: meals and clothes only want money above zero (so a

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The three courses of the study window: evening school, English and computer courses. The
 // window only switches attendance on and off; the life update charges the daily price, counts

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The trip to the bank. The bank is far from home: with a car the player simply drives there;
 // without one a taxi costs 10$, and one ride in eight ends in an accident, with a lawsuit

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The two answers to the virus alarm. Letting the virus live costs 5 to 24 dollars; fighting
 // it works only with the strong anti-virus, and a failed fight costs the same as giving in.

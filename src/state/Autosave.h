@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The autosave: at the end of each game day the game is saved to autosave.kbz in the game's
 // data folder, with its history beside it, and the earlier ones move along (autosave.kbz to

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A line of the history chart drawn from a bounded number of its days. A hundred years of
 // play are 36,500 days, and a chart a thousand pixels wide shows at most a thousand of them

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A saved game and its history, as the pair of files they are on the disk: NAME.kbz and
 // NAME.kbz.history beside it. The history names the game it was written with, and the pair is

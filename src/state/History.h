@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The history of a game: one record at the end of each game day (money, satiety, mood, the
 // bank balance and the job), kept beside a saved game as NAME.kbz.history, a small JSON file.

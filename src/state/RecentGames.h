@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The games saved or loaded last, newest first, as "Файл → Недавние игры" lists them: whole
 // paths, each once, at most five; a game whose file has gone is dropped.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The saved-game file (.kbz): one line of 54 comma-separated fields in Windows-1251, ended by
 // CR LF. Texts are quoted, integers plain, flags #TRUE# or #FALSE#; the cash alone is

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Files the game writes are written whole or not at all: the bytes go to a temporary file
 // beside the target, which replaces the target only once every byte is on the disk. A write

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A text box for a whole number of dollars. Typing brings digits only (any other key is refused
 // with its message); pasting may bring anything, and what is not an amount is cleared before it

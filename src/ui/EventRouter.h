@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Routes the events of a window's controls to their handlers through the window's dispatch.
 // Buttons and menu items use their own signals; everything else comes through this filter,

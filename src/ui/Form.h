@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The base of every window but the main one: a dialog that the game loads, shows and unloads.
 // Closing it by its frame unloads it, unless the window says otherwise.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The information panel of the selling windows: the item under the pointer, its figures and a
 // description box. Each window names its own labels; the panel lays them out the same way

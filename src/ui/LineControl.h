@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A straight line between two points given in twips, drawn in its parent's coordinates; the
 // help window's marker lines are these.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A picture control: shows one named piece of art from assets/ (":/assets/NAME.svg"), scaled
 // to the control and kept sharp on high-DPI screens. The name is what the game compares when

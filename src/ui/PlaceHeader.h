@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // How a place window opens: its picture at a fixed size, and beside it the texts that introduce
 // the place (a heading, a text that wraps to the width the window gives it).

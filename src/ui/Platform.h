@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Everything a window needs from the desktop, behind one interface: message boxes, file
 // dialogs, the random source, the calendar, showing windows, timers and ending the program.

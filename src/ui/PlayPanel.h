@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The controls that play a mini-game stand on a panel of their own, which the pause disables:
 // the pause holds play as well as time, so no click or key can catch a fish or spin a wheel

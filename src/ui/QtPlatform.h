@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The desktop of the real program: Qt message boxes and file dialogs, the system calendar, a
 // clock-seeded random source, real timers, and windows that come back where they were left

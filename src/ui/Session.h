@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The life being played, from its new game to its death: its days (each ends in the history
 // and an autosave), saving and loading it, and going back to the life played before. The main

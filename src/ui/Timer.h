@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A window's timer as the game sees it: an interval of 0 stops it, any other interval starts
 // it again from that moment. A tick goes through the owning window's dispatch, which skips a

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Positions and sizes that the game's logic reads or writes are in twips (1/1440 inch), kept
 // exactly as the logic set them; the screen shows 15 twips to a pixel and Qt scales that for

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // timburia-crash: kills the game at every step of its file writing and checks what is left.
 //
 // The game is played headless over the scripted desktop, as the scenario runner plays it. A

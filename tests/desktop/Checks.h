@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The checks of the programs that look at the game under a real window system: one line per
 // failed check, and "N passed, N failed" to close.

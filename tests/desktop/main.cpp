@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // timburia-desktop: the game's windows under a real X server (run it with xvfb-run), checked
 // where headless scenarios cannot look: the titles the window system shows, Qt's own Russian
 // buttons, and a main window that keeps its size and its place on the screen, in a run and

@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The Timburia developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # One copy of the game at a time, with the real program under an X server (run it with
 # xvfb-run): a second copy says so and ends without touching a file, however old the first
 # one's lock; the lock of a copy killed outright is taken over by the next one.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // timburia-wayland: the game under a Wayland compositor (tests/desktop/wayland.sh starts a
 // headless weston for it). A Wayland compositor knows only what a program tells it: the place
 // windows must name the window they open over as their parent, or a tiling compositor puts

@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The Timburia developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # wayland.sh PROGRAM: runs PROGRAM (timburia-wayland) under a headless weston of its own, with
 # a runtime folder of its own, and stops the compositor after it.
 set -eu

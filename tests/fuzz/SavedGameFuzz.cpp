@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for the saved-game reader: whatever the bytes, reading either refuses them
 // with a description or gives a game whose line reads back to the same game.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The venue's outings and the casino machines' rules, by tables: what each outing costs and
 // refuses, the amount boxes' key filter, the roulette table's start checks, phases and
 // settlement, and the slot machine's prize table, draws and pack of spins.

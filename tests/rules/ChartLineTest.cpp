@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The history chart's lines drawn from a bounded number of days.
 
 #include "state/ChartLine.h"

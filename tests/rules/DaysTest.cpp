@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the game keeps of its days: the survival forecast, the history codec and the autosave's
 // five files.
 

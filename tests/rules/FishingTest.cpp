@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The fishing rules by tables: the tackle shop, the trip to the lake, the catch brought home
 // and where the fish jump.
 

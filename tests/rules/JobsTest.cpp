@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The jobs' requirements against the table of what each job asks for, written out here on its
 // own: each job takes a player who meets exactly its minimums, and turns away one who falls short
 // by a single rung or item anywhere.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Being online and hacking, by tables: the provider's connection, the sites' hours, the jokes
 // download, and the hacking runs with their hidden outcomes.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The recent games' list: newest first, each once, five at most, and only files still there.
 
 #include "state/RecentGames.h"

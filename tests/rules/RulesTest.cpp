@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rules that used to live in window code, by tables: the bank, the clock's day end, the
 // trip to the bank, the virus, the shop's meals, clothes and cars, and the new game.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The saved-game line: written and read back field for field, and every kind of damage
 // refused with the field named and the game untouched.
 

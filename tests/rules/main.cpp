@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tests of the game's state and rules: linked to the state library alone, with Qt Core and
 // no widgets, so that a rule that reached for a window would not even build here.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The offscreen platform that runs the tests headless warns about window hints it cannot
 // honour on every window shown; that says nothing about the game, so it is left out of the

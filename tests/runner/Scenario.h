@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Runs scenario files: each case is a fresh run of the program over a scripted desktop, driven
 // line by line as a player would drive it, with every check and every message box verified.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The desktop of the scenario runner: every message box, random draw, date and file dialog is
 // scripted by the scenario, and time passes only when the scenario ticks a timer or waits.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // timburia-scenarios FILE-OR-FOLDER...: runs scenario files headless and prints one line per
 // failed case, then "N passed, N failed".
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // timburia-shots FOLDER [FIELD=TEXT...] [WINDOW[:CONTROL]...]: renders each window of the
 // game, as it first opens (with the pointer over CONTROL when one is named), to
 // FOLDER/WINDOW[-CONTROL].png, headless, and prints each file with the window's title after a

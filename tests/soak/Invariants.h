@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What must hold of a running game whatever the player did: the soak checks these after every
 // action. Each gives a description of what is wrong, or an empty text.

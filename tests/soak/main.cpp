@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // timburia-soak --seed S --actions N: plays random games and checks, after every action, that
 // the game is still whole.
 //

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A new game from the menu leaves nothing of the old one in the casino: the venue and its
 // machines close, and a roulette counter in mid-spin stops with its window. The menu sits
 // behind the casino's modal windows, where a scenario cannot reach it, so this triggers the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What happens while a handler waits in a message box: in the real program the event loop
 // runs on, so timers tick and windows may go away under the waiting handler. The platform
 // here lets a test act at that moment.

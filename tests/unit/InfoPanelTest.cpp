@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The information panel of the windows that sell by the piece: what it shows at first, what an
 // offer fills in, and what clearing it leaves.
 

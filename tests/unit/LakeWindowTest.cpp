@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The lake's labels show the trip and nothing more: a catch is counted by the trip, whatever a
 // label was made to say.
 

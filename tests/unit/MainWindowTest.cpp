@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window behind a message box: the player reads a question with the values as they
 // are at that moment, not as they were before the handler began.
 

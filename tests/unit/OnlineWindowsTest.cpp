@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A new game chosen while the player is online. The menu cannot be reached past a modal site
 // in play, so the scenarios cannot tell this; but the new game must not leave a site behind,
 // still charging the hours of the game that was given up.

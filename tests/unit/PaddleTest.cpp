@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The paddle game's tick, in twips: the order of its reactions (one per tick), the strict edges
 // of the paddle, the limits of the keys and the arrow buttons, and what a finished game pays;
 // the machine around it, which locks the choices for a game. Then its window where a scenario

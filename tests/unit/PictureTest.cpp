@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rendered art is cached; a pixmap must come back at the ratio it was asked for, or a
 // picture on a double-density screen is drawn at twice its size (or a blurred half of it).
 

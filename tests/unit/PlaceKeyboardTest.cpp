@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The keyboard as a window opens: where the focus is, which button Enter would press from a
 // box that is not a button, and which controls cannot take the focus at all. Qt's dialogs make
 // their first button the default one as they are shown, so this looks at windows that have been

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The software shop's catalogue, row by row as the game's design lists it: captions, names,
 // prices, requirement texts, minimums, and what each install does; then the order of an
 // install's steps, the anti-virus check, and the window under real pointer moves.

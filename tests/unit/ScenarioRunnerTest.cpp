@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The runner must catch what a player could not do and what a scenario forgot to check; these
 // scenarios are meant to fail, and each must fail for its own reason, at its own line.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Effects for the rule tests: every message and question is recorded (its title in `titles`,
 // its text in `texts`, its icon in `icons`), every question is answered from `answers` and every

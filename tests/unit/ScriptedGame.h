@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A game on the scripted desktop, begun on the runner's usual date: where the window tests
 // start. The desktop may be one of the test's own that acts while a message waits.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The session on its own, without a window listening: what it records at a day's end and what
 // it tells the status bar through its signals.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The shop's three columns stand still while its panels change their texts: the pointer over
 // the meals, over every outfit of the clothes ladder and every car, the cars bought one after
 // another, and satiety falling and rising while the shop is open.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The soak's checks find what they are meant to find: a new game passes them, and each kind of
 // damage to a game or to the set of open windows is named.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whatever stands where the game reads or writes a file (a pipe, a folder, a device, a sparse
 // file of gigabytes) is refused at once with the cause said in Russian; nothing makes the game
 // wait. Each read runs on a thread of its own, so that a read that would wait for ever fails
