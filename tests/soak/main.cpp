@@ -228,7 +228,7 @@ private:
         const QString target = action.value(1);
         return target.startsWith(u"frmFirst") || target == u"frmMain.NewGame" ||
                target == u"frmMain.Load" || target == u"frmMain.LoadAutosave" ||
-               target == u"frmMain.ContinueLast";
+               target == u"frmMain.ContinueLast" || target.startsWith(u"frmMain.RecentGame");
     }
 
     // A line of the opening, which cannot fail.
