@@ -5,6 +5,7 @@
 #include "ui/QtPlatform.h"
 
 #include "state/WholeFile.h"
+#include "ui/FitScreen.h"
 #include "ui/Game.h"
 #include "ui/Timer.h"
 
@@ -416,6 +417,10 @@ void QtPlatform::showWindow(QWidget* window, bool modal, QWidget* owner) {
         owner->winId();
         window->windowHandle()->setTransientParent(owner->windowHandle());
     }
+    // Too large for the screen it opens on: its content scrolls instead of being cut off.
+    const QScreen* screen = owner && owner->screen() ? owner->screen() : window->screen();
+    if (!window->isVisible() && screen)
+        FitScreen::fit(window, screen->availableGeometry());
     if (window->isVisible() && modal == window->isModal()) {
         window->raise();
         window->activateWindow();

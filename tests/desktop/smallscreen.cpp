@@ -1,0 +1,83 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// timburia-smallscreen: the game's windows on a small screen (run it under an 800x600 Xvfb).
+// Every window must fit the screen: one larger than the screen scrolls its content, so that
+// nothing is cut off and its back button can still be reached; one that fits is left alone.
+// Prints one line per failed check and closes with "N passed, N failed".
+
+#include "Checks.h"
+#include "app/Application.h"
+#include "app/GameWindows.h"
+#include "core/frmMain.h"
+#include "ui/FormCore.h"
+#include "ui/Game.h"
+#include "ui/QtPlatform.h"
+#include "ui/Timer.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+using Checks::check;
+using Checks::settle;
+
+int main(int argc, char* argv[]) {
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home.path() + u"/.config"_s).toLocal8Bit());
+    QApplication app(argc, argv);
+    setUpApplication(app);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    check(screen.width() <= 800 && screen.height() <= 600, u"the screen is a small one"_s,
+          u"%1x%2"_s.arg(screen.width()).arg(screen.height()));
+
+    QtPlatform platform;
+    const WindowCatalog windows = gameWindows();
+    Game game(platform, windows);
+    game.start();
+    auto* main = game.loaded<frmMain>();
+    if (!main)
+        return 1;
+    main->tmrTime->setInterval(0);
+    main->Timer1->setInterval(0);
+    game.state.lblMoney = u"30000"_s;
+    settle();
+
+    const auto fits = [&](QWidget* window, const QString& name) {
+        const QRect shown = window->geometry();
+        check(shown.width() <= screen.width() && shown.height() <= screen.height(),
+              name + u" fits the screen"_s, u"%1x%2"_s.arg(shown.width()).arg(shown.height()));
+        // What does not fit scrolls: the content keeps its size inside a scroll area.
+        const QSize least = window->minimumSizeHint();
+        if (auto* scroll = window->findChild<QScrollArea*>(u"scrFit"_s)) {
+            const QWidget* content = scroll->widget();
+            check(content && content->width() >= content->minimumWidth() &&
+                      content->height() >= content->minimumHeight(),
+                  name + u" keeps its content whole in its scroll area"_s);
+        } else {
+            check(least.width() <= screen.width() && least.height() <= screen.height(),
+                  name + u" needs no scrolling"_s,
+                  u"%1x%2"_s.arg(least.width()).arg(least.height()));
+        }
+    };
+    fits(main, u"frmMain"_s);
+    for (const QString& name :
+         {u"frmFlat"_s, u"frmShop"_s, u"frmComputer"_s, u"frmPrograms"_s, u"frmStudy"_s,
+          u"frmWork"_s, u"frmBank"_s, u"frmParty"_s, u"frmHobby"_s, u"frmInternet"_s, u"frmHelp"_s,
+          u"frmHistory"_s, u"frmHakerstvo"_s}) {
+        FormCore* window = game.open(name);
+        settle();
+        if (!window) {
+            check(false, name + u" opens"_s);
+            continue;
+        }
+        fits(window->window(), name);
+        game.unload(window);
+        settle();
+    }
+    return Checks::finish();
+}
