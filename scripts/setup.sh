@@ -22,8 +22,10 @@ install_missing_packages() {
     echo "Installing: ${missing[*]}"
     local sudo=""
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+    # Another apt-get or dpkg at work holds the lock: wait for it rather than fail.
+    local apt=(apt-get -o DPkg::Lock::Timeout=300)
+    $sudo "${apt[@]}" update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo "${apt[@]}" install -y -qq --no-install-recommends \
         "${missing[@]}"
 }
 
