@@ -8,7 +8,7 @@
 // from one run to the next.
 // Prints one line per failed check and closes with "N passed, N failed".
 
-#include "Checks.h"
+#include "DesktopGame.h"
 #include "app/Application.h"
 #include "app/GameWindows.h"
 #include "core/frmFirst.h"
@@ -95,23 +95,19 @@ QString stacking(const QList<QWidget*>& windows) {
 int main(int argc, char* argv[]) {
     // The game's settings go to a folder of the test's own, never to the player's.
     QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (home.path() + u"/.config"_s).toLocal8Bit());
+    Checks::useHome(home);
     QApplication app(argc, argv);
     setUpApplication(app);
     check(QSettings().fileName().startsWith(home.path()), u"the settings are the test's own"_s,
           QSettings().fileName());
 
-    QtPlatform platform;
-    const WindowCatalog windows = gameWindows();
-    Game game(platform, windows);
-    game.start();
-    auto* main = game.loaded<frmMain>();
-    check(main && main->isVisible(), u"the main window is shown"_s);
+    Checks::DesktopGame started;
+    QtPlatform& platform = started.platform;
+    Game& game = started.game;
+    const WindowCatalog& windows = started.windows;
+    frmMain* main = started.main;
     if (!main)
         return 1;
-    main->tmrTime->setInterval(0); // the game stands still while it is looked at
-    main->Timer1->setInterval(0);
 
     const QString mainTitle = shownTitle(main);
     check(mainTitle == u"Тимбурия", u"the main window's title is exactly \"Тимбурия\""_s,

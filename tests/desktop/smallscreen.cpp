@@ -7,7 +7,7 @@
 // nothing is cut off and its back button can still be reached; one that fits is left alone.
 // Prints one line per failed check and closes with "N passed, N failed".
 
-#include "Checks.h"
+#include "DesktopGame.h"
 #include "app/Application.h"
 #include "app/GameWindows.h"
 #include "core/frmMain.h"
@@ -27,25 +27,18 @@ using Checks::settle;
 
 int main(int argc, char* argv[]) {
     QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (home.path() + u"/.config"_s).toLocal8Bit());
+    Checks::useHome(home);
     QApplication app(argc, argv);
     setUpApplication(app);
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     check(screen.width() <= 800 && screen.height() <= 600, u"the screen is a small one"_s,
           u"%1x%2"_s.arg(screen.width()).arg(screen.height()));
 
-    QtPlatform platform;
-    const WindowCatalog windows = gameWindows();
-    Game game(platform, windows);
-    game.start();
-    auto* main = game.loaded<frmMain>();
+    Checks::DesktopGame started;
+    Game& game = started.game;
+    frmMain* main = started.main;
     if (!main)
         return 1;
-    main->tmrTime->setInterval(0);
-    main->Timer1->setInterval(0);
-    game.state.lblMoney = u"30000"_s;
-    settle();
 
     const auto fits = [&](QWidget* window, const QString& name) {
         const QRect shown = window->geometry();

@@ -9,7 +9,7 @@
 // is kept, since Wayland reports none and every place would read as the screen's corner.
 // Prints one line per failed check and closes with "N passed, N failed".
 
-#include "Checks.h"
+#include "DesktopGame.h"
 #include "app/Application.h"
 #include "app/GameWindows.h"
 #include "core/frmMain.h"
@@ -32,25 +32,18 @@ using Checks::settle;
 
 int main(int argc, char* argv[]) {
     QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (home.path() + u"/.config"_s).toLocal8Bit());
+    Checks::useHome(home);
     QApplication app(argc, argv);
     setUpApplication(app);
     check(QGuiApplication::platformName() == u"wayland", u"the game runs on Wayland"_s,
           QGuiApplication::platformName());
 
     {
-        QtPlatform platform;
-        const WindowCatalog windows = gameWindows();
-        Game game(platform, windows);
-        game.start();
-        auto* main = game.loaded<frmMain>();
-        check(main && main->isVisible(), u"the main window is shown"_s);
+        Checks::DesktopGame started;
+        Game& game = started.game;
+        frmMain* main = started.main;
         if (!main)
             return 1;
-        main->tmrTime->setInterval(0);
-        main->Timer1->setInterval(0);
-        settle();
         check(QGuiApplication::desktopFileName().endsWith(u".Timburia"),
               u"the game names its desktop file, the app id the compositor shows"_s,
               QGuiApplication::desktopFileName());
