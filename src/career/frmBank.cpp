@@ -34,10 +34,15 @@ frmBank::frmBank(Game& game)
     txtPut = named<AmountBox>("txtPut", *this, this);
     cmdPut = named<QPushButton>("cmdPut", u"ОК"_s, this);
     cmdPut->setEnabled(false);
+    Label1->setBuddy(txtPut);
     Label2 = named<QLabel>("Label2", u"Снять со счета:"_s, this);
     txtTake = named<AmountBox>("txtTake", *this, this);
     cmdTake = named<QPushButton>("cmdTake", u"ОК"_s, this);
     cmdTake->setEnabled(false);
+    Label2->setBuddy(txtTake);
+    // Two buttons say "ОК"; a screen reader tells them apart by what they do.
+    cmdPut->setAccessibleName(u"Положить на счет"_s);
+    cmdTake->setAccessibleName(u"Снять со счета"_s);
     Label3 = named<QLabel>("Label3", u"У вас на счету:"_s, this);
     lblYHave = figure("lblYHave", u"0"_s, this);
     Label8 = named<QLabel>("Label8", u"$"_s, this);

@@ -31,6 +31,7 @@ Picture* PlaceGrid::add(const char* name, const char* art, const QString& captio
     auto* picture = named<Picture>(name, QString::fromLatin1(art), cell);
     picture->setMinimumSize(84, 63);
     picture->setToolTip(caption);
+    picture->setAccessibleName(caption);
     picture->setCursor(Qt::PointingHandCursor);
     auto* label = new QLabel(caption, cell);
     label->setAlignment(Qt::AlignHCenter);

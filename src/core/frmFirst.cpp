@@ -39,6 +39,8 @@ frmFirst::frmFirst(Game& game)
     Label2 = named<QLabel>("Label2", u"URL:"_s, this);
     Text2 = named<QLineEdit>("Text2", Contacts::web(), this);
     Text2->setReadOnly(true);
+    Label3->setBuddy(txtEMAIL);
+    Label2->setBuddy(Text2);
     contacts->addWidget(Label3, 0, 0);
     contacts->addWidget(txtEMAIL, 0, 1);
     contacts->addWidget(Label2, 1, 0);

@@ -80,16 +80,18 @@ frmHelp::frmHelp(Game& game)
     cmdOk->setDefault(true);
     setEscapeButton(cmdOk);
 
-    auto page = [this](QPlainTextEdit*& member, const char* name, const char* file) {
+    auto page = [this](QPlainTextEdit*& member, const char* name, const char* file,
+                       const QString& title) {
         member = named<QPlainTextEdit>(name, helpText(file), this);
         member->setReadOnly(true);
+        member->setAccessibleName(title);
         member->setMinimumSize(520, 380);
     };
-    page(txtMainWindow, "txtMainWindow", "main");
-    page(txtSmallHelp, "txtSmallHelp", "short");
-    page(txtPoboch, "txtPoboch", "places");
-    page(txtChanges, "txtChanges", "changes");
-    page(txtKeys, "txtKeys", "keys");
+    page(txtMainWindow, "txtMainWindow", "main", u"Главное окно игры"_s);
+    page(txtSmallHelp, "txtSmallHelp", "short", u"Короткая справка"_s);
+    page(txtPoboch, "txtPoboch", "places", u"Остальные окна"_s);
+    page(txtChanges, "txtChanges", "changes", u"Изменения"_s);
+    page(txtKeys, "txtKeys", "keys", u"Клавиши и удобства"_s);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(Label1, 0, 0, 1, 2);

@@ -141,6 +141,7 @@ frmHistory::frmHistory(Game& game)
     if (const ChartModule& module = chartModule(); module.make) {
         chart_.reset(module.make(this));
         chtDays = chart_->widget();
+        chtDays->setAccessibleName(u"График: деньги, счет в банке, сытость и настроение по дням"_s);
     } else {
         auto* missing = named<QLabel>("chtDays", u"График не нарисовать: "_s + module.error, this);
         missing->setWordWrap(true);
@@ -149,6 +150,7 @@ frmHistory::frmHistory(Game& game)
 
     days_ = new DaysModel(game.history, this);
     grdDays = named<QTableView>("grdDays", this);
+    grdDays->setAccessibleName(u"Дни"_s);
     grdDays->setModel(days_);
     grdDays->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdDays->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -40,6 +40,8 @@ frmTheEnd::frmTheEnd(Game& game)
     Label3 = named<QLabel>("Label3", u"Мой адрес:"_s, this);
     txtEMAIL = named<QLineEdit>("txtEMAIL", Contacts::email(), this);
     txtEMAIL->setReadOnly(true);
+    Label2->setBuddy(Text2);
+    Label3->setBuddy(txtEMAIL);
     cmdOK = named<QPushButton>("cmdOK", u"OK"_s, this);
     cmdOK->setDefault(true);
     setEscapeButton(cmdOK);

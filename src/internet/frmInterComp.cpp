@@ -55,6 +55,7 @@ frmInterComp::frmInterComp(Game& game)
     Image2 = named<Picture>("Image2", u"places/computer"_s, this);
     Image2->setFixedSize(120, 96);
     an = named<QPlainTextEdit>("an", Article, this);
+    an->setAccessibleName(u"Статья"_s);
     an->setReadOnly(true);
     an->setMinimumSize(420, 260);
     Label2 = named<QLabel>("Label2", u"Просижано часов:"_s, this);

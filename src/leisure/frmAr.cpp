@@ -54,6 +54,7 @@ frmAr::frmAr(Game& game)
     setWindowTitle(u"Арканоид"_s);
 
     Picture1 = named<PaddleView>("Picture1", this);
+    Picture1->setAccessibleName(u"Игровое поле"_s);
     C1 = named<Sprite>("C1", u"leisure/paddle1"_s, Picture1);
     P1 = named<Sprite>("P1", u"leisure/ball1"_s, Picture1);
     for (Sprite* sprite : {C1, P1}) {

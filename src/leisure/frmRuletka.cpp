@@ -40,9 +40,11 @@ frmRuletka::frmRuletka(Game& game)
     Label1 = named<QLabel>("Label1", u"Ваше число"_s, this);
     txtChis = named<AmountBox>("txtChis", *this, this);
     txtChis->setMaxLength(2);
+    Label1->setBuddy(txtChis);
     Label2 = named<QLabel>("Label2", u"Ваша денежная ставка"_s, this);
     txtStav = named<AmountBox>("txtStav", *this, this);
     txtStav->setMaxLength(3);
+    Label2->setBuddy(txtStav);
     for (AmountBox* box : {txtChis, txtStav})
         box->setMaximumWidth(80);
     Label3 = named<QLabel>("Label3", u"$"_s, this);

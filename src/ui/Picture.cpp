@@ -4,7 +4,9 @@
 
 #include "ui/Picture.h"
 
+#include <QAccessibleWidget>
 #include <QFile>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QStyle>
@@ -95,9 +97,57 @@ QIcon icon(const QString& name, QSize logicalSize) {
 
 } // namespace Pictures
 
+namespace {
+
+// A picture the keyboard can reach is one the player opens something with (a place of the
+// main window): a screen reader shows it as a button, named by its accessible name, that its
+// press action clicks as the mouse would.
+class AccessiblePicture : public QAccessibleWidget {
+public:
+    explicit AccessiblePicture(QWidget* picture)
+        : QAccessibleWidget(picture, QAccessible::Graphic) {}
+
+    // Asked each time: the picture becomes one that clicks after it is made.
+    QAccessible::Role role() const override {
+        return widget()->focusPolicy() == Qt::NoFocus ? QAccessible::Graphic : QAccessible::Button;
+    }
+
+    QStringList actionNames() const override {
+        if (role() != QAccessible::Button)
+            return QAccessibleWidget::actionNames();
+        return {pressAction()};
+    }
+
+    void doAction(const QString& action) override {
+        if (action != pressAction() || role() != QAccessible::Button)
+            return QAccessibleWidget::doAction(action);
+        const QPointF centre = QRectF(widget()->rect()).center();
+        const QPointF global = widget()->mapToGlobal(centre);
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent click(type, centre, global, Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier);
+            QCoreApplication::sendEvent(widget(), &click);
+        }
+    }
+};
+
+QAccessibleInterface* accessiblePicture(const QString& className, QObject* object) {
+    if (className == u"Picture" && object && object->isWidgetType())
+        return new AccessiblePicture(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+} // namespace
+
 Picture::Picture(const QString& pictureName, QWidget* parent)
     : QWidget(parent)
     , pictureName_(pictureName) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(accessiblePicture);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
 }
 
