@@ -31,7 +31,8 @@ Written save(const QString& path, const GameState& state, const History::Days& d
     bool gameTried = false;
     // The history is written first and put in place last: see the top of the header.
     const WholeFile::Outcome history = WholeFile::write(
-        historyPath, History::toJson(days, History::markOf(line)), [&]() -> WholeFile::Outcome {
+        historyPath, History::fileText({days, History::markOf(line), state.story}),
+        [&]() -> WholeFile::Outcome {
             gameTried = true;
             written.game = WholeFile::write(path, line, replacingGame);
             return written.game; // a game that was not saved takes its history with it
@@ -49,8 +50,8 @@ namespace {
 
 // Why the history at `path`, a regular file, is not the one of the game read from `line`; or
 // nothing when it is, with its days in `days`.
-std::optional<QString> foreignHistory(const QString& path, const QByteArray& line,
-                                      const GameState& game, History::Days& days) {
+std::optional<QString> foreignHistory(const QString& path, const QByteArray& line, GameState& game,
+                                      History::Days& days) {
     const WholeFile::Bytes file = WholeFile::read(path, History::MaxFileSize);
     if (!file.bytes)
         return QFileInfo(path).size() > History::MaxFileSize ? u"файл истории слишком велик"_s
@@ -63,6 +64,7 @@ std::optional<QString> foreignHistory(const QString& path, const QByteArray& lin
     if (!belongs)
         return u"это история другой игры"_s;
     days = std::move(history->days);
+    game.story = std::move(history->story);
     return std::nullopt;
 }
 
@@ -76,6 +78,8 @@ Loaded load(const QString& path, const GameState& current) {
     if (!game.state)
         return {std::nullopt, game.error, {}, {}};
     Loaded loaded{std::move(game.state), {}, {}, {}};
+    // The chronicle comes with the history, when the history is this game's.
+    loaded.state->story = {};
 
     const QString historyPath = History::pathFor(path);
     const QString historyName = QFileInfo(historyPath).fileName();

@@ -218,6 +218,7 @@ void GameState::beginNewGame(QDate today) {
     HasTackle = 0;
     BaitPacks = 0;
     FishTotal = 0;
+    story = {};
 }
 
 void GameState::buildCatalogs() {

@@ -14,6 +14,7 @@
 // The name tables at the bottom let the save codec and the scenario runner reach a field by
 // its name without a list of their own.
 
+#include "state/Chronicle.h"
 #include "state/NumberText.h"
 
 #include <QDate>
@@ -100,6 +101,9 @@ struct GameState {
     qint16 HasRod = 0, HasTackle = 0;
     qint16 BaitPacks = 0, FishTotal = 0;
 
+    // The milestones of this life. Kept with the history, not in the saved game's line.
+    Chronicle::Life story;
+
     // The main window's own flag: when not 0, closing the main window asks nothing. It is not
     // part of a saved game.
     qint16 SkipExitConfirm = 0;
@@ -112,8 +116,8 @@ struct GameState {
     // "Пока нет" for the car, "00" for the date and "1" for the hour.
     void setDesignTexts();
 
-    // A new game: the new-game texts, today's date, an empty bank account, fresh catalogs and
-    // no fishing gear. The hour goes on from where it was.
+    // A new game: the new-game texts, today's date, an empty bank account, fresh catalogs, no
+    // fishing gear and an empty chronicle. The hour goes on from where it was.
     void beginNewGame(QDate today);
 
     // Builds every catalog afresh at level 0 and sets its field to Names[0], in the order the

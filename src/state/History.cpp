@@ -47,7 +47,7 @@ QString markOf(const QByteArray& savedGame) {
 namespace {
 
 // The text Qt's compact JSON would give, members in the order of their names.
-QByteArray json(const Days& days, size_t first, const QString& game) {
+QByteArray json(const Days& days, size_t first, const QString& game, const Chronicle::Life& story) {
     QByteArray out;
     out.reserve(qsizetype(days.size() - first) * 96 + 160);
     out += "{\"days\":[";
@@ -73,6 +73,10 @@ QByteArray json(const Days& days, size_t first, const QString& game) {
     if (!game.isEmpty()) {
         out += ",\"game\":";
         JsonText::appendString(out, game);
+    }
+    if (!story.empty()) {
+        out += ",\"life\":";
+        Chronicle::appendJson(out, story);
     }
     out += ",\"version\":";
     JsonText::appendNumber(out, game.isEmpty() ? UnmarkedVersion : Version);
@@ -129,7 +133,12 @@ std::optional<Day> readDay(JsonText::Reader& reader) {
 } // namespace
 
 QByteArray toJson(const Days& days, const QString& game, qint64 maxSize) {
-    QByteArray text = json(days, 0, game);
+    return fileText({days, game}, maxSize);
+}
+
+QByteArray fileText(const File& file, qint64 maxSize) {
+    const Days& days = file.days;
+    QByteArray text = json(days, 0, file.game, file.story);
     // Too long a life for the file: the oldest days are left out, as many as the excess takes
     // at the average day's length, and a little more until it fits.
     size_t first = 0;
@@ -137,7 +146,7 @@ QByteArray toJson(const Days& days, const QString& game, qint64 maxSize) {
         const double perDay = double(text.size()) / double(days.size() - first);
         const auto excess = size_t(double(text.size() - maxSize) / perDay) + 1;
         first = std::min(days.size(), first + excess);
-        text = json(days, first, game);
+        text = json(days, first, file.game, file.story);
     }
     return text;
 }
@@ -147,6 +156,7 @@ std::optional<File> parse(const QByteArray& json) {
     JsonText::Reader reader(json);
     File file;
     std::optional<QString> format, game;
+    bool storySound = true;
     std::optional<double> version;
     bool sawDays = false, daysSound = true;
     const bool read = reader.next() == Kind::Object && reader.object([&](const QString& key) {
@@ -157,6 +167,12 @@ std::optional<File> parse(const QByteArray& json) {
             return (game = reader.string()).has_value();
         if (key == u"version" && kind == Kind::Number)
             return (version = reader.number()).has_value();
+        if (key == u"life" && kind == Kind::Object) {
+            std::optional<Chronicle::Life> story = Chronicle::readJson(reader);
+            storySound = story.has_value();
+            file.story = std::move(story).value_or(Chronicle::Life{});
+            return storySound;
+        }
         if (key == u"days" && kind == Kind::Array) {
             sawDays = true;
             file.days.clear();
@@ -180,7 +196,8 @@ std::optional<File> parse(const QByteArray& json) {
             sawDays = false;
         return reader.skip();
     });
-    if (!read || !daysSound || !reader.finished() || format != Format || !sawDays || !version)
+    if (!read || !daysSound || !storySound || !reader.finished() || format != Format || !sawDays ||
+        !version)
         return std::nullopt;
     if (*version == Version) {
         if (!game || game->isEmpty())

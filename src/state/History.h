@@ -14,6 +14,7 @@
 // is known for what it is; see state/GameFiles.h. Histories written before they carried the
 // name have none, and are told by their dates instead.
 
+#include "state/Chronicle.h"
 #include "state/GameState.h"
 
 #include <QByteArray>
@@ -47,14 +48,18 @@ QString dateOf(const GameState& state);
 // The name a history gives the saved game it goes with: the hash of the game file's bytes.
 QString markOf(const QByteArray& savedGame);
 
-// The file's text for the days, naming the saved game `game` (a mark, or empty for none). At
-// most `maxSize` bytes: when all the days do not fit, the oldest are left out.
-QByteArray toJson(const Days& days, const QString& game = {}, qint64 maxSize = MaxFileSize);
-
 struct File {
     Days days;
     QString game; // the mark of the saved game it was written with; empty in an older file
+    // The life's chronicle; empty in a file written before there were chronicles, which older
+    // versions of the game pass over.
+    Chronicle::Life story = {};
 };
+
+// The file's text, naming the saved game `game` (a mark, or empty for none). At most `maxSize`
+// bytes: when all the days do not fit, the oldest are left out.
+QByteArray fileText(const File& file, qint64 maxSize = MaxFileSize);
+QByteArray toJson(const Days& days, const QString& game = {}, qint64 maxSize = MaxFileSize);
 // Nothing unless the text is a history this game wrote: the format mark, every day with its
 // six fields of the right kinds, the numbers finite, and the saved game's mark when the
 // version has one.

@@ -11,6 +11,7 @@
 #include "rules/Effects.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 
 #include <memory>
@@ -50,6 +51,8 @@ public:
     virtual void keepRecentGames(const QStringList& games) = 0;
 
     virtual QDate today() = 0;
+    // The player's clock, local time: when a life began, when it ended.
+    virtual QDateTime now() = 0;
 
     // Where the game keeps its own files (the autosaves); it may not exist yet.
     virtual QString dataFolder() = 0;

@@ -404,6 +404,10 @@ QDate QtPlatform::today() {
     return QDate::currentDate();
 }
 
+QDateTime QtPlatform::now() {
+    return QDateTime::currentDateTime();
+}
+
 QString QtPlatform::dataFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }

@@ -31,6 +31,7 @@ public:
     void randomize() override;
     float rnd() override;
     QDate today() override;
+    QDateTime now() override;
     QString dataFolder() override;
     void showWindow(QWidget* window, bool modal, QWidget* owner) override;
     void activate(QWidget* window) override;

@@ -64,6 +64,10 @@ public:
     // load of another game until its first autosave, which moves the earlier life's aside.
     bool ownsAutosaves() const { return ownsAutosaves_; }
 
+    // When the last life that ended in this run began (its Chronicle::Life::began), for the
+    // hall of fame to mark its row; empty while no life has ended.
+    QString endedLife() const { return endedLife_; }
+
 Q_SIGNALS:
     // "Игра сохранена: NAME.kbz" and the like, for the status bar to show a few seconds.
     void noted(const QString& text);
@@ -89,4 +93,5 @@ private:
     Game& game_;
     bool lifeOver_ = false;
     bool ownsAutosaves_ = false;
+    QString endedLife_;
 };

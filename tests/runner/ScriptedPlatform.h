@@ -46,6 +46,8 @@ public:
     void randomize() override {}
     float rnd() override;
     QDate today() override { return date; }
+    // Noon of the case's date, and as much later as the case has waited.
+    QDateTime now() override { return QDateTime(date, QTime(12, 0)).addMSecs(now_); }
     // The game's own files go into data/ in the case's folder.
     QString dataFolder() override;
     void showWindow(QWidget* window, bool modal, QWidget* owner) override;
