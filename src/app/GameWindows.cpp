@@ -10,6 +10,7 @@
 #include "core/frmFirst.h"
 #include "core/frmHelp.h"
 #include "core/frmHistory.h"
+#include "core/frmLife.h"
 #include "core/frmMain.h"
 #include "core/frmTheEnd.h"
 #include "internet/frmHakerstvo.h"
@@ -34,6 +35,7 @@ WindowCatalog gameWindows() {
     catalog.add<frmFirst>();
     catalog.add<frmHelp>();
     catalog.add<frmHistory>();
+    catalog.add<frmLife>();
     catalog.add<frmTheEnd>();
     catalog.add<frmBank>();
     catalog.add<frmStudy>();

@@ -3,10 +3,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The chart of the history window. Qt Charts, and the OpenGL libraries it brings, take a few
-// milliseconds to load, which every start of the game would pay for a window few players
-// open; so the chart lives in a module of its own (timburia-chart), loaded the first time the
-// history window opens.
+// The chart of the game's days (the history window's, and the life's summary's). Qt Charts, and
+// the OpenGL libraries it brings, take a few milliseconds to load, which every start of the
+// game would pay for windows few players open; so the chart lives in a module of its own
+// (timburia-chart), loaded the first time one of them opens (core/ChartModule.h).
 
 #include "state/History.h"
 

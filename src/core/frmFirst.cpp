@@ -5,6 +5,7 @@
 #include "core/frmFirst.h"
 
 #include "core/Contacts.h"
+#include "core/frmLife.h"
 #include "state/Autosave.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
@@ -64,6 +65,8 @@ frmFirst::frmFirst(Game& game)
     cmdContinue = named<QPushButton>("cmdContinue", u"Продолжить"_s, this);
     cmdContinue->setToolTip(u"Последний прожитый день прошлой игры"_s);
     cmdContinue->hide();
+    cmdLife = named<QPushButton>("cmdLife", u"Итоги жизни..."_s, this);
+    cmdLife->hide();
     buttons->addWidget(cmdOK, 1);
     buttons->addSpacing(16);
     buttons->addWidget(cmdContinue, 1);
@@ -71,6 +74,11 @@ frmFirst::frmFirst(Game& game)
     buttons->addWidget(cmdExit, 1);
     buttons->addWidget(cmdOkAbout, 1);
     layout->addLayout(buttons);
+    // Below them, apart: the look back at the life that ended.
+    auto* life = new QHBoxLayout;
+    life->addWidget(cmdLife);
+    life->addStretch(1);
+    layout->addLayout(life);
 
     setFixedWidth(390);
 
@@ -78,6 +86,7 @@ frmFirst::frmFirst(Game& game)
     onClick(cmdExit, &frmFirst::cmdExit_Click);
     onClick(cmdOkAbout, &frmFirst::cmdOkAbout_Click);
     onClick(cmdContinue, &frmFirst::cmdContinue_Click);
+    onClick(cmdLife, &frmFirst::cmdLife_Click);
 }
 
 void frmFirst::Form_Load() {
@@ -105,7 +114,13 @@ void frmFirst::ShowAfterDeath(Game& game) {
     // The dead life owned the autosaves: its newest is its last living day.
     first->cmdContinue->setVisible(
         Autosave::lastLife(game.platform.dataFolder(), false).has_value());
+    // The state still holds the dead life until the next game begins.
+    first->cmdLife->show();
     game.show(first, true);
+}
+
+void frmFirst::cmdLife_Click() {
+    game().open<frmLife>();
 }
 
 void frmFirst::cmdContinue_Click() {

@@ -28,6 +28,8 @@ public:
     QLabel* lblLicence; // the about box's word on the licence
     QLineEdit *txtEMAIL, *Text2;
     QPushButton *cmdOK, *cmdExit, *cmdOkAbout, *cmdContinue;
+    // "Итоги жизни...": the dead life told whole, only after a death.
+    QPushButton* cmdLife;
 
     // The start window after a death: "Продолжить" shows when the dead life (or, if it never
     // saw a day end, the life before it) has a day to go back to.
@@ -41,4 +43,5 @@ private:
     void cmdExit_Click();
     void cmdOkAbout_Click();
     void cmdContinue_Click();
+    void cmdLife_Click();
 };

@@ -4,16 +4,14 @@
 
 #include "core/frmHistory.h"
 
-#include "core/HistoryChart.h"
+#include "core/ChartModule.h"
 #include "state/NumberText.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
 
 #include <QAbstractTableModel>
-#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLibrary>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -21,33 +19,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The chart module, beside the program (the build folder) or where an installation puts it;
-// looked for once, and kept loaded for as long as the program runs.
-struct ChartModule {
-    MakeHistoryChart make = nullptr;
-    QString error;
-};
-
-const ChartModule& chartModule() {
-    static const ChartModule module = [] {
-        ChartModule found;
-        const QString here = QCoreApplication::applicationDirPath();
-        const QString places[] = {here + u"/timburia-chart"_s,
-                                  here + u"/../lib/timburia/modules/timburia-chart"_s};
-        for (const QString& path : places) {
-            QLibrary library(path);
-            found.make =
-                reinterpret_cast<MakeHistoryChart>(library.resolve(TIMBURIA_HISTORY_CHART_FACTORY));
-            if (found.make)
-                return found;
-            if (found.error.isEmpty())
-                found.error = library.errorString();
-        }
-        return found;
-    }();
-    return module;
-}
 
 enum Column { Date, Money, Satiety, Mood, Bank, Job, Columns };
 
@@ -138,15 +109,10 @@ frmHistory::frmHistory(Game& game)
     lblLast = named<QLabel>("lblLast", this);
     lblLast->setWordWrap(true);
 
-    if (const ChartModule& module = chartModule(); module.make) {
-        chart_.reset(module.make(this));
-        chtDays = chart_->widget();
-        chtDays->setAccessibleName(u"График: деньги, счет в банке, сытость и настроение по дням"_s);
-    } else {
-        auto* missing = named<QLabel>("chtDays", u"График не нарисовать: "_s + module.error, this);
-        missing->setWordWrap(true);
-        chtDays = missing;
-    }
+    DaysChart made = makeDaysChart(this, "chtDays",
+                                   u"График: деньги, счет в банке, сытость и настроение по дням"_s);
+    chart_ = std::move(made.chart);
+    chtDays = made.widget;
 
     days_ = new DaysModel(game.history, this);
     grdDays = named<QTableView>("grdDays", this);

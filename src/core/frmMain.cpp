@@ -15,6 +15,7 @@
 #include "core/frmFirst.h"
 #include "core/frmHelp.h"
 #include "core/frmHistory.h"
+#include "core/frmLife.h"
 #include "internet/frmHakerstvo.h"
 #include "internet/frmInternet.h"
 #include "leisure/frmAr.h"
@@ -134,6 +135,7 @@ void frmMain::buildMenu() {
     }
     play->addSeparator();
     History = item(play, "History", u"&История..."_s, &frmMain::History_Click);
+    LifeSoFar = item(play, "LifeSoFar", u"Итоги &жизни..."_s, &frmMain::LifeSoFar_Click);
 
     auto* help = named<QMenu>("Help", u"&Помощь"_s, menuBar());
     menuBar()->addMenu(help);
@@ -232,6 +234,10 @@ void frmMain::setSpeed(int speed) {
 void frmMain::History_Click() {
     // Asked for from a window that stands over it (by its key), it comes again on top.
     game().show(game().loadOnTop<frmHistory>(), true);
+}
+
+void frmMain::LifeSoFar_Click() {
+    game().show(game().loadOnTop<frmLife>(), true);
 }
 
 void frmMain::Form_Load() {

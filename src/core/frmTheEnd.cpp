@@ -6,6 +6,7 @@
 
 #include "core/Contacts.h"
 #include "core/frmFirst.h"
+#include "core/frmLife.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
 #include "ui/Picture.h"
@@ -45,6 +46,7 @@ frmTheEnd::frmTheEnd(Game& game)
     cmdOK = named<QPushButton>("cmdOK", u"OK"_s, this);
     cmdOK->setDefault(true);
     setEscapeButton(cmdOK);
+    cmdLife = named<QPushButton>("cmdLife", u"Итоги жизни..."_s, this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(imgTheEnd);
@@ -55,10 +57,14 @@ frmTheEnd::frmTheEnd(Game& game)
     mail->addWidget(Label3);
     mail->addWidget(txtEMAIL, 1);
     layout->addLayout(mail);
-    layout->addWidget(cmdOK);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdOK, 1);
+    buttons->addWidget(cmdLife, 1);
+    layout->addLayout(buttons);
     setFixedWidth(400);
 
     onClick(cmdOK, &frmTheEnd::cmdOK_Click);
+    onClick(cmdLife, &frmTheEnd::cmdLife_Click);
 }
 
 void frmTheEnd::Form_Load() {
@@ -69,4 +75,8 @@ void frmTheEnd::Form_Load() {
 
 void frmTheEnd::cmdOK_Click() {
     game().unload(this);
+}
+
+void frmTheEnd::cmdLife_Click() {
+    game().open<frmLife>();
 }

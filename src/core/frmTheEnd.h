@@ -22,8 +22,9 @@ public:
     Picture* imgTheEnd;
     QLabel *lblCongratulations, *Label2, *Label3;
     QLineEdit *Text2, *txtEMAIL;
-    QPushButton* cmdOK;
+    QPushButton *cmdOK, *cmdLife;
 
 private:
     void cmdOK_Click();
+    void cmdLife_Click();
 };

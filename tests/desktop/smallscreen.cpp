@@ -61,7 +61,7 @@ int main(int argc, char* argv[]) {
     for (const QString& name :
          {u"frmFlat"_s, u"frmShop"_s, u"frmComputer"_s, u"frmPrograms"_s, u"frmStudy"_s,
           u"frmWork"_s, u"frmBank"_s, u"frmParty"_s, u"frmHobby"_s, u"frmInternet"_s, u"frmHelp"_s,
-          u"frmHistory"_s, u"frmHakerstvo"_s}) {
+          u"frmHistory"_s, u"frmHakerstvo"_s, u"frmLife"_s}) {
         FormCore* window = game.open(name);
         settle();
         if (!window) {

@@ -5,13 +5,15 @@
 // timburia-shots FOLDER [FIELD=TEXT...] [WINDOW[:CONTROL]...]: renders each window of the
 // game, as it first opens (with the pointer over CONTROL when one is named), to
 // FOLDER/WINDOW[-CONTROL].png, headless, and prints each file with the window's title after a
-// tab; FIELD=TEXT sets a field of the game state first ("lblCar=Mercedes"). Run with
-// QT_SCALE_FACTOR=2 for the high-DPI look. For looking at the art and layouts while working on
-// them, and for the README's pictures (scripts/screenshots); not a test.
+// tab; FIELD=TEXT sets a field of the game state first ("lblCar=Mercedes"); frmLife looks back
+// at a short life made up for it. Run with QT_SCALE_FACTOR=2 for the high-DPI look. For
+// looking at the art and layouts while working on them, and for the README's pictures
+// (scripts/screenshots); not a test.
 
 #include "app/GameWindows.h"
 #include "runner/QuietOffscreen.h"
 #include "runner/ScriptedPlatform.h"
+#include "state/Chronicle.h"
 #include "ui/FormCore.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
@@ -24,6 +26,56 @@
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// "Итоги жизни" looks back at a life: a fortnight of one, with a job, lessons, purchases and a
+// day at the lake, for its chart and its chronicle to show something.
+void liveAFortnight(Game& game) {
+    GameState& state = game.state;
+    using Chronicle::Kind;
+    const auto on = [&state](int day) {
+        state.lblDay = QString::number(day).rightJustified(2, u'0');
+    };
+    const struct {
+        int day;
+        Kind kind;
+        const char16_t* what;
+        double amount;
+        const char16_t* detail;
+    } milestones[] = {
+        {6, Kind::Job, u"Грузчик", 10, u""},
+        {7, Kind::CourseBegun, u"Вечерняя школа", 5, u""},
+        {9, Kind::Bought, u"Квартира", 300, u"2"},
+        {10, Kind::Education, u"Неполное среднее", 0, u""},
+        {11, Kind::Fishing, u"", 4, u""},
+        {12, Kind::Roulette, u"", 30, u""},
+        {14, Kind::Job, u"Таксист.", 20, u""},
+        {16, Kind::Status, u"Любитель", 0, u""},
+    };
+    state.story.firstDay = u"05/05/02"_s;
+    for (const auto& m : milestones) {
+        on(m.day);
+        Chronicle::note(state, m.kind, QString::fromUtf16(m.what), m.amount,
+                        QString::fromUtf16(m.detail));
+    }
+    History::Days days;
+    for (int day = 5; day < 19; ++day) {
+        const double money = 170 + (day - 5) * 25 - (day > 8 ? 300 : 0) + (day > 11 ? 30 : 0);
+        days.push_back({u"%1/05/02"_s.arg(day), money, 30.0 - (day % 4) * 3, 28.0 - (day % 5) * 2,
+                        day > 12 ? 100 : 0,
+                        day >= 14  ? u"Таксист."_s
+                        : day >= 6 ? u"Грузчик"_s
+                                   : u"Пока нет"_s});
+    }
+    on(19);
+    state.lblMoney = QString::number(days.back().money);
+    state.lblStatus = u"Любитель"_s;
+    state.lblEduncation = u"Неполное среднее"_s;
+    game.setHistory(days);
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     HeadlessApplication app(argc, argv);
@@ -52,6 +104,8 @@ int main(int argc, char* argv[]) {
         for (const QString& field : fields)
             if (QString* text = game.state.text(field.section(u'=', 0, 0)))
                 *text = field.section(u'=', 1);
+        if (name == u"frmLife")
+            liveAFortnight(game);
         game.stateMayHaveChanged();
         FormCore* form = name == u"frmMain" ? game.loaded(name) : game.open(name);
         if (!form) {

@@ -32,6 +32,8 @@ static const std::map<QString, std::set<QString>>& below() {
               u"frmShop",  u"frmStudy",    u"frmWork",     u"frmTheEnd",    u"frmHelp"})
             t[QString::fromUtf16(place)] = {u"frmMain"_s};
         t[u"frmFirst"_s] = {u"frmMain"_s, u"frmHelp"_s};
+        // The life's summary: the menu's, the start window's after a death, the end screen's.
+        t[u"frmLife"_s] = {u"frmMain"_s, u"frmFirst"_s, u"frmTheEnd"_s};
         return t;
     }();
     return table;

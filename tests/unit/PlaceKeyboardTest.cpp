@@ -134,15 +134,20 @@ TEST_F(PlaceKeyboard, WindowsWithoutAWayOutKeepTheFocusWhereEnterDoesNothing) {
 }
 
 TEST_F(PlaceKeyboard, AnOkButtonThatEnterIsMeantForStaysTheDefault) {
-    // The start window's OK begins a new game; the help's and the end screen's close them.
-    for (const char16_t* place : {u"frmFirst", u"frmHelp", u"frmTheEnd"}) {
+    // The start window's OK begins a new game; the help's and the end screen's close them, as
+    // the way back from the life's summary does, which only reads.
+    const std::pair<const char16_t*, const char16_t*> windowsAndOk[] = {{u"frmFirst", u"cmdOK"},
+                                                                        {u"frmHelp", u"cmdOk"},
+                                                                        {u"frmTheEnd", u"cmdOK"},
+                                                                        {u"frmLife", u"cmdBack"}};
+    for (const auto& [place, okName] : windowsAndOk) {
         const QString name = QString::fromUtf16(place);
         SCOPED_TRACE(name.toStdString());
         QWidget* window = openAndActivate(name);
         ASSERT_NE(window, nullptr);
         QWidget* focus = QApplication::focusWidget();
         ASSERT_NE(focus, nullptr);
-        EXPECT_TRUE(focus->objectName().startsWith(u"cmdOK", Qt::CaseInsensitive));
+        EXPECT_EQ(focus->objectName(), QString::fromUtf16(okName));
         auto* ok = qobject_cast<QPushButton*>(focus);
         ASSERT_NE(ok, nullptr);
         EXPECT_TRUE(ok->isDefault());

@@ -1,0 +1,189 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/frmLife.h"
+
+#include "core/ChartModule.h"
+#include "rules/LifeStory.h"
+#include "state/NumberText.h"
+#include "ui/Game.h"
+#include "ui/Kit.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString dollars(double amount) {
+    return Num(amount) + u'$';
+}
+
+// A frame of caption and value rows. Each caption is its value's buddy, so a screen reader
+// reads them together.
+class Rows {
+public:
+    Rows(const QString& title, QWidget* parent)
+        : box_(new QGroupBox(title, parent))
+        , grid_(new QGridLayout(box_)) {
+        grid_->setHorizontalSpacing(8);
+        grid_->setVerticalSpacing(3);
+        grid_->setColumnStretch(1, 1);
+    }
+
+    QLabel* add(const char* name, const QString& caption) {
+        const QString valueName = QString::fromLatin1(name);
+        auto* label = named<QLabel>(valueName + u"Caption"_s, caption, box_);
+        QLabel* value = figure(name, {}, box_);
+        label->setBuddy(value);
+        const int row = grid_->rowCount();
+        grid_->addWidget(label, row, 0);
+        grid_->addWidget(value, row, 1);
+        return value;
+    }
+
+    QGroupBox* box() const { return box_; }
+
+private:
+    QGroupBox* box_;
+    QGridLayout* grid_;
+};
+
+} // namespace
+
+frmLife::frmLife(Game& game)
+    : Form(game, Name) {
+    setWindowTitle(u"Итоги жизни"_s);
+
+    lblCause = heading("lblCause", {}, this);
+    lblDays = named<QLabel>("lblDays", this);
+
+    Rows peaks(u"Лучшее"_s, this);
+    lblMostMoney = peaks.add("lblMostMoney", u"Больше всего денег:"_s);
+    lblBestJob = peaks.add("lblBestJob", u"Лучшая работа:"_s);
+    lblBestStatus = peaks.add("lblBestStatus", u"Статус:"_s);
+    lblBestEducation = peaks.add("lblBestEducation", u"Образование:"_s);
+    lblBestEnglish = peaks.add("lblBestEnglish", u"Английский:"_s);
+    Rows totals(u"Всего"_s, this);
+    lblSalaryEarned = totals.add("lblSalaryEarned", u"Заработано зарплаты:"_s);
+    lblFishCaught = totals.add("lblFishCaught", u"Поймано рыб:"_s);
+    lblProgramsInstalled = totals.add("lblProgramsInstalled", u"Установлено программ:"_s);
+    lblVirusesMet = totals.add("lblVirusesMet", u"Встречено вирусов:"_s);
+    lblDaysToTop = totals.add("lblDaysToTop", u"Дней до президента:"_s);
+    captionOfDaysToTop_ = findChild<QLabel*>(u"lblDaysToTopCaption"_s);
+    auto* figures = new QHBoxLayout;
+    figures->addWidget(peaks.box(), 1);
+    figures->addWidget(totals.box(), 1);
+
+    DaysChart made = makeDaysChart(
+        this, "chtLife", u"График жизни: деньги, счет в банке, сытость и настроение по дням"_s);
+    chart_ = std::move(made.chart);
+    chtLife = made.widget;
+
+    auto* chronicle = named<QLabel>("lblChronicle", u"Хроника:"_s, this);
+    lstChronicle = named<QListWidget>("lstChronicle", this);
+    lstChronicle->setAccessibleName(u"Хроника жизни"_s);
+    lstChronicle->setMinimumHeight(140);
+    lstChronicle->setWordWrap(true);
+    chronicle->setBuddy(lstChronicle);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblCause);
+    layout->addWidget(lblDays);
+    layout->addLayout(figures);
+    layout->addWidget(chtLife, 3);
+    layout->addWidget(chronicle);
+    layout->addWidget(lstChronicle, 2);
+    cmdBack = addBackButton(layout);
+    cmdBack->setText(u"Назад"_s);
+    cmdBack->setDefault(true);
+
+    connect(&game, &Game::stateChanged, this, &frmLife::stateChanged);
+    connect(&game, &Game::dayRecorded, this, [this] { showLife(true); });
+    connect(&game, &Game::historyReplaced, this, [this] { showLife(true); });
+}
+
+frmLife::~frmLife() = default;
+
+void frmLife::Form_Load() {
+    showLife(true);
+}
+
+frmLife::Shown frmLife::now() const {
+    const GameState& state = game().state;
+    const Chronicle::Entries& entries = state.story.entries;
+    return {History::dateOf(state), game().history.size(), entries.size(),
+            entries.empty() ? Chronicle::Entry() : entries.back()};
+}
+
+void frmLife::stateChanged() {
+    // A milestone noted by the clock or the life update while the window is open; the chart
+    // waits for the day's end, when its day comes.
+    if (now() != shown_)
+        showLife(false);
+}
+
+void frmLife::showLife(bool chart) {
+    const GameState& state = game().state;
+    const LifeStory::Summary life = LifeStory::summarize(state, game().history);
+    shown_ = now();
+
+    lblCause->setText(life.headline);
+    lblDays->setText(
+        u"С %1 по %2, прожито дней: %3"_s.arg(life.firstDate, life.lastDate).arg(life.days));
+    lblMostMoney->setText(dollars(life.mostMoney));
+    lblBestJob->setText(life.bestSalary > 0
+                            ? u"%1, %2 в день"_s.arg(life.bestJob, dollars(life.bestSalary))
+                            : life.bestJob);
+    lblBestStatus->setText(life.status);
+    lblBestEducation->setText(life.education);
+    lblBestEnglish->setText(life.english);
+    lblSalaryEarned->setText(dollars(life.salaryEarned));
+    lblFishCaught->setText(Num(life.fishCaught));
+    lblProgramsInstalled->setText(QString::number(life.programsInstalled));
+    lblVirusesMet->setText(QString::number(life.virusesMet));
+    lblDaysToTop->setText(life.daysToTop ? QString::number(*life.daysToTop) : QString());
+    lblDaysToTop->setVisible(life.daysToTop.has_value());
+    captionOfDaysToTop_->setVisible(life.daysToTop.has_value());
+
+    if (chart && chart_)
+        chart_->show(game().history);
+    showChronicle();
+}
+
+void frmLife::showChronicle() {
+    const Chronicle::Entries& entries = game().state.story.entries;
+    // The player reading back through the chronicle keeps the place; one at its newest line
+    // follows the new ones.
+    QScrollBar* bar = lstChronicle->verticalScrollBar();
+    const bool atNewest = lstChronicle->count() == 0 ||
+                          lstChronicle->currentRow() == lstChronicle->count() - 1 ||
+                          lstChronicle->currentRow() < 0;
+    const int row = lstChronicle->currentRow(), scrolled = bar->value();
+
+    lstChronicle->clear();
+    if (entries.empty()) {
+        auto* none = new QListWidgetItem(
+            u"Хроника пока пуста: в ней появятся работа, учеба, покупки и другие события жизни."_s,
+            lstChronicle);
+        none->setFlags(Qt::ItemIsEnabled);
+        return;
+    }
+    for (const Chronicle::Entry& entry : entries)
+        lstChronicle->addItem(entry.date + u"  "_s + Chronicle::text(entry));
+    if (atNewest) {
+        lstChronicle->setCurrentRow(lstChronicle->count() - 1);
+        lstChronicle->scrollToBottom();
+    } else {
+        lstChronicle->setCurrentRow(row);
+        bar->setValue(scrolled);
+    }
+}
