@@ -37,6 +37,8 @@ public:
         grid_->setHorizontalSpacing(8);
         grid_->setVerticalSpacing(3);
         grid_->setColumnStretch(1, 1);
+        // The rows keep together at the top when the frame beside is taller.
+        grid_->setAlignment(Qt::AlignTop);
     }
 
     QLabel* add(const char* name, const QString& caption) {
@@ -93,6 +95,8 @@ frmLife::frmLife(Game& game)
     lstChronicle->setAccessibleName(u"Хроника жизни"_s);
     lstChronicle->setMinimumHeight(140);
     lstChronicle->setWordWrap(true);
+    // Read, not chosen from: the keyboard moves through the lines and marks none.
+    lstChronicle->setSelectionMode(QAbstractItemView::NoSelection);
     chronicle->setBuddy(lstChronicle);
 
     auto* layout = new QVBoxLayout(this);
