@@ -19,6 +19,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -41,7 +43,8 @@ public:
         grid_->setAlignment(Qt::AlignTop);
     }
 
-    QLabel* add(const char* name, const QString& caption) {
+    // The value label; its caption in `captionLabel` when asked for.
+    QLabel* add(const char* name, const QString& caption, QLabel** captionLabel = nullptr) {
         const QString valueName = QString::fromLatin1(name);
         auto* label = named<QLabel>(valueName + u"Caption"_s, caption, box_);
         QLabel* value = figure(name, {}, box_);
@@ -49,6 +52,8 @@ public:
         const int row = grid_->rowCount();
         grid_->addWidget(label, row, 0);
         grid_->addWidget(value, row, 1);
+        if (captionLabel)
+            *captionLabel = label;
         return value;
     }
 
@@ -79,8 +84,7 @@ frmLife::frmLife(Game& game)
     lblFishCaught = totals.add("lblFishCaught", u"Поймано рыб:"_s);
     lblProgramsInstalled = totals.add("lblProgramsInstalled", u"Установлено программ:"_s);
     lblVirusesMet = totals.add("lblVirusesMet", u"Встречено вирусов:"_s);
-    lblDaysToTop = totals.add("lblDaysToTop", u"Дней до президента:"_s);
-    captionOfDaysToTop_ = findChild<QLabel*>(u"lblDaysToTopCaption"_s);
+    lblDaysToTop = totals.add("lblDaysToTop", u"Дней до президента:"_s, &captionOfDaysToTop_);
     auto* figures = new QHBoxLayout;
     figures->addWidget(peaks.box(), 1);
     figures->addWidget(totals.box(), 1);
@@ -165,13 +169,14 @@ void frmLife::showLife(bool chart) {
 
 void frmLife::showChronicle() {
     const Chronicle::Entries& entries = game().state.story.entries;
-    // The player reading back through the chronicle keeps the place; one at its newest line
-    // follows the new ones.
-    QScrollBar* bar = lstChronicle->verticalScrollBar();
-    const bool atNewest = lstChronicle->count() == 0 ||
-                          lstChronicle->currentRow() == lstChronicle->count() - 1 ||
-                          lstChronicle->currentRow() < 0;
-    const int row = lstChronicle->currentRow(), scrolled = bar->value();
+    // The player reading back through the chronicle keeps the place (the line at the top, the
+    // line the keyboard is on); one at its end follows the new lines.
+    const QScrollBar* bar = lstChronicle->verticalScrollBar();
+    const bool following = bar->value() == bar->maximum();
+    const QModelIndex top = lstChronicle->indexAt(QPoint(0, 0));
+    const int topRow = top.isValid() ? top.row() : 0;
+    const int row = lstChronicle->currentRow();
+    const bool onLast = row < 0 || row == lstChronicle->count() - 1;
 
     lstChronicle->clear();
     if (entries.empty()) {
@@ -183,11 +188,11 @@ void frmLife::showChronicle() {
     }
     for (const Chronicle::Entry& entry : entries)
         lstChronicle->addItem(entry.date + u"  "_s + Chronicle::text(entry));
-    if (atNewest) {
-        lstChronicle->setCurrentRow(lstChronicle->count() - 1);
+    const int last = lstChronicle->count() - 1;
+    lstChronicle->setCurrentRow(onLast ? last : std::min(row, last));
+    if (following)
         lstChronicle->scrollToBottom();
-    } else {
-        lstChronicle->setCurrentRow(row);
-        bar->setValue(scrolled);
-    }
+    else
+        lstChronicle->scrollToItem(lstChronicle->item(std::min(topRow, last)),
+                                   QAbstractItemView::PositionAtTop);
 }
