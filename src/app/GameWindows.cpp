@@ -8,6 +8,7 @@
 #include "career/frmStudy.h"
 #include "career/frmWork.h"
 #include "core/frmFirst.h"
+#include "core/frmHall.h"
 #include "core/frmHelp.h"
 #include "core/frmHistory.h"
 #include "core/frmMain.h"
@@ -34,6 +35,7 @@ WindowCatalog gameWindows() {
     catalog.add<frmFirst>();
     catalog.add<frmHelp>();
     catalog.add<frmHistory>();
+    catalog.add<frmHall>();
     catalog.add<frmTheEnd>();
     catalog.add<frmBank>();
     catalog.add<frmStudy>();

@@ -13,6 +13,7 @@
 #include "core/PlaceGrid.h"
 #include "core/RecentGamesMenu.h"
 #include "core/frmFirst.h"
+#include "core/frmHall.h"
 #include "core/frmHelp.h"
 #include "core/frmHistory.h"
 #include "internet/frmHakerstvo.h"
@@ -136,6 +137,7 @@ void frmMain::buildMenu() {
     }
     play->addSeparator();
     History = item(play, "History", u"&История..."_s, &frmMain::History_Click);
+    HallOfFame = item(play, "HallOfFame", u"&Зал славы..."_s, &frmMain::HallOfFame_Click);
 
     auto* help = named<QMenu>("Help", u"&Помощь"_s, menuBar());
     menuBar()->addMenu(help);
@@ -234,6 +236,10 @@ void frmMain::setSpeed(int speed) {
 void frmMain::History_Click() {
     // Asked for from a window that stands over it (by its key), it comes again on top.
     game().show(game().loadOnTop<frmHistory>(), true);
+}
+
+void frmMain::HallOfFame_Click() {
+    game().open<frmHall>();
 }
 
 void frmMain::Form_Load() {

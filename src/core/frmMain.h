@@ -44,6 +44,7 @@ public:
 
     QAction *NewGame, *Save, *Load, *LoadAutosave, *ContinueLast, *Exit, *Pause, *Speed1, *Speed2,
         *Speed4, *History, *BigHelp, *SmallHelp, *KeysHelp, *AboutPr;
+    QAction* HallOfFame;
     RecentGamesMenu* Recent;
     // tmrNote takes the note of a save or a load away again.
     Timer *tmrTime, *Timer1, *tmrNote;
@@ -81,6 +82,7 @@ private:
     void ContinueLast_Click();
     void Pause_Click();
     void History_Click();
+    void HallOfFame_Click();
     // The clock and the life update at 1, 2 or 4 game hours per 1.5 s.
     void setSpeed(int speed);
     void Exit_Click();

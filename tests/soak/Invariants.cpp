@@ -33,7 +33,8 @@ static const std::map<QString, std::set<QString>>& below() {
              {u"frmBank",  u"frmComputer", u"frmFlat",     u"frmHakerstvo", u"frmHistory",
               u"frmHobby", u"frmMadFish",  u"frmInternet", u"frmInterComp", u"frmInterAnek",
               u"frmParty", u"frmAr",       u"frmRuletka",  u"frmRuletka2",  u"frmPrograms",
-              u"frmShop",  u"frmStudy",    u"frmWork",     u"frmTheEnd",    u"frmHelp"})
+              u"frmShop",  u"frmStudy",    u"frmWork",     u"frmTheEnd",    u"frmHelp",
+              u"frmHall"})
             t[QString::fromUtf16(place)] = {u"frmMain"_s};
         t[u"frmFirst"_s] = {u"frmMain"_s, u"frmHelp"_s};
         return t;
