@@ -8,6 +8,7 @@
 #include "career/frmStudy.h"
 #include "career/frmWork.h"
 #include "core/frmFirst.h"
+#include "core/frmHall.h"
 #include "core/frmHelp.h"
 #include "core/frmHistory.h"
 #include "core/frmLife.h"
@@ -36,6 +37,7 @@ WindowCatalog gameWindows() {
     catalog.add<frmHelp>();
     catalog.add<frmHistory>();
     catalog.add<frmLife>();
+    catalog.add<frmHall>();
     catalog.add<frmTheEnd>();
     catalog.add<frmBank>();
     catalog.add<frmStudy>();

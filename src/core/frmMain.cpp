@@ -13,6 +13,7 @@
 #include "core/PlaceGrid.h"
 #include "core/RecentGamesMenu.h"
 #include "core/frmFirst.h"
+#include "core/frmHall.h"
 #include "core/frmHelp.h"
 #include "core/frmHistory.h"
 #include "core/frmLife.h"
@@ -86,6 +87,8 @@ frmMain::frmMain(Game& game)
     connect(&game, &Game::continueLastLifeAsked, this, &frmMain::continueLastLife);
     connect(&game.session, &Session::noted, this, &frmMain::note);
     connect(&game.session, &Session::troubleNoted, statusBar_, &MainStatusBar::showTrouble);
+    // What went wrong as the last life ended stays told in the next one's window.
+    statusBar_->showTrouble(game.session.trouble());
     connect(&game.session, &Session::lastLifeChanged, this, &frmMain::showContinueLast);
     showState();
     showPause();
@@ -136,6 +139,7 @@ void frmMain::buildMenu() {
     play->addSeparator();
     History = item(play, "History", u"&История..."_s, &frmMain::History_Click);
     LifeSoFar = item(play, "LifeSoFar", u"Итоги &жизни..."_s, &frmMain::LifeSoFar_Click);
+    HallOfFame = item(play, "HallOfFame", u"&Зал славы..."_s, &frmMain::HallOfFame_Click);
 
     auto* help = named<QMenu>("Help", u"&Помощь"_s, menuBar());
     menuBar()->addMenu(help);
@@ -238,6 +242,10 @@ void frmMain::History_Click() {
 
 void frmMain::LifeSoFar_Click() {
     game().show(game().loadOnTop<frmLife>(), true);
+}
+
+void frmMain::HallOfFame_Click() {
+    game().open<frmHall>();
 }
 
 void frmMain::Form_Load() {

@@ -46,6 +46,7 @@ public:
         *Speed4, *History, *BigHelp, *SmallHelp, *KeysHelp, *AboutPr;
     // "Игра → Итоги жизни...": the life so far.
     QAction* LifeSoFar;
+    QAction* HallOfFame;
     RecentGamesMenu* Recent;
     // tmrNote takes the note of a save or a load away again.
     Timer *tmrTime, *Timer1, *tmrNote;
@@ -84,6 +85,7 @@ private:
     void Pause_Click();
     void History_Click();
     void LifeSoFar_Click();
+    void HallOfFame_Click();
     // The clock and the life update at 1, 2 or 4 game hours per 1.5 s.
     void setSpeed(int speed);
     void Exit_Click();

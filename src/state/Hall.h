@@ -42,7 +42,8 @@ bool ranksAbove(const Row& a, const Row& b);
 
 // The table with `row` entered: a row of the same life gives way to the better of the two,
 // then the rows in their order, the best ten kept. `placed`, when given, is set to the row's
-// place (0 for the first) or to nothing when it did not make the table.
+// place (0 for the first) or to nothing when it did not make the table. A row that gives way to
+// a better one of its life is placed where that one stands: the life's place in the hall.
 Rows enter(Rows rows, const Row& row, std::optional<int>* placed = nullptr);
 
 QByteArray toJson(const Rows& rows);

@@ -4,12 +4,15 @@
 
 #include "soak/Invariants.h"
 
+#include "state/GameFiles.h"
+#include "state/History.h"
 #include "state/SavedGame.h"
 #include "ui/FormCore.h"
 #include "ui/Game.h"
 #include "ui/Picture.h"
 #include "ui/Twips.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
@@ -29,7 +32,8 @@ static const std::map<QString, std::set<QString>>& below() {
              {u"frmBank",  u"frmComputer", u"frmFlat",     u"frmHakerstvo", u"frmHistory",
               u"frmHobby", u"frmMadFish",  u"frmInternet", u"frmInterComp", u"frmInterAnek",
               u"frmParty", u"frmAr",       u"frmRuletka",  u"frmRuletka2",  u"frmPrograms",
-              u"frmShop",  u"frmStudy",    u"frmWork",     u"frmTheEnd",    u"frmHelp"})
+              u"frmShop",  u"frmStudy",    u"frmWork",     u"frmTheEnd",    u"frmHelp",
+              u"frmHall"})
             t[QString::fromUtf16(place)] = {u"frmMain"_s};
         t[u"frmFirst"_s] = {u"frmMain"_s, u"frmHelp"_s};
         // The life's summary: the menu's, the start window's after a death, the end screen's.
@@ -90,6 +94,26 @@ QString stateProblem(const GameState& s) {
         return u"the game does not load back: "_s + loaded.error;
     if (SavedGame::write(*loaded.state) != line)
         return u"the game loads back different"_s;
+    // The chronicle goes forward in time, and its file keeps it as it is.
+    if (!Chronicle::inOrder(s.story.entries))
+        return u"the chronicle's dates go back"_s;
+    const std::optional<History::File> kept =
+        History::parse(History::fileText({{}, History::markOf(line), s.story}));
+    if (!kept || kept->story != s.story)
+        return u"the chronicle does not load back as it was"_s;
+    return {};
+}
+
+QString savedChronicleProblem(const GameState& state, const QString& path) {
+    QFile file(path);
+    // A save that was cancelled or refused wrote nothing of this game.
+    if (!file.open(QIODevice::ReadOnly) || file.readAll() != SavedGame::write(state))
+        return {};
+    const GameFiles::Loaded loaded = GameFiles::load(path, state);
+    if (!loaded.state)
+        return u"the game saved as %1 does not load: %2"_s.arg(path, loaded.error);
+    if (loaded.state->story != state.story)
+        return u"the game saved as %1 loads with another chronicle"_s.arg(path);
     return {};
 }
 

@@ -1,0 +1,128 @@
+// SPDX-FileCopyrightText: 2026 The Timburia developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/frmHall.h"
+
+#include "state/NumberText.h"
+#include "ui/Game.h"
+#include "ui/Kit.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+enum Column { Place, Dates, Days, Headline, BestJob, Money, Columns };
+
+QTableWidgetItem* cell(const QString& text, bool number) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    if (number)
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+// A president is ranked by the days it took to the top, so those are the days the hall shows.
+QString daysText(const Hall::Row& row) {
+    if (row.daysToTop)
+        return u"%1 (до президента)"_s.arg(*row.daysToTop);
+    return QString::number(row.days);
+}
+
+} // namespace
+
+frmHall::frmHall(Game& game)
+    : Form(game, Name) {
+    setWindowTitle(u"Зал славы"_s);
+
+    lblTitle = heading("lblTitle", u"Зал славы"_s, this);
+    lblOrder = named<QLabel>("lblOrder",
+                             u"Десять лучших жизней. Сначала компьютерные президенты (кто быстрее "
+                             "дошел до вершины), потом остальные (кто дольше прожил)."_s,
+                             this);
+    lblOrder->setWordWrap(true);
+    lblEmpty = named<QLabel>("lblEmpty", u"Зал славы пока пуст."_s, this);
+    lblNote = named<QLabel>("lblNote", this);
+    lblNote->setWordWrap(true);
+    markAsFigure(lblNote);
+
+    tblHall = named<QTableWidget>("tblHall", 0, int(Columns), this);
+    tblHall->setAccessibleName(u"Лучшие жизни"_s);
+    tblHall->setHorizontalHeaderLabels(
+        {u"Место"_s, u"Даты"_s, u"Дней"_s, u"Итог"_s, u"Лучшая работа"_s, u"Больше всего денег"_s});
+    tblHall->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblHall->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblHall->setSelectionMode(QAbstractItemView::SingleSelection);
+    tblHall->verticalHeader()->setVisible(false);
+    tblHall->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tblHall->setWordWrap(false);
+    // Ten rows are seen whole, without a scroll bar.
+    tblHall->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblTitle);
+    layout->addWidget(lblOrder);
+    layout->addWidget(tblHall, 1);
+    layout->addWidget(lblEmpty);
+    layout->addWidget(lblNote);
+    cmdBack = addBackButton(layout);
+    cmdBack->setDefault(true);
+}
+
+void frmHall::Form_Load() {
+    error_.clear();
+    rows_ = Hall::load(Hall::pathIn(game().platform.dataFolder()), &error_);
+    showRows();
+    markLife(game().session.endedLife());
+}
+
+void frmHall::showRows() {
+    tblHall->setRowCount(int(rows_.size()));
+    for (int i = 0; i < int(rows_.size()); ++i) {
+        const Hall::Row& row = rows_[size_t(i)];
+        tblHall->setItem(i, Place, cell(QString::number(i + 1), true));
+        tblHall->setItem(i, Dates, cell(row.firstDate + u" – "_s + row.lastDate, false));
+        QTableWidgetItem* days = cell(daysText(row), true);
+        if (row.daysToTop)
+            days->setToolTip(u"Прожито дней: %1"_s.arg(row.days));
+        tblHall->setItem(i, Days, days);
+        tblHall->setItem(i, Headline, cell(row.headline, false));
+        tblHall->setItem(i, BestJob, cell(row.bestJob, false));
+        tblHall->setItem(i, Money, cell(Num(row.mostMoney) + u'$', true));
+    }
+    // An empty hall says so; one that could not be read keeps its (empty) table and says why.
+    const bool empty = rows_.empty() && error_.isEmpty();
+    tblHall->setVisible(!empty);
+    lblEmpty->setVisible(empty);
+}
+
+void frmHall::markLife(const QString& life) {
+    const auto ours = std::find_if(rows_.begin(), rows_.end(), [&](const Hall::Row& row) {
+        return !life.isEmpty() && row.life == life;
+    });
+    const int marked = ours == rows_.end() ? -1 : int(ours - rows_.begin());
+    QFont bold = tblHall->font();
+    bold.setBold(true);
+    for (int i = 0; i < tblHall->rowCount(); ++i)
+        for (int column = 0; column < Columns; ++column)
+            tblHall->item(i, column)->setFont(i == marked ? bold : tblHall->font());
+    tblHall->clearSelection();
+    if (marked >= 0) {
+        tblHall->selectRow(marked);
+        tblHall->scrollToItem(tblHall->item(marked, Place));
+        lblNote->setText(u"Ваша жизнь заняла в зале славы %1-е место."_s.arg(marked + 1));
+    } else if (!error_.isEmpty()) {
+        lblNote->setText(u"Зал славы не прочитан: "_s + error_ + u"\nФайл оставлен как есть."_s);
+    } else {
+        lblNote->clear();
+    }
+    lblNote->setVisible(!lblNote->text().isEmpty());
+}
