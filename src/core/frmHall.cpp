@@ -45,7 +45,7 @@ frmHall::frmHall(Game& game)
 
     lblTitle = heading("lblTitle", u"Зал славы"_s, this);
     lblOrder = named<QLabel>("lblOrder",
-                             u"Десять лучших жизней. Сначала компьютерные президенты (кто быстрее "
+                             u"Десять лучших жизней.\nСначала компьютерные президенты (кто быстрее "
                              "дошел до вершины), потом остальные (кто дольше прожил)."_s,
                              this);
     lblOrder->setWordWrap(true);
@@ -64,8 +64,9 @@ frmHall::frmHall(Game& game)
     tblHall->verticalHeader()->setVisible(false);
     tblHall->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblHall->setWordWrap(false);
-    // Ten rows are seen whole, without a scroll bar.
+    // Ten rows are seen whole, without a scroll bar; the window is as wide as the columns.
     tblHall->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    tblHall->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblTitle);
@@ -125,4 +126,12 @@ void frmHall::markLife(const QString& life) {
         lblNote->clear();
     }
     lblNote->setVisible(!lblNote->text().isEmpty());
+
+    // Every row and column is seen whole, the marked row's bold text too: a window too large for
+    // a small screen scrolls as a whole.
+    tblHall->resizeColumnsToContents();
+    const int frame = 2 * tblHall->frameWidth();
+    tblHall->setMinimumSize(tblHall->horizontalHeader()->length() + frame,
+                            tblHall->horizontalHeader()->sizeHint().height() +
+                                tblHall->verticalHeader()->length() + frame);
 }
