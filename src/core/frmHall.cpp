@@ -48,7 +48,6 @@ frmHall::frmHall(Game& game)
                              u"Десять лучших жизней.\nСначала компьютерные президенты (кто быстрее "
                              "дошел до вершины), потом остальные (кто дольше прожил)."_s,
                              this);
-    lblOrder->setWordWrap(true);
     lblEmpty = named<QLabel>("lblEmpty", u"Зал славы пока пуст."_s, this);
     lblNote = named<QLabel>("lblNote", this);
     lblNote->setWordWrap(true);
@@ -64,9 +63,11 @@ frmHall::frmHall(Game& game)
     tblHall->verticalHeader()->setVisible(false);
     tblHall->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblHall->setWordWrap(false);
-    // Ten rows are seen whole, without a scroll bar; the window is as wide as the columns.
+    // Ten rows are seen whole, without a scroll bar (nor room kept for one): the table is as
+    // large as its rows and columns, and a window too large for a small screen scrolls whole.
     tblHall->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     tblHall->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tblHall->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblTitle);
@@ -127,8 +128,7 @@ void frmHall::markLife(const QString& life) {
     }
     lblNote->setVisible(!lblNote->text().isEmpty());
 
-    // Every row and column is seen whole, the marked row's bold text too: a window too large for
-    // a small screen scrolls as a whole.
+    // Every row and column is seen whole, the marked row's bold text too.
     tblHall->resizeColumnsToContents();
     const int frame = 2 * tblHall->frameWidth();
     tblHall->setMinimumSize(tblHall->horizontalHeader()->length() + frame,
