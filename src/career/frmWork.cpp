@@ -160,8 +160,13 @@ void frmWork::job_Click(size_t job) {
         Jobs::refuse(s, clicked, effects());
         return;
     }
+    const bool promoted = s.lblMyWork != clicked.name;
     Jobs::hire(s, clicked, effects());
     lblWWho->setText(clicked.shownAs);
-    if (clicked.endsGame)
-        game().handOver(this, frmTheEnd::Name);
+    if (!clicked.endsGame)
+        return;
+    // The top of a career ends the life's story, though the game goes on.
+    if (promoted)
+        game().session.endLife();
+    game().handOver(this, frmTheEnd::Name);
 }

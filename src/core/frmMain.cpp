@@ -86,6 +86,8 @@ frmMain::frmMain(Game& game)
     connect(&game, &Game::continueLastLifeAsked, this, &frmMain::continueLastLife);
     connect(&game.session, &Session::noted, this, &frmMain::note);
     connect(&game.session, &Session::troubleNoted, statusBar_, &MainStatusBar::showTrouble);
+    // What went wrong as the last life ended stays told in the next one's window.
+    statusBar_->showTrouble(game.session.trouble());
     connect(&game.session, &Session::lastLifeChanged, this, &frmMain::showContinueLast);
     showState();
     showPause();

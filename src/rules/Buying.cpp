@@ -40,6 +40,11 @@ BuyResult buyNext(GameState& state, Catalog GameState::*catalog, QString GameSta
     ++c.Level;
     state.addMoney(-c.Prices[c.Level]);
     state.*field = c.Names[c.Level];
+    for (const CatalogInfo& info : catalogTable())
+        if (info.catalog == catalog)
+            Chronicle::note(state, Chronicle::Kind::Bought,
+                            Chronicle::goodsName(QString::fromLatin1(info.stem)), c.Prices[c.Level],
+                            c.Names[c.Level]);
     return BuyResult::Bought;
 }
 

@@ -83,12 +83,14 @@ bool settle(Table& table, GameState& s, Effects& effects) {
     if (won) {
         s.addMoney(amount * 3);
         s.addMood(25);
+        Chronicle::note(s, Chronicle::Kind::Roulette, {}, amount * 3);
         effects.say(u"Вы выиграли! У вас поднялось настроение и вы выиграли "_s + Str(amount * 3) +
                         u"$"_s,
                     u"Ура-а-а-а-а!!!"_s, MsgIcon::Exclamation);
     } else {
         s.addMoney(-amount);
         s.addMood(-2);
+        Chronicle::note(s, Chronicle::Kind::Roulette, {}, -amount);
         effects.say(u"Вы проиграли и потеряли "_s + Str(amount) + u"$"_s, u"Ой Ой Ой"_s,
                     MsgIcon::Exclamation);
     }
@@ -128,6 +130,7 @@ void buyPack(Machine& machine, GameState& s) {
     machine.spinsLeft = SpinsPerPack;
     s.addMoney(-PackPrice);
     s.addMood(-4);
+    Chronicle::note(s, Chronicle::Kind::Slots, {}, -PackPrice);
 }
 
 std::optional<qint16> spin(Machine& machine, Chance& chance) {
@@ -144,6 +147,7 @@ void payPrize(GameState& s, qint16 prize, Effects& effects) {
     effects.say(u"Вы выиграли "_s + Str(prize) + u" $"_s, u"You WON!"_s, MsgIcon::Exclamation);
     s.addMoney(prize);
     s.addMood(2);
+    Chronicle::addWinnings(s, Chronicle::Kind::Slots, prize);
 }
 
 } // namespace Slots

@@ -26,7 +26,9 @@ void endDay(GameState& s, Effects& effects) {
                             "сломалась.\nУ вас со счета было снято "_s +
                                 Str(loss) + u"$."_s,
                             u"Система банка сломалась"_s, MsgIcon::None);
+                const qint16 before = s.BankAccount;
                 s.BankAccount = AddSat16(s.BankAccount, -loss);
+                Chronicle::note(s, Chronicle::Kind::BankFailure, {}, before - s.BankAccount);
                 effects.balanceChanged();
             }
         }

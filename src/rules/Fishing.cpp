@@ -141,6 +141,7 @@ void bringHome(GameState& s, double fish, double mood, double satiety) {
     s.FishTotal = AddSat16(s.FishTotal, fish);
     s.setMood(Int(s.mood()) + Int(mood));
     s.setSatiety(Int(s.satiety()) + Int(satiety));
+    Chronicle::note(s, Chronicle::Kind::Fishing, {}, fish);
 }
 
 QString results(const QString& fish, const QString& mood, const QString& satiety) {

@@ -134,12 +134,14 @@ void succeed(GameState& state, qint16 n, Effects& effects) {
     state.addMoney(pay(n));
     state.addMood(1);
     state.addSatiety(1);
+    Chronicle::note(state, Chronicle::Kind::HackDone, assignment(n), pay(n));
 }
 
 void fail(GameState& state, qint16 n, Effects& effects) {
     effects.say(u"Boom! Задание провалено.\nПришлось заплатить штраф в размере "_s + Str(fine(n)),
                 u"Booooom!!!"_s, MsgIcon::None);
     state.addMoney(-fine(n));
+    Chronicle::note(state, Chronicle::Kind::HackFailed, assignment(n), fine(n));
 }
 
 } // namespace Hacking

@@ -358,9 +358,16 @@ QString Job::hireText() const {
 
 void hire(GameState& s, const Job& job, Effects& effects) {
     effects.say(job.hireText(), job.hireTitle, MsgIcon::None);
+    // Taking the job the player already has again is no new step of a career.
+    const bool again = s.lblMyWork == job.name;
     s.lblMyWork = job.name;
     s.setSalary(job.salary);
     s.lblSWork = s.lblMyWork;
+    if (again)
+        return;
+    Chronicle::note(s, Chronicle::Kind::Job, job.name, job.salary);
+    if (job.endsGame)
+        Chronicle::note(s, Chronicle::Kind::President, job.name);
 }
 
 void refuse(const GameState& s, const Job& job, Effects& effects) {

@@ -157,4 +157,18 @@ QString memorialFileName(const Summary& s, const QDateTime& ended) {
     return name + u".txt"_s;
 }
 
+Hall::Row hallRow(const Summary& s, const QDateTime& ended) {
+    Hall::Row row;
+    row.life = s.began;
+    row.ended = ended.toString(Qt::ISODate);
+    row.firstDate = s.firstDate;
+    row.lastDate = s.lastDate;
+    row.days = s.days;
+    row.daysToTop = s.daysToTop;
+    row.headline = s.headline;
+    row.bestJob = s.bestJob;
+    row.mostMoney = s.mostMoney;
+    return row;
+}
+
 } // namespace LifeStory

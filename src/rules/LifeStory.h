@@ -9,6 +9,7 @@
 
 #include "state/Chronicle.h"
 #include "state/GameState.h"
+#include "state/Hall.h"
 #include "state/History.h"
 
 #include <QDateTime>
@@ -52,5 +53,8 @@ QString memorialText(const Summary& summary, const Chronicle::Entries& entries,
                      const QDateTime& ended);
 // Its file name: "2026-12-11 14-05-33 Умер от голода.txt" (no character a file system refuses).
 QString memorialFileName(const Summary& summary, const QDateTime& ended);
+
+// The life's row in the hall of fame.
+Hall::Row hallRow(const Summary& summary, const QDateTime& ended);
 
 } // namespace LifeStory

@@ -65,6 +65,31 @@ const Ladder& schoolLadder() {
 
 namespace {
 
+// What the chronicle calls a ladder's rung and its course.
+Chronicle::Kind rungKind(Course course) {
+    switch (course) {
+    case Course::School:
+        return Chronicle::Kind::Education;
+    case Course::English:
+        return Chronicle::Kind::English;
+    case Course::Computer:
+        break;
+    }
+    return Chronicle::Kind::Status;
+}
+
+QString courseName(Course course) {
+    switch (course) {
+    case Course::School:
+        return Chronicle::Course::School.toString();
+    case Course::English:
+        return Chronicle::Course::English.toString();
+    case Course::Computer:
+        break;
+    }
+    return Chronicle::Course::Computer.toString();
+}
+
 // At most one step a tick; the last step closes the course for good.
 void climb(GameState& s, const Ladder& ladder, Effects& effects, Course course) {
     for (size_t i = 0; i < ladder.steps.size(); ++i) {
@@ -72,6 +97,9 @@ void climb(GameState& s, const Ladder& ladder, Effects& effects, Course course) 
         if (s.*ladder.rung != ladder.rungs.at(qsizetype(i)) || s.*ladder.counter != step.mark)
             continue;
         s.*ladder.rung = ladder.rungs.at(qsizetype(i) + 1);
+        Chronicle::note(s, rungKind(course), s.*ladder.rung);
+        if (i + 1 == ladder.steps.size())
+            Chronicle::note(s, Chronicle::Kind::CourseFinished, courseName(course));
         effects.say(step.message, step.title, MsgIcon::Exclamation);
         if (i + 1 == ladder.steps.size()) {
             effects.courseFinished(course);
@@ -101,10 +129,14 @@ void tick(GameState& s, Effects& effects) {
     s.addMood(-2);
     s.addSatiety(-2);
 
-    if (s.satiety() < -30)
+    if (s.satiety() < -30) {
+        Chronicle::note(s, Chronicle::Kind::Death, Chronicle::Cause::Hunger.toString());
         return effects.die(u"К сожалению вы умерли от голода."_s);
-    if (s.mood() < -40)
+    }
+    if (s.mood() < -40) {
+        Chronicle::note(s, Chronicle::Kind::Death, Chronicle::Cause::Sorrow.toString());
         return effects.die(u"К сожалению вы умерли от тоски."_s);
+    }
 
     if (s.satiety() < -20)
         effects.say(u"Внимание опасность голода! Вам необходимо сходить в Бытовой магазин и "

@@ -67,10 +67,12 @@ bool finish(GameState& s, Outcome outcome, Effects& effects) {
     if (outcome == Outcome::Won) {
         s.addMoney(WinPrize);
         s.addMood(WinMood);
+        Chronicle::note(s, Chronicle::Kind::Arcade, {}, WinPrize);
         return effects.ask(u"Ура-а-а вы выиграли!!! Хотите начать снова?"_s, u"Вы выиграли."_s);
     }
     s.addMoney(-LossCharge);
     s.addMood(-LossMood);
+    Chronicle::note(s, Chronicle::Kind::Arcade, {}, -LossCharge);
     return effects.ask(u"К сожалению вы проиграли. Хотите начать снова?"_s, u"Вы проиграли."_s);
 }
 

@@ -186,6 +186,11 @@ bool install(GameState& s, const Program& program, Effects& effects) {
         s.*kept = QString::fromUtf16(program.name);
         effects.recorded(program);
     }
+    static constexpr const char16_t* groupNames[] = {u"Система", u"Программирование", u"Графика",
+                                                     u"Антивирус", u"Интернет"};
+    Chronicle::note(s, Chronicle::Kind::Program,
+                    QString::fromUtf16(groupNames[static_cast<int>(program.group)]), program.price,
+                    QString::fromUtf16(program.name));
     effects.say(QString::fromUtf16(program.message), u"Установлен"_s, MsgIcon::Information);
     // The tool counts as there only once the player has read that it is.
     if (program.flag)

@@ -54,6 +54,12 @@ QString click(GameState& s, const Course& course, const QString& shown, Effects&
         }
         s.*course.display = QString::fromUtf16(course.attending);
         s.*course.cost = QString::fromUtf16(course.price);
+        static const QStringView names[] = {Chronicle::Course::School, Chronicle::Course::English,
+                                            Chronicle::Course::Computer};
+        const auto index = size_t(&course - courses().data());
+        if (index < std::size(names))
+            Chronicle::note(s, Chronicle::Kind::CourseBegun, names[index].toString(),
+                            Val(s.*course.cost));
         return caption(course, State::Stop);
     }
     if (shown == QStringView(course.stop)) {

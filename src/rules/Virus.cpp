@@ -25,10 +25,12 @@ void letLive(GameState& s, Effects& effects) {
     effects.say(u"Вирус уничтожил "_s + Str(loss) + u"$ с вашего счета."_s,
                 u"Надо было покупать хороший антивирус."_s, MsgIcon::Exclamation);
     s.addMoney(-loss);
+    Chronicle::note(s, Chronicle::Kind::Virus, Chronicle::VirusEnd::Damage.toString(), loss);
 }
 
 void fight(GameState& s, Effects& effects) {
     if (s.lblAntvirus == u"IVP 100") {
+        Chronicle::note(s, Chronicle::Kind::Virus, Chronicle::VirusEnd::Killed.toString());
         killed(effects);
         return;
     }
@@ -66,8 +68,13 @@ void check(GameState& s, Effects& effects) {
                         MsgIcon::Exclamation);
             return;
         }
+        // A check on a computer where no virus was growing yet finds none to tell of.
+        const bool found = s.virusDays() > 0;
         s.addMoney(-CheckPrice);
         s.lblVir = u"0"_s;
+        if (found)
+            Chronicle::note(s, Chronicle::Kind::Virus, Chronicle::VirusEnd::Found.toString(),
+                            CheckPrice);
         killed(effects);
         return;
     }

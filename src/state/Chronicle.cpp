@@ -60,14 +60,17 @@ QString balance(double amount) {
     return u"при своих"_s;
 }
 
+// "3 игры, " before the balance; nothing for a prize alone.
 QString rounds(int count) {
+    if (count == 0)
+        return {};
     // Russian counts: 1 игра, 2-4 игры, 5-20 игр, 21 игра, ...
     const int tens = count % 100, ones = count % 10;
     const char16_t* word = (tens >= 11 && tens <= 14) ? u"игр"
                            : ones == 1                ? u"игра"
                            : (ones >= 2 && ones <= 4) ? u"игры"
                                                       : u"игр";
-    return QString::number(count) + u' ' + QString::fromUtf16(word);
+    return QString::number(count) + u' ' + QString::fromUtf16(word) + u", "_s;
 }
 
 } // namespace
@@ -96,19 +99,38 @@ QString goodsName(QStringView stem) {
     return stem.toString();
 }
 
-void note(GameState& state, Kind kind, const QString& what, double amount, const QString& detail) {
-    const QString date = state.lblDay + u'/' + state.lblMonth + u'/' + state.lblYear;
+namespace {
+
+QString dateOf(const GameState& state) {
+    return state.lblDay + u'/' + state.lblMonth + u'/' + state.lblYear;
+}
+
+// The day's entry of a game of chance when it is the chronicle's last; else a new one.
+void addRound(GameState& state, Kind kind, double amount, int rounds) {
+    const QString date = dateOf(state);
     Entries& entries = state.story.entries;
-    if (isGameOfChance(kind) && !entries.empty()) {
+    if (!entries.empty()) {
         Entry& last = entries.back();
         if (last.kind == kind && last.date == date &&
-            last.count < std::numeric_limits<int>::max()) {
+            last.count <= std::numeric_limits<int>::max() - rounds) {
             last.amount += amount;
-            ++last.count;
+            last.count += rounds;
             return;
         }
     }
-    entries.push_back({date, kind, what, detail, amount, 1});
+    entries.push_back({date, kind, {}, {}, amount, rounds});
+}
+
+} // namespace
+
+void note(GameState& state, Kind kind, const QString& what, double amount, const QString& detail) {
+    if (isGameOfChance(kind))
+        return addRound(state, kind, amount, 1);
+    state.story.entries.push_back({dateOf(state), kind, what, detail, amount, 1});
+}
+
+void addWinnings(GameState& state, Kind kind, double amount) {
+    addRound(state, kind, amount, 0);
 }
 
 QString text(const Entry& e) {
@@ -122,7 +144,7 @@ QString text(const Entry& e) {
     case Kind::English:
         return u"Английский: "_s + e.what;
     case Kind::CourseBegun:
-        return u"Начата учеба: %1 (%2 за урок)"_s.arg(e.what, dollars(e.amount));
+        return u"Начата учеба: %1 (%2 в день)"_s.arg(e.what, dollars(e.amount));
     case Kind::CourseFinished:
         return u"Окончена учеба: "_s + e.what;
     case Kind::Bought:
@@ -142,11 +164,11 @@ QString text(const Entry& e) {
     case Kind::Fishing:
         return u"Рыбалка: поймано рыб %1"_s.arg(Num(e.amount));
     case Kind::Roulette:
-        return u"Рулетка: %1, %2"_s.arg(rounds(e.count), balance(e.amount));
+        return u"Рулетка: %1%2"_s.arg(rounds(e.count), balance(e.amount));
     case Kind::Slots:
-        return u"Игровой автомат: %1, %2"_s.arg(rounds(e.count), balance(e.amount));
+        return u"Игровой автомат: %1%2"_s.arg(rounds(e.count), balance(e.amount));
     case Kind::Arcade:
-        return u"Арканоид: %1, %2"_s.arg(rounds(e.count), balance(e.amount));
+        return u"Арканоид: %1%2"_s.arg(rounds(e.count), balance(e.amount));
     case Kind::Death:
         return e.what;
     case Kind::President:
@@ -237,7 +259,7 @@ std::optional<Entry> readEntry(JsonText::Reader& reader) {
         return reader.skip();
     });
     const std::optional<Kind> known = kindOf(kind);
-    if (!read || seen != All || !known || count != std::trunc(count) || count < 1 ||
+    if (!read || seen != All || !known || count != std::trunc(count) || count < 0 ||
         count > std::numeric_limits<int>::max() || !dayNumber(entry.date))
         return std::nullopt;
     entry.kind = *known;
@@ -297,11 +319,12 @@ std::optional<int> dayNumber(QStringView date) {
     bool okDay = false, okMonth = false, okYear = false;
     const int day = parts[0].toInt(&okDay), month = parts[1].toInt(&okMonth),
               year = parts[2].toInt(&okYear);
-    // The clock's calendar has thirty days a month; a new game may start on the 31st.
+    // The clock's calendar has thirty days a month; a new game may start on the 31st, which
+    // counts as the 1st of the next month.
     if (!okDay || !okMonth || !okYear || day < 1 || day > 31 || month < 1 || month > 12 ||
         year < 0 || year > 999999)
         return std::nullopt;
-    return (year * 12 + month - 1) * 31 + day - 1;
+    return (year * 12 + month - 1) * 30 + day - 1;
 }
 
 bool inOrder(const Entries& entries) {

@@ -57,7 +57,7 @@ struct Entry {
     QString what;
     QString detail;
     double amount = 0;
-    int count = 1;
+    int count = 1; // rounds, at a game of chance (0: a prize of a round noted the day before)
     bool operator==(const Entry&) const = default;
 };
 using Entries = std::vector<Entry>;
@@ -97,6 +97,10 @@ QString goodsName(QStringView stem);
 // the same machine when the chronicle's last entry is that one.
 void note(GameState& state, Kind kind, const QString& what = {}, double amount = 0,
           const QString& detail = {});
+
+// A prize of a round already noted (the slot machine pays within a pack of spins): it joins
+// the day's entry of the machine without counting another round.
+void addWinnings(GameState& state, Kind kind, double amount);
 
 // The sentence the player reads: "Работа: Грузчик, 10$ в день".
 QString text(const Entry& entry);

@@ -5,12 +5,15 @@
 #include "ui/Session.h"
 
 #include "rules/Clock.h"
+#include "rules/LifeStory.h"
 #include "state/Autosave.h"
 #include "state/GameFiles.h"
 #include "state/GameState.h"
+#include "state/Hall.h"
 #include "state/History.h"
 #include "state/RecentGames.h"
 #include "state/SavedGame.h"
+#include "state/WholeFile.h"
 #include "ui/FormCore.h"
 #include "ui/Game.h"
 
@@ -70,6 +73,8 @@ void Session::beginNewGame(FormCore& main) {
     lifeOver_ = false;
     ownsAutosaves_ = false;
     game_.state.beginNewGame(game_.platform.today());
+    game_.state.story.began = game_.platform.now().toString(Qt::ISODate);
+    game_.state.story.firstDay = History::dateOf(game_.state);
     game_.setHistory({});
     game_.show(&main, false);
 }
@@ -109,9 +114,59 @@ void Session::endOfDay(const QString& date) {
 
 void Session::die(FormCore& main, const QString& text) {
     lifeOver_ = true;
+    endLife();
     main.msg(text, u"+СМЕРТЬ+"_s, MsgIcon::Exclamation);
     game_.state.SkipExitConfirm = 1;
     unloadAllBut(game_, nullptr);
+}
+
+namespace {
+
+// The memorial's path in `folder`: a name the folder does not have yet.
+QString freeName(const QString& folder, const QString& name) {
+    const QFileInfo file(name);
+    QString path = folder + u'/' + name;
+    for (int n = 2; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++n)
+        path = u"%1/%2 (%3).%4"_s.arg(folder, file.completeBaseName()).arg(n).arg(file.suffix());
+    return path;
+}
+
+} // namespace
+
+void Session::endLife() {
+    const QDateTime ended = game_.platform.now();
+    const LifeStory::Summary summary = LifeStory::summarize(game_.state, game_.history);
+    endedLife_ = summary.began;
+    const QString data = game_.platform.dataFolder();
+    QStringList trouble;
+
+    const QString memorials = data + u"/memorial"_s;
+    std::optional<QString> written;
+    if (!QDir().mkpath(memorials))
+        written = u"не удалось создать папку memorial"_s;
+    else
+        written = WholeFile::write(
+            freeName(memorials, LifeStory::memorialFileName(summary, ended)),
+            LifeStory::memorialText(summary, game_.state.story.entries, ended).toUtf8());
+    if (written)
+        trouble << u"Памятная запись не сохранена: "_s + *written;
+
+    // A hall that is there and cannot be read is left as it is, for the player to find.
+    QString unread;
+    const QString hallPath = Hall::pathIn(data);
+    const Hall::Rows rows = Hall::load(hallPath, &unread);
+    std::optional<QString> entered;
+    if (!unread.isEmpty()) {
+        entered = unread;
+    } else {
+        std::optional<int> placed;
+        const Hall::Rows table = Hall::enter(rows, LifeStory::hallRow(summary, ended), &placed);
+        if (table != rows)
+            entered = Hall::save(hallPath, table);
+    }
+    if (entered)
+        trouble << u"Зал славы не обновлен: "_s + *entered;
+    Q_EMIT troubleNoted(trouble_ = trouble.join(u"; "_s));
 }
 
 void Session::save(FormCore& main) {
@@ -197,6 +252,9 @@ void Session::loadGame(FormCore& main, const std::optional<QString>& path) {
     if (!loaded.state)
         return fail(loaded.error);
     game_.state = std::move(*loaded.state);
+    // A game saved before lives had chronicles is a life from here on all the same.
+    if (game_.state.story.began.isEmpty())
+        game_.state.story.began = game_.platform.now().toString(Qt::ISODate);
     lifeOver_ = false;
     ownsAutosaves_ = isCurrentAutosave(game_.platform.dataFolder(), *path);
     // The game loads whatever became of its history; when one was there but is not this
@@ -215,5 +273,6 @@ void Session::loadGame(FormCore& main, const std::optional<QString>& path) {
 }
 
 void Session::noteTrouble(const QString& what, const std::optional<QString>& error) {
-    Q_EMIT troubleNoted(error ? what + *error : QString());
+    trouble_ = error ? what + *error : QString();
+    Q_EMIT troubleNoted(trouble_);
 }

@@ -44,6 +44,14 @@ public:
     // without the exit question. The caller offers the next game.
     void die(FormCore& main, const QString& text);
 
+    // The life has ended (a death, the president's hire): its memorial goes into memorial/ in
+    // the data folder, and the hall of fame takes it when it is good enough. Neither may stop
+    // the game: what goes wrong is told in the status bar.
+    void endLife();
+    // What the game's files could not do, last told (see troubleNoted); a main window made
+    // anew shows it.
+    QString trouble() const { return trouble_; }
+
     // The menu's save and loads, their dialogs and messages over the main window.
     void save(FormCore& main);
     void load(FormCore& main);
@@ -94,4 +102,5 @@ private:
     bool lifeOver_ = false;
     bool ownsAutosaves_ = false;
     QString endedLife_;
+    QString trouble_;
 };

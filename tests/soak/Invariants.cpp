@@ -4,12 +4,16 @@
 
 #include "soak/Invariants.h"
 
+#include "state/GameFiles.h"
+#include "state/History.h"
 #include "state/SavedGame.h"
 #include "ui/FormCore.h"
 #include "ui/Game.h"
 #include "ui/Picture.h"
 #include "ui/Twips.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
@@ -89,6 +93,29 @@ QString stateProblem(const GameState& s) {
         return u"the game does not load back: "_s + loaded.error;
     if (SavedGame::write(*loaded.state) != line)
         return u"the game loads back different"_s;
+    // The chronicle goes forward in time, and its file keeps it as it is.
+    if (!Chronicle::inOrder(s.story.entries))
+        return u"the chronicle's dates go back"_s;
+    const std::optional<History::File> kept =
+        History::parse(History::fileText({{}, History::markOf(line), s.story}));
+    if (!kept || kept->story != s.story)
+        return u"the chronicle does not load back as it was"_s;
+    return {};
+}
+
+QString savedChronicleProblem(const GameState& state, const QString& folder) {
+    const QByteArray line = SavedGame::write(state);
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList({u"*.kbz"_s}, QDir::Files)) {
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::ReadOnly) || file.readAll() != line)
+            continue;
+        const GameFiles::Loaded loaded = GameFiles::load(dir.filePath(name), state);
+        if (!loaded.state)
+            return u"the game saved as %1 does not load: %2"_s.arg(name, loaded.error);
+        if (loaded.state->story != state.story)
+            return u"the game saved as %1 loads with another chronicle"_s.arg(name);
+    }
     return {};
 }
 

@@ -16,8 +16,12 @@ struct GameState;
 
 // Each catalog's field is the name of its level, inside the catalog; flags are 0 or -1, the
 // bank's day count and the fishing counters in their ranges; the game saves and loads back to
-// the same line (so every numeric text is a numeral).
+// the same line (so every numeric text is a numeral); the chronicle's dates never go back, and
+// it loads back from its file as it was.
 QString stateProblem(const GameState& state);
+
+// A saved game in `folder` that is the game being played loads back with its chronicle.
+QString savedChronicleProblem(const GameState& state, const QString& folder);
 
 // The loaded windows, in the order they were opened, are a path the game's navigation allows:
 // the main window (or the start window alone, after a death), at most one place over it, the

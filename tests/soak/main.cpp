@@ -19,8 +19,9 @@
 //
 // After every action: each catalog's field is the name of its level, with the level inside
 // the catalog; the flags and counters hold what they can; the game saves and loads back to
-// the same line; the open windows are ones the game's navigation allows; no handler ran on a
-// window the game had let go of; every window let go of has been deleted.
+// the same line; the chronicle goes forward, and a game saved loads back with it; the open windows
+// are ones the game's navigation allows; no handler ran on a window the game had let go of; every
+// window let go of has been deleted.
 
 #include "app/GameWindows.h"
 #include "runner/QuietOffscreen.h"
@@ -173,6 +174,10 @@ public:
             return problem;
         if (QString problem = stateProblem(game.state); !problem.isEmpty())
             return problem;
+        if (action.value(1) == u"frmMain.Save")
+            if (QString problem = savedChronicleProblem(game.state, platform_->caseFolder);
+                !problem.isEmpty())
+                return problem;
         if (QString problem = leftoverWindows(game); !problem.isEmpty())
             return problem;
         // The pause holds play: nothing the player does while paused moves a mini-game, its
