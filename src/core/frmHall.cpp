@@ -55,13 +55,16 @@ frmHall::frmHall(Game& game)
 
     tblHall = named<QTableWidget>("tblHall", 0, int(Columns), this);
     tblHall->setAccessibleName(u"Лучшие жизни"_s);
-    tblHall->setHorizontalHeaderLabels(
-        {u"Место"_s, u"Даты"_s, u"Дней"_s, u"Итог"_s, u"Лучшая работа"_s, u"Больше всего денег"_s});
+    // The longer titles on two lines: the hall fits a screen of 800 pixels.
+    tblHall->setHorizontalHeaderLabels({u"Место"_s, u"Даты"_s, u"Дней"_s, u"Итог"_s,
+                                        u"Лучшая\nработа"_s, u"Больше\nвсего денег"_s});
     tblHall->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblHall->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblHall->setSelectionMode(QAbstractItemView::SingleSelection);
     tblHall->verticalHeader()->setVisible(false);
     tblHall->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Room to spare goes to the headline, between the numbers.
+    tblHall->horizontalHeader()->setSectionResizeMode(Headline, QHeaderView::Stretch);
     tblHall->setWordWrap(false);
     // Ten rows are seen whole, without a scroll bar (nor room kept for one): the table is as
     // large as its rows and columns, and a window too large for a small screen scrolls whole.
@@ -129,9 +132,12 @@ void frmHall::markLife(const QString& life) {
     lblNote->setVisible(!lblNote->text().isEmpty());
 
     // Every row and column is seen whole, the marked row's bold text too.
-    tblHall->resizeColumnsToContents();
+    const QHeaderView* header = tblHall->horizontalHeader();
+    const QAbstractItemView* cells = tblHall; // where the cells' widths are public
     const int frame = 2 * tblHall->frameWidth();
-    tblHall->setMinimumSize(tblHall->horizontalHeader()->length() + frame,
-                            tblHall->horizontalHeader()->sizeHint().height() +
-                                tblHall->verticalHeader()->length() + frame);
+    int width = frame;
+    for (int column = 0; column < Columns; ++column)
+        width += std::max(header->sectionSizeHint(column), cells->sizeHintForColumn(column));
+    tblHall->setMinimumSize(width, header->sizeHint().height() +
+                                       tblHall->verticalHeader()->length() + frame);
 }
