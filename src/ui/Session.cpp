@@ -73,7 +73,7 @@ void Session::beginNewGame(FormCore& main) {
     lifeOver_ = false;
     ownsAutosaves_ = false;
     game_.state.beginNewGame(game_.platform.today());
-    game_.state.story.began = game_.platform.now().toString(Qt::ISODate);
+    game_.state.story.began = game_.platform.now().toString(Qt::ISODateWithMs);
     game_.state.story.firstDay = History::dateOf(game_.state);
     game_.setHistory({});
     game_.show(&main, false);
@@ -254,7 +254,7 @@ void Session::loadGame(FormCore& main, const std::optional<QString>& path) {
     game_.state = std::move(*loaded.state);
     // A game saved before lives had chronicles is a life from here on all the same.
     if (game_.state.story.began.isEmpty())
-        game_.state.story.began = game_.platform.now().toString(Qt::ISODate);
+        game_.state.story.began = game_.platform.now().toString(Qt::ISODateWithMs);
     lifeOver_ = false;
     ownsAutosaves_ = isCurrentAutosave(game_.platform.dataFolder(), *path);
     // The game loads whatever became of its history; when one was there but is not this

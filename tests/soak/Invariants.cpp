@@ -12,7 +12,6 @@
 #include "ui/Picture.h"
 #include "ui/Twips.h"
 
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -103,19 +102,16 @@ QString stateProblem(const GameState& s) {
     return {};
 }
 
-QString savedChronicleProblem(const GameState& state, const QString& folder) {
-    const QByteArray line = SavedGame::write(state);
-    const QDir dir(folder);
-    for (const QString& name : dir.entryList({u"*.kbz"_s}, QDir::Files)) {
-        QFile file(dir.filePath(name));
-        if (!file.open(QIODevice::ReadOnly) || file.readAll() != line)
-            continue;
-        const GameFiles::Loaded loaded = GameFiles::load(dir.filePath(name), state);
-        if (!loaded.state)
-            return u"the game saved as %1 does not load: %2"_s.arg(name, loaded.error);
-        if (loaded.state->story != state.story)
-            return u"the game saved as %1 loads with another chronicle"_s.arg(name);
-    }
+QString savedChronicleProblem(const GameState& state, const QString& path) {
+    QFile file(path);
+    // A save that was cancelled or refused wrote nothing of this game.
+    if (!file.open(QIODevice::ReadOnly) || file.readAll() != SavedGame::write(state))
+        return {};
+    const GameFiles::Loaded loaded = GameFiles::load(path, state);
+    if (!loaded.state)
+        return u"the game saved as %1 does not load: %2"_s.arg(path, loaded.error);
+    if (loaded.state->story != state.story)
+        return u"the game saved as %1 loads with another chronicle"_s.arg(path);
     return {};
 }
 

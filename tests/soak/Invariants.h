@@ -20,8 +20,8 @@ struct GameState;
 // it loads back from its file as it was.
 QString stateProblem(const GameState& state);
 
-// A saved game in `folder` that is the game being played loads back with its chronicle.
-QString savedChronicleProblem(const GameState& state, const QString& folder);
+// The game just saved at `path` loads back with its chronicle.
+QString savedChronicleProblem(const GameState& state, const QString& path);
 
 // The loaded windows, in the order they were opened, are a path the game's navigation allows:
 // the main window (or the start window alone, after a death), at most one place over it, the

@@ -42,6 +42,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
@@ -175,9 +176,16 @@ public:
         if (QString problem = stateProblem(game.state); !problem.isEmpty())
             return problem;
         if (action.value(1) == u"frmMain.Save")
-            if (QString problem = savedChronicleProblem(game.state, platform_->caseFolder);
-                !problem.isEmpty())
-                return problem;
+            for (const QString& line : platform_->used)
+                if (line.startsWith(u"file "_s) && line != u"file cancel") {
+                    // The name as the save dialog gave it, with the extension the game adds.
+                    QString path = QDir(platform_->caseFolder).filePath(line.mid(5));
+                    if (QFileInfo(path).suffix().isEmpty())
+                        path += u".kbz"_s;
+                    if (QString problem = savedChronicleProblem(game.state, path);
+                        !problem.isEmpty())
+                        return problem;
+                }
         if (QString problem = leftoverWindows(game); !problem.isEmpty())
             return problem;
         // The pause holds play: nothing the player does while paused moves a mini-game, its
