@@ -120,34 +120,35 @@ std::optional<Row> readRow(JsonText::Reader& reader) {
         All = 127
     };
     int seen = 0;
-    const auto text = [&](QString& into, Seen which) {
-        std::optional<QString> value = reader.string();
-        if (!value)
-            return false;
-        into = std::move(*value);
-        seen |= which;
-        return true;
-    };
     const auto days = [&](std::optional<int>& into) {
         into = dayCount(reader.number());
         return into.has_value();
     };
+    struct Text {
+        QStringView name;
+        QString Row::*member;
+        Seen which;
+    };
+    const Text texts[] = {{u"life", &Row::life, Life},
+                          {u"ended", &Row::ended, Ended},
+                          {u"firstDate", &Row::firstDate, FirstDate},
+                          {u"lastDate", &Row::lastDate, LastDate},
+                          {u"headline", &Row::headline, Headline},
+                          {u"bestJob", &Row::bestJob, BestJob}};
     std::optional<int> lived;
     const bool read = reader.object([&](const QString& key) {
         const Kind kind = reader.next();
         const bool isText = kind == Kind::String, isNumber = kind == Kind::Number;
-        if (key == u"life")
-            return isText && text(row.life, Life);
-        if (key == u"ended")
-            return isText && text(row.ended, Ended);
-        if (key == u"firstDate")
-            return isText && text(row.firstDate, FirstDate);
-        if (key == u"lastDate")
-            return isText && text(row.lastDate, LastDate);
-        if (key == u"headline")
-            return isText && text(row.headline, Headline);
-        if (key == u"bestJob")
-            return isText && text(row.bestJob, BestJob);
+        for (const auto& [name, member, which] : texts) {
+            if (key != name)
+                continue;
+            std::optional<QString> value = isText ? reader.string() : std::nullopt;
+            if (!value)
+                return false;
+            row.*member = std::move(*value);
+            seen |= which;
+            return true;
+        }
         if (key == u"days")
             return isNumber && days(lived);
         if (key == u"daysToTop")
