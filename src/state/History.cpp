@@ -229,17 +229,9 @@ std::optional<QString> save(const QString& path, const Days& days, const QString
 }
 
 Days load(const QString& path, QString* error) {
-    WholeFile::Bytes file = WholeFile::read(path, MaxFileSize);
-    if (!file.bytes) {
-        // A game may lack its history: only one that is there and cannot be read is told.
-        if (error)
-            *error = file.missing ? QString() : file.error;
-        return {};
-    }
-    std::optional<Days> days = fromJson(*file.bytes);
-    if (error)
-        *error = days ? QString() : u"история повреждена: "_s + path;
-    return days.value_or(Days{});
+    // A game may lack its history: only one that is there and cannot be read is told.
+    return WholeFile::readParsed<Days>(path, MaxFileSize, fromJson,
+                                       u"история повреждена: "_s + path, error);
 }
 
 } // namespace History

@@ -75,8 +75,13 @@ public:
     // False, and the reader failed, when the value is not of the kind.
     bool text(unsigned field, QString& into);
     bool finite(unsigned field, double& into);
-    // Whether the fields 0 to count - 1 were all taken.
-    bool all(unsigned count) const { return seen_ == (1U << count) - 1; }
+    // Whether the fields 0 to count - 1 were all taken (those numbered after them are the
+    // members a file may lack).
+    bool all(unsigned count) const {
+        const unsigned needed = (1U << count) - 1;
+        return (seen_ & needed) == needed;
+    }
+    bool has(unsigned field) const { return (seen_ & (1U << field)) != 0; }
 
 private:
     Reader& reader_;
