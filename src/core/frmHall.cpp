@@ -45,10 +45,9 @@ frmHall::frmHall(Game& game)
 
     lblTitle = heading("lblTitle", u"Зал славы"_s, this);
     lblOrder = named<QLabel>("lblOrder",
-                             u"Десять лучших жизней. Сначала компьютерные президенты (кто быстрее "
+                             u"Десять лучших жизней.\nСначала компьютерные президенты (кто быстрее "
                              "дошел до вершины), потом остальные (кто дольше прожил)."_s,
                              this);
-    lblOrder->setWordWrap(true);
     lblEmpty = named<QLabel>("lblEmpty", u"Зал славы пока пуст."_s, this);
     lblNote = named<QLabel>("lblNote", this);
     lblNote->setWordWrap(true);
@@ -56,16 +55,22 @@ frmHall::frmHall(Game& game)
 
     tblHall = named<QTableWidget>("tblHall", 0, int(Columns), this);
     tblHall->setAccessibleName(u"Лучшие жизни"_s);
-    tblHall->setHorizontalHeaderLabels(
-        {u"Место"_s, u"Даты"_s, u"Дней"_s, u"Итог"_s, u"Лучшая работа"_s, u"Больше всего денег"_s});
+    // The longer titles on two lines: the hall fits a screen of 800 pixels.
+    tblHall->setHorizontalHeaderLabels({u"Место"_s, u"Даты"_s, u"Дней"_s, u"Итог"_s,
+                                        u"Лучшая\nработа"_s, u"Больше\nвсего денег"_s});
     tblHall->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblHall->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblHall->setSelectionMode(QAbstractItemView::SingleSelection);
     tblHall->verticalHeader()->setVisible(false);
     tblHall->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Room to spare goes to the headline, between the numbers.
+    tblHall->horizontalHeader()->setSectionResizeMode(Headline, QHeaderView::Stretch);
     tblHall->setWordWrap(false);
-    // Ten rows are seen whole, without a scroll bar.
+    // Ten rows are seen whole, without a scroll bar (nor room kept for one): the table is as
+    // large as its rows and columns, and a window too large for a small screen scrolls whole.
     tblHall->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    tblHall->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tblHall->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblTitle);
@@ -125,4 +130,14 @@ void frmHall::markLife(const QString& life) {
         lblNote->clear();
     }
     lblNote->setVisible(!lblNote->text().isEmpty());
+
+    // Every row and column is seen whole, the marked row's bold text too.
+    const QHeaderView* header = tblHall->horizontalHeader();
+    const QAbstractItemView* cells = tblHall; // where the cells' widths are public
+    const int frame = 2 * tblHall->frameWidth();
+    int width = frame;
+    for (int column = 0; column < Columns; ++column)
+        width += std::max(header->sectionSizeHint(column), cells->sizeHintForColumn(column));
+    tblHall->setMinimumSize(width, header->sizeHint().height() +
+                                       tblHall->verticalHeader()->length() + frame);
 }

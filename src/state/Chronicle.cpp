@@ -220,46 +220,28 @@ void appendJson(QByteArray& out, const Life& life) {
 namespace {
 
 std::optional<Entry> readEntry(JsonText::Reader& reader) {
-    using ReaderKind = JsonText::Reader::Kind;
     Entry entry;
-    enum Seen { Amount = 1, Count = 2, Date = 4, Detail = 8, KindSeen = 16, What = 32, All = 63 };
-    int seen = 0;
+    enum { Amount, Count, Date, Detail, KindField, What, FieldCount };
+    JsonText::Fields fields(reader);
     double count = 0;
-    const auto number = [&](double& into, Seen which) {
-        const std::optional<double> value = reader.number();
-        if (!value || !std::isfinite(*value))
-            return false;
-        into = *value;
-        seen |= which;
-        return true;
-    };
-    const auto string = [&](QString& into, Seen which) {
-        std::optional<QString> value = reader.string();
-        if (!value)
-            return false;
-        into = std::move(*value);
-        seen |= which;
-        return true;
-    };
     QString kind;
     const bool read = reader.object([&](const QString& key) {
-        const ReaderKind next = reader.next();
         if (key == u"amount")
-            return next == ReaderKind::Number && number(entry.amount, Amount);
+            return fields.finite(Amount, entry.amount);
         if (key == u"count")
-            return next == ReaderKind::Number && number(count, Count);
+            return fields.finite(Count, count);
         if (key == u"date")
-            return next == ReaderKind::String && string(entry.date, Date);
+            return fields.text(Date, entry.date);
         if (key == u"detail")
-            return next == ReaderKind::String && string(entry.detail, Detail);
+            return fields.text(Detail, entry.detail);
         if (key == u"kind")
-            return next == ReaderKind::String && string(kind, KindSeen);
+            return fields.text(KindField, kind);
         if (key == u"what")
-            return next == ReaderKind::String && string(entry.what, What);
+            return fields.text(What, entry.what);
         return reader.skip();
     });
     const std::optional<Kind> known = kindOf(kind);
-    if (!read || seen != All || !known || count != std::trunc(count) || count < 0 ||
+    if (!read || !fields.all(FieldCount) || !known || count != std::trunc(count) || count < 0 ||
         count > std::numeric_limits<int>::max() || !dayNumber(entry.date))
         return std::nullopt;
     entry.kind = *known;
@@ -272,22 +254,15 @@ std::optional<Entry> readEntry(JsonText::Reader& reader) {
 std::optional<Life> readJson(JsonText::Reader& reader) {
     using ReaderKind = JsonText::Reader::Kind;
     Life life;
-    bool sawBegan = false, sawFirst = false, sawMilestones = false, sound = true;
+    enum { Began, First, Named };
+    JsonText::Fields fields(reader);
+    bool sawMilestones = false, sound = true;
     const bool read = reader.object([&](const QString& key) {
-        const ReaderKind next = reader.next();
-        if (key == u"began" && next == ReaderKind::String) {
-            std::optional<QString> began = reader.string();
-            sawBegan = began.has_value();
-            life.began = began.value_or(QString());
-            return sawBegan;
-        }
-        if (key == u"first" && next == ReaderKind::String) {
-            std::optional<QString> first = reader.string();
-            sawFirst = first.has_value();
-            life.firstDay = first.value_or(QString());
-            return sawFirst;
-        }
-        if (key == u"milestones" && next == ReaderKind::Array) {
+        if (key == u"began")
+            return fields.text(Began, life.began);
+        if (key == u"first")
+            return fields.text(First, life.firstDay);
+        if (key == u"milestones" && reader.next() == ReaderKind::Array) {
             sawMilestones = true;
             life.entries.clear();
             return reader.array([&] {
@@ -299,15 +274,9 @@ std::optional<Life> readJson(JsonText::Reader& reader) {
                 return true;
             });
         }
-        if (key == u"began")
-            sawBegan = false;
-        else if (key == u"first")
-            sawFirst = false;
-        else if (key == u"milestones")
-            sawMilestones = false;
-        return reader.skip();
+        return key != u"milestones" && reader.skip();
     });
-    if (!read || !sound || !sawBegan || !sawFirst || !sawMilestones || !inOrder(life.entries))
+    if (!read || !sound || !fields.all(Named) || !sawMilestones || !inOrder(life.entries))
         return std::nullopt;
     return life;
 }

@@ -98,73 +98,48 @@ QByteArray toJson(const Rows& rows) {
 namespace {
 
 // A count of days: a whole number, not negative, that an int holds.
-std::optional<int> dayCount(const std::optional<double>& value) {
-    if (!value || !std::isfinite(*value) || *value != std::trunc(*value) || *value < 0 ||
-        *value > std::numeric_limits<int>::max())
+std::optional<int> dayCount(double value) {
+    if (value != std::trunc(value) || value < 0 || value > std::numeric_limits<int>::max())
         return std::nullopt;
-    return int(*value);
+    return int(value);
 }
 
 // One row, its members in any order; nothing unless every one it must have is there and sound.
 std::optional<Row> readRow(JsonText::Reader& reader) {
-    using Kind = JsonText::Reader::Kind;
     Row row;
-    enum Seen {
-        Life = 1,
-        Ended = 2,
-        FirstDate = 4,
-        LastDate = 8,
-        Headline = 16,
-        BestJob = 32,
-        MostMoney = 64,
-        All = 127
-    };
-    int seen = 0;
-    const auto text = [&](QString& into, Seen which) {
-        std::optional<QString> value = reader.string();
-        if (!value)
-            return false;
-        into = std::move(*value);
-        seen |= which;
-        return true;
-    };
-    const auto days = [&](std::optional<int>& into) {
-        into = dayCount(reader.number());
-        return into.has_value();
-    };
-    std::optional<int> lived;
+    // Only a president's row has the days to the top.
+    enum { Life, Ended, FirstDate, LastDate, Headline, BestJob, MostMoney, Days, Count, ToTop };
+    JsonText::Fields fields(reader);
+    double lived = -1, toTop = -1;
     const bool read = reader.object([&](const QString& key) {
-        const Kind kind = reader.next();
-        const bool isText = kind == Kind::String, isNumber = kind == Kind::Number;
         if (key == u"life")
-            return isText && text(row.life, Life);
+            return fields.text(Life, row.life);
         if (key == u"ended")
-            return isText && text(row.ended, Ended);
+            return fields.text(Ended, row.ended);
         if (key == u"firstDate")
-            return isText && text(row.firstDate, FirstDate);
+            return fields.text(FirstDate, row.firstDate);
         if (key == u"lastDate")
-            return isText && text(row.lastDate, LastDate);
+            return fields.text(LastDate, row.lastDate);
         if (key == u"headline")
-            return isText && text(row.headline, Headline);
+            return fields.text(Headline, row.headline);
         if (key == u"bestJob")
-            return isText && text(row.bestJob, BestJob);
+            return fields.text(BestJob, row.bestJob);
+        if (key == u"mostMoney")
+            return fields.finite(MostMoney, row.mostMoney);
         if (key == u"days")
-            return isNumber && days(lived);
+            return fields.finite(Days, lived);
         if (key == u"daysToTop")
-            return isNumber && days(row.daysToTop);
-        if (key == u"mostMoney") {
-            const std::optional<double> money = isNumber ? reader.number() : std::nullopt;
-            if (!money || !std::isfinite(*money))
-                return false;
-            row.mostMoney = *money;
-            seen |= MostMoney;
-            return true;
-        }
+            return fields.finite(ToTop, toTop);
         return reader.skip();
     });
-    if (!read || seen != All || !lived)
+    if (!read || !fields.all(Count))
         return std::nullopt;
-    row.days = *lived;
+    const std::optional<int> days = dayCount(lived);
+    const bool president = fields.has(ToTop);
+    row.daysToTop = president ? dayCount(toTop) : std::nullopt;
+    if (!days || (president && !row.daysToTop))
+        return std::nullopt;
+    row.days = *days;
     return row;
 }
 
@@ -212,17 +187,10 @@ QString pathIn(const QString& dataFolder) {
 }
 
 Rows load(const QString& path, QString* error) {
-    WholeFile::Bytes file = WholeFile::read(path, MaxFileSize);
-    if (!file.bytes) {
-        // No hall yet is an empty one: only a file that is there and cannot be read is told.
-        if (error)
-            *error = file.missing ? QString() : file.error;
-        return {};
-    }
-    std::optional<Rows> rows = fromJson(*file.bytes);
-    if (error)
-        *error = rows ? QString() : u"зал славы поврежден: "_s + QDir::toNativeSeparators(path);
-    return rows.value_or(Rows{});
+    // No hall yet is an empty one: only a file that is there and cannot be read is told.
+    return WholeFile::readParsed<Rows>(path, MaxFileSize, fromJson,
+                                       u"зал славы поврежден: "_s + QDir::toNativeSeparators(path),
+                                       error);
 }
 
 std::optional<QString> save(const QString& path, const Rows& rows) {

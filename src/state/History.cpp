@@ -87,43 +87,26 @@ QByteArray json(const Days& days, size_t first, const QString& game, const Chron
 // One day, its members in any order; nothing unless all six are there and sound.
 std::optional<Day> readDay(JsonText::Reader& reader) {
     Day day;
-    enum Seen { Date = 1, Money = 2, Satiety = 4, Mood = 8, Bank = 16, Job = 32, All = 63 };
-    int seen = 0;
-    const auto finite = [&](double& into, Seen which) {
-        const std::optional<double> value = reader.number();
-        if (!value || !std::isfinite(*value))
-            return false;
-        into = *value;
-        seen |= which;
-        return true;
-    };
-    const auto text = [&](QString& into, Seen which) {
-        std::optional<QString> value = reader.string();
-        if (!value)
-            return false;
-        into = std::move(*value);
-        seen |= which;
-        return true;
-    };
+    enum { Date, Money, Satiety, Mood, Bank, Job, Count };
+    JsonText::Fields fields(reader);
     double bank = 0;
     const bool read = reader.object([&](const QString& key) {
-        const auto kind = reader.next();
         if (key == u"date")
-            return kind == JsonText::Reader::Kind::String && text(day.date, Date);
+            return fields.text(Date, day.date);
         if (key == u"job")
-            return kind == JsonText::Reader::Kind::String && text(day.job, Job);
+            return fields.text(Job, day.job);
         if (key == u"money")
-            return kind == JsonText::Reader::Kind::Number && finite(day.money, Money);
+            return fields.finite(Money, day.money);
         if (key == u"satiety")
-            return kind == JsonText::Reader::Kind::Number && finite(day.satiety, Satiety);
+            return fields.finite(Satiety, day.satiety);
         if (key == u"mood")
-            return kind == JsonText::Reader::Kind::Number && finite(day.mood, Mood);
+            return fields.finite(Mood, day.mood);
         if (key == u"bank")
-            return kind == JsonText::Reader::Kind::Number && finite(bank, Bank);
+            return fields.finite(Bank, bank);
         return reader.skip();
     });
     // The balance is a 16-bit integer in the game.
-    if (!read || seen != All || bank != std::trunc(bank) ||
+    if (!read || !fields.all(Count) || bank != std::trunc(bank) ||
         bank < std::numeric_limits<qint16>::min() || bank > std::numeric_limits<qint16>::max())
         return std::nullopt;
     day.bank = int(bank);
@@ -246,17 +229,9 @@ std::optional<QString> save(const QString& path, const Days& days, const QString
 }
 
 Days load(const QString& path, QString* error) {
-    WholeFile::Bytes file = WholeFile::read(path, MaxFileSize);
-    if (!file.bytes) {
-        // A game may lack its history: only one that is there and cannot be read is told.
-        if (error)
-            *error = file.missing ? QString() : file.error;
-        return {};
-    }
-    std::optional<Days> days = fromJson(*file.bytes);
-    if (error)
-        *error = days ? QString() : u"история повреждена: "_s + path;
-    return days.value_or(Days{});
+    // A game may lack its history: only one that is there and cannot be read is told.
+    return WholeFile::readParsed<Days>(path, MaxFileSize, fromJson,
+                                       u"история повреждена: "_s + path, error);
 }
 
 } // namespace History

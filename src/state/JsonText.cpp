@@ -343,4 +343,22 @@ bool Reader::finished() {
     return !failed_ && at_ == text_.size();
 }
 
+bool Fields::text(unsigned field, QString& into) {
+    std::optional<QString> value = reader_.string();
+    if (!value)
+        return false;
+    into = std::move(*value);
+    seen_ |= 1U << field;
+    return true;
+}
+
+bool Fields::finite(unsigned field, double& into) {
+    const std::optional<double> value = reader_.number();
+    if (!value || !std::isfinite(*value))
+        return false;
+    into = *value;
+    seen_ |= 1U << field;
+    return true;
+}
+
 } // namespace JsonText

@@ -65,6 +65,29 @@ private:
     bool failed_ = false;
 };
 
+// The members of one object that a file of the game must have, each taken into its place as a
+// string or a finite number and counted by its number (0, 1, ...): a file's reader takes them
+// as they come, in any order, and then asks whether all were there.
+class Fields {
+public:
+    explicit Fields(Reader& reader)
+        : reader_(reader) {}
+    // False, and the reader failed, when the value is not of the kind.
+    bool text(unsigned field, QString& into);
+    bool finite(unsigned field, double& into);
+    // Whether the fields 0 to count - 1 were all taken (those numbered after them are the
+    // members a file may lack).
+    bool all(unsigned count) const {
+        const unsigned needed = (1U << count) - 1;
+        return (seen_ & needed) == needed;
+    }
+    bool has(unsigned field) const { return (seen_ & (1U << field)) != 0; }
+
+private:
+    Reader& reader_;
+    unsigned seen_ = 0;
+};
+
 template <class Member> bool Reader::object(Member&& member) {
     if (!enter() || !take('{'))
         return fail();

@@ -37,6 +37,24 @@ struct Bytes {
 };
 Bytes read(const QString& path, qint64 maxSize);
 
+// A file of the game's own (a history, the hall of fame) read whole and parsed, `empty` when
+// there is none or it is unsound. `error`, when given, says why a file that is there was not
+// taken: what read() says, or `damaged` when `parse` refuses it; it is empty otherwise.
+template <class T, class Parse>
+T readParsed(const QString& path, qint64 maxSize, Parse&& parse, const QString& damaged,
+             QString* error, T empty = {}) {
+    Bytes file = read(path, maxSize);
+    if (!file.bytes) {
+        if (error)
+            *error = file.missing ? QString() : file.error;
+        return empty;
+    }
+    std::optional<T> parsed = parse(*file.bytes);
+    if (error)
+        *error = parsed ? QString() : damaged;
+    return parsed ? std::move(*parsed) : std::move(empty);
+}
+
 // Whether what stands at `path` may be read or replaced: nothing, or a regular file of at
 // most `maxSize` bytes (with no limit when `maxSize` is negative). What is wrong, or nothing.
 Outcome checkRegular(const QString& path, qint64 maxSize = -1);

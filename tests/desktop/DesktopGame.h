@@ -18,10 +18,11 @@
 
 namespace Checks {
 
-// Points the settings at `home`; before the application is made.
+// Points the settings and the game's own files at `home`; before the application is made.
 inline void useHome(const QTemporaryDir& home) {
     qputenv("HOME", home.path().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/.config")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/.local/share")).toLocal8Bit());
 }
 
 struct DesktopGame {

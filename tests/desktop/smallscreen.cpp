@@ -11,12 +11,14 @@
 #include "app/Application.h"
 #include "app/GameWindows.h"
 #include "core/frmMain.h"
+#include "state/Hall.h"
 #include "ui/FormCore.h"
 #include "ui/Game.h"
 #include "ui/QtPlatform.h"
 #include "ui/Timer.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTemporaryDir>
@@ -58,10 +60,18 @@ int main(int argc, char* argv[]) {
         }
     };
     fits(main, u"frmMain"_s);
+    // The hall of fame at its fullest: ten rows of the longest texts a life leaves.
+    Hall::Rows hall;
+    for (int i = 0; i < Hall::Size; ++i)
+        hall.push_back({u"2026-12-11T12:00:0%1"_s.arg(i), u"2026-12-11T13:00:00"_s, u"05/05/02"_s,
+                        u"30/12/99"_s, 35000 + i, 35000 + i, u"Стал компьютерным президентом"_s,
+                        u"ком.през."_s, 99999999});
+    QDir().mkpath(game.platform.dataFolder());
+    check(!Hall::save(Hall::pathIn(game.platform.dataFolder()), hall), u"a hall is written"_s);
     for (const QString& name :
          {u"frmFlat"_s, u"frmShop"_s, u"frmComputer"_s, u"frmPrograms"_s, u"frmStudy"_s,
           u"frmWork"_s, u"frmBank"_s, u"frmParty"_s, u"frmHobby"_s, u"frmInternet"_s, u"frmHelp"_s,
-          u"frmHistory"_s, u"frmHakerstvo"_s, u"frmLife"_s}) {
+          u"frmHistory"_s, u"frmHakerstvo"_s, u"frmHall"_s, u"frmLife"_s}) {
         FormCore* window = game.open(name);
         settle();
         if (!window) {

@@ -68,6 +68,12 @@ struct ProgramEffects : ScriptedEffects<Programs::Effects> {
     void recorded(const Programs::Program&) override {}
 };
 
+// An entry of the life's first day.
+Entry noted(Kind kind, const QString& what = {}, double amount = 0, const QString& detail = {},
+            int count = 1) {
+    return {u"05/05/02"_s, kind, what, detail, amount, count};
+}
+
 const Programs::Program& program(const char* button) {
     for (const Programs::Program& p : Programs::catalogue())
         if (qstrcmp(p.button, button) == 0)
@@ -81,7 +87,7 @@ TEST(Chronicle, EachMilestoneFromTheRuleThatMakesIt) {
     struct Row {
         const char* name;
         std::function<void(GameState&)> play;
-        std::vector<Entry> noted; // their dates are the life's first day, 05/05/02
+        std::vector<Entry> noted;
     };
     const auto onTheLadder = [](const Life::Ladder& ladder, qsizetype step) {
         return [&ladder, step](GameState& s) {
@@ -98,7 +104,7 @@ TEST(Chronicle, EachMilestoneFromTheRuleThatMakesIt) {
              ScriptedEffects<> effects;
              Jobs::hire(s, Jobs::all()[0], effects);
          },
-         {{{}, Kind::Job, u"Грузчик"_s, {}, 10}}},
+         {noted(Kind::Job, u"Грузчик"_s, 10)}},
         {"the same job again is no milestone",
          [](GameState& s) {
              ScriptedEffects<> effects;
@@ -112,42 +118,34 @@ TEST(Chronicle, EachMilestoneFromTheRuleThatMakesIt) {
              ScriptedEffects<> effects;
              Jobs::hire(s, Jobs::all().back(), effects);
          },
-         {{{}, Kind::Job, Jobs::all().back().name, {}, double(Jobs::all().back().salary)},
-          {{}, Kind::President, Jobs::all().back().name}}},
+         {noted(Kind::Job, Jobs::all().back().name, double(Jobs::all().back().salary)),
+          noted(Kind::President, Jobs::all().back().name)}},
         {"a status",
          onTheLadder(Life::statusLadder(), 0),
-         {{{}, Kind::Status, Ladders::Status.at(1)}}},
+         {noted(Kind::Status, Ladders::Status.at(1))}},
         {"the last status ends the computer courses",
          onTheLadder(Life::statusLadder(), lastStatus),
-         {{{}, Kind::Status, Ladders::Status.at(lastStatus + 1)},
-          {{}, Kind::CourseFinished, u"Компьютерные курсы"_s}}},
+         {noted(Kind::Status, Ladders::Status.at(lastStatus + 1)),
+          noted(Kind::CourseFinished, u"Компьютерные курсы"_s)}},
         {"an English level",
          onTheLadder(Life::englishLadder(), 0),
-         {{{}, Kind::English, Ladders::English.at(1)}}},
+         {noted(Kind::English, Ladders::English.at(1))}},
         {"an education",
          onTheLadder(Life::schoolLadder(), 0),
-         {{{}, Kind::Education, Ladders::Education.at(1)}}},
+         {noted(Kind::Education, Ladders::Education.at(1))}},
         {"a course begun",
          [](GameState& s) {
              ScriptedEffects<> effects;
              const Study::Course& school = Study::courses()[0];
              Study::click(s, school, Study::caption(school, Study::State::Start), effects);
          },
-         {{{}, Kind::CourseBegun, u"Вечерняя школа"_s, {}, 6}}},
+         {noted(Kind::CourseBegun, u"Вечерняя школа"_s, 6)}},
         {"a rung of the flat",
          [](GameState& s) { buyNext(s, &GameState::Flat, &GameState::lblRoom); },
-         {{{},
-           Kind::Bought,
-           u"Квартира"_s,
-           newLife().Flat.Names[1],
-           double(newLife().Flat.Prices[1])}}},
+         {noted(Kind::Bought, u"Квартира"_s, newLife().Flat.Prices[1], newLife().Flat.Names[1])}},
         {"a computer part",
          [](GameState& s) { buyNext(s, &GameState::Comp, &GameState::lblComp); },
-         {{{},
-           Kind::Bought,
-           u"Процессор"_s,
-           newLife().Comp.Names[1],
-           double(newLife().Comp.Prices[1])}}},
+         {noted(Kind::Bought, u"Процессор"_s, newLife().Comp.Prices[1], newLife().Comp.Names[1])}},
         {"too poor to buy: nothing",
          [](GameState& s) {
              s.lblMoney = u"0"_s;
@@ -160,27 +158,27 @@ TEST(Chronicle, EachMilestoneFromTheRuleThatMakesIt) {
              ProgramEffects effects;
              Programs::install(s, program("cmdNC"), effects);
          },
-         {{{}, Kind::Program, u"Система"_s, u"NC"_s, 3}}},
+         {noted(Kind::Program, u"Система"_s, 3, u"NC"_s)}},
         {"a virus that costs money",
          [](GameState& s) {
              ScriptedEffects<> effects({}, {0.5F});
              Virus::letLive(s, effects);
          },
-         {{{}, Kind::Virus, u"Вирус украл деньги"_s, {}, 15}}},
+         {noted(Kind::Virus, u"Вирус украл деньги"_s, 15)}},
         {"a virus fought with a weak anti-virus",
          [](GameState& s) {
              s.lblAntvirus = u"Касперского"_s;
              ScriptedEffects<> effects({}, {0.0F});
              Virus::fight(s, effects);
          },
-         {{{}, Kind::Virus, u"Вирус украл деньги"_s, {}, 5}}},
+         {noted(Kind::Virus, u"Вирус украл деньги"_s, 5)}},
         {"a virus killed",
          [](GameState& s) {
              s.lblAntvirus = u"IVP 100"_s;
              ScriptedEffects<> effects;
              Virus::fight(s, effects);
          },
-         {{{}, Kind::Virus, u"Вирус уничтожен"_s}}},
+         {noted(Kind::Virus, u"Вирус уничтожен"_s)}},
         {"a virus found by the check",
          [](GameState& s) {
              s.lblAntvirus = u"Касперского"_s;
@@ -188,7 +186,7 @@ TEST(Chronicle, EachMilestoneFromTheRuleThatMakesIt) {
              ScriptedEffects<> effects;
              Virus::check(s, effects);
          },
-         {{{}, Kind::Virus, u"Вирус найден проверкой и уничтожен"_s, {}, 10}}},
+         {noted(Kind::Virus, u"Вирус найден проверкой и уничтожен"_s, 10)}},
         {"a check that finds nothing growing",
          [](GameState& s) {
              s.lblAntvirus = u"Касперского"_s;
@@ -206,31 +204,31 @@ TEST(Chronicle, EachMilestoneFromTheRuleThatMakesIt) {
              ClockEffects effects({}, {0.5F, 0.5F});
              Clock::tick(s, effects);
          },
-         {{{}, Kind::BankFailure, {}, {}, 54}}},
+         {noted(Kind::BankFailure, {}, 54)}},
         {"a hacking job done",
          [](GameState& s) {
              ScriptedEffects<> effects;
              Hacking::succeed(s, 2, effects);
          },
-         {{{}, Kind::HackDone, Hacking::assignment(2), {}, 5}}},
+         {noted(Kind::HackDone, Hacking::assignment(2), 5)}},
         {"a hacking job failed",
          [](GameState& s) {
              ScriptedEffects<> effects;
              Hacking::fail(s, 2, effects);
          },
-         {{{}, Kind::HackFailed, Hacking::assignment(2), {}, 2}}},
+         {noted(Kind::HackFailed, Hacking::assignment(2), 2)}},
         {"a fishing trip",
          [](GameState& s) { Fishing::bringHome(s, 7, 3, 2); },
-         {{{}, Kind::Fishing, {}, {}, 7}}},
+         {noted(Kind::Fishing, {}, 7)}},
         {"the roulette's rounds of a day, won and lost",
          [](GameState& s) {
              ScriptedEffects<> effects;
-             Roulette::Table table{Roulette::Table::Phase::Stopped, u"5"_s, u"10"_s, 5};
-             Roulette::settle(table, s, effects);
-             table.counter = 6;
-             Roulette::settle(table, s, effects);
+             Roulette::Table wheel{Roulette::Table::Phase::Stopped, u"5"_s, u"10"_s, 5};
+             Roulette::settle(wheel, s, effects);
+             wheel.counter = 6;
+             Roulette::settle(wheel, s, effects);
          },
-         {{{}, Kind::Roulette, {}, {}, 20, 2}}},
+         {noted(Kind::Roulette, {}, 20, {}, 2)}},
         {"the slot machine: a pack is a round, its prizes join it",
          [](GameState& s) {
              ScriptedEffects<> effects;
@@ -239,37 +237,34 @@ TEST(Chronicle, EachMilestoneFromTheRuleThatMakesIt) {
              Slots::payPrize(s, 15, effects);
              Slots::buyPack(machine, s);
          },
-         {{{}, Kind::Slots, {}, {}, -5, 2}}},
+         {noted(Kind::Slots, {}, -5, {}, 2)}},
         {"the arcade",
          [](GameState& s) {
              ScriptedEffects<> effects({false, false});
              Paddle::finish(s, Paddle::Outcome::Won, effects);
              Paddle::finish(s, Paddle::Outcome::Lost, effects);
          },
-         {{{}, Kind::Arcade, {}, {}, Paddle::WinPrize - Paddle::LossCharge, 2}}},
+         {noted(Kind::Arcade, {}, Paddle::WinPrize - Paddle::LossCharge, {}, 2)}},
         {"a death of hunger",
          [](GameState& s) {
              s.lblHungry = u"-29"_s;
              LifeEffects effects;
              Life::tick(s, effects);
          },
-         {{{}, Kind::Death, u"Умер от голода"_s}}},
+         {noted(Kind::Death, u"Умер от голода"_s)}},
         {"a death of sorrow",
          [](GameState& s) {
              s.lblHappyness = u"-39"_s;
              LifeEffects effects;
              Life::tick(s, effects);
          },
-         {{{}, Kind::Death, u"Умер от тоски"_s}}},
+         {noted(Kind::Death, u"Умер от тоски"_s)}},
     };
     for (const Row& row : table) {
         SCOPED_TRACE(row.name);
         GameState state = newLife();
         row.play(state);
-        std::vector<Entry> expected = row.noted;
-        for (Entry& e : expected)
-            e.date = u"05/05/02"_s;
-        EXPECT_EQ(state.story.entries, expected);
+        EXPECT_EQ(state.story.entries, row.noted);
         for (const Entry& e : state.story.entries)
             EXPECT_FALSE(Chronicle::text(e).isEmpty());
     }
@@ -289,10 +284,9 @@ TEST(Chronicle, RoundsGatherByDayAndMachine) {
     EXPECT_EQ(s.story.entries[3].count, 0);
     EXPECT_EQ(s.story.entries[3].date, u"6/05/02");
     EXPECT_EQ(Chronicle::text(s.story.entries[3]), u"Игровой автомат: выигрыш 20$");
-    EXPECT_EQ(Chronicle::text({u"1/1/02"_s, Kind::Roulette, {}, {}, -30, 21}),
+    EXPECT_EQ(Chronicle::text(noted(Kind::Roulette, {}, -30, {}, 21)),
               u"Рулетка: 21 игра, проигрыш 30$");
-    EXPECT_EQ(Chronicle::text({u"1/1/02"_s, Kind::Arcade, {}, {}, 0, 12}),
-              u"Арканоид: 12 игр, при своих");
+    EXPECT_EQ(Chronicle::text(noted(Kind::Arcade, {}, 0, {}, 12)), u"Арканоид: 12 игр, при своих");
 }
 
 TEST(Chronicle, KeptWithTheHistoryAndReadBackOnlyWhenSound) {

@@ -6,6 +6,7 @@
 // carefully as a history.
 
 #include "state/Hall.h"
+#include "unit/Promptly.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,10 +19,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-
-#include <chrono>
-#include <future>
-#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -238,18 +235,6 @@ TEST(Hall, BelievesNothingOfAnUnsoundFile) {
 }
 
 namespace {
-
-// f's result, or nothing when it has not come within a few seconds (a read that waits for ever
-// is left on its thread, which the end of the test program ends).
-template <class F> std::optional<std::invoke_result_t<F>> promptly(F f) {
-    using Result = std::invoke_result_t<F>;
-    auto task = std::make_shared<std::packaged_task<Result()>>(std::move(f));
-    std::future<Result> result = task->get_future();
-    std::thread([task] { (*task)(); }).detach();
-    if (result.wait_for(std::chrono::seconds(10)) != std::future_status::ready)
-        return std::nullopt;
-    return result.get();
-}
 
 struct Loaded {
     Hall::Rows rows;

@@ -5,15 +5,18 @@
 // timburia-shots FOLDER [FIELD=TEXT...] [WINDOW[:CONTROL]...]: renders each window of the
 // game, as it first opens (with the pointer over CONTROL when one is named), to
 // FOLDER/WINDOW[-CONTROL].png, headless, and prints each file with the window's title after a
-// tab; FIELD=TEXT sets a field of the game state first ("lblCar=Mercedes"); frmLife looks back
-// at a short life made up for it. Run with QT_SCALE_FACTOR=2 for the high-DPI look. For
-// looking at the art and layouts while working on them, and for the README's pictures
-// (scripts/screenshots); not a test.
+// tab; FIELD=TEXT sets a field of the game state first ("lblCar=Mercedes"). Run with
+// QT_SCALE_FACTOR=2 for the high-DPI look. For looking at the art and layouts while working on
+// them, and for the README's pictures (scripts/screenshots); not a test. The hall of fame is
+// shown with a few lives in it, one of them marked as the life that has just ended; frmLife
+// looks back at a short life made up for it.
 
 #include "app/GameWindows.h"
+#include "core/frmHall.h"
 #include "runner/QuietOffscreen.h"
 #include "runner/ScriptedPlatform.h"
 #include "state/Chronicle.h"
+#include "state/Hall.h"
 #include "ui/FormCore.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
@@ -21,6 +24,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <cstdio>
@@ -75,6 +79,23 @@ void liveAFortnight(Game& game) {
     game.setHistory(days);
 }
 
+// A hall after some play: two presidents and three deaths.
+Hall::Rows someLives() {
+    const auto life = [](int day, const QString& last, int days, std::optional<int> top,
+                         const QString& job, double money) {
+        const QString when = u"2026-12-%1T20:00:00"_s.arg(day, 2, 10, QChar(u'0'));
+        const QString headline = top ? u"Стал компьютерным президентом"_s
+                                 : day % 2 ? u"Умер от голода"_s
+                                           : u"Умер от тоски"_s;
+        return Hall::Row{when, when, u"05/05/02"_s, last, days, top, headline, job, money};
+    };
+    return {life(1, u"28/12/02"_s, 233, 233, u"ком.през."_s, 152400),
+            life(2, u"9/05/03"_s, 364, 364, u"ком.през."_s, 98000),
+            life(3, u"17/10/02"_s, 162, std::nullopt, u"прогр."_s, 23650),
+            life(4, u"8/07/02"_s, 63, std::nullopt, u"Таксист."_s, 3400),
+            life(5, u"17/05/02"_s, 12, std::nullopt, u"Грузчик"_s, 185)};
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -97,7 +118,13 @@ int main(int argc, char* argv[]) {
     for (const QString& shot : names) {
         const QString name = shot.section(u':', 0, 0);
         const QString pointAt = shot.section(u':', 1);
-        ScriptedPlatform platform(folder.path());
+        // The game's own files go to a folder of the run's, not among the pictures.
+        QTemporaryDir caseFolder;
+        ScriptedPlatform platform(caseFolder.path());
+        if (name == frmHall::Name) {
+            QDir().mkpath(platform.dataFolder());
+            Hall::save(Hall::pathIn(platform.dataFolder()), someLives());
+        }
         platform.date = QDate(2002, 5, 5);
         Game game(platform, windows);
         game.start();
@@ -112,6 +139,8 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "no window %s\n", qPrintable(name));
             return 1;
         }
+        if (auto* hall = dynamic_cast<frmHall*>(form))
+            hall->markLife(someLives()[3].life);
         QWidget* window = form->window();
         window->adjustSize();
         if (!pointAt.isEmpty()) {

@@ -8,6 +8,7 @@
 // this test instead of holding it.
 
 #include "NewGame.h"
+#include "Promptly.h"
 #include "state/GameFiles.h"
 #include "state/History.h"
 #include "state/SavedGame.h"
@@ -27,11 +28,8 @@
 #include <sys/mount.h>
 #include <sys/stat.h>
 
-#include <chrono>
-#include <future>
 #include <memory>
 #include <optional>
-#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -42,18 +40,6 @@ GameState playedGame() {
     GameState state = newGame();
     state.lblHours = u"7"_s;
     return state;
-}
-
-// f's result, or nothing when it has not come within a few seconds. A call that waits for ever
-// is left waiting on its thread, which the end of the test program ends.
-template <class F> std::optional<std::invoke_result_t<F>> promptly(F f) {
-    using Result = std::invoke_result_t<F>;
-    auto task = std::make_shared<std::packaged_task<Result()>>(std::move(f));
-    std::future<Result> result = task->get_future();
-    std::thread([task] { (*task)(); }).detach();
-    if (result.wait_for(std::chrono::seconds(10)) != std::future_status::ready)
-        return std::nullopt;
-    return result.get();
 }
 
 enum class Thing { Pipe, Folder, Device, DeviceLink, Sparse };
