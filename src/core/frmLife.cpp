@@ -111,7 +111,6 @@ frmLife::frmLife(Game& game)
     layout->addWidget(chronicle);
     layout->addWidget(lstChronicle, 2);
     cmdBack = addBackButton(layout);
-    cmdBack->setText(u"Назад"_s);
     cmdBack->setDefault(true);
 
     connect(&game, &Game::stateChanged, this, &frmLife::stateChanged);
