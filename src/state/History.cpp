@@ -131,6 +131,18 @@ QByteArray fileText(const File& file, qint64 maxSize) {
         first = std::min(days.size(), first + excess);
         text = json(days, first, file.game, file.story);
     }
+    // A chronicle too long even beside no days at all keeps its newest milestones, so that the
+    // file stays one the game reads.
+    if (text.size() > maxSize && !file.story.entries.empty()) {
+        Chronicle::Life story = file.story;
+        while (text.size() > maxSize && !story.entries.empty()) {
+            const double perEntry = double(text.size()) / double(story.entries.size());
+            const auto excess = std::min(story.entries.size(),
+                                         size_t(double(text.size() - maxSize) / perEntry) + 1);
+            story.entries.erase(story.entries.begin(), story.entries.begin() + qsizetype(excess));
+            text = json(days, first, file.game, story);
+        }
+    }
     return text;
 }
 

@@ -328,6 +328,31 @@ TEST(Chronicle, KeptWithTheHistoryAndReadBackOnlyWhenSound) {
     EXPECT_FALSE(History::parse(History::fileText(backwards)));
 }
 
+TEST(Chronicle, ALifeTooLongForItsFileKeepsItsNewestDaysThenItsNewestMilestones) {
+    GameState s = newLife();
+    s.story.began = u"2026-12-11T12:00:00"_s;
+    s.story.firstDay = u"05/05/02"_s;
+    for (int trip = 1; trip <= 200; ++trip)
+        Fishing::bringHome(s, trip, 0, 0);
+    const History::Days days(50, {u"05/05/02"_s, 1, 2, 3, 4, u"Грузчик"_s});
+    const History::File file{days, u"mark"_s, s.story};
+    const qint64 whole = History::fileText(file).size();
+    const qint64 story = History::fileText({{}, u"mark"_s, s.story}).size();
+    for (const qint64 cap : {whole - 1, story + 10, story - 1, story / 2, qint64(300)}) {
+        const QByteArray text = History::fileText(file, cap);
+        EXPECT_LE(text.size(), cap) << cap;
+        const std::optional<History::File> back = History::parse(text);
+        ASSERT_TRUE(back) << cap;
+        // The milestones go only once every day has gone, the oldest first.
+        if (!back->days.empty()) {
+            EXPECT_EQ(back->story, s.story) << cap;
+        }
+        if (!back->story.entries.empty()) {
+            EXPECT_EQ(back->story.entries.back(), s.story.entries.back()) << cap;
+        }
+    }
+}
+
 TEST(Chronicle, SurvivesASaveAndALoad) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
