@@ -159,8 +159,7 @@ void Session::endLife() {
     if (!unread.isEmpty()) {
         entered = unread;
     } else {
-        std::optional<int> placed;
-        const Hall::Rows table = Hall::enter(rows, LifeStory::hallRow(summary, ended), &placed);
+        const Hall::Rows table = Hall::enter(rows, LifeStory::hallRow(summary, ended));
         if (table != rows)
             entered = Hall::save(hallPath, table);
     }
