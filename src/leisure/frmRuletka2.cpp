@@ -51,6 +51,7 @@ frmRuletka2::frmRuletka2(Game& game)
 
     Label2 = named<QLabel>("Label2", u"Осталось"_s, this);
     lblVrash = figure("lblVrash", u"0"_s, this);
+    relateToCaption(lblVrash, Label2);
     Label3 = named<QLabel>("Label3", u"вращений"_s, this);
     auto* spins = new QHBoxLayout;
     spins->addWidget(Label2);

@@ -128,17 +128,21 @@ void announce(QWidget* source, const QString& text) {
     QWidget* window = source->window();
     auto* announcer = dynamic_cast<Announcer*>(
         window->findChild<QWidget*>(AnnouncerName.toString(), Qt::FindDirectChildrenOnly));
-    if (!announcer) {
+    // A screen reader reads a notification that shows, as it reads the desktop's. The first one
+    // of a window shows as it is made (Qt says so itself); the next ones show again under their
+    // new name.
+    const bool first = !announcer;
+    if (first)
         announcer = new Announcer(window);
-        announcer->show();
-    }
     announcer->said = text;
-    // A new name, and the notification showing again: a screen reader reads a notification
-    // that shows, as it reads the desktop's.
-    QAccessibleEvent named(announcer, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&named);
-    QAccessibleEvent shown(announcer, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+    if (first)
+        announcer->show();
+    if (!first || !announcer->isVisible()) {
+        QAccessibleEvent named(announcer, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&named);
+        QAccessibleEvent shown(announcer, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
+    }
     if (watcher)
         watcher(announcer, text);
 }
