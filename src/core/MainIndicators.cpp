@@ -213,7 +213,7 @@ void MainIndicators::showState(const GameState& state) {
         const QString& text = state.*shown.field;
         if (shown.label->text() == text)
             continue;
-        // A new status is said to a screen reader; the first one of a game is not news.
+        // A new status is said to a screen reader; the first one shown is not news.
         const bool news = shown.field == &GameState::lblStatus && !shown.label->text().isEmpty();
         shown.label->setText(text);
         if (news)

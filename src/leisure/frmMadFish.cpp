@@ -19,6 +19,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace {
