@@ -246,6 +246,22 @@ TEST_F(Accessibility, AMealBoughtSaysTheNewSatietyAndAMealRefusedSaysNothing) {
     EXPECT_TRUE(heard.said().isEmpty()) << heard.said().join(u" | "_s).toStdString();
 }
 
+TEST_F(Accessibility, APartBoughtSaysWhatWasBoughtAndAPartRefusedSaysNothing) {
+    game.state.lblMoney = u"30000"_s;
+    FormCore* store = game.open(u"frmComputer"_s);
+    ASSERT_TRUE(store);
+    auto* buy = store->window()->findChild<QAbstractButton*>(u"cmdBuyComp"_s);
+    ASSERT_TRUE(buy);
+    Announcements heard;
+    buy->click();
+    EXPECT_EQ(heard.said(), QStringList{u"Куплено: "_s + game.state.lblComp});
+    // Too poor for the next one: its message says so, nothing more is said.
+    game.state.lblMoney = u"0"_s;
+    heard.said().clear();
+    buy->click();
+    EXPECT_TRUE(heard.said().isEmpty()) << heard.said().join(u" | "_s).toStdString();
+}
+
 TEST_F(Accessibility, TheForecastIsSaidOnceAsItCrossesIntoDanger) {
     Announcements heard;
     game.state.lblHungry = u"-10"_s;
