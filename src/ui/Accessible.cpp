@@ -29,8 +29,8 @@ QLabel* captionOf(const QObject* value) {
     return value->property(CaptionProperty).value<QPointer<QLabel>>();
 }
 
-// A figure read with its caption. Its text changes as the game goes; the name is asked for each
-// time, and QLabel says the name changed whenever its text does.
+// A figure read with its caption. Its text changes as the game goes: the name is made each time
+// it is asked for.
 class AccessibleFigure : public QAccessibleWidget {
 public:
     explicit AccessibleFigure(QLabel* value)
