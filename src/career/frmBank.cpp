@@ -5,6 +5,7 @@
 #include "career/frmBank.h"
 
 #include "state/NumberText.h"
+#include "ui/Accessible.h"
 #include "ui/AmountBox.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
@@ -48,6 +49,8 @@ frmBank::frmBank(Game& game)
     Label8 = named<QLabel>("Label8", u"$"_s, this);
     Label6 = named<QLabel>("Label6", u"Прирост:"_s, this);
     lblInc = figure("lblInc", u"0"_s, this);
+    relateToCaption(lblYHave, Label3);
+    relateToCaption(lblInc, Label6);
 
     auto* form = new QGridLayout;
     form->setHorizontalSpacing(8);

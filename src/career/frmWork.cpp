@@ -7,6 +7,7 @@
 #include "core/frmTheEnd.h"
 #include "rules/Jobs.h"
 #include "state/NumberText.h"
+#include "ui/Accessible.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
 #include "ui/Picture.h"
@@ -67,6 +68,7 @@ frmWork::frmWork(Game& game)
     Label14 = named<QLabel>("Label14", u"Сейчас вы:"_s, board);
     Twips::place(Label14, 3855, 240, 3150, 270);
     lblWWho = figure("lblWWho", QString(), board);
+    relateToCaption(lblWWho, Label14);
     Twips::place(lblWWho, 3855, 510, 3150, 330);
     lbladdSpec = named<QLabel>("lbladdSpec", QString(), board);
     lbladdSpec->setWordWrap(true);

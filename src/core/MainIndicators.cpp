@@ -4,6 +4,7 @@
 
 #include "core/MainIndicators.h"
 
+#include "ui/Accessible.h"
 #include "ui/Kit.h"
 
 #include <QFontMetrics>
@@ -89,8 +90,10 @@ MainIndicators::MainIndicators(QWidget* parent)
             value->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
             shown_.push_back({value, row.field});
             if (row.caption) {
-                form->addWidget(
-                    named<QLabel>(row.captionName, QString::fromUtf16(row.caption), box), line, 0);
+                auto* caption =
+                    named<QLabel>(row.captionName, QString::fromUtf16(row.caption), box);
+                relateToCaption(value, caption);
+                form->addWidget(caption, line, 0);
                 form->addWidget(value, line, 1);
             } else {
                 form->addWidget(value, line, 0, 1, 2);
@@ -175,15 +178,18 @@ MainIndicators::MainIndicators(QWidget* parent)
         line->addWidget(label);
         return label;
     };
-    line->addWidget(captionLabel(u"Дата: "_s, when));
-    value(&GameState::lblDay);
+    // The day and the hour are read with their captions; the month and the year follow the day.
+    QLabel* date = captionLabel(u"Дата: "_s, when);
+    line->addWidget(date);
+    relateToCaption(value(&GameState::lblDay), date);
     line->addWidget(captionLabel(u"/"_s, when));
     value(&GameState::lblMonth);
     line->addWidget(captionLabel(u"/"_s, when));
     value(&GameState::lblYear);
     line->addSpacing(24);
-    line->addWidget(captionLabel(u"Время: "_s, when));
-    value(&GameState::lblHours);
+    QLabel* time = captionLabel(u"Время: "_s, when);
+    line->addWidget(time);
+    relateToCaption(value(&GameState::lblHours), time);
     line->addWidget(captionLabel(u":00"_s, when));
     line->addStretch(1);
     for (QString GameState::*hidden :
@@ -205,8 +211,13 @@ MainIndicators::MainIndicators(QWidget* parent)
 void MainIndicators::showState(const GameState& state) {
     for (const Shown& shown : shown_) {
         const QString& text = state.*shown.field;
-        if (shown.label->text() != text)
-            shown.label->setText(text);
+        if (shown.label->text() == text)
+            continue;
+        // A new status is said to a screen reader; the first one shown is not news.
+        const bool news = shown.field == &GameState::lblStatus && !shown.label->text().isEmpty();
+        shown.label->setText(text);
+        if (news)
+            announceFigure(shown.label);
     }
 }
 

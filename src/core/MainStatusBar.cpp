@@ -4,11 +4,19 @@
 
 #include "core/MainStatusBar.h"
 
+#include "ui/Accessible.h"
 #include "ui/Kit.h"
 
 #include <QLabel>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
+
+bool forecastInDanger(const Forecast::Outlook& outlook) {
+    constexpr int DangerHours = 24;
+    return std::min(outlook.hungerHours, outlook.sadnessHours) <= DangerHours;
+}
 
 MainStatusBar::MainStatusBar(QWidget* parent)
     : QStatusBar(parent) {
@@ -36,9 +44,13 @@ MainStatusBar::MainStatusBar(QWidget* parent)
     addPermanentWidget(lblPause);
 }
 
-void MainStatusBar::showForecast(const QString& text) {
+void MainStatusBar::showForecast(const QString& text, const Forecast::Outlook& outlook) {
     if (lblForecast->text() != text)
         lblForecast->setText(text);
+    const bool danger = forecastInDanger(outlook);
+    if (danger && !inDanger_)
+        announce(this, text);
+    inDanger_ = danger;
 }
 
 void MainStatusBar::showSpeed(int speed) {
@@ -49,7 +61,10 @@ void MainStatusBar::showSpeed(int speed) {
 }
 
 void MainStatusBar::showPaused(bool paused) {
+    if (paused == !lblPause->isHidden())
+        return;
     lblPause->setVisible(paused);
+    announce(this, paused ? lblPause->text() : u"Игра продолжается"_s);
 }
 
 void MainStatusBar::showNote(const QString& text) {

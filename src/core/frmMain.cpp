@@ -209,7 +209,7 @@ QLabel* frmMain::field(const QString& name) const {
 void frmMain::showState() {
     const GameState& state = game().state;
     indicators_->showState(state);
-    statusBar_->showForecast(Forecast::text(state));
+    statusBar_->showForecast(Forecast::text(state), Forecast::of(state));
     statusBar_->showSpeed(game().speed());
 }
 

@@ -8,6 +8,7 @@
 #include "internet/ProgressShape.h"
 #include "rules/Online.h"
 #include "state/NumberText.h"
+#include "ui/Accessible.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
 #include "ui/Picture.h"
@@ -106,6 +107,7 @@ frmInterAnek::frmInterAnek(Game& game)
     shpProgress->hide();
     Label2 = named<QLabel>("Label2", u"Просижано часов:"_s, this);
     lblcm = figure("lblcm", u"0"_s, this);
+    relateToCaption(lblcm, Label2);
     cmdGoout = named<QPushButton>("cmdGoout", u"Отключиться"_s, this);
     setEscapeButton(cmdGoout);
 

@@ -6,6 +6,7 @@
 
 #include "internet/OnlineKit.h"
 #include "rules/Online.h"
+#include "ui/Accessible.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
 #include "ui/Picture.h"
@@ -60,6 +61,7 @@ frmInterComp::frmInterComp(Game& game)
     an->setMinimumSize(420, 260);
     Label2 = named<QLabel>("Label2", u"Просижано часов:"_s, this);
     lblcm = figure("lblcm", u"0"_s, this);
+    relateToCaption(lblcm, Label2);
     cmdGoout = named<QPushButton>("cmdGoout", u"Отключиться"_s, this);
     setEscapeButton(cmdGoout);
 

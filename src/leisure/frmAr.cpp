@@ -34,12 +34,16 @@ void showText(QLineEdit* box, const QString& text) {
 
 using Choice = std::array<QRadioButton*, 3>;
 
-// The three option buttons that choose one of three pictures, each showing its picture.
+// The three option buttons that choose one of three pictures, each showing its picture. The
+// buttons have no text: a screen reader reads each by what its picture shows ("Ракетка:
+// синяя"), not all three by their frame's title.
 Choice pictureChoice(QGroupBox* frame, QBoxLayout* layout, std::array<const char*, 3> names,
-                     const std::array<Picture*, 3>& pictures, QSize icon) {
+                     const std::array<Picture*, 3>& pictures, QSize icon, const QString& what,
+                     std::array<const char16_t*, 3> looks) {
     Choice options;
     for (size_t k = 0; k < options.size(); ++k) {
         options[k] = named<QRadioButton>(names[k], frame);
+        options[k]->setAccessibleName(what + u": "_s + QString::fromUtf16(looks[k]));
         options[k]->setIcon(Pictures::icon(pictures[k]->pictureName(), icon));
         options[k]->setIconSize(icon);
         layout->addWidget(options[k]);
@@ -81,12 +85,12 @@ frmAr::frmAr(Game& game)
     T2->hide();
 
     Frame2 = named<QGroupBox>("Frame2", u"Выбор ракетки"_s, this);
-    paddleOptions_ =
-        pictureChoice(Frame2, new QVBoxLayout(Frame2), {"o1", "o2", "o3"}, paddles_, QSize(64, 16));
+    paddleOptions_ = pictureChoice(Frame2, new QVBoxLayout(Frame2), {"o1", "o2", "o3"}, paddles_,
+                                   QSize(64, 16), u"Ракетка"_s, {u"синяя", u"красная", u"зелёная"});
     std::tie(o1, o2, o3) = std::tuple_cat(paddleOptions_);
     Frame3 = named<QGroupBox>("Frame3", u"Мяч"_s, this);
-    ballOptions_ =
-        pictureChoice(Frame3, new QHBoxLayout(Frame3), {"b1", "b2", "b3"}, balls_, QSize(18, 18));
+    ballOptions_ = pictureChoice(Frame3, new QHBoxLayout(Frame3), {"b1", "b2", "b3"}, balls_,
+                                 QSize(18, 18), u"Мяч"_s, {u"серый", u"оранжевый", u"футбольный"});
     std::tie(b1, b2, b3) = std::tuple_cat(ballOptions_);
 
     Frame4 = named<QGroupBox>("Frame4", u"Управление"_s, this);

@@ -7,6 +7,7 @@
 #include "leisure/frmMadFish.h"
 #include "rules/Fishing.h"
 #include "state/NumberText.h"
+#include "ui/Accessible.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
 #include "ui/Picture.h"
@@ -59,6 +60,7 @@ frmHobby::frmHobby(Game& game)
     lblHelp->setMinimumHeight(lblHelp->fontMetrics().lineSpacing() * 6);
     Label1 = named<QLabel>("Label1", u"Цена:"_s, this);
     lblCost = figure("lblCost", u"00"_s, this);
+    relateToCaption(lblCost, Label1);
 
     cmdBPrikormka = named<QPushButton>(goods[0].button, QString::fromUtf16(goods[0].caption), this);
     cmdBSnasti = named<QPushButton>(goods[1].button, QString::fromUtf16(goods[1].caption), this);
@@ -76,17 +78,19 @@ frmHobby::frmHobby(Game& game)
     lblPrikormka = figure("lblPrikormka", u"0"_s, box);
     auto* boxLines = new QGridLayout(box);
     boxLines->addWidget(Label11, 0, 0, 1, 3);
-    boxLines->addWidget(new QLabel(u"У вас"_s, box), 1, 0);
-    boxLines->addWidget(lblYdochka, 1, 1, 1, 2);
-    boxLines->addWidget(new QLabel(u"У вас"_s, box), 2, 0);
-    boxLines->addWidget(lblSnasti, 2, 1, 1, 2);
-    boxLines->addWidget(new QLabel(u"У вас"_s, box), 3, 0);
-    boxLines->addWidget(lblPrikormka, 3, 1);
+    for (QLabel* have : {lblYdochka, lblSnasti, lblPrikormka}) {
+        auto* caption = new QLabel(u"У вас"_s, box);
+        relateToCaption(have, caption);
+        const int line = boxLines->rowCount();
+        boxLines->addWidget(caption, line, 0);
+        boxLines->addWidget(have, line, 1, 1, have == lblPrikormka ? 1 : 2);
+    }
     boxLines->addWidget(new QLabel(u"пакетов прикормки."_s, box), 3, 2);
     boxLines->setColumnStretch(2, 1);
 
     Label2 = named<QLabel>("Label2", u"Общее кол-во пойманной рыбы:"_s, this);
     lblNFish = figure("lblNFish", u"0"_s, this);
+    relateToCaption(lblNFish, Label2);
     cmdGoFishing = named<QPushButton>("cmdGoFishing", u"Отправиться на озеро \"MAD FISH\""_s, this);
     cmdGoFishing->setMinimumHeight(40);
 

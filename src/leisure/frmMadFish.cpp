@@ -6,6 +6,7 @@
 
 #include "rules/Fishing.h"
 #include "state/NumberText.h"
+#include "ui/Accessible.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
 #include "ui/Picture.h"
@@ -17,6 +18,8 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -93,6 +96,9 @@ frmMadFish::frmMadFish(Game& game)
     lblH = figure("lblH", u"0"_s, panel);
     Label4 = named<QLabel>("Label4", u"Прибавилось сытости:"_s, panel);
     lblSit = figure("lblSit", u"0"_s, panel);
+    for (auto [value, caption] : {std::pair{lbl1s, Label2}, std::pair{lblCatch, Label3},
+                                  std::pair{lblH, Label1}, std::pair{lblSit, Label4}})
+        relateToCaption(value, caption);
     int row = 0;
     for (auto [caption, value] : {std::pair{Label2, lbl1s}, std::pair{Label3, lblCatch},
                                   std::pair{Label1, lblH}, std::pair{Label4, lblSit}}) {

@@ -9,6 +9,7 @@
 #include "leisure/frmRuletka2.h"
 #include "rules/Casino.h"
 #include "state/NumberText.h"
+#include "ui/Accessible.h"
 #include "ui/Game.h"
 #include "ui/InfoPanel.h"
 #include "ui/Kit.h"
@@ -32,6 +33,7 @@ frmParty::frmParty(Game& game)
 
     Label4 = named<QLabel>("Label4", u"Настроение:"_s, this);
     lblHappyness = figure("lblHappyness", u"00"_s, this);
+    relateToCaption(lblHappyness, Label4);
     showField(lblHappyness, &GameState::lblHappyness);
     auto* mood = new QHBoxLayout;
     mood->addWidget(Label4);

@@ -6,6 +6,7 @@
 
 #include "rules/Casino.h"
 #include "state/NumberText.h"
+#include "ui/Accessible.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
 #include "ui/Picture.h"
@@ -50,6 +51,7 @@ frmRuletka2::frmRuletka2(Game& game)
 
     Label2 = named<QLabel>("Label2", u"Осталось"_s, this);
     lblVrash = figure("lblVrash", u"0"_s, this);
+    relateToCaption(lblVrash, Label2);
     Label3 = named<QLabel>("Label3", u"вращений"_s, this);
     auto* spins = new QHBoxLayout;
     spins->addWidget(Label2);
@@ -58,6 +60,7 @@ frmRuletka2::frmRuletka2(Game& game)
     spins->addStretch(1);
     Label4 = named<QLabel>("Label4", u"У вас денег($):"_s, this);
     lblYMoney = figure("lblYMoney", u"0"_s, this);
+    relateToCaption(lblYMoney, Label4);
     showField(lblYMoney, &GameState::lblMoney);
     auto* money = new QHBoxLayout;
     money->addWidget(Label4);

@@ -6,6 +6,7 @@
 
 #include "rules/Buying.h"
 #include "state/NumberText.h"
+#include "ui/Accessible.h"
 #include "ui/Game.h"
 #include "ui/InfoPanel.h"
 #include "ui/Kit.h"
@@ -63,5 +64,8 @@ void LadderStore::goods_MouseMove(size_t index) {
 
 void LadderStore::goods_Click(size_t index) {
     const Goods& goods = goods_[index];
-    buyNextAndGain(game().state, goods.catalog, goods.field, effects());
+    // A refusal says so in its message; a purchase shows only in the main window's figures,
+    // so a screen reader is told what was bought.
+    if (buyNextAndGain(game().state, goods.catalog, goods.field, effects()))
+        announce(this, u"Куплено: "_s + game().state.*goods.field);
 }

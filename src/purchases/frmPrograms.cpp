@@ -8,6 +8,7 @@
 #include "rules/Virus.h"
 #include "state/GameState.h"
 #include "state/NumberText.h"
+#include "ui/Accessible.h"
 #include "ui/Game.h"
 #include "ui/InfoPanel.h"
 #include "ui/Kit.h"
@@ -101,6 +102,7 @@ frmPrograms::frmPrograms(Game& game)
             current.caption = named<QLabel>(current.captionName,
                                             QString::fromUtf16(current.captionText), info.frame);
             current.value = figure(current.valueName, QString(), info.frame);
+            relateToCaption(current.value, current.caption);
             auto* texts = new QVBoxLayout;
             texts->setSpacing(0);
             texts->addWidget(current.caption);

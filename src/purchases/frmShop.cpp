@@ -7,6 +7,7 @@
 #include "rules/Shop.h"
 #include "state/GameState.h"
 #include "state/NumberText.h"
+#include "ui/Accessible.h"
 #include "ui/Game.h"
 #include "ui/InfoPanel.h"
 #include "ui/Kit.h"
@@ -45,6 +46,7 @@ frmShop::frmShop(Game& game)
     cmdBuySupper = shopButton("cmdBuySupper", u"Купить ужин"_s, this);
     Label4 = named<QLabel>("Label4", u"Текущая сытость:"_s, this);
     lblHungr = figure("lblHungr", u"00"_s, this);
+    relateToCaption(lblHungr, Label4);
 
     // Clothes: the panel shows the outfit on offer and its price.
     Label6 = heading("Label6", u"Одежда"_s, this);
@@ -66,6 +68,8 @@ frmShop::frmShop(Game& game)
     lblCurCar = figure("lblCurCar", InfoPanel::Nothing, this);
     Label11 = named<QLabel>("Label11", u"Марка:"_s, this);
     lblCar = figure("lblCar", InfoPanel::Nothing, this);
+    relateToCaption(lblCurCar, Label8);
+    relateToCaption(lblCar, Label11);
     for (int k = 0; k < 5; ++k) {
         imgCar[k] = named<Picture>(u"imgCar(%1)"_s.arg(k), u"cars/car%1"_s.arg(k + 1), this);
         imgCar[k]->hide();
@@ -189,8 +193,12 @@ void frmShop::meal_MouseMove(int price) {
     show();
 }
 
+// A meal or an outfit bought says nothing on the screen but its figure: a screen reader
+// hears it.
 void frmShop::meal_Click(int price) {
+    const QString before = game().state.lblHungry;
     Shop::eat(game().state, price, effects());
+    announceChange(this, Label4->text(), before, game().state.lblHungry);
 }
 
 void frmShop::cmdBuyClothes_MouseMove() {
@@ -199,8 +207,10 @@ void frmShop::cmdBuyClothes_MouseMove() {
 }
 
 void frmShop::cmdBuyClothes_Click() {
+    const QString before = game().state.lblClothes;
     Shop::buyClothes(counter_, game().state, effects());
     show();
+    announceChange(this, u"Ваша одежда"_s, before, game().state.lblClothes);
 }
 
 void frmShop::cmdCar_MouseMove() {

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/InfoPanel.h"
+#include "ui/Accessible.h"
 
 #include "ui/Kit.h"
 
@@ -23,7 +24,9 @@ InfoPanel::InfoPanel(QWidget* parent, std::initializer_list<Row> rows)
         auto* value = named<QLabel>(row.valueName, row.initial, this);
         markAsFigure(value);
         if (row.captionName) {
-            grid_->addWidget(named<QLabel>(row.captionName, row.caption, this), line_, 0);
+            auto* caption = named<QLabel>(row.captionName, row.caption, this);
+            relateToCaption(value, caption);
+            grid_->addWidget(caption, line_, 0);
             grid_->addWidget(value, line_, 1);
         } else {
             QFont heading = value->font();
