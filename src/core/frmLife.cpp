@@ -7,6 +7,7 @@
 #include "core/ChartModule.h"
 #include "rules/LifeStory.h"
 #include "state/NumberText.h"
+#include "ui/Accessible.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
 
@@ -48,7 +49,7 @@ public:
         const QString valueName = QString::fromLatin1(name);
         auto* label = named<QLabel>(valueName + u"Caption"_s, caption, box_);
         QLabel* value = figure(name, {}, box_);
-        label->setBuddy(value);
+        relateToCaption(value, label);
         const int row = grid_->rowCount();
         grid_->addWidget(label, row, 0);
         grid_->addWidget(value, row, 1);

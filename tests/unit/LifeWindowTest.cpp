@@ -8,6 +8,7 @@
 #include "ScriptedGame.h"
 #include "core/frmLife.h"
 #include "state/Chronicle.h"
+#include "ui/Accessible.h"
 
 #include <QAccessible>
 #include <QGraphicsView>
@@ -164,6 +165,9 @@ TEST_F(LifeWindow, EachFigureIsReadWithItsCaptionAndTheChartIsAChart) {
             names << label->text(QAccessible::Name);
         EXPECT_TRUE(names.contains(QString::fromUtf16(caption)))
             << value->objectName().toStdString() << ": " << names.join(u", "_s).toStdString();
+        // Read as "caption: value", as every figure of the game is.
+        EXPECT_EQ(accessible->text(QAccessible::Name),
+                  spokenCaption(QString::fromUtf16(caption)) + u": "_s + value->text());
     }
     // The chart module's chart, not the line that says why there is none.
     ASSERT_TRUE(life->chtLife);
