@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QEvent>
 #include <QMenu>
 #include <QPalette>
 #include <QProxyStyle>
@@ -60,6 +61,37 @@ QLabel* figure(const char* name, const QString& text, QWidget* parent) {
     auto* label = named<QLabel>(name, text, parent);
     markAsFigure(label);
     return label;
+}
+
+namespace {
+class HeightInLines : public QObject {
+public:
+    HeightInLines(QWidget* control, int lines, int padding)
+        : QObject(control)
+        , lines_(lines)
+        , padding_(padding) {
+        control->installEventFilter(this);
+        fit(control);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FontChange)
+            fit(static_cast<QWidget*>(watched));
+        return false;
+    }
+
+private:
+    void fit(QWidget* control) const {
+        control->setFixedHeight(control->fontMetrics().lineSpacing() * lines_ + padding_);
+    }
+
+    int lines_, padding_;
+};
+} // namespace
+
+void setHeightInLines(QWidget* control, int lines, int padding) {
+    new HeightInLines(control, lines, padding);
 }
 
 void reserveWidth(QLabel* label, const QStringList& texts) {

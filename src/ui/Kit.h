@@ -48,6 +48,10 @@ QLabel* figure(const char* name, const QString& text, QWidget* parent);
 // the texts it may show (and of its text now), so that nothing around it moves as it changes.
 void reserveWidth(QLabel* label, const QStringList& texts);
 
+// A control `lines` lines of its font tall (and `padding` pixels for its frame), whatever its
+// text: kept so when the font changes, as a player's desktop font may while the game runs.
+void setHeightInLines(QWidget* control, int lines, int padding);
+
 // A control's text colour ("fore colour"): set by the game, read back by the game and the
 // tests, always the colour the control is drawn with.
 void setForeColor(QWidget* control, const QColor& color);
