@@ -40,7 +40,13 @@ QLabel* heading(const char* name, const QString& text, QWidget* parent);
 // is light (a dark theme keeps its own light link colour). Called once at start.
 void useGamePalette();
 
-// A value the game fills in: bold, in the palette's link colour.
+// How well two colours read one on the other: 1 (the same) to 21 (black on white). Text that
+// reads well has at least ReadableContrast.
+double contrast(const QColor& a, const QColor& b);
+constexpr double ReadableContrast = 4.5;
+
+// A value the game fills in: bold, in the palette's link colour (or its text colour, where the
+// link colour would not read on the window).
 void markAsFigure(QWidget* label);
 QLabel* figure(const char* name, const QString& text, QWidget* parent);
 

@@ -6,13 +6,12 @@
 // points larger, every window of the game grows to fit, and no text of a label, a button or a
 // box is cut.
 
+#include "EveryWindow.h"
 #include "ScriptedGame.h"
-#include "ui/FormCore.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -70,16 +69,7 @@ private:
 
 TEST_F(LargerFont, EveryWindowGrowsToFitItsTexts) {
     game.state.lblMoney = u"30000"_s;
-    for (const QString& name : windows.names()) {
-        if (name == u"frmFixture")
-            continue;
-        FormCore* form = game.loaded(name) ? game.loaded(name) : game.open(name);
-        if (!form)
-            continue;
-        ScriptedPlatform::deliverPostedEvents();
-        EXPECT_EQ(cut(form->window()).join(u"; "_s).toStdString(), "") << name.toStdString();
-        if (name != u"frmMain")
-            game.unload(form);
-        ScriptedPlatform::deliverPostedEvents();
-    }
+    forEveryWindow(game, windows, [](const QString& name, QWidget* window) {
+        EXPECT_EQ(cut(window).join(u"; "_s).toStdString(), "") << name.toStdString();
+    });
 }
