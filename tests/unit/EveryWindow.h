@@ -11,7 +11,10 @@
 #include "ui/Game.h"
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
+
+#include <gtest/gtest.h>
 
 // Opens each window of the game in turn (the main window is open already; the tests' own
 // fixture window is left out), hands it to `look` with its name, and unloads it again.
@@ -28,4 +31,14 @@ template <class Look> void forEveryWindow(Game& game, const WindowCatalog& windo
             game.unload(form);
         ScriptedPlatform::deliverPostedEvents();
     }
+}
+
+// `found(window)` lists what is wrong in a window: nothing, in every window of the game, each
+// opened in turn as the player would open it (with money enough for every offer).
+template <class Check>
+void expectNothingInAnyWindow(Game& game, const WindowCatalog& windows, Check found) {
+    game.state.lblMoney = QStringLiteral("30000");
+    forEveryWindow(game, windows, [&found](const QString& name, QWidget* window) {
+        EXPECT_EQ(found(window).join(QStringLiteral("; ")).toStdString(), "") << name.toStdString();
+    });
 }
