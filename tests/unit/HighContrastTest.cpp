@@ -99,6 +99,16 @@ private:
 
 } // namespace
 
+TEST(Contrast, RunsFromTheSameColourToBlackOnWhite) {
+    EXPECT_DOUBLE_EQ(contrast(Qt::black, Qt::white), 21);
+    EXPECT_DOUBLE_EQ(contrast(Qt::white, Qt::black), 21);
+    EXPECT_DOUBLE_EQ(contrast(Qt::yellow, Qt::yellow), 1);
+    // The figures' dark blue reads on a light window, not on a black one.
+    const QColor figureBlue(0x1d, 0x3f, 0x72);
+    EXPECT_GE(contrast(figureBlue, QColor(0xef, 0xef, 0xef)), ReadableContrast);
+    EXPECT_LT(contrast(figureBlue, Qt::black), ReadableContrast);
+}
+
 TEST_F(HighContrast, EveryLabelReadsOnTheDarkWindow) {
     expectNothingInAnyWindow(game, windows, unreadable);
 }
