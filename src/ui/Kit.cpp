@@ -88,8 +88,8 @@ protected:
 } // namespace
 
 double contrast(const QColor& a, const QColor& b) {
-    const auto [darker, lighter] = std::minmax(luminance(a), luminance(b));
-    return (lighter + 0.05) / (darker + 0.05);
+    const double first = luminance(a), second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
 void markAsFigure(QWidget* label) {
