@@ -202,7 +202,7 @@ MainIndicators::MainIndicators(QWidget* parent)
     status->setFrameShape(QFrame::StyledPanel);
     status->setFrameShadow(QFrame::Sunken);
     // Two lines, whatever the text: a long help line must not make the window grow.
-    status->setFixedHeight(status->fontMetrics().lineSpacing() * 2 + 8);
+    setHeightInLines(status, 2, 8);
     status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     shown_.push_back({status, &GameState::lblSpHelp});
     grid->addWidget(status, 5, 0, 1, 2);

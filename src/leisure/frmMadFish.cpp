@@ -131,6 +131,7 @@ void frmMadFish::showTrip() {
     picFL->setVisible(!finished);
     picFR->setVisible(!finished);
     lblHelp->setText(finished ? lake.results() : Welcome);
+    Twips::fitText(lblHelp);
     lblHelp->setVisible(lake.stage() != Stage::Fishing);
     cmdStart->setText(finished ? u"Поехать домой"_s : u"НАЧАТЬ"_s);
     cmdStart->setVisible(lake.stage() != Stage::Fishing);

@@ -138,7 +138,7 @@ frmPrograms::frmPrograms(Game& game)
     Label2 = findChild<QLabel*>(u"Label2"_s);
     txtSpec = panel_->txtSpec;
     // The longest requirements, those of Windows 2000, fill eight lines.
-    txtSpec->setFixedHeight(txtSpec->fontMetrics().lineSpacing() * 8 + 12);
+    setHeightInLines(txtSpec, 8, 12);
     grid->addWidget(panel_, 1, 2);
 
     auto* layout = new QVBoxLayout(this);

@@ -10,6 +10,7 @@
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -100,7 +101,18 @@ void Form::setVisible(bool visible) {
     }
 
     QWidget* chosen = focusWidget();
+    // A width the window sets for itself is the least it is, not the most: its texts in a
+    // larger font ask for more.
+    if (layout() && minimumWidth() > 0 && minimumWidth() < minimumSizeHint().width())
+        setMinimumWidth(minimumSizeHint().width());
     QDialog::setVisible(true);
+    // Qt opens a window at no more than two thirds of the screen's width, and does not make
+    // it taller for the texts that wrap to that narrower width.
+    if (layout() && layout()->hasHeightForWidth()) {
+        const int needed = layout()->totalHeightForWidth(width());
+        if (needed > height())
+            resize(width(), needed);
+    }
     if (!chosen || chosen == this || !canTakeFocus(chosen))
         chosen = openingFocus();
     // Where the window's activation puts the keyboard: not the player moving it there, so an

@@ -50,7 +50,7 @@ InfoPanel::InfoPanel(QWidget* parent, std::initializer_list<Row> rows,
     // it never sits focused, unseen, while Enter goes elsewhere. (Pages that are read at length,
     // the help and the sites, keep the focus so the keyboard can scroll them.)
     txtSpec->setFocusPolicy(Qt::NoFocus);
-    txtSpec->setFixedHeight(txtSpec->fontMetrics().lineSpacing() * 4 + 12);
+    setHeightInLines(txtSpec, 4, 12);
     grid_->addWidget(txtSpec, line_, 0, 1, 2);
 }
 

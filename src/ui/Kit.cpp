@@ -6,12 +6,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QEvent>
 #include <QMenu>
 #include <QPalette>
 #include <QProxyStyle>
 #include <QStyle>
 
 #include <algorithm>
+#include <cmath>
 
 QAction* namedAction(QMenu* menu, const char* name, const QString& text) {
     auto* action = named<QAction>(name, text, menu);
@@ -49,17 +51,91 @@ void useGamePalette() {
     QApplication::setStyle(new GameStyle(QApplication::style()->name()));
 }
 
+namespace {
+double luminance(const QColor& colour) {
+    const auto linear = [](float c) {
+        return c <= 0.03928f ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) +
+           0.0722 * linear(rgb.blueF());
+}
+
+// A figure is in the link colour where that reads well on the window, and in the window's text
+// colour where it does not: a high-contrast palette of the player's may leave the link colour
+// as a light theme has it, dark on a dark window.
+void chooseFigureColour(QWidget* label) {
+    const QPalette& palette = label->palette();
+    const bool linkReads = contrast(palette.color(QPalette::Link),
+                                    palette.color(label->backgroundRole())) >= ReadableContrast;
+    const QPalette::ColorRole role = linkReads ? QPalette::Link : QPalette::WindowText;
+    // A new role is a change of palette too: set only when it changes.
+    if (label->foregroundRole() != role)
+        label->setForegroundRole(role);
+}
+
+class FigureColour : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::PaletteChange)
+            chooseFigureColour(static_cast<QWidget*>(watched));
+        return false;
+    }
+};
+} // namespace
+
+double contrast(const QColor& a, const QColor& b) {
+    const double first = luminance(a), second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
 void markAsFigure(QWidget* label) {
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
-    label->setForegroundRole(QPalette::Link);
+    static auto* const colour = new FigureColour(qApp);
+    label->installEventFilter(colour);
+    chooseFigureColour(label);
 }
 
 QLabel* figure(const char* name, const QString& text, QWidget* parent) {
     auto* label = named<QLabel>(name, text, parent);
     markAsFigure(label);
     return label;
+}
+
+namespace {
+class HeightInLines : public QObject {
+public:
+    HeightInLines(QWidget* control, int lines, int padding)
+        : QObject(control)
+        , lines_(lines)
+        , padding_(padding) {
+        control->installEventFilter(this);
+        fit(control);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FontChange)
+            fit(static_cast<QWidget*>(watched));
+        return false;
+    }
+
+private:
+    void fit(QWidget* control) const {
+        control->setFixedHeight(control->fontMetrics().lineSpacing() * lines_ + padding_);
+    }
+
+    int lines_, padding_;
+};
+} // namespace
+
+void setHeightInLines(QWidget* control, int lines, int padding) {
+    new HeightInLines(control, lines, padding);
 }
 
 void reserveWidth(QLabel* label, const QStringList& texts) {

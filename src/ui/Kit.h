@@ -40,13 +40,23 @@ QLabel* heading(const char* name, const QString& text, QWidget* parent);
 // is light (a dark theme keeps its own light link colour). Called once at start.
 void useGamePalette();
 
-// A value the game fills in: bold, in the palette's link colour.
+// How well two colours read one on the other: 1 (the same) to 21 (black on white). Text that
+// reads well has at least ReadableContrast.
+double contrast(const QColor& a, const QColor& b);
+constexpr double ReadableContrast = 4.5;
+
+// A value the game fills in: bold, in the palette's link colour (or its text colour, where the
+// link colour would not read on the window).
 void markAsFigure(QWidget* label);
 QLabel* figure(const char* name, const QString& text, QWidget* parent);
 
 // A label whose text changes while its window is open keeps one width, that of the widest of
 // the texts it may show (and of its text now), so that nothing around it moves as it changes.
 void reserveWidth(QLabel* label, const QStringList& texts);
+
+// A control `lines` lines of its font tall (and `padding` pixels for its frame), whatever its
+// text: kept so when the font changes, as a player's desktop font may while the game runs.
+void setHeightInLines(QWidget* control, int lines, int padding);
 
 // A control's text colour ("fore colour"): set by the game, read back by the game and the
 // tests, always the colour the control is drawn with.

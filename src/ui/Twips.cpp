@@ -4,6 +4,8 @@
 
 #include "ui/Twips.h"
 
+#include <QAbstractButton>
+#include <QLabel>
 #include <QVariant>
 #include <QWidget>
 
@@ -57,6 +59,26 @@ void set(QWidget* widget, Edge edge, int twips) {
         break;
     }
     widget->setGeometry(r);
+    if (edge == Edge::Width || edge == Edge::Height)
+        fitText(widget);
+}
+
+void fitText(QWidget* control) {
+    QSize needed;
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        if (label->text().isEmpty())
+            return;
+        needed = label->wordWrap() ? QSize(0, label->heightForWidth(label->width()))
+                                   : label->minimumSizeHint();
+    } else if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+        if (button->text().isEmpty())
+            return;
+        needed = button->minimumSizeHint();
+    } else {
+        return;
+    }
+    const QSize designed(toPixels(get(control, Edge::Width)), toPixels(get(control, Edge::Height)));
+    control->resize(designed.expandedTo(needed));
 }
 
 int get(const QWidget* widget, Edge edge) {

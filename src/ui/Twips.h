@@ -24,6 +24,12 @@ int get(const QWidget* widget, Edge edge);
 enum class Placing { Move, Record };
 // All four edges of a control at once.
 void place(QWidget* widget, int left, int top, int width, int height, Placing how = Placing::Move);
+
+// A label or button placed by hand that its text in a larger font no longer fits grows to fit,
+// to the right and down from where it stands; its twips stay as the game set them. Called by
+// set(), and again by a window that changes such a control's text.
+void fitText(QWidget* control);
+
 inline int toPixels(int twips) {
     return twips / PerPixel;
 }

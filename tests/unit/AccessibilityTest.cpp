@@ -6,6 +6,7 @@
 // has a name to be read by, and one of its own; each figure is read with its caption; and the
 // changes that matter are said as they happen.
 
+#include "EveryWindow.h"
 #include "ScriptedGame.h"
 #include "core/frmMain.h"
 #include "purchases/frmShop.h"
@@ -29,22 +30,9 @@ using namespace Qt::StringLiterals;
 
 class Accessibility : public ScriptedGame<> {
 protected:
-    // `found(window)` lists what is wrong in a window: nothing, in every window of the game,
-    // each opened in turn as the player would open it (with money enough for every offer).
+    // Nothing wrong in any window of the game, as EveryWindow.h opens them.
     template <class Check> void expectNothingInAnyWindow(Check found) {
-        game.state.lblMoney = u"30000"_s;
-        for (const QString& name : windows.names()) {
-            if (name == u"frmFixture")
-                continue;
-            FormCore* form = game.loaded(name) ? game.loaded(name) : game.open(name);
-            if (!form)
-                continue;
-            ScriptedPlatform::deliverPostedEvents();
-            EXPECT_EQ(found(form->window()).join(u", "_s).toStdString(), "") << name.toStdString();
-            if (name != u"frmMain")
-                game.unload(form);
-            ScriptedPlatform::deliverPostedEvents();
-        }
+        ::expectNothingInAnyWindow(game, windows, found);
     }
 };
 
