@@ -10,7 +10,7 @@
 PACKAGES=(cmake g++ make clang-format qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev
           qt6-qpa-plugins libgl-dev libgtest-dev fonts-dejavu-core qt6-translations-l10n xvfb
           xauth x11-utils xdotool dpkg-dev file desktop-file-utils appstream groff-base lintian
-          weston qt6-wayland reuse)
+          weston qt6-wayland reuse qt6-tools-dev qt6-l10n-tools)
 
 install_missing_packages() {
     local missing=()

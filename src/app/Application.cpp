@@ -7,18 +7,18 @@
 #include "core/Contacts.h"
 
 #include "ui/Kit.h"
+#include "ui/Language.h"
 #include "ui/Picture.h"
+#include "ui/QtPlatform.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QLockFile>
 #include <QStandardPaths>
-#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -46,7 +46,7 @@ bool asksForTextOnly(int argc, const char* const* argv) {
     return false;
 }
 
-void readCommandLine(bool onlyAnswers) {
+QString readCommandLine(bool onlyAnswers) {
     QCommandLineParser parser;
     // Qt prints the description as it is: lines short enough for a terminal.
     parser.setApplicationDescription(
@@ -57,7 +57,9 @@ void readCommandLine(bool onlyAnswers) {
         "and -style."_s);
     const QCommandLineOption help({u"h"_s, u"help"_s}, u"Show this help and quit."_s);
     const QCommandLineOption version({u"v"_s, u"version"_s}, u"Show the version and quit."_s);
-    parser.addOptions({help, version});
+    const QCommandLineOption language(u"lang"_s, u"Play in this language: ru or en."_s,
+                                      u"language"_s);
+    parser.addOptions({help, version, language});
     const bool understood = parser.parse(QCoreApplication::arguments());
     if (parser.isSet(help))
         parser.showHelp(0);
@@ -68,21 +70,23 @@ void readCommandLine(bool onlyAnswers) {
         std::exit(0);
     }
     if (onlyAnswers)
-        return;
+        return {};
     QString error;
     if (!understood)
         error = parser.errorText();
     else if (!parser.positionalArguments().isEmpty())
         error = u"Unexpected argument '%1'."_s.arg(parser.positionalArguments().constFirst());
+    else if (parser.isSet(language) && !languageFromCode(parser.value(language)))
+        error = u"Unknown language '%1': ru or en."_s.arg(parser.value(language));
     if (error.isEmpty())
-        return;
+        return parser.value(language);
     const QString program = QFileInfo(QCoreApplication::arguments().constFirst()).fileName();
     std::fprintf(stderr, "%s: %s\nTry '%s --help'.\n", qPrintable(program), qPrintable(error),
                  qPrintable(program));
     std::exit(1);
 }
 
-void setUpApplication(QApplication& app) {
+void setUpApplication(QApplication& /*app*/, const QString& language) {
     nameApplication();
     // Drawn once from the art at the sizes the window system takes, by the game's own renderer:
     // an icon made from the file would load Qt's icon engine and image plugins before the
@@ -94,12 +98,8 @@ void setUpApplication(QApplication& app) {
     // Windows hide rather than close, and the program ends only by the exit question.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // Qt's dialogs, message-box buttons and text-box menus in Russian, as the rest of the game.
-    auto* qtTexts = new QTranslator(&app);
-    if (qtTexts->load(QLocale(QLocale::Russian), u"qtbase"_s, u"_"_s,
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(qtTexts);
-    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    // The game's texts, and Qt's own dialogs, message-box buttons and text-box menus with them.
+    useLanguage(chooseLanguage(language, QtPlatform::languageSetting(), QLocale().uiLanguages()));
 
     useGamePalette();
 }

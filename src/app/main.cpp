@@ -21,8 +21,8 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     nameApplication();
-    readCommandLine();
-    setUpApplication(app);
+    const QString language = readCommandLine();
+    setUpApplication(app, language);
 
     QtPlatform platform;
     // A second copy would autosave into the same five places as the first.

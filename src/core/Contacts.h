@@ -6,6 +6,7 @@
 // Where the player finds the game's author (the start window, the about box and the end
 // screen all show these), and the game's licence.
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringView>
 
@@ -20,9 +21,10 @@ inline QString web() {
 
 // The game's licence, as the about box and `timburia --version` tell it.
 namespace Licence {
-inline constexpr QStringView Russian =
-    u"Тимбурия — свободная программа: её можно распространять и изменять на условиях "
-    u"GNU GPL версии 3 или более поздней (GPL-3.0-or-later). Гарантий нет.";
+// The about box's word on it, translated as the start window's text.
+inline constexpr char Notice[] = QT_TRANSLATE_NOOP(
+    "frmFirst", "Тимбурия — свободная программа: её можно распространять и изменять на условиях "
+                "GNU GPL версии 3 или более поздней (GPL-3.0-or-later). Гарантий нет.");
 inline constexpr QStringView English =
     u"Copyright 2026 The Timburia developers.\n"
     u"License GPL-3.0-or-later: GNU GPL version 3 or later "

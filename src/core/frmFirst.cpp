@@ -23,7 +23,7 @@ using namespace Qt::StringLiterals;
 
 frmFirst::frmFirst(Game& game)
     : Form(game, Name) {
-    setWindowTitle(u"Тимбурия"_s);
+    says(this, QT_TR_NOOP("Тимбурия"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 8, 10, 8);
     layout->setSpacing(6);
@@ -34,7 +34,7 @@ frmFirst::frmFirst(Game& game)
     auto* contacts = new QGridLayout;
     contacts->setHorizontalSpacing(6);
     contacts->setVerticalSpacing(4);
-    Label3 = named<QLabel>("Label3", u"Мой e-mail:"_s, this);
+    Label3 = says(named<QLabel>("Label3", this), QT_TR_NOOP("Мой e-mail:"));
     txtEMAIL = named<QLineEdit>("txtEMAIL", Contacts::email(), this);
     txtEMAIL->setReadOnly(true);
     Label2 = named<QLabel>("Label2", u"URL:"_s, this);
@@ -47,7 +47,7 @@ frmFirst::frmFirst(Game& game)
     contacts->addWidget(Label2, 1, 0);
     contacts->addWidget(Text2, 1, 1);
     layout->addLayout(contacts);
-    lblLicence = named<QLabel>("lblLicence", Licence::Russian.toString(), this);
+    lblLicence = says(named<QLabel>("lblLicence", this), Licence::Notice);
     lblLicence->setWordWrap(true);
     lblLicence->hide();
     layout->addWidget(lblLicence);
@@ -58,14 +58,14 @@ frmFirst::frmFirst(Game& game)
     buttons->setSpacing(0);
     cmdOK = named<QPushButton>("cmdOK", u"OK"_s, this);
     cmdOK->setDefault(true);
-    cmdOK->setToolTip(u"Новая игра"_s);
-    cmdExit = named<QPushButton>("cmdExit", u"Выход"_s, this);
+    says(cmdOK, "toolTip", QT_TR_NOOP("Новая игра"));
+    cmdExit = says(named<QPushButton>("cmdExit", this), QT_TR_NOOP("Выход"));
     cmdOkAbout = named<QPushButton>("cmdOkAbout", u"OK"_s, this);
     cmdOkAbout->hide();
-    cmdContinue = named<QPushButton>("cmdContinue", u"Продолжить"_s, this);
-    cmdContinue->setToolTip(u"Последний прожитый день прошлой игры"_s);
+    cmdContinue = says(named<QPushButton>("cmdContinue", this), QT_TR_NOOP("Продолжить"));
+    says(cmdContinue, "toolTip", QT_TR_NOOP("Последний прожитый день прошлой игры"));
     cmdContinue->hide();
-    cmdLife = named<QPushButton>("cmdLife", u"Итоги жизни..."_s, this);
+    cmdLife = says(named<QPushButton>("cmdLife", this), QT_TR_NOOP("Итоги жизни..."));
     cmdLife->hide();
     buttons->addWidget(cmdOK, 1);
     buttons->addSpacing(16);

@@ -8,12 +8,16 @@
 
 #include "ui/Form.h"
 
+#include <QCoreApplication>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class Picture;
 
 class frmFirst : public Form {
+    Q_DECLARE_TR_FUNCTIONS(frmFirst)
+
 public:
     static constexpr QStringView Name = u"frmFirst";
     explicit frmFirst(Game& game);

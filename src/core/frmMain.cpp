@@ -99,16 +99,16 @@ QWidget* frmMain::background() const {
 }
 
 void frmMain::buildMenu() {
-    auto* file = named<QMenu>("File", u"&Файл"_s, menuBar());
+    auto* file = says(named<QMenu>("File", menuBar()), QT_TR_NOOP("&Файл"));
     menuBar()->addMenu(file);
     connect(file, &QMenu::aboutToShow, this, &frmMain::showContinueLast);
-    NewGame = item(file, "NewGame", u"&Новая игра"_s, &frmMain::NewGame_Click);
-    Save = item(file, "Save", u"&Сохранить игру"_s, &frmMain::Save_Click);
-    Load = item(file, "Load", u"За&грузить игру"_s, &frmMain::Load_Click);
-    LoadAutosave =
-        item(file, "LoadAutosave", u"Загрузить &автосохранение..."_s, &frmMain::LoadAutosave_Click);
-    ContinueLast =
-        item(file, "ContinueLast", u"Продолжить &прошлую игру"_s, &frmMain::ContinueLast_Click);
+    NewGame = item(file, "NewGame", QT_TR_NOOP("&Новая игра"), &frmMain::NewGame_Click);
+    Save = item(file, "Save", QT_TR_NOOP("&Сохранить игру"), &frmMain::Save_Click);
+    Load = item(file, "Load", QT_TR_NOOP("За&грузить игру"), &frmMain::Load_Click);
+    LoadAutosave = item(file, "LoadAutosave", QT_TR_NOOP("Загрузить &автосохранение..."),
+                        &frmMain::LoadAutosave_Click);
+    ContinueLast = item(file, "ContinueLast", QT_TR_NOOP("Продолжить &прошлую игру"),
+                        &frmMain::ContinueLast_Click);
     Recent = new RecentGamesMenu(file);
     file->addMenu(Recent);
     for (size_t i = 0; i < Recent->items().size(); ++i)
@@ -117,11 +117,11 @@ void frmMain::buildMenu() {
     connect(&game().session, &Session::recentGamesChanged, this, &frmMain::showRecentGames);
     showRecentGames();
     file->addSeparator();
-    Exit = item(file, "Exit", u"&Выход"_s, &frmMain::Exit_Click);
+    Exit = item(file, "Exit", QT_TR_NOOP("&Выход"), &frmMain::Exit_Click);
 
-    auto* play = named<QMenu>("Play", u"&Игра"_s, menuBar());
+    auto* play = says(named<QMenu>("Play", menuBar()), QT_TR_NOOP("&Игра"));
     menuBar()->addMenu(play);
-    Pause = item(play, "Pause", u"&Пауза"_s, &frmMain::Pause_Click);
+    Pause = item(play, "Pause", QT_TR_NOOP("&Пауза"), &frmMain::Pause_Click);
     Pause->setCheckable(true);
     // P pauses in every window of the game (the game's own key filter sees to that); the
     // shortcut here only shows the key in the menu, and is never heard on its own.
@@ -129,25 +129,25 @@ void frmMain::buildMenu() {
     Pause->setShortcutContext(Qt::WidgetShortcut);
     play->addSeparator();
     auto* speeds = new QActionGroup(play);
-    Speed1 = namedAction(play, "Speed1", u"Скорость x&1"_s);
-    Speed2 = namedAction(play, "Speed2", u"Скорость x&2"_s);
-    Speed4 = namedAction(play, "Speed4", u"Скорость x&4"_s);
+    Speed1 = says(namedAction(play, "Speed1", {}), QT_TR_NOOP("Скорость x&1"));
+    Speed2 = says(namedAction(play, "Speed2", {}), QT_TR_NOOP("Скорость x&2"));
+    Speed4 = says(namedAction(play, "Speed4", {}), QT_TR_NOOP("Скорость x&4"));
     for (QAction* speed : {Speed1, Speed2, Speed4}) {
         speed->setCheckable(true);
         speeds->addAction(speed);
     }
     play->addSeparator();
-    History = item(play, "History", u"&История..."_s, &frmMain::History_Click);
-    LifeSoFar = item(play, "LifeSoFar", u"Итоги &жизни..."_s, &frmMain::LifeSoFar_Click);
-    HallOfFame = item(play, "HallOfFame", u"&Зал славы..."_s, &frmMain::HallOfFame_Click);
+    History = item(play, "History", QT_TR_NOOP("&История..."), &frmMain::History_Click);
+    LifeSoFar = item(play, "LifeSoFar", QT_TR_NOOP("Итоги &жизни..."), &frmMain::LifeSoFar_Click);
+    HallOfFame = item(play, "HallOfFame", QT_TR_NOOP("&Зал славы..."), &frmMain::HallOfFame_Click);
 
-    auto* help = named<QMenu>("Help", u"&Помощь"_s, menuBar());
+    auto* help = says(named<QMenu>("Help", menuBar()), QT_TR_NOOP("&Помощь"));
     menuBar()->addMenu(help);
-    BigHelp = item(help, "BigHelp", u"П&одробная справка"_s, &frmMain::BigHelp_Click);
-    SmallHelp = item(help, "SmallHelp", u"Ко&роткая справка"_s, &frmMain::SmallHelp_Click);
-    KeysHelp = item(help, "KeysHelp", u"&Клавиши и удобства"_s, &frmMain::KeysHelp_Click);
+    BigHelp = item(help, "BigHelp", QT_TR_NOOP("П&одробная справка"), &frmMain::BigHelp_Click);
+    SmallHelp = item(help, "SmallHelp", QT_TR_NOOP("Ко&роткая справка"), &frmMain::SmallHelp_Click);
+    KeysHelp = item(help, "KeysHelp", QT_TR_NOOP("&Клавиши и удобства"), &frmMain::KeysHelp_Click);
     help->addSeparator();
-    AboutPr = item(help, "AboutPr", u"О программе"_s, &frmMain::AboutPr_Click);
+    AboutPr = item(help, "AboutPr", QT_TR_NOOP("О программе"), &frmMain::AboutPr_Click);
 
     // The desktop's usual keys, shown in the menu. A new game and the exit belong to this
     // window; the others are the game's keys, heard in every window of the game.
@@ -158,16 +158,45 @@ void frmMain::buildMenu() {
     Game::setGameKey(History, QKeySequence(Qt::CTRL | Qt::Key_H));
     Game::setGameKey(BigHelp, QKeySequence::HelpContents);
 
+    buildLanguageMenu();
+
     onClick(Speed1, [this] { setSpeed(1); });
     onClick(Speed2, [this] { setSpeed(2); });
     onClick(Speed4, [this] { setSpeed(4); });
 }
 
-QAction* frmMain::item(QMenu* menu, const char* name, const QString& text,
+QAction* frmMain::item(QMenu* menu, const char* name, const char* source,
                        void (frmMain::*click)()) {
-    QAction* action = namedAction(menu, name, text);
+    QAction* action = says(namedAction(menu, name, {}), source);
     onClick(action, click);
     return action;
+}
+
+void frmMain::buildLanguageMenu() {
+    // Named in both languages, and each language in its own: a player who cannot read the one
+    // the game speaks still finds the other.
+    auto* languages = named<QMenu>("LanguageMenu", u"&Язык / Language"_s, menuBar()); // tr:keep
+    menuBar()->insertMenu(menuBar()->actions().constLast(), languages);
+    auto* group = new QActionGroup(languages);
+    const std::pair<QAction*&, Language> items[] = {
+        {LanguageRussian = namedAction(languages, "LanguageRussian", u"Русский"_s), // tr:keep
+         Language::Russian},
+        {LanguageEnglish = namedAction(languages, "LanguageEnglish", u"English"_s),
+         Language::English},
+    };
+    for (const auto& [action, language] : items) {
+        action->setCheckable(true);
+        action->setChecked(language == currentLanguage());
+        group->addAction(action);
+        onClick(action, [this, language = language] { chooseLanguage(language); });
+    }
+}
+
+void frmMain::chooseLanguage(Language language) {
+    if (language != currentLanguage()) {
+        useLanguage(language);
+        game().platform.keepLanguage(languageCode(language));
+    }
 }
 
 QWidget* frmMain::buildPlaces() {
@@ -222,6 +251,8 @@ void frmMain::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
         game().setMinimised(isMinimized());
+    else if (event->type() == QEvent::LanguageChange)
+        languageChanged();
 }
 
 void frmMain::Pause_Click() {

@@ -9,7 +9,9 @@
 
 #include "ui/FormCore.h"
 #include "ui/Game.h"
+#include "ui/Language.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 
 class MainIndicators;
@@ -21,6 +23,8 @@ class QLabel;
 class QMenu;
 
 class frmMain : public QMainWindow, public FormCore {
+    Q_DECLARE_TR_FUNCTIONS(frmMain)
+
 public:
     static constexpr QStringView Name = WindowName::Main;
     explicit frmMain(Game& game);
@@ -47,6 +51,8 @@ public:
     // "Игра → Итоги жизни...": the life so far.
     QAction* LifeSoFar;
     QAction* HallOfFame;
+    // "Язык / Language": "Русский" and "English", switched at once and kept for the next run.
+    QAction *LanguageRussian, *LanguageEnglish;
     RecentGamesMenu* Recent;
     // tmrNote takes the note of a save or a load away again.
     Timer *tmrTime, *Timer1, *tmrNote;
@@ -97,7 +103,10 @@ private:
 
     void buildMenu();
     // A menu item that runs its handler when clicked.
-    QAction* item(QMenu* menu, const char* name, const QString& text, void (frmMain::*click)());
+    // A menu item showing the window's text `source`, its Click running `click`.
+    QAction* item(QMenu* menu, const char* name, const char* source, void (frmMain::*click)());
+    void buildLanguageMenu();
+    void chooseLanguage(Language language);
     QWidget* buildPlaces();
     void showState();
     void showPause();

@@ -32,6 +32,12 @@ void Form::closeEvent(QCloseEvent* event) {
     });
 }
 
+void Form::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        languageChanged();
+}
+
 void Form::reject() {
     if (escapeButton_ && escapeButton_->isEnabled() && escapeButton_->isVisible())
         escapeButton_->click();

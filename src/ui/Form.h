@@ -32,6 +32,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // Closing by the frame: return false to refuse. The default lets the window unload.
     virtual bool Form_QueryUnload() { return true; }
     // Escape clicks the window's escape button (its back or OK button) when the player could:

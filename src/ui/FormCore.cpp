@@ -4,6 +4,7 @@
 
 #include "ui/FormCore.h"
 
+#include "state/Words.h"
 #include "ui/EventRouter.h"
 #include "ui/Game.h"
 #include "ui/Timer.h"
@@ -20,6 +21,7 @@ FormCore::FormCore(Game& game, QWidget& window, QStringView name)
     : game_(game)
     , window_(window)
     , name_(name.toString())
+    , context_(name_.toUtf8())
     , router_(new EventRouter(*this, &window)) {
     window.setObjectName(name_);
 }
@@ -152,12 +154,22 @@ bool FormCore::handles(QObject* control, ControlEvent event) const {
 
 void FormCore::showField(QLabel* label, QString GameState::*field) {
     const auto show = [this, label, field] {
-        const QString& text = game_.state.*field;
+        const QString text = Words::shown(game_.state.*field);
         if (label->text() != text)
             label->setText(text);
     };
     QObject::connect(&game_, &Game::stateChanged, label, show);
     show();
+}
+
+void FormCore::says(QObject* control, const char* property, const char* source) {
+    translatable(control, property, context_.constData(), source);
+}
+
+void FormCore::languageChanged() {
+    retranslate(&window_);
+    retranslateUi();
+    game_.stateMayHaveChanged();
 }
 
 void FormCore::checkStillCurrent(quint64 generation) const {

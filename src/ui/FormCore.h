@@ -18,7 +18,9 @@
 // handler has returned.
 
 #include "ui/Platform.h"
+#include "ui/Translation.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
@@ -106,8 +108,22 @@ public:
     }
 
     // The label shows the field of the game state from now on, following every change (the
-    // main window's clock and life update change the state while a place is open).
+    // main window's clock and life update change the state while a place is open), in the
+    // player's language.
     void showField(QLabel* label, QString GameState::*field);
+
+    // The control shows the window's text `source` (its text, a group box's title, the
+    // window's title) in the player's language, now and after every change of language. The
+    // source is marked QT_TR_NOOP in the window's class, whose name is the window's name.
+    template <class T> T* says(T* control, const char* source) {
+        says(control, textProperty(control), source);
+        return control;
+    }
+    // The same for another property: "toolTip", "accessibleName", "placeholderText", ...
+    void says(QObject* control, const char* property, const char* source);
+    // The language changed: every control's text, then the window's own drawing, then every
+    // window from the state, in the new language.
+    void languageChanged();
 
     // A message box over this window. Stops the handler when the world moved on meanwhile.
     MsgResult msg(const QString& text, const QString& title, MsgIcon icon = MsgIcon::None,
@@ -135,6 +151,10 @@ protected:
         return std::function<void()>(std::move(handler));
     }
 
+    // Texts the window set itself (a result, a text drawn from its model), made again in the
+    // new language. The controls' fixed texts and the state's fields need nothing here.
+    virtual void retranslateUi() {}
+
     // The rules' view of this window: message boxes over it and the random source.
     Effects& effects() { return effects_; }
 
@@ -146,6 +166,7 @@ private:
     FormEffects<Effects> effects_{*this};
     QWidget& window_;
     QString name_;
+    QByteArray context_;
     EventRouter* router_;
     int depth_ = 0;
     bool unloaded_ = false;

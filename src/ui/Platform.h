@@ -50,6 +50,11 @@ public:
     virtual QStringList recentGames() = 0;
     virtual void keepRecentGames(const QStringList& games) = 0;
 
+    // The language the player chose ("ru", "en"), kept for the next run; the real program keeps
+    // it in its settings, the runner nowhere.
+    virtual QString keptLanguage() { return {}; }
+    virtual void keepLanguage(const QString& /*code*/) {}
+
     virtual QDate today() = 0;
     // The player's clock, local time: when a life began, when it ended.
     virtual QDateTime now() = 0;

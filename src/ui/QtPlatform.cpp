@@ -379,6 +379,9 @@ namespace {
 QString recentGamesKey() {
     return u"Files/Recent"_s;
 }
+QString languageKey() {
+    return u"Interface/Language"_s;
+}
 } // namespace
 
 QStringList QtPlatform::recentGames() {
@@ -389,6 +392,20 @@ QStringList QtPlatform::recentGames() {
 void QtPlatform::keepRecentGames(const QStringList& games) {
     if (const std::unique_ptr<QSettings> settings = QtPlatform::settings())
         settings->setValue(recentGamesKey(), games);
+}
+
+QString QtPlatform::languageSetting() {
+    const std::unique_ptr<QSettings> settings = QtPlatform::settings();
+    return settings ? settings->value(languageKey()).toString() : QString();
+}
+
+QString QtPlatform::keptLanguage() {
+    return languageSetting();
+}
+
+void QtPlatform::keepLanguage(const QString& code) {
+    if (const std::unique_ptr<QSettings> settings = QtPlatform::settings())
+        settings->setValue(languageKey(), code);
 }
 
 void QtPlatform::randomize() {

@@ -26,6 +26,8 @@ public:
                                         const QString& folder) override;
     QStringList recentGames() override;
     void keepRecentGames(const QStringList& games) override;
+    QString keptLanguage() override;
+    void keepLanguage(const QString& code) override;
     std::optional<QString> saveFileName(QWidget* over, const QString& filter, int filterIndex,
                                         const QString& folder) override;
     void randomize() override;
@@ -46,6 +48,8 @@ public:
     // stands there is not a small regular file: a pipe, a folder, a device or a huge file is
     // never opened, and the windows are then placed as on a first run.
     static std::unique_ptr<QSettings> settings();
+    // The language kept there, read before the platform is made.
+    static QString languageSetting();
 
 private:
     std::mt19937 random_;

@@ -9,7 +9,7 @@
 // QT_SCALE_FACTOR=2 for the high-DPI look. For looking at the art and layouts while working on
 // them, and for the README's pictures (scripts/screenshots); not a test. The hall of fame is
 // shown with a few lives in it, one of them marked as the life that has just ended; frmLife
-// looks back at a short life made up for it.
+// looks back at a short life made up for it. TIMBURIA_LANGUAGE=en draws them in English.
 
 #include "app/GameWindows.h"
 #include "core/frmHall.h"
@@ -20,6 +20,7 @@
 #include "ui/FormCore.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
+#include "ui/Language.h"
 
 #include <QApplication>
 #include <QDir>
@@ -101,6 +102,9 @@ Hall::Rows someLives() {
 int main(int argc, char* argv[]) {
     HeadlessApplication app(argc, argv);
     useGamePalette();
+    // TIMBURIA_LANGUAGE=en draws the windows in English.
+    useLanguage(
+        languageFromCode(qEnvironmentVariable("TIMBURIA_LANGUAGE")).value_or(Language::Russian));
     const QStringList args = QApplication::arguments().mid(1);
     if (args.isEmpty()) {
         std::fprintf(stderr, "usage: timburia-shots FOLDER [WINDOW...]\n");

@@ -126,7 +126,7 @@ TEST_F(MainWindow, TheGameMenuStandsBetweenFileAndHelp) {
     QStringList menus, file;
     for (const QAction* menu : platform.main->menuBar()->actions())
         menus << menu->text();
-    EXPECT_EQ(menus, (QStringList{u"&Файл"_s, u"&Игра"_s, u"&Помощь"_s}));
+    EXPECT_EQ(menus, (QStringList{u"&Файл"_s, u"&Игра"_s, u"&Язык / Language"_s, u"&Помощь"_s}));
     // Each item by its name; a submenu by its own name, a separator as "-".
     for (const QAction* item : platform.main->menuBar()->actions().front()->menu()->actions())
         file << (item->menu()          ? item->menu()->objectName()
