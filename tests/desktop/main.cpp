@@ -97,7 +97,7 @@ int main(int argc, char* argv[]) {
     QTemporaryDir home;
     Checks::useHome(home);
     QApplication app(argc, argv);
-    setUpApplication(app);
+    setUpApplication(app, u"ru"_s);
     check(QSettings().fileName().startsWith(home.path()), u"the settings are the test's own"_s,
           QSettings().fileName());
 

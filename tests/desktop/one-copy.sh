@@ -38,7 +38,7 @@ await() {
 }
 snapshot() { find "$home" -printf '%p %s %T@\n' | sort; }
 
-"$game" &
+"$game" --lang ru &
 first=$!
 await '[ -s "$lock" ]' || fail "the first copy made no lock"
 await 'xdotool search --all --pid $first --onlyvisible --name . >/dev/null 2>&1' ||
@@ -47,7 +47,7 @@ await 'xdotool search --all --pid $first --onlyvisible --name . >/dev/null 2>&1'
 touch -d '3 hours ago' "$lock"
 before=$(snapshot)
 
-"$game" &
+"$game" --lang ru &
 second=$!
 await 'box=$(xdotool search --all --pid $second --onlyvisible --name "^$title\$" 2>/dev/null)' ||
     fail "the second copy showed no message"
@@ -63,7 +63,7 @@ kill -9 $first
 wait $first 2>/dev/null
 first=
 [ -s "$lock" ] || fail "the killed copy left no lock"
-"$game" &
+"$game" --lang ru &
 third=$!
 await '[ "$(head -n 1 "$lock")" = "$third" ]' || fail "the lock of the killed copy was not taken over"
 await 'xdotool search --all --pid $third --onlyvisible --name . >/dev/null 2>&1' ||

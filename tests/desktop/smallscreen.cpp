@@ -14,6 +14,7 @@
 #include "state/Hall.h"
 #include "ui/FormCore.h"
 #include "ui/Game.h"
+#include "ui/Language.h"
 #include "ui/QtPlatform.h"
 #include "ui/Timer.h"
 
@@ -31,7 +32,7 @@ int main(int argc, char* argv[]) {
     QTemporaryDir home;
     Checks::useHome(home);
     QApplication app(argc, argv);
-    setUpApplication(app);
+    setUpApplication(app, u"ru"_s);
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     check(screen.width() <= 800 && screen.height() <= 600, u"the screen is a small one"_s,
           u"%1x%2"_s.arg(screen.width()).arg(screen.height()));
@@ -59,7 +60,6 @@ int main(int argc, char* argv[]) {
                   u"%1x%2"_s.arg(least.width()).arg(least.height()));
         }
     };
-    fits(main, u"frmMain"_s);
     // The hall of fame at its fullest: ten rows of the longest texts a life leaves.
     Hall::Rows hall;
     for (int i = 0; i < Hall::Size; ++i)
@@ -68,19 +68,26 @@ int main(int argc, char* argv[]) {
                         u"ком.през."_s, 99999999});
     QDir().mkpath(game.platform.dataFolder());
     check(!Hall::save(Hall::pathIn(game.platform.dataFolder()), hall), u"a hall is written"_s);
-    for (const QString& name :
-         {u"frmFlat"_s, u"frmShop"_s, u"frmComputer"_s, u"frmPrograms"_s, u"frmStudy"_s,
-          u"frmWork"_s, u"frmBank"_s, u"frmParty"_s, u"frmHobby"_s, u"frmInternet"_s, u"frmHelp"_s,
-          u"frmHistory"_s, u"frmHakerstvo"_s, u"frmHall"_s, u"frmLife"_s}) {
-        FormCore* window = game.open(name);
+    // Every window in Russian, then again in English, whose texts are often longer.
+    for (const Language language : {Language::Russian, Language::English}) {
+        useLanguage(language);
         settle();
-        if (!window) {
-            check(false, name + u" opens"_s);
-            continue;
+        const QString in = u" ("_s + languageCode(language) + u")"_s;
+        fits(main, u"frmMain"_s + in);
+        for (const QString& name :
+             {u"frmFlat"_s, u"frmShop"_s, u"frmComputer"_s, u"frmPrograms"_s, u"frmStudy"_s,
+              u"frmWork"_s, u"frmBank"_s, u"frmParty"_s, u"frmHobby"_s, u"frmInternet"_s,
+              u"frmHelp"_s, u"frmHistory"_s, u"frmHakerstvo"_s, u"frmHall"_s, u"frmLife"_s}) {
+            FormCore* window = game.open(name);
+            settle();
+            if (!window) {
+                check(false, name + in + u" opens"_s);
+                continue;
+            }
+            fits(window->window(), name + in);
+            game.unload(window);
+            settle();
         }
-        fits(window->window(), name);
-        game.unload(window);
-        settle();
     }
     return Checks::finish();
 }

@@ -34,7 +34,7 @@ int main(int argc, char* argv[]) {
     QTemporaryDir home;
     Checks::useHome(home);
     QApplication app(argc, argv);
-    setUpApplication(app);
+    setUpApplication(app, u"ru"_s);
     check(QGuiApplication::platformName() == u"wayland", u"the game runs on Wayland"_s,
           QGuiApplication::platformName());
 
