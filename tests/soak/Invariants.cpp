@@ -12,9 +12,19 @@
 #include "ui/Picture.h"
 #include "ui/Twips.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <QTextEdit>
 #include <QWidget>
 
 #include <map>
@@ -48,6 +58,88 @@ QStringList windowNames(const Game& game) {
     for (const FormCore* form : game.windows())
         names << form->formName();
     return names;
+}
+
+namespace {
+
+bool russian(const QString& text) {
+    for (QChar c : text)
+        if (c.script() == QChar::Script_Cyrillic)
+            return true;
+    return false;
+}
+
+// Every text of the widget that a player reads.
+QStringList textsOf(const QWidget* widget) {
+    QStringList texts{widget->toolTip()};
+    if (widget->isWindow())
+        texts << widget->windowTitle();
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        texts << label->text();
+    else if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+        texts << button->text();
+    else if (const auto* group = qobject_cast<const QGroupBox*>(widget))
+        texts << group->title();
+    else if (const auto* box = qobject_cast<const QLineEdit*>(widget); box && box->isReadOnly())
+        texts << box->text();
+    else if (const auto* edit = qobject_cast<const QTextEdit*>(widget); edit && edit->isReadOnly())
+        texts << edit->toPlainText();
+    else if (const auto* plain = qobject_cast<const QPlainTextEdit*>(widget);
+             plain && plain->isReadOnly())
+        texts << plain->toPlainText();
+    if (const auto* list = qobject_cast<const QListWidget*>(widget))
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->item(i)->text();
+    if (const auto* table = qobject_cast<const QTableWidget*>(widget)) {
+        for (int column = 0; column < table->columnCount(); ++column)
+            if (const QTableWidgetItem* header = table->horizontalHeaderItem(column))
+                texts << header->text();
+        for (int row = 0; row < table->rowCount(); ++row)
+            for (int column = 0; column < table->columnCount(); ++column)
+                if (const QTableWidgetItem* item = table->item(row, column))
+                    texts << item->text();
+    }
+    return texts;
+}
+
+} // namespace
+
+QString russianTextProblem(const Game& game, const QStringList& messages) {
+    for (const QString& message : messages)
+        if (russian(message))
+            return u"a message in Russian: "_s + message;
+    for (const FormCore* form : game.windows()) {
+        QWidget* window = form->window();
+        if (!window->isVisible())
+            continue;
+        QList<QWidget*> widgets = window->findChildren<QWidget*>();
+        widgets.prepend(window);
+        for (const QWidget* widget : std::as_const(widgets)) {
+            if (!widget->isVisibleTo(window) && widget != window)
+                continue;
+            for (const QString& text : textsOf(widget))
+                if (russian(text))
+                    return u"%1.%2 shows Russian: %3"_s.arg(form->formName(), widget->objectName(),
+                                                            text);
+        }
+        // The menus and their items, as the player opens them.
+        if (const auto* main = qobject_cast<const QMainWindow*>(window))
+            for (const QAction* menu : main->menuBar()->actions()) {
+                if (!menu->menu() || menu->menu()->objectName() == u"LanguageMenu")
+                    continue;
+                QList<const QAction*> items{menu};
+                for (const QAction* item : menu->menu()->actions()) {
+                    items << item;
+                    if (item->menu())
+                        for (const QAction* inner : item->menu()->actions())
+                            items << inner;
+                }
+                for (const QAction* item : std::as_const(items))
+                    if (russian(item->text()) || russian(item->toolTip()))
+                        return u"%1's menu shows Russian: %2"_s.arg(form->formName(), item->text());
+            }
+    }
+    return {};
 }
 
 QString navigationProblem(QStringList names) {

@@ -29,6 +29,13 @@ QString savedChronicleProblem(const GameState& state, const QString& path);
 QString navigationProblem(QStringList names);
 QStringList windowNames(const Game& game);
 
+// Played in English, nothing the game shows is in Russian: the titles, labels, buttons, group
+// boxes, lists, tables, read-only text boxes and tool tips of the loaded windows that show, the
+// main window's menus, and the messages. What the player typed (a text box they can edit) is
+// theirs, and the language menu names Russian in Russian. The first Russian text found, with
+// where it stands.
+QString russianTextProblem(const Game& game, const QStringList& messages);
+
 // What the play of the open mini-games has moved so far (the lake's catch and the fish, the
 // paddle and the ball, the wheel's counter, the reels, the progress of a hacking run or a
 // download, the hours online) and the game's clock and fish, by name.

@@ -21,7 +21,8 @@
 // the catalog; the flags and counters hold what they can; the game saves and loads back to
 // the same line; the chronicle goes forward, and a game saved loads back with it; the open windows
 // are ones the game's navigation allows; no handler ran on a window the game had let go of; every
-// window let go of has been deleted.
+// window let go of has been deleted. Played in English (--lang en), nothing the game shows is
+// Russian.
 
 #include "app/GameWindows.h"
 #include "runner/QuietOffscreen.h"
@@ -34,6 +35,7 @@
 #include "ui/FormCore.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
+#include "ui/Language.h"
 #include "ui/Timer.h"
 
 #include <QAbstractButton>
@@ -96,7 +98,9 @@ public:
                       MsgButtons buttons, MsgCause cause) override {
         if (buttons == MsgButtons::YesNo && answers.empty()) {
             // A player who mostly stays: games that end at once would never grow old.
-            const bool leaving = text == u"Вы действительно хотите выйти?";
+            const bool leaving =
+                text == u"Вы действительно хотите выйти?" ||
+                text == QCoreApplication::translate("Game", "Вы действительно хотите выйти?");
             const bool yes = chance(random_, leaving ? 0.1 : 0.5);
             answers.push_back(yes);
             used << (yes ? u"answer yes"_s : u"answer no"_s);
@@ -144,8 +148,9 @@ private:
 
 class Soak {
 public:
-    Soak(quint64 seed, const WindowCatalog& windows, QTextStream& transcript)
-        : random_(seed)
+    Soak(quint64 seed, const WindowCatalog& windows, QTextStream& transcript, bool english)
+        : english_(english)
+        , random_(seed)
         , windows_(windows)
         , transcript_(transcript) {}
 
@@ -164,6 +169,9 @@ public:
         for (const QString& line : platform_->used)
             transcript_ << line << '\n';
         transcript_ << quotedLine(action) << '\n';
+        QStringList messages;
+        for (const ShownMessage& m : platform_->shown)
+            messages << m.title << m.text;
         writeMessages();
         if (failed)
             return u"the action could not be done: "_s + *failed;
@@ -188,6 +196,9 @@ public:
                 }
         if (QString problem = leftoverWindows(game); !problem.isEmpty())
             return problem;
+        if (english_)
+            if (QString problem = russianTextProblem(game, messages); !problem.isEmpty())
+                return problem;
         // The pause holds play: nothing the player does while paused moves a mini-game, its
         // catch or the clock (a game loaded or begun meanwhile is a new moment, not a move).
         if (pausedBefore && game.paused() && !startsAnotherGame(action))
@@ -200,6 +211,8 @@ public:
     const QString& lastAction() const { return lastAction_; }
 
 private:
+    const bool english_;
+
     void startProgram() {
         session_.reset();
         platform_.reset();
@@ -460,6 +473,7 @@ struct Options {
     qint64 actions = 10000;
     QString transcript;
     bool keep = false;
+    bool english = false;
 };
 
 std::optional<Options> parse(const QStringList& arguments) {
@@ -481,6 +495,10 @@ std::optional<Options> parse(const QStringList& arguments) {
             ++i;
         } else if (a == u"--keep") {
             options.keep = true;
+        } else if (a == u"--lang") {
+            ok = languageFromCode(value).has_value();
+            options.english = languageFromCode(value) == Language::English;
+            ++i;
         } else {
             ok = false;
         }
@@ -501,7 +519,9 @@ int main(int argc, char* argv[]) {
     if (!options) {
         std::fprintf(stderr,
                      "usage: timburia-soak --seed S --actions N [--transcript FILE] [--keep]\n"
+                     "                     [--lang ru|en]\n"
                      "Plays N random actions from seed S, checking the game after each.\n"
+                     "In English it also checks that nothing the game shows is Russian.\n"
                      "The run is written as a scenario file (FILE, or one in the temporary\n"
                      "folder), kept when an action fails or with --keep.\n");
         return 2;
@@ -516,10 +536,14 @@ int main(int argc, char* argv[]) {
     }
     QTextStream transcript(&file);
     transcript << "# timburia-soak --seed " << options->seed << " --actions " << options->actions
-               << '\n';
+               << (options->english ? " --lang en" : "") << '\n';
+    // The scenario runner plays in Russian: an English transcript replays its actions, but its
+    // messages are the English ones.
+    if (options->english)
+        useLanguage(Language::English);
 
     const WindowCatalog windows = gameWindows();
-    Soak soak(options->seed, windows, transcript);
+    Soak soak(options->seed, windows, transcript, options->english);
     QElapsedTimer clock;
     clock.start();
     qint64 passed = 0, failed = 0;

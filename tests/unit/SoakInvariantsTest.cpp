@@ -3,10 +3,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The soak's checks find what they are meant to find: a new game passes them, and each kind of
-// damage to a game or to the set of open windows is named.
+// damage to a game or to the set of open windows is named; in English, a Russian text shown.
 
 #include "NewGame.h"
+#include "ScriptedGame.h"
 #include "soak/Invariants.h"
+#include "ui/FormCore.h"
+#include "ui/Language.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
 
 #include <gtest/gtest.h>
 
@@ -85,4 +92,38 @@ TEST(SoakInvariants, TheOpenWindowsFollowTheNavigation) {
     };
     for (const QStringList& names : refused)
         EXPECT_NE(navigationProblem(names), QString()) << names.join(u' ').toStdString();
+}
+
+namespace {
+class EnglishGame : public ScriptedGame<> {
+protected:
+    EnglishGame() { useLanguage(Language::English); }
+    ~EnglishGame() override { useLanguage(Language::Russian); }
+};
+} // namespace
+
+// Played in English, the check finds a Russian text wherever the game shows one, and leaves
+// alone what the player typed.
+TEST_F(EnglishGame, RussianTextIsFoundWhereTheGameShowsIt) {
+    ScriptedPlatform::deliverPostedEvents();
+    auto* bank = game.open(u"frmBank");
+    ASSERT_TRUE(bank);
+    EXPECT_EQ(russianTextProblem(game, {}), QString());
+    // A text box the player typed into is theirs.
+    auto* box = bank->window()->findChild<QLineEdit*>();
+    ASSERT_TRUE(box);
+    box->setText(u"сто"_s);
+    EXPECT_EQ(russianTextProblem(game, {}), QString());
+
+    EXPECT_NE(russianTextProblem(game, {u"Hello"_s, u"Привет"_s}), QString());
+    auto* label = bank->window()->findChild<QLabel*>();
+    ASSERT_TRUE(label);
+    label->setText(u"Банк"_s);
+    EXPECT_TRUE(russianTextProblem(game, {}).startsWith(u"frmBank."_s));
+    label->setText(u"Bank"_s);
+    label->setToolTip(u"Банк"_s);
+    EXPECT_NE(russianTextProblem(game, {}), QString());
+    label->setToolTip({});
+    game.loaded(u"frmMain")->window()->findChild<QAction*>(u"Save"_s)->setText(u"Сохранить"_s);
+    EXPECT_NE(russianTextProblem(game, {}), QString());
 }
