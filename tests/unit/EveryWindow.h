@@ -9,6 +9,7 @@
 #include "runner/ScriptedPlatform.h"
 #include "ui/FormCore.h"
 #include "ui/Game.h"
+#include "ui/Language.h"
 
 #include <QString>
 #include <QStringList>
@@ -34,11 +35,18 @@ template <class Look> void forEveryWindow(Game& game, const WindowCatalog& windo
 }
 
 // `found(window)` lists what is wrong in a window: nothing, in every window of the game, each
-// opened in turn as the player would open it (with money enough for every offer).
+// opened in turn as the player would open it (with money enough for every offer), in Russian
+// and again in English.
 template <class Check>
 void expectNothingInAnyWindow(Game& game, const WindowCatalog& windows, Check found) {
     game.state.lblMoney = QStringLiteral("30000");
-    forEveryWindow(game, windows, [&found](const QString& name, QWidget* window) {
-        EXPECT_EQ(found(window).join(QStringLiteral("; ")).toStdString(), "") << name.toStdString();
-    });
+    for (const Language language : {Language::English, Language::Russian}) {
+        useLanguage(language);
+        ScriptedPlatform::deliverPostedEvents();
+        const std::string in = " in " + languageCode(language).toStdString();
+        forEveryWindow(game, windows, [&found, &in](const QString& name, QWidget* window) {
+            EXPECT_EQ(found(window).join(QStringLiteral("; ")).toStdString(), "")
+                << name.toStdString() << in;
+        });
+    }
 }
