@@ -48,13 +48,15 @@ bool asksForTextOnly(int argc, const char* const* argv) {
 
 QString readCommandLine(bool onlyAnswers) {
     QCommandLineParser parser;
-    // Qt prints the description as it is: lines short enough for a terminal.
+    // Qt prints the description as it is: lines short enough for a terminal. The terminal's
+    // answers are in English whatever the game speaks.
+    const QString name = u"Timburia (Тимбурия)"_s; // tr:keep
     parser.setApplicationDescription(
-        u"Timburia (Тимбурия), a life simulation in Russian: you are a young computer\n"
-        "enthusiast with 170 dollars, an empty flat and a head full of plans.\n"
-        "\n"
-        "The game also takes the options every Qt program does, such as -platform\n"
-        "and -style."_s);
+        name + u", a life simulation in Russian and English: you are a young\n"
+               "computer enthusiast with 170 dollars, an empty flat and a head full of plans.\n"
+               "\n"
+               "The game also takes the options every Qt program does, such as -platform\n"
+               "and -style."_s);
     const QCommandLineOption help({u"h"_s, u"help"_s}, u"Show this help and quit."_s);
     const QCommandLineOption version({u"v"_s, u"version"_s}, u"Show the version and quit."_s);
     const QCommandLineOption language(u"lang"_s, u"Play in this language: ru or en."_s,
