@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QMenu>
+#include <QPointer>
 #include <QVariant>
 #include <QWidget>
 
@@ -51,7 +52,11 @@ const char* textProperty(const QObject* object) {
 
 void retranslate(QObject* root) {
     retranslateOne(root);
+    // Setting a text may delete objects of the list (a text box's document makes its own), so
+    // each is held by a pointer that knows when it has gone.
     const QList<QObject*> all = root->findChildren<QObject*>();
-    for (QObject* object : all)
-        retranslateOne(object);
+    QList<QPointer<QObject>> held(all.begin(), all.end());
+    for (const QPointer<QObject>& object : std::as_const(held))
+        if (object)
+            retranslateOne(object);
 }
