@@ -4,6 +4,8 @@
 
 #include "rules/Amount.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace Amount {
@@ -11,7 +13,8 @@ namespace Amount {
 bool acceptsKey(QChar key, Effects& effects) {
     if (key == u'\b' || (key >= u'0' && key <= u'9'))
         return true;
-    effects.say(u"Это не число!"_s, u"Это не число!"_s, MsgIcon::Exclamation);
+    const QString notANumber = QCoreApplication::translate("Game", "Это не число!");
+    effects.say(notANumber, notANumber, MsgIcon::Exclamation);
     return false;
 }
 

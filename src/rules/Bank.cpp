@@ -7,6 +7,8 @@
 #include "state/GameState.h"
 #include "state/NumberText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <limits>
 
@@ -30,15 +32,17 @@ Outcome deposit(Account& account, GameState& s, double amount, Effects& effects)
     const double cash = Int(s.money());
     const double sum = Int(amount);
     if (sum > cash) {
-        effects.say(u"У вас нет таких денег!"_s, u"Денег нету."_s, MsgIcon::None);
+        effects.say(QCoreApplication::translate("Game", "У вас нет таких денег!"),
+                    QCoreApplication::translate("Game", "Денег нету."), MsgIcon::None);
         return Outcome::NoSuchMoney;
     }
     const double balance = sum + account.balance;
     if (balance > MaxBalance) {
         // The account holds at most 32767; a larger deposit would corrupt it.
-        effects.say(u"Банк не может принять такую сумму: на одном счету может лежать не больше "
-                    "32767$."_s,
-                    u"Слишком большая сумма."_s, MsgIcon::None);
+        effects.say(QCoreApplication::translate("Game",
+                                                "Банк не может принять такую сумму: на "
+                                                "одном счету может лежать не больше 32767$."),
+                    QCoreApplication::translate("Game", "Слишком большая сумма."), MsgIcon::None);
         return Outcome::OverLimit;
     }
     s.setMoney(cash - sum);
@@ -50,7 +54,8 @@ Outcome deposit(Account& account, GameState& s, double amount, Effects& effects)
 Outcome withdraw(Account& account, GameState& s, double amount, Effects& effects) {
     const double sum = Int(amount);
     if (sum > account.balance) {
-        effects.say(u"У вас нет таких денег на счету!"_s, u"Денег нету."_s, MsgIcon::None);
+        effects.say(QCoreApplication::translate("Game", "У вас нет таких денег на счету!"),
+                    QCoreApplication::translate("Game", "Денег нету."), MsgIcon::None);
         return Outcome::NoSuchMoney;
     }
     s.setMoney(Int(s.money()) + sum);

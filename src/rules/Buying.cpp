@@ -6,6 +6,8 @@
 
 #include "state/NumberText.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -54,7 +56,8 @@ bool buyNextOrComplain(GameState& state, Catalog GameState::*catalog, QString Ga
     case BuyResult::Bought:
         return true;
     case BuyResult::TooPoor:
-        effects.say(u"Денег маловато."_s, u"Внимание"_s, MsgIcon::Exclamation);
+        effects.say(QCoreApplication::translate("Game", "Денег маловато."),
+                    QCoreApplication::translate("Game", "Внимание"), MsgIcon::Exclamation);
         return false;
     case BuyResult::AtTop:
         return false;

@@ -8,6 +8,8 @@
 #include "state/GameState.h"
 #include "state/NumberText.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace Clock {
@@ -22,10 +24,12 @@ void endDay(GameState& s, Effects& effects) {
             if (Int(effects.rnd() * 6 + 1) == 4) {
                 // A third of the balance in whole dollars, so a small balance loses little.
                 const double loss = Int((s.BankAccount / 3) * effects.rnd() + 1) + 1;
-                effects.say(u"Компьютерная система банка, в котором вы храните деньги, "
-                            "сломалась.\nУ вас со счета было снято "_s +
-                                Str(loss) + u"$."_s,
-                            u"Система банка сломалась"_s, MsgIcon::None);
+                effects.say(QCoreApplication::translate(
+                                "Game", "Компьютерная система банка, в котором вы храните деньги, "
+                                        "сломалась.\nУ вас со счета было снято %1$.")
+                                .arg(Str(loss)),
+                            QCoreApplication::translate("Game", "Система банка сломалась"),
+                            MsgIcon::None);
                 const qint16 before = s.BankAccount;
                 s.BankAccount = AddSat16(s.BankAccount, -loss);
                 Chronicle::note(s, Chronicle::Kind::BankFailure, {}, before - s.BankAccount);

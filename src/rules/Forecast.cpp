@@ -7,6 +7,8 @@
 #include "state/GameState.h"
 #include "state/NumberText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -47,7 +49,9 @@ Outlook of(const GameState& s) {
 QString text(const GameState& s) {
     const Outlook outlook = of(s);
     const QString perDay = (outlook.perDay > 0 ? u"+"_s : QString()) + Num(outlook.perDay);
-    return u"Голод через ≈%1 ч · тоска через ≈%2 ч · за день: %3 $"_s.arg(outlook.hungerHours)
+    return QCoreApplication::translate("Game",
+                                       "Голод через ≈%1 ч · тоска через ≈%2 ч · за день: %3 $")
+        .arg(outlook.hungerHours)
         .arg(outlook.sadnessHours)
         .arg(perDay);
 }

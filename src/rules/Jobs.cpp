@@ -5,6 +5,9 @@
 #include "rules/Jobs.h"
 
 #include "state/NumberText.h"
+#include "state/Words.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -64,242 +67,254 @@ constexpr auto Car = &GameState::Car;
 constexpr auto FishTotal = &GameState::FishTotal;
 constexpr auto JokesBaseLoaded = &GameState::JokesBaseLoaded;
 
-// The refusal lines that name an item.
-RefusalLine rooms(const char16_t* after) {
-    return {u"количество комнат в квартире ", Flat, after};
-}
-RefusalLine furniture() {
-    return {u"", Mebel, u" мебель,"};
-}
-RefusalLine kitchen() {
-    return {u"", Kitchen, u" кухня,"};
-}
-RefusalLine bath(const char16_t* after) {
-    return {u"ванная: ", Bath, after};
-}
-RefusalLine modem(const char16_t* after) {
-    return {u"модем ", Modem, after};
-}
-RefusalLine scanner() {
-    return {u"сканер ", Scan, u","};
-}
-RefusalLine car(const char16_t* after) {
-    return {u"машина марки ", Car, after};
+// A text of the record, or the source of a message the rules translate as they say it.
+QString source(const char* text) {
+    return QString::fromUtf8(text);
 }
 
 std::array<Job, Count> makeJobs() {
     return {{
-        {.caption = u"Грузчик"_s,
+        {.caption = source(QT_TRANSLATE_NOOP("Game", "Грузчик")),
          .salary = 10,
-         .name = u"Грузчик"_s,
-         .shownAs = u"Грузчик"_s,
-         .description =
-             u"Эта работа очень проста. Вам просто необходимо таскать всякие тяжелые ящики."_s,
-         .hireTitle = u"Вы грузчик."_s,
-         .hiredAs = u"грузчик"_s},
-        {.caption = u"Таксист"_s,
+         .name = source(QT_TRANSLATE_NOOP("Game", "Грузчик")),
+         .shownAs = source(QT_TRANSLATE_NOOP("Game", "Грузчик")),
+         .description = source(QT_TRANSLATE_NOOP(
+             "Game",
+             "Эта работа очень проста. Вам просто необходимо таскать всякие тяжелые ящики.")),
+         .hireTitle = source(QT_TRANSLATE_NOOP("Game", "Вы грузчик.")),
+         .hireMessage =
+             source(QT_TRANSLATE_NOOP("Game", "Вы теперь грузчик. Ваша зарплата %1 $."))},
+        {.caption = source(QT_TRANSLATE_NOOP("Game", "Таксист")),
          .salary = 20,
-         .name = u"Таксист."_s,
-         .shownAs = u"Таксист."_s,
-         .description = u"Здесь вы должны просто напросто перевозить людей."_s,
-         .hireTitle = u"Вы таксист."_s,
-         .hiredAs = u"таксист"_s,
-         .refusalTitle = u"Вы не таксист."_s,
-         .refusalFirstLine = u"Вы не можете работать таксистом."_s,
+         .name = source(QT_TRANSLATE_NOOP("Game", "Таксист.")),
+         .shownAs = source(QT_TRANSLATE_NOOP("Game", "Таксист.")),
+         .description =
+             source(QT_TRANSLATE_NOOP("Game", "Здесь вы должны просто напросто перевозить людей.")),
+         .hireTitle = source(QT_TRANSLATE_NOOP("Game", "Вы таксист.")),
+         .hireMessage = source(QT_TRANSLATE_NOOP("Game", "Вы теперь таксист. Ваша зарплата %1 $.")),
+         .refusalTitle = source(QT_TRANSLATE_NOOP("Game", "Вы не таксист.")),
+         .refusalFirstLine = source(QT_TRANSLATE_NOOP("Game", "Вы не можете работать таксистом.")),
          .requirements = {education(u"Неполное среднее"), clothes(u"Спорт.костюм"), owns(Bath, 1)},
-         .refusalLines = {{u"образование неполное среднее,"},
-                          {u"одежда спорт. костюм,"},
-                          bath(u".")}},
-        {.caption = u"Садовник"_s,
+         .refusalLines = {{QT_TRANSLATE_NOOP("Game", "образование неполное среднее,")},
+                          {QT_TRANSLATE_NOOP("Game", "одежда спорт. костюм,")},
+                          {QT_TRANSLATE_NOOP("Game", "ванная: %1."), Bath}}},
+        {.caption = source(QT_TRANSLATE_NOOP("Game", "Садовник")),
          .salary = 25,
-         .name = u"Садовник"_s,
-         .shownAs = u"Садовник"_s,
-         .description = u"Вам нужно будет сажать цветочки и т.д.."_s,
-         .hireTitle = u"Вы садовник."_s,
-         .hiredAs = u"садовник"_s,
-         .refusalTitle = u"Вы не садовник."_s,
-         .refusalFirstLine = u"Вы не можете работать садовником."_s,
+         .name = source(QT_TRANSLATE_NOOP("Game", "Садовник")),
+         .shownAs = source(QT_TRANSLATE_NOOP("Game", "Садовник")),
+         .description =
+             source(QT_TRANSLATE_NOOP("Game", "Вам нужно будет сажать цветочки и т.д..")),
+         .hireTitle = source(QT_TRANSLATE_NOOP("Game", "Вы садовник.")),
+         .hireMessage =
+             source(QT_TRANSLATE_NOOP("Game", "Вы теперь садовник. Ваша зарплата %1 $.")),
+         .refusalTitle = source(QT_TRANSLATE_NOOP("Game", "Вы не садовник.")),
+         .refusalFirstLine = source(QT_TRANSLATE_NOOP("Game", "Вы не можете работать садовником.")),
          .requirements = {education(u"Неполное среднее"), status(u"Любитель"),
                           english(u"1 уровень"), clothes(u"Спорт.костюм"), program(u"Basic"),
                           owns(Flat, 1), owns(Mebel, 1)},
-         .refusalLines = {{u"образование неполное среднее,"},
-                          {u"статус любитель,"},
-                          {u"англ.яз. 1 уровень,"},
-                          {u"одежда спорт. костюм,"},
-                          rooms(u","),
-                          furniture(),
-                          {u"прог-ование Basic."}}},
-        {.caption = u"Начинающий программист"_s,
+         .refusalLines = {{QT_TRANSLATE_NOOP("Game", "образование неполное среднее,")},
+                          {QT_TRANSLATE_NOOP("Game", "статус любитель,")},
+                          {QT_TRANSLATE_NOOP("Game", "англ.яз. 1 уровень,")},
+                          {QT_TRANSLATE_NOOP("Game", "одежда спорт. костюм,")},
+                          {QT_TRANSLATE_NOOP("Game", "количество комнат в квартире %1,"), Flat},
+                          {QT_TRANSLATE_NOOP("Game", "%1 мебель,"), Mebel},
+                          {QT_TRANSLATE_NOOP("Game", "прог-ование Basic.")}}},
+        {.caption = source(QT_TRANSLATE_NOOP("Game", "Начинающий программист")),
          .salary = 30,
-         .name = u"нач. прогр."_s,
-         .shownAs = u"нач. прогр."_s,
-         .description = u"Эта работа более серьезня, чем остальные."_s,
-         .hireTitle = u"Вы начинающий программист."_s,
-         .hiredAs = u"начинающий программист"_s,
-         .refusalTitle = u"Вы не начинающий программист."_s,
-         .refusalFirstLine = u"Вы не можете работать начинающим программистом."_s,
+         .name = source(QT_TRANSLATE_NOOP("Game", "нач. прогр.")),
+         .shownAs = source(QT_TRANSLATE_NOOP("Game", "нач. прогр.")),
+         .description =
+             source(QT_TRANSLATE_NOOP("Game", "Эта работа более серьезня, чем остальные.")),
+         .hireTitle = source(QT_TRANSLATE_NOOP("Game", "Вы начинающий программист.")),
+         .hireMessage = source(
+             QT_TRANSLATE_NOOP("Game", "Вы теперь начинающий программист. Ваша зарплата %1 $.")),
+         .refusalTitle = source(QT_TRANSLATE_NOOP("Game", "Вы не начинающий программист.")),
+         .refusalFirstLine =
+             source(QT_TRANSLATE_NOOP("Game", "Вы не можете работать начинающим программистом.")),
          .requirements = {education(u"Среднее"), status(u"Новичок"), english(u"2 уровень"),
                           clothes(u"Летняя"), program(u"Pascal"), owns(Flat, 2), owns(Kitchen, 1),
                           owns(Car, 1), atLeast(FishTotal, 20)},
-         .refusalLines = {{u"образование среднее,"},
-                          {u"статус новичок,"},
-                          {u"англ.яз. 2 уровень,"},
-                          {u"одежда летняя,"},
-                          rooms(u","),
-                          kitchen(),
-                          {u"прог-ование Pascal,"},
-                          car(u","),
-                          {u"общее кол-во пойманной вами рыбы должно быть не меньше 20"},
-                          {u"(кол-во пойманной вами рыбы вы можете увидеть в разделе Хобби)."}}},
-        {.caption = u"Программист"_s,
+         .refusalLines = {{QT_TRANSLATE_NOOP("Game", "образование среднее,")},
+                          {QT_TRANSLATE_NOOP("Game", "статус новичок,")},
+                          {QT_TRANSLATE_NOOP("Game", "англ.яз. 2 уровень,")},
+                          {QT_TRANSLATE_NOOP("Game", "одежда летняя,")},
+                          {QT_TRANSLATE_NOOP("Game", "количество комнат в квартире %1,"), Flat},
+                          {QT_TRANSLATE_NOOP("Game", "%1 кухня,"), Kitchen},
+                          {QT_TRANSLATE_NOOP("Game", "прог-ование Pascal,")},
+                          {QT_TRANSLATE_NOOP("Game", "машина марки %1,"), Car},
+                          {QT_TRANSLATE_NOOP(
+                              "Game",
+                              "общее кол-во пойманной вами рыбы должно быть не меньше 20\n(кол-во "
+                              "пойманной вами рыбы вы можете увидеть в разделе Хобби).")}}},
+        {.caption = source(QT_TRANSLATE_NOOP("Game", "Программист")),
          .salary = 35,
-         .name = u"прогр."_s,
-         .shownAs = u"прогр."_s,
-         .description = u"На этой работе вы будете составлять программы для различных фирм."_s,
-         .hireTitle = u"Вы программист."_s,
-         .hiredAs = u"программист"_s,
-         .refusalTitle = u"Вы не программист."_s,
-         .refusalFirstLine = u"Вы не можете работать программистом."_s,
+         .name = source(QT_TRANSLATE_NOOP("Game", "прогр.")),
+         .shownAs = source(QT_TRANSLATE_NOOP("Game", "прогр.")),
+         .description = source(QT_TRANSLATE_NOOP(
+             "Game", "На этой работе вы будете составлять программы для различных фирм.")),
+         .hireTitle = source(QT_TRANSLATE_NOOP("Game", "Вы программист.")),
+         .hireMessage =
+             source(QT_TRANSLATE_NOOP("Game", "Вы теперь программист. Ваша зарплата %1 $.")),
+         .refusalTitle = source(QT_TRANSLATE_NOOP("Game", "Вы не программист.")),
+         .refusalFirstLine =
+             source(QT_TRANSLATE_NOOP("Game", "Вы не можете работать программистом.")),
          .requirements = {education(u"Среднее"), status(u"Программист"), english(u"3 уровень"),
                           clothes(u"Джинсы"), program(u"Pascal"), graph(u"Corel Xara"),
                           owns(Mebel, 2), owns(Bath, 2), owns(Modem, 1)},
-         .refusalLines = {{u"образование среднее,"},
-                          {u"статус программист,"},
-                          {u"англ.яз. 3 уровень,"},
-                          {u"одежда джинсы,"},
-                          furniture(),
-                          bath(u","),
-                          {u"прог-ование Pascal,"},
-                          {u"граф. редактор Corel Xara,"},
-                          modem(u".")}},
-        {.caption = u"Провайдер"_s,
+         .refusalLines = {{QT_TRANSLATE_NOOP("Game", "образование среднее,")},
+                          {QT_TRANSLATE_NOOP("Game", "статус программист,")},
+                          {QT_TRANSLATE_NOOP("Game", "англ.яз. 3 уровень,")},
+                          {QT_TRANSLATE_NOOP("Game", "одежда джинсы,")},
+                          {QT_TRANSLATE_NOOP("Game", "%1 мебель,"), Mebel},
+                          {QT_TRANSLATE_NOOP("Game", "ванная: %1,"), Bath},
+                          {QT_TRANSLATE_NOOP("Game", "прог-ование Pascal,")},
+                          {QT_TRANSLATE_NOOP("Game", "граф. редактор Corel Xara,")},
+                          {QT_TRANSLATE_NOOP("Game", "модем %1."), Modem}}},
+        {.caption = source(QT_TRANSLATE_NOOP("Game", "Провайдер")),
          .salary = 40,
-         .name = u"провайдер"_s,
-         .shownAs = u"провайдер"_s,
-         .description = u"Здесь вам необходимо работать с интернетом."_s,
-         .hireTitle = u"Вы провайдер."_s,
-         .hiredAs = u"провайдер"_s,
-         .refusalTitle = u"Вы не провайдер."_s,
-         .refusalFirstLine = u"Вы не можете работать провайдером."_s,
+         .name = source(QT_TRANSLATE_NOOP("Game", "провайдер")),
+         .shownAs = source(QT_TRANSLATE_NOOP("Game", "провайдер")),
+         .description =
+             source(QT_TRANSLATE_NOOP("Game", "Здесь вам необходимо работать с интернетом.")),
+         .hireTitle = source(QT_TRANSLATE_NOOP("Game", "Вы провайдер.")),
+         .hireMessage =
+             source(QT_TRANSLATE_NOOP("Game", "Вы теперь провайдер. Ваша зарплата %1 $.")),
+         .refusalTitle = source(QT_TRANSLATE_NOOP("Game", "Вы не провайдер.")),
+         .refusalFirstLine =
+             source(QT_TRANSLATE_NOOP("Game", "Вы не можете работать провайдером.")),
          .requirements = {education(u"Неполное высшее"), status(u"Программист"),
                           english(u"4 уровень"), clothes(u"Костюм"), program(u"VB"),
                           graph(u"Photoshop"), online(), owns(Flat, 3), owns(Car, 2),
                           owns(Modem, 2)},
-         .refusalLines = {{u"образование неполное высшее,"},
-                          {u"статус программист,"},
-                          {u"англ.яз. 4 уровень,"},
-                          {u"одежда костюм,"},
-                          rooms(u","),
-                          {u"прог-ование Visual Basic,"},
-                          {u"граф. редактор Photoshop,"},
-                          modem(u","),
-                          {u"выход в интернет,"},
-                          car(u".")}},
-        {.caption = u"Вебмастер"_s,
+         .refusalLines = {{QT_TRANSLATE_NOOP("Game", "образование неполное высшее,")},
+                          {QT_TRANSLATE_NOOP("Game", "статус программист,")},
+                          {QT_TRANSLATE_NOOP("Game", "англ.яз. 4 уровень,")},
+                          {QT_TRANSLATE_NOOP("Game", "одежда костюм,")},
+                          {QT_TRANSLATE_NOOP("Game", "количество комнат в квартире %1,"), Flat},
+                          {QT_TRANSLATE_NOOP("Game", "прог-ование Visual Basic,")},
+                          {QT_TRANSLATE_NOOP("Game", "граф. редактор Photoshop,")},
+                          {QT_TRANSLATE_NOOP("Game", "модем %1,"), Modem},
+                          {QT_TRANSLATE_NOOP("Game", "выход в интернет,")},
+                          {QT_TRANSLATE_NOOP("Game", "машина марки %1."), Car}}},
+        {.caption = source(QT_TRANSLATE_NOOP("Game", "Вебмастер")),
          .salary = 45,
-         .name = u"вебмастер"_s,
-         .shownAs = u"вебмастер"_s,
-         .description = u"Создавайте стильные информативные сайты."_s,
-         .hireTitle = u"Вы вебмастер."_s,
-         .hiredAs = u"вебмастер"_s,
-         .refusalTitle = u"Вы не вебмастер."_s,
-         .refusalFirstLine = u"Вы не можете работать вебмастером."_s,
+         .name = source(QT_TRANSLATE_NOOP("Game", "вебмастер")),
+         .shownAs = source(QT_TRANSLATE_NOOP("Game", "вебмастер")),
+         .description =
+             source(QT_TRANSLATE_NOOP("Game", "Создавайте стильные информативные сайты.")),
+         .hireTitle = source(QT_TRANSLATE_NOOP("Game", "Вы вебмастер.")),
+         .hireMessage =
+             source(QT_TRANSLATE_NOOP("Game", "Вы теперь вебмастер. Ваша зарплата %1 $.")),
+         .refusalTitle = source(QT_TRANSLATE_NOOP("Game", "Вы не вебмастер.")),
+         .refusalFirstLine =
+             source(QT_TRANSLATE_NOOP("Game", "Вы не можете работать вебмастером.")),
          .requirements = {education(u"Неполное высшее"), status(u"Программист"),
                           english(u"5 уровень"), clothes(u"Костюм"), program(u"VB"),
                           graph(u"Photoshop"), online(), owns(Mebel, 3), owns(Kitchen, 2),
                           owns(Scan, 1), owns(Modem, 3), owns(Car, 2),
                           atLeast(JokesBaseLoaded, 100)},
-         .refusalLines = {{u"образование неполное высшее,"},
-                          {u"статус программист,"},
-                          {u"англ.яз. 5 уровень,"},
-                          {u"одежда костюм,"},
-                          furniture(),
-                          kitchen(),
-                          {u"прог-ование Visual Basic,"},
-                          {u"граф. редактор Photoshop,"},
-                          modem(u","),
-                          {u"выход в интернет,"},
-                          scanner(),
-                          car(u","),
-                          {u"а так же вы должны скачать в интернете (на сайте Анекдотов)"},
-                          {u" базу анекдотов, т.к. вы будете мастерить развлекательный сайт."}}},
-        {.caption = u"Хакер"_s,
+         .refusalLines = {{QT_TRANSLATE_NOOP("Game", "образование неполное высшее,")},
+                          {QT_TRANSLATE_NOOP("Game", "статус программист,")},
+                          {QT_TRANSLATE_NOOP("Game", "англ.яз. 5 уровень,")},
+                          {QT_TRANSLATE_NOOP("Game", "одежда костюм,")},
+                          {QT_TRANSLATE_NOOP("Game", "%1 мебель,"), Mebel},
+                          {QT_TRANSLATE_NOOP("Game", "%1 кухня,"), Kitchen},
+                          {QT_TRANSLATE_NOOP("Game", "прог-ование Visual Basic,")},
+                          {QT_TRANSLATE_NOOP("Game", "граф. редактор Photoshop,")},
+                          {QT_TRANSLATE_NOOP("Game", "модем %1,"), Modem},
+                          {QT_TRANSLATE_NOOP("Game", "выход в интернет,")},
+                          {QT_TRANSLATE_NOOP("Game", "сканер %1,"), Scan},
+                          {QT_TRANSLATE_NOOP("Game", "машина марки %1,"), Car},
+                          {QT_TRANSLATE_NOOP(
+                              "Game",
+                              "а так же вы должны скачать в интернете (на сайте Анекдотов)\n базу "
+                              "анекдотов, т.к. вы будете мастерить развлекательный сайт.")}}},
+        {.caption = source(QT_TRANSLATE_NOOP("Game", "Хакер")),
          .salary = 50,
-         .name = u"хакер"_s,
-         .shownAs = u"Хакер"_s,
-         .description = u"Здесь ваши хакерские задания усложнятся."_s,
-         .hireTitle = u"Вы хакер."_s,
-         .hiredAs = u"хакер"_s,
-         .refusalTitle = u"Вы не хакер."_s,
-         .refusalFirstLine = u"Вы не можете работать хакером."_s,
+         .name = source(QT_TRANSLATE_NOOP("Game", "хакер")),
+         .shownAs = source(QT_TRANSLATE_NOOP("Game", "Хакер")),
+         .description =
+             source(QT_TRANSLATE_NOOP("Game", "Здесь ваши хакерские задания усложнятся.")),
+         .hireTitle = source(QT_TRANSLATE_NOOP("Game", "Вы хакер.")),
+         .hireMessage = source(QT_TRANSLATE_NOOP("Game", "Вы теперь хакер. Ваша зарплата %1 $.")),
+         .refusalTitle = source(QT_TRANSLATE_NOOP("Game", "Вы не хакер.")),
+         .refusalFirstLine = source(QT_TRANSLATE_NOOP("Game", "Вы не можете работать хакером.")),
          .requirements = {education(u"Высшее"), status(u"Хакер"), english(u"6 уровень"),
                           clothes(u"Рубашка"), program(u"VB"), online(), owns(Flat, 4),
                           owns(Mebel, 4), owns(Bath, 3), owns(Modem, 3), owns(Car, 3),
                           atLeast(FishTotal, 40)},
-         .refusalLines = {{u"образование высшее,"},
-                          {u"статус хакер,"},
-                          {u"англ.яз. 6 уровень,"},
-                          {u"одежда рубашка,"},
-                          rooms(u","),
-                          furniture(),
-                          bath(u","),
-                          {u"прог-ование Visual Basic,"},
-                          modem(u","),
-                          {u"выход в интернет,"},
-                          car(u","),
-                          {u"общее кол-во пойманной вами рыбы должно быть не меньше 40."}}},
-        {.caption = u"Графический дизайнер"_s,
+         .refusalLines = {{QT_TRANSLATE_NOOP("Game", "образование высшее,")},
+                          {QT_TRANSLATE_NOOP("Game", "статус хакер,")},
+                          {QT_TRANSLATE_NOOP("Game", "англ.яз. 6 уровень,")},
+                          {QT_TRANSLATE_NOOP("Game", "одежда рубашка,")},
+                          {QT_TRANSLATE_NOOP("Game", "количество комнат в квартире %1,"), Flat},
+                          {QT_TRANSLATE_NOOP("Game", "%1 мебель,"), Mebel},
+                          {QT_TRANSLATE_NOOP("Game", "ванная: %1,"), Bath},
+                          {QT_TRANSLATE_NOOP("Game", "прог-ование Visual Basic,")},
+                          {QT_TRANSLATE_NOOP("Game", "модем %1,"), Modem},
+                          {QT_TRANSLATE_NOOP("Game", "выход в интернет,")},
+                          {QT_TRANSLATE_NOOP("Game", "машина марки %1,"), Car},
+                          {QT_TRANSLATE_NOOP(
+                              "Game",
+                              "общее кол-во пойманной вами рыбы должно быть не меньше 40.")}}},
+        {.caption = source(QT_TRANSLATE_NOOP("Game", "Графический дизайнер")),
          .salary = 55,
-         .name = u"граф.диз."_s,
-         .shownAs = u"граф.диз."_s,
-         .description = u"Вы будете создавать текстуры, 3D объекты и остальную графику."_s,
-         .hireTitle = u"Вы граф.диз.."_s,
-         .hiredAs = u"граф.диз."_s,
-         .refusalTitle = u"Вы не граф. диз.."_s,
-         .refusalFirstLine = u"Вы не можете работать граф.диз."_s,
+         .name = source(QT_TRANSLATE_NOOP("Game", "граф.диз.")),
+         .shownAs = source(QT_TRANSLATE_NOOP("Game", "граф.диз.")),
+         .description = source(QT_TRANSLATE_NOOP(
+             "Game", "Вы будете создавать текстуры, 3D объекты и остальную графику.")),
+         .hireTitle = source(QT_TRANSLATE_NOOP("Game", "Вы граф.диз..")),
+         .hireMessage =
+             source(QT_TRANSLATE_NOOP("Game", "Вы теперь граф.диз.. Ваша зарплата %1 $.")),
+         .refusalTitle = source(QT_TRANSLATE_NOOP("Game", "Вы не граф. диз..")),
+         .refusalFirstLine = source(QT_TRANSLATE_NOOP("Game", "Вы не можете работать граф.диз.")),
          .requirements = {education(u"Высшее"), status(u"Администратор"), english(u"7 уровень"),
                           clothes(u"Футболка и т.д."), graph(u"3D StMax II"), owns(Flat, 5),
                           owns(Mebel, 5), owns(Kitchen, 3), owns(Scan, 2), owns(Car, 4)},
-         .refusalLines = {{u"образование высшее,"},
-                          {u"статус адмиистратор,"},
-                          {u"англ.яз. 7 уровень,"},
-                          {u"одежда футболка и т. д.,"},
-                          rooms(u","),
-                          furniture(),
-                          kitchen(),
-                          {u"граф. редактор 3D Studio Max II,"},
-                          scanner(),
-                          car(u".")}},
-        {.caption = u"Компьютерный президент"_s,
+         .refusalLines = {{QT_TRANSLATE_NOOP("Game", "образование высшее,")},
+                          {QT_TRANSLATE_NOOP("Game", "статус адмиистратор,")},
+                          {QT_TRANSLATE_NOOP("Game", "англ.яз. 7 уровень,")},
+                          {QT_TRANSLATE_NOOP("Game", "одежда футболка и т. д.,")},
+                          {QT_TRANSLATE_NOOP("Game", "количество комнат в квартире %1,"), Flat},
+                          {QT_TRANSLATE_NOOP("Game", "%1 мебель,"), Mebel},
+                          {QT_TRANSLATE_NOOP("Game", "%1 кухня,"), Kitchen},
+                          {QT_TRANSLATE_NOOP("Game", "граф. редактор 3D Studio Max II,")},
+                          {QT_TRANSLATE_NOOP("Game", "сканер %1,"), Scan},
+                          {QT_TRANSLATE_NOOP("Game", "машина марки %1."), Car}}},
+        {.caption = source(QT_TRANSLATE_NOOP("Game", "Компьютерный президент")),
          .salary = 70,
-         .name = u"ком.през."_s,
-         .shownAs = u"ком.през."_s,
-         .description = u"Эта самая замечательная работа. Вы сможете командовать всеми "
-                        u"компьютерными фирмами."_s,
-         .hireTitle = u"ком.през."_s,
-         .hiredAs = u"ком. президент"_s,
-         .refusalTitle = u"Вы не ком.през."_s,
-         .refusalFirstLine = u"Вы не можете работать ком.през."_s,
+         .name = source(QT_TRANSLATE_NOOP("Game", "ком.през.")),
+         .shownAs = source(QT_TRANSLATE_NOOP("Game", "ком.през.")),
+         .description =
+             source(QT_TRANSLATE_NOOP("Game", "Эта самая замечательная работа. Вы сможете "
+                                              "командовать всеми компьютерными фирмами.")),
+         .hireTitle = source(QT_TRANSLATE_NOOP("Game", "ком.през.")),
+         .hireMessage =
+             source(QT_TRANSLATE_NOOP("Game", "Вы теперь ком. президент. Ваша зарплата %1 $.")),
+         .refusalTitle = source(QT_TRANSLATE_NOOP("Game", "Вы не ком.през.")),
+         .refusalFirstLine = source(QT_TRANSLATE_NOOP("Game", "Вы не можете работать ком.през.")),
          .requirements = {education(u"Высшее"), status(u"Сверх профессионал"),
                           english(u"8 уровень"), clothes(u"Посл.моды"), programExactly(u"VC++"),
                           graph(u"3D StMax III"), online(), owns(Flat, 6), owns(Mebel, 6),
                           owns(Kitchen, 4), owns(Bath, 4), owns(Modem, 3), ownsExactly(Car, 5),
                           atLeast(FishTotal, 70)},
          // "С++" is written with the Cyrillic letter, as the game always wrote it.
-         .refusalLines = {{u"образование высшее,"},
-                          {u"статус сверх профессионал,"},
-                          {u"англ.яз. 8 уровень,"},
-                          {u"одежда посл. моды,"},
-                          rooms(u","),
-                          {u"прог-ование Visual \u0421++,"},
-                          modem(u","),
-                          {u"выход в интернет,"},
-                          {u"граф. редактор 3D Studio Max III,"},
-                          furniture(),
-                          kitchen(),
-                          bath(u","),
-                          car(u","),
-                          {u"общее кол-во пойманной вами рыбы должно быть не меньше 70."}},
+         .refusalLines = {{QT_TRANSLATE_NOOP("Game", "образование высшее,")},
+                          {QT_TRANSLATE_NOOP("Game", "статус сверх профессионал,")},
+                          {QT_TRANSLATE_NOOP("Game", "англ.яз. 8 уровень,")},
+                          {QT_TRANSLATE_NOOP("Game", "одежда посл. моды,")},
+                          {QT_TRANSLATE_NOOP("Game", "количество комнат в квартире %1,"), Flat},
+                          {QT_TRANSLATE_NOOP("Game", "прог-ование Visual С++,")},
+                          {QT_TRANSLATE_NOOP("Game", "модем %1,"), Modem},
+                          {QT_TRANSLATE_NOOP("Game", "выход в интернет,")},
+                          {QT_TRANSLATE_NOOP("Game", "граф. редактор 3D Studio Max III,")},
+                          {QT_TRANSLATE_NOOP("Game", "%1 мебель,"), Mebel},
+                          {QT_TRANSLATE_NOOP("Game", "%1 кухня,"), Kitchen},
+                          {QT_TRANSLATE_NOOP("Game", "ванная: %1,"), Bath},
+                          {QT_TRANSLATE_NOOP("Game", "машина марки %1,"), Car},
+                          {QT_TRANSLATE_NOOP(
+                              "Game",
+                              "общее кол-во пойманной вами рыбы должно быть не меньше 70.")}},
          .endsGame = true},
     }};
 }
@@ -339,12 +354,13 @@ QString Job::refusalText(const GameState& s) const {
     };
     QStringList lines;
     for (const RefusalLine& line : refusalLines) {
-        QString text = QString::fromUtf16(line.before);
-        if (line.item)
-            text += (s.*line.item).Names.value(requiredLevel(line.item));
-        lines << text + QString::fromUtf16(line.after);
+        const QString text = QCoreApplication::translate("Game", line.text);
+        lines << (line.item
+                      ? text.arg(Words::shown((s.*line.item).Names.value(requiredLevel(line.item))))
+                      : text);
     }
-    return refusalFirstLine + u"\n\nУ вас должно быть как минимум:\n"_s + lines.join(u'\n');
+    return QCoreApplication::translate("Game", "%1\n\nУ вас должно быть как минимум:\n%2")
+        .arg(Words::shown(refusalFirstLine), lines.join(u'\n'));
 }
 
 const std::array<Job, Count>& all() {
@@ -353,11 +369,11 @@ const std::array<Job, Count>& all() {
 }
 
 QString Job::hireText() const {
-    return u"Вы теперь %1. Ваша зарплата %2 $."_s.arg(hiredAs).arg(salary);
+    return Words::shown(hireMessage).arg(salary);
 }
 
 void hire(GameState& s, const Job& job, Effects& effects) {
-    effects.say(job.hireText(), job.hireTitle, MsgIcon::None);
+    effects.say(job.hireText(), Words::shown(job.hireTitle), MsgIcon::None);
     // Taking the job the player already has again is no new step of a career.
     const bool again = s.lblMyWork == job.name;
     s.lblMyWork = job.name;
@@ -373,7 +389,7 @@ void hire(GameState& s, const Job& job, Effects& effects) {
 void refuse(const GameState& s, const Job& job, Effects& effects) {
     if (job.refusalTitle.isEmpty())
         return;
-    effects.say(job.refusalText(s), job.refusalTitle, MsgIcon::None);
+    effects.say(job.refusalText(s), Words::shown(job.refusalTitle), MsgIcon::None);
 }
 
 } // namespace Jobs

@@ -44,14 +44,16 @@ struct Requirement {
     bool metBy(const GameState& state) const;
 };
 
-// One line of a refusal: `before`, then (for a line naming an item) the catalog's name at the
-// level the job asks for, then `after`.
+// One line of a refusal, the source of its translation; a line naming an item says as %1 the
+// catalog's name at the level the job asks for.
 struct RefusalLine {
-    const char16_t* before;
+    const char* text;
     Catalog GameState::*item = nullptr;
-    const char16_t* after = u"";
 };
 
+// A job's texts are the game's Russian: the name is the record's, the others are the sources
+// of their translation, which the view shows through Words::shown() and the messages made here
+// are translated already.
 struct Job {
     QString caption;     // on the job's button
     int salary;          // dollars a day
@@ -59,16 +61,16 @@ struct Job {
     QString shownAs;     // what the jobs window shows as the current job
     QString description; // shown while the player points at the button
     QString hireTitle;
-    QString hiredAs; // the hire message's name for the job: "Вы теперь <hiredAs>. ..."
+    QString hireMessage; // "Вы теперь грузчик. Ваша зарплата %1 $.", %1 the salary
     QString refusalTitle = {}, refusalFirstLine = {}; // empty for the loader: never turned away
     std::vector<Requirement> requirements = {};
     std::vector<RefusalLine> refusalLines = {};
     bool endsGame = false; // the top of the career: the end screen follows the hire
 
     bool qualifies(const GameState& state) const;
-    // The hire message, which tells the salary.
+    // The hire message, which tells the salary, translated.
     QString hireText() const;
-    // The refusal message's text, the same whether a requirement is met or not.
+    // The refusal message's text, translated, the same whether a requirement is met or not.
     QString refusalText(const GameState& state) const;
 };
 

@@ -7,41 +7,52 @@
 #include "state/GameState.h"
 #include "state/NumberText.h"
 
+#include <QCoreApplication>
+
 #include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace Life {
 
+// The steps' texts are the sources of the player's messages: climb() translates them as it
+// says them.
 const Ladder& statusLadder() {
     static const Ladder ladder{
         Ladders::Status,
         &GameState::lblStatus,
         &GameState::lblCom,
         {
-            {u"10"_s, u"Ваш статус стал теперь любитель."_s, u"Вы Любитель"_s},
-            {u"16"_s, u"Ваш статус стал теперь новичок."_s, u"Вы Новичок"_s},
-            {u"22"_s, u"Ваш статус стал теперь программист."_s, u"Вы Программист"_s},
-            {u"28"_s, u"Ваш статус стал теперь почти хакер."_s, u"Вы Почти Хакер"_s},
-            {u"36"_s, u"Ваш статус стал теперь хакер. "_s, u"Вы Хакер"_s},
-            {u"46"_s, u"Ваш статус стал теперь администратор. "_s, u"Вы Администратор"_s},
-            {u"54"_s, u"Ваш статус стал теперь профессионал. "_s, u"Вы Профессионал"_s},
-            {u"60"_s, u"Ваш статус стал теперь сверх профессионал. "_s, u"Вы Сверх профессионал"_s},
+            {u"10"_s, QT_TRANSLATE_NOOP("Game", "Ваш статус стал теперь любитель."),
+             QT_TRANSLATE_NOOP("Game", "Вы Любитель")},
+            {u"16"_s, QT_TRANSLATE_NOOP("Game", "Ваш статус стал теперь новичок."),
+             QT_TRANSLATE_NOOP("Game", "Вы Новичок")},
+            {u"22"_s, QT_TRANSLATE_NOOP("Game", "Ваш статус стал теперь программист."),
+             QT_TRANSLATE_NOOP("Game", "Вы Программист")},
+            {u"28"_s, QT_TRANSLATE_NOOP("Game", "Ваш статус стал теперь почти хакер."),
+             QT_TRANSLATE_NOOP("Game", "Вы Почти Хакер")},
+            {u"36"_s, QT_TRANSLATE_NOOP("Game", "Ваш статус стал теперь хакер. "),
+             QT_TRANSLATE_NOOP("Game", "Вы Хакер")},
+            {u"46"_s, QT_TRANSLATE_NOOP("Game", "Ваш статус стал теперь администратор. "),
+             QT_TRANSLATE_NOOP("Game", "Вы Администратор")},
+            {u"54"_s, QT_TRANSLATE_NOOP("Game", "Ваш статус стал теперь профессионал. "),
+             QT_TRANSLATE_NOOP("Game", "Вы Профессионал")},
+            {u"60"_s, QT_TRANSLATE_NOOP("Game", "Ваш статус стал теперь сверх профессионал. "),
+             QT_TRANSLATE_NOOP("Game", "Вы Сверх профессионал")},
         }};
     return ladder;
 }
 
 const Ladder& englishLadder() {
     static const Ladder ladder = [] {
-        Ladder l{Ladders::English, &GameState::lblEnglish, &GameState::lblEng, {}};
+        Ladder l{Ladders::English, &GameState::lblEnglish, &GameState::lblEng, {}, true};
         static const char16_t* const marks[] = {u"12", u"18", u"22", u"30",
                                                 u"38", u"48", u"56", u"62"};
-        for (int level = 1; level <= 8; ++level) {
-            const QString n = QString::number(level);
+        for (const char16_t* mark : marks)
             l.steps.push_back(
-                {QString::fromUtf16(marks[level - 1]), u"Вы перешли на "_s + n + u" уровень. "_s,
-                 u"Английский язык (English language). Вы на "_s + n + u" Уровене"_s});
-        }
+                {QString::fromUtf16(mark), QT_TRANSLATE_NOOP("Game", "Вы перешли на %1 уровень. "),
+                 QT_TRANSLATE_NOOP("Game",
+                                   "Английский язык (English language). Вы на %1 Уровене")});
         return l;
     }();
     return ladder;
@@ -53,12 +64,14 @@ const Ladder& schoolLadder() {
         &GameState::lblEduncation,
         &GameState::lblObras,
         {
-            {u"10"_s, u"Ваше образование теперь неполное среднее. "_s,
-             u"Образование Неполное среднее"_s},
-            {u"14"_s, u"Ваше образование теперь среднее. "_s, u"Образование Среднее"_s},
-            {u"22"_s, u"Ваше образование теперь неполное высшее. "_s,
-             u"Образование Неполное высшее"_s},
-            {u"28"_s, u"Ваше образование теперь высшее. "_s, u"Образование Высшее"_s},
+            {u"10"_s, QT_TRANSLATE_NOOP("Game", "Ваше образование теперь неполное среднее. "),
+             QT_TRANSLATE_NOOP("Game", "Образование Неполное среднее")},
+            {u"14"_s, QT_TRANSLATE_NOOP("Game", "Ваше образование теперь среднее. "),
+             QT_TRANSLATE_NOOP("Game", "Образование Среднее")},
+            {u"22"_s, QT_TRANSLATE_NOOP("Game", "Ваше образование теперь неполное высшее. "),
+             QT_TRANSLATE_NOOP("Game", "Образование Неполное высшее")},
+            {u"28"_s, QT_TRANSLATE_NOOP("Game", "Ваше образование теперь высшее. "),
+             QT_TRANSLATE_NOOP("Game", "Образование Высшее")},
         }};
     return ladder;
 }
@@ -100,21 +113,30 @@ void climb(GameState& s, const Ladder& ladder, Effects& effects, Course course) 
         Chronicle::note(s, rungKind(course), s.*ladder.rung);
         if (i + 1 == ladder.steps.size())
             Chronicle::note(s, Chronicle::Kind::CourseFinished, courseName(course));
-        effects.say(step.message, step.title, MsgIcon::Exclamation);
+        QString message = QCoreApplication::translate("Game", step.message);
+        QString title = QCoreApplication::translate("Game", step.title);
+        if (ladder.numbered) {
+            message = message.arg(i + 1);
+            title = title.arg(i + 1);
+        }
+        effects.say(message, title, MsgIcon::Exclamation);
         if (i + 1 == ladder.steps.size()) {
             effects.courseFinished(course);
             switch (course) {
             case Course::School:
                 s.lblSCost = u"0"_s;
-                s.lblSSchool = u"Вы выучились в школе."_s;
+                s.lblSSchool =
+                    QString::fromUtf8(QT_TRANSLATE_NOOP("Game", "Вы выучились в школе."));
                 break;
             case Course::English:
                 s.lblECost = u"0"_s;
-                s.lblEEnglish = u"Вы выучили англ. яз."_s;
+                s.lblEEnglish =
+                    QString::fromUtf8(QT_TRANSLATE_NOOP("Game", "Вы выучили англ. яз."));
                 break;
             case Course::Computer:
                 s.lblCCost = u"0"_s;
-                s.lblCComputer = u"Вы сверх программист."_s;
+                s.lblCComputer =
+                    QString::fromUtf8(QT_TRANSLATE_NOOP("Game", "Вы сверх программист."));
                 break;
             }
             s.*ladder.counter = u"OK"_s;
@@ -131,22 +153,26 @@ void tick(GameState& s, Effects& effects) {
 
     if (s.satiety() < -30) {
         Chronicle::note(s, Chronicle::Kind::Death, Chronicle::Cause::Hunger.toString());
-        return effects.die(u"К сожалению вы умерли от голода."_s);
+        return effects.die(QCoreApplication::translate("Game", "К сожалению вы умерли от голода."));
     }
     if (s.mood() < -40) {
         Chronicle::note(s, Chronicle::Kind::Death, Chronicle::Cause::Sorrow.toString());
-        return effects.die(u"К сожалению вы умерли от тоски."_s);
+        return effects.die(QCoreApplication::translate("Game", "К сожалению вы умерли от тоски."));
     }
 
     if (s.satiety() < -20)
-        effects.say(u"Внимание опасность голода! Вам необходимо сходить в Бытовой магазин и "
-                    "поесть вдоволь.   ВНИМАНИЕ: если ваше состояние сытости достигнет -30, "
-                    "тогда вас постигнет лютая смерть!!!"_s,
-                    u"ОПАСНОСТЬ!!!"_s, MsgIcon::Exclamation);
+        effects.say(QCoreApplication::translate(
+                        "Game", "Внимание опасность голода! Вам необходимо сходить в Бытовой "
+                                "магазин и поесть вдоволь.   ВНИМАНИЕ: если ваше состояние "
+                                "сытости достигнет -30, тогда вас постигнет лютая смерть!!!"),
+                    QCoreApplication::translate("Game", "ОПАСНОСТЬ!!!"), MsgIcon::Exclamation);
     else if (s.mood() < -30)
-        effects.say(u"Внимание опасность! Вам необходимо развлечся.   ВНИМАНИЕ: если ваше "
-                    "настроение достигнет -40, тогда вас постигнет лютая смерть!!!"_s,
-                    u"ОПАСНОСТЬ!!!!!!!!!!!!!!!!!!!!"_s, MsgIcon::Exclamation);
+        effects.say(QCoreApplication::translate(
+                        "Game", "Внимание опасность! Вам необходимо развлечся.   ВНИМАНИЕ: если "
+                                "ваше настроение достигнет -40, тогда вас постигнет лютая "
+                                "смерть!!!"),
+                    QCoreApplication::translate("Game", "ОПАСНОСТЬ!!!!!!!!!!!!!!!!!!!!"),
+                    MsgIcon::Exclamation);
 
     if (s.inSchool()) {
         s.addMoney(-3);

@@ -31,10 +31,12 @@ public:
     virtual void virusStrikes() = 0;
 };
 
-// Step i climbs from rung i of the ladder to rung i + 1 when the lesson counter reads `mark`.
+// Step i climbs from rung i of the ladder to rung i + 1 when the lesson counter reads `mark`,
+// and tells the player so: the message and its title are the sources of their translation.
 struct LadderStep {
     QString mark;
-    QString message, title;
+    const char* message;
+    const char* title;
 };
 
 struct Ladder {
@@ -42,6 +44,8 @@ struct Ladder {
     QString GameState::*rung;
     QString GameState::*counter;
     std::vector<LadderStep> steps;
+    // The steps share one message, which says the new rung's number as %1.
+    bool numbered = false;
 };
 
 // The three ladders: status by computer lessons, English, school education.

@@ -7,27 +7,31 @@
 #include "rules/Buying.h"
 #include "state/GameState.h"
 #include "state/NumberText.h"
+#include "state/Words.h"
+
+#include <QCoreApplication>
 
 using namespace Qt::StringLiterals;
 
 namespace Shop {
 
 namespace {
-// The step from each outfit of Ladders::Clothes to the next one; the last leads nowhere.
+// The step from each outfit of Ladders::Clothes to the next one; the last leads nowhere. The
+// description is the game's Russian, which the window translates as it shows it.
 struct ClothesStep {
     int price;
-    const char16_t* description;
+    const char* description;
 };
 constexpr ClothesStep ClothesSteps[] = {
-    {5, u"Купить дешевый спортивный костюм."},
-    {10, u"Купить летнюю одежду."},
-    {15, u"Купить Новые джинсы и футболку."},
-    {20, u"Купить костюм (брюки и пиджак)."},
-    {25, u"Купить куртку."},
-    {30, u"Купить красивую рубашку и брюки."},
-    {30, u"Купить супер футболку, кепку, шорты и т.д.."},
-    {35, u"Купить одежду последней моды."},
-    {0, u"Нажми на кнопку <Купить одежду>"},
+    {5, QT_TRANSLATE_NOOP("Game", "Купить дешевый спортивный костюм.")},
+    {10, QT_TRANSLATE_NOOP("Game", "Купить летнюю одежду.")},
+    {15, QT_TRANSLATE_NOOP("Game", "Купить Новые джинсы и футболку.")},
+    {20, QT_TRANSLATE_NOOP("Game", "Купить костюм (брюки и пиджак).")},
+    {25, QT_TRANSLATE_NOOP("Game", "Купить куртку.")},
+    {30, QT_TRANSLATE_NOOP("Game", "Купить красивую рубашку и брюки.")},
+    {30, QT_TRANSLATE_NOOP("Game", "Купить супер футболку, кепку, шорты и т.д..")},
+    {35, QT_TRANSLATE_NOOP("Game", "Купить одежду последней моды.")},
+    {0, QT_TRANSLATE_NOOP("Game", "Нажми на кнопку <Купить одежду>")},
 };
 static_assert(std::size(ClothesSteps) == 9, "one step per rung of the clothes ladder");
 
@@ -47,7 +51,8 @@ void offerNextCar(Counter& counter, const GameState& s) {
 bool moneyAboveZero(const GameState& s, Effects& effects) {
     if (s.money() > 0)
         return true;
-    effects.say(u"У вас, не хватает денег на это"_s, u"Внимание"_s, MsgIcon::Exclamation);
+    effects.say(QCoreApplication::translate("Game", "У вас, не хватает денег на это"),
+                QCoreApplication::translate("Game", "Внимание"), MsgIcon::Exclamation);
     return false;
 }
 } // namespace
@@ -58,15 +63,16 @@ std::optional<ClothesOffer> clothesOffer(const QString& current) {
         return std::nullopt;
     const ClothesStep& step = ClothesSteps[rung];
     return ClothesOffer{Ladders::Clothes.value(rung + 1), step.price,
-                        QString::fromUtf16(step.description)};
+                        QString::fromUtf8(step.description)};
 }
 
 void eat(GameState& s, int price, Effects& effects) {
     if (!moneyAboveZero(s, effects))
         return;
     if (s.satiety() > 100) {
-        effects.say(u"Вы уже распухли от еды и не можете впихнуть в себя еще"_s, u"Не хочу есть!"_s,
-                    MsgIcon::Exclamation);
+        effects.say(QCoreApplication::translate(
+                        "Game", "Вы уже распухли от еды и не можете впихнуть в себя еще"),
+                    QCoreApplication::translate("Game", "Не хочу есть!"), MsgIcon::Exclamation);
         return;
     }
     s.addMoney(-price);
@@ -85,8 +91,9 @@ bool buyCar(GameState& s, Effects& effects) {
     if (!buyNextOrComplain(s, &GameState::Car, &GameState::lblCar, effects))
         return false;
     s.addMood(5);
-    effects.say(u"Поздравляю! Вы купили машину марки "_s + s.Car.current() + u"."_s,
-                u"Вы купили машину"_s, MsgIcon::None);
+    effects.say(QCoreApplication::translate("Game", "Поздравляю! Вы купили машину марки %1.")
+                    .arg(Words::shown(s.Car.current())),
+                QCoreApplication::translate("Game", "Вы купили машину"), MsgIcon::None);
     return true;
 }
 

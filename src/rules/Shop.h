@@ -7,6 +7,9 @@
 // of goods tests the cash its own way: meals and clothes only want money above zero (so a
 // purchase may leave the player in debt), cars want whole dollars covering the price, and
 // meals are refused to a player already full.
+//
+// The outfits, the cars and the descriptions are the game's Russian, which the window shows
+// through Words::shown(); the messages said here are translated as they are made.
 
 #include "rules/Effects.h"
 

@@ -6,6 +6,9 @@
 
 #include "state/GameState.h"
 #include "state/NumberText.h"
+#include "state/Words.h"
+
+#include <QCoreApplication>
 
 using namespace Qt::StringLiterals;
 
@@ -28,6 +31,41 @@ std::span<const Course> courses() {
     return table;
 }
 
+namespace {
+
+// The table's texts as the translation's sources. The window reads them as UTF-16, which the
+// translation's markers cannot mark, so they stand here once more, as the window shows them
+// through Words::shown(); the refusal the rules translate as they say it.
+[[maybe_unused]] constexpr const char* Sources[] = {
+    QT_TRANSLATE_NOOP("Game", "Веч.школа"),
+    QT_TRANSLATE_NOOP("Game", "Вечерняя школа"),
+    QT_TRANSLATE_NOOP("Game", "Ходить в вечернюю школу"),
+    QT_TRANSLATE_NOOP("Game", "Закончить ходить в школу"),
+    QT_TRANSLATE_NOOP("Game", "Вы уже выучились в школе."),
+    QT_TRANSLATE_NOOP("Game", "У вас, не хватает денег на обучение в школе"),
+    QT_TRANSLATE_NOOP("Game", "Курсы"),
+    QT_TRANSLATE_NOOP("Game", "Ходить на курсы англ.яз."),
+    QT_TRANSLATE_NOOP("Game", "Закончить ходить на курсы англ.яз."),
+    QT_TRANSLATE_NOOP("Game", "Вы уже выучились англ.языку."),
+    QT_TRANSLATE_NOOP("Game", "У вас, не хватает денег на обучение англ. языку"),
+    QT_TRANSLATE_NOOP("Game", "Ком.курсы"),
+    QT_TRANSLATE_NOOP("Game", "Ходить на компьютерные курсы"),
+    QT_TRANSLATE_NOOP("Game", "Закончить ходить на компьютерные курсы"),
+    QT_TRANSLATE_NOOP("Game", "Вы уже выучились на ком. курсах."),
+    QT_TRANSLATE_NOOP("Game", "У вас, не хватает денег на обучение комп. курсам"),
+};
+
+} // namespace
+
+std::optional<State> shownState(const Course& course, const QString& shown) {
+    for (State state : {State::Start, State::Stop, State::Finished}) {
+        const QString text = caption(course, state);
+        if (shown == text || shown == Words::shown(text))
+            return state;
+    }
+    return std::nullopt;
+}
+
 State stateAtLoad(const GameState& s, const Course& course) {
     if (s.*course.counter == u"OK")
         return State::Finished;
@@ -46,10 +84,12 @@ QString caption(const Course& course, State state) {
     return {};
 }
 
-QString click(GameState& s, const Course& course, const QString& shown, Effects& effects) {
-    if (shown == QStringView(course.start)) {
+State click(GameState& s, const Course& course, State shown, Effects& effects) {
+    switch (shown) {
+    case State::Start: {
         if (s.money() <= 0) {
-            effects.say(QString::fromUtf16(course.refusal), u"Внимание"_s, MsgIcon::Exclamation);
+            effects.say(Words::shown(QString::fromUtf16(course.refusal)),
+                        QCoreApplication::translate("Game", "Внимание"), MsgIcon::Exclamation);
             return shown;
         }
         s.*course.display = QString::fromUtf16(course.attending);
@@ -60,14 +100,24 @@ QString click(GameState& s, const Course& course, const QString& shown, Effects&
         if (index < std::size(names))
             Chronicle::note(s, Chronicle::Kind::CourseBegun, names[index].toString(),
                             Val(s.*course.cost));
-        return caption(course, State::Stop);
+        return State::Stop;
     }
-    if (shown == QStringView(course.stop)) {
-        s.*course.display = u"Не учусь"_s;
+    case State::Stop:
+        s.*course.display = QString::fromUtf8(QT_TRANSLATE_NOOP("Game", "Не учусь"));
         s.*course.cost = u"0"_s;
-        return caption(course, State::Start);
+        return State::Start;
+    case State::Finished:
+        break;
     }
     return shown;
+}
+
+QString click(GameState& s, const Course& course, const QString& shown, Effects& effects) {
+    const std::optional<State> state = shownState(course, shown);
+    if (!state || *state == State::Finished)
+        return shown;
+    const State next = click(s, course, *state, effects);
+    return next == *state ? shown : caption(course, next);
 }
 
 } // namespace Study

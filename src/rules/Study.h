@@ -12,6 +12,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <span>
 
 struct GameState;
@@ -42,8 +43,18 @@ enum class State { Start, Stop, Finished };
 State stateAtLoad(const GameState& state, const Course& course);
 QString caption(const Course& course, State state);
 
-// A click on the course's button showing `shown`; returns the caption it shows next. Starting
-// wants money above zero and charges nothing; stopping refunds nothing.
+// The course's texts are the game's Russian, as the record keeps them (the display field) and as
+// the translation's sources: the window shows them through Words::shown().
+
+// Which caption `shown` is, in Russian or translated; nothing for a text that is neither.
+std::optional<State> shownState(const Course& course, const QString& shown);
+
+// A click on the course's button in state `shown`; returns the state it shows next. Starting
+// wants money above zero and charges nothing; stopping refunds nothing; a finished course's
+// button does nothing.
+State click(GameState& state, const Course& course, State shown, Effects& effects);
+// The same for the button showing the caption `shown` (Russian or translated); returns the
+// caption it shows next, in Russian, or `shown` itself when the click changed nothing.
 QString click(GameState& state, const Course& course, const QString& shown, Effects& effects);
 
 } // namespace Study

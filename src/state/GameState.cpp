@@ -4,23 +4,46 @@
 
 #include "state/GameState.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <utility>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+// A ladder's rungs are the record's texts; the view translates them as it shows them.
+QStringList rungs(std::initializer_list<const char*> texts) {
+    QStringList result;
+    for (const char* text : texts)
+        result << QString::fromUtf8(text);
+    return result;
+}
+} // namespace
+
 namespace Ladders {
-const QStringList Status = {u"Чайник"_s,        u"Любитель"_s,     u"Новичок"_s,
-                            u"Программист"_s,   u"Почти хакер"_s,  u"Хакер"_s,
-                            u"Администратор"_s, u"Профессионал"_s, u"Сверх профессионал"_s};
-const QStringList Education = {u"Начальное"_s, u"Неполное среднее"_s, u"Среднее"_s,
-                               u"Неполное высшее"_s, u"Высшее"_s};
-const QStringList English = {u"Не знаю"_s,   u"1 уровень"_s, u"2 уровень"_s,
-                             u"3 уровень"_s, u"4 уровень"_s, u"5 уровень"_s,
-                             u"6 уровень"_s, u"7 уровень"_s, u"8 уровень"_s};
-const QStringList Clothes = {u"Дряхлая"_s, u"Спорт.костюм"_s,    u"Летняя"_s,
-                             u"Джинсы"_s,  u"Костюм"_s,          u"Куртка"_s,
-                             u"Рубашка"_s, u"Футболка и т.д."_s, u"Посл.моды"_s};
+const QStringList Status =
+    rungs({QT_TRANSLATE_NOOP("Game", "Чайник"), QT_TRANSLATE_NOOP("Game", "Любитель"),
+           QT_TRANSLATE_NOOP("Game", "Новичок"), QT_TRANSLATE_NOOP("Game", "Программист"),
+           QT_TRANSLATE_NOOP("Game", "Почти хакер"), QT_TRANSLATE_NOOP("Game", "Хакер"),
+           QT_TRANSLATE_NOOP("Game", "Администратор"), QT_TRANSLATE_NOOP("Game", "Профессионал"),
+           QT_TRANSLATE_NOOP("Game", "Сверх профессионал")});
+const QStringList Education =
+    rungs({QT_TRANSLATE_NOOP("Game", "Начальное"), QT_TRANSLATE_NOOP("Game", "Неполное среднее"),
+           QT_TRANSLATE_NOOP("Game", "Среднее"), QT_TRANSLATE_NOOP("Game", "Неполное высшее"),
+           QT_TRANSLATE_NOOP("Game", "Высшее")});
+const QStringList English =
+    rungs({QT_TRANSLATE_NOOP("Game", "Не знаю"), QT_TRANSLATE_NOOP("Game", "1 уровень"),
+           QT_TRANSLATE_NOOP("Game", "2 уровень"), QT_TRANSLATE_NOOP("Game", "3 уровень"),
+           QT_TRANSLATE_NOOP("Game", "4 уровень"), QT_TRANSLATE_NOOP("Game", "5 уровень"),
+           QT_TRANSLATE_NOOP("Game", "6 уровень"), QT_TRANSLATE_NOOP("Game", "7 уровень"),
+           QT_TRANSLATE_NOOP("Game", "8 уровень")});
+const QStringList Clothes =
+    rungs({QT_TRANSLATE_NOOP("Game", "Дряхлая"), QT_TRANSLATE_NOOP("Game", "Спорт.костюм"),
+           QT_TRANSLATE_NOOP("Game", "Летняя"), QT_TRANSLATE_NOOP("Game", "Джинсы"),
+           QT_TRANSLATE_NOOP("Game", "Костюм"), QT_TRANSLATE_NOOP("Game", "Куртка"),
+           QT_TRANSLATE_NOOP("Game", "Рубашка"), QT_TRANSLATE_NOOP("Game", "Футболка и т.д."),
+           QT_TRANSLATE_NOOP("Game", "Посл.моды")});
 const QStringList Program = {NotYet.toString(), u"Basic"_s, u"Pascal"_s, u"VB"_s, u"VC++"_s};
 const QStringList Graph = {NotYet.toString(), u"Corel Xara"_s, u"Photoshop"_s, u"3D StMax II"_s,
                            u"3D StMax III"_s};
@@ -33,8 +56,12 @@ bool below(const QStringList& ladder, const QString& text, const QString& rung) 
 
 namespace {
 
+// NotYet, marked for the translation. A catalog's entries are the record's texts, which the view
+// translates as it shows them; a model's name or a size stays as it is in every language.
+constexpr const char* None = QT_TRANSLATE_NOOP("Game", "Пока нет");
+
 struct Entry {
-    QStringView name;
+    const char* name;
     int price;
 };
 
@@ -47,76 +74,80 @@ struct CatalogDefinition {
 const std::array<CatalogDefinition, 15>& catalogDefinitions() {
     static const std::array<CatalogDefinition, 15> table = {{
         {{"Car", "CarKind", &GameState::Car, &GameState::lblCar},
-         {{u"Нет машины", 0},
-          {u"Пятерка 2105", 30},
-          {u"Девятка 21093", 60},
-          {u"Десятка 2110", 70},
-          {u"Волга 3110", 80},
-          {u"Mercedes", 200}}},
+         {{QT_TRANSLATE_NOOP("Game", "Нет машины"), 0},
+          {QT_TRANSLATE_NOOP("Game", "Пятерка 2105"), 30},
+          {QT_TRANSLATE_NOOP("Game", "Девятка 21093"), 60},
+          {QT_TRANSLATE_NOOP("Game", "Десятка 2110"), 70},
+          {QT_TRANSLATE_NOOP("Game", "Волга 3110"), 80},
+          {"Mercedes", 200}}},
         {{"Vin", "VinLevel", &GameState::Vin, &GameState::lblVinchester},
-         {{NotYet, 0},
-          {u"10 Gb", 10},
-          {u"20 Gb", 15},
-          {u"30 Gb", 20},
-          {u"40 Gb", 30},
-          {u"50 Gb", 40},
-          {u"60 Gb", 50}}},
+         {{None, 0},
+          {"10 Gb", 10},
+          {"20 Gb", 15},
+          {"30 Gb", 20},
+          {"40 Gb", 30},
+          {"50 Gb", 40},
+          {"60 Gb", 50}}},
         {{"Video", "VideoLevel", &GameState::Video, &GameState::lblVideoKarta},
-         {{NotYet, 0},
-          {u"8Mb S3 Savage 4", 10},
-          {u"16Mb RivaTNT", 20},
-          {u"32Mb Geforce2", 30},
-          {u"64Mb Geforce2 MX", 70}}},
+         {{None, 0},
+          {"8Mb S3 Savage 4", 10},
+          {"16Mb RivaTNT", 20},
+          {"32Mb Geforce2", 30},
+          {"64Mb Geforce2 MX", 70}}},
         {{"Mon", "MonLevel", &GameState::Mon, &GameState::lblMonitor},
-         {{NotYet, 0}, {u"14''", 15}, {u"15''", 30}, {u"17''", 45}}},
+         {{None, 0}, {"14''", 15}, {"15''", 30}, {"17''", 45}}},
         {{"Prn", "PrnLevel", &GameState::Prn, &GameState::lblPrinter},
-         {{NotYet, 0}, {u"матричный", 10}, {u"струйный", 30}, {u"лазерный", 40}}},
+         {{None, 0},
+          {QT_TRANSLATE_NOOP("Game", "матричный"), 10},
+          {QT_TRANSLATE_NOOP("Game", "струйный"), 30},
+          {QT_TRANSLATE_NOOP("Game", "лазерный"), 40}}},
         {{"Scan", "ScanLevel", &GameState::Scan, &GameState::lblSkaner},
-         {{NotYet, 0}, {u"ручной", 20}, {u"планшетный", 30}}},
+         {{None, 0},
+          {QT_TRANSLATE_NOOP("Game", "ручной"), 20},
+          {QT_TRANSLATE_NOOP("Game", "планшетный"), 30}}},
         {{"Modem", "ModemLevel", &GameState::Modem, &GameState::lblModem},
-         {{NotYet, 0}, {u"36.6", 10}, {u"56K", 15}, {u"V90", 20}}},
+         {{None, 0}, {"36.6", 10}, {"56K", 15}, {"V90", 20}}},
         {{"RAM", "RAMLevel", &GameState::RAM, &GameState::lblRAM},
-         {{NotYet, 0},
-          {u"32Mb", 10},
-          {u"64Mb", 15},
-          {u"128Mb", 20},
-          {u"256Mb", 30},
-          {u"512Mb", 40}}},
+         {{None, 0}, {"32Mb", 10}, {"64Mb", 15}, {"128Mb", 20}, {"256Mb", 30}, {"512Mb", 40}}},
         {{"CD", "CDLevel", &GameState::CD, &GameState::lblCDROM},
-         {{NotYet, 0},
-          {u"16xSpeed", 10},
-          {u"32xSpeed", 15},
-          {u"40xSpeed", 20},
-          {u"48xSpeed", 30},
-          {u"56xSpeed", 40}}},
+         {{None, 0},
+          {"16xSpeed", 10},
+          {"32xSpeed", 15},
+          {"40xSpeed", 20},
+          {"48xSpeed", 30},
+          {"56xSpeed", 40}}},
         {{"Comp", "CompLevel", &GameState::Comp, &GameState::lblComp},
-         {{NotYet, 0},
-          {u"Intel 486", 15},
-          {u"Pentium 166", 20},
-          {u"Pentium 233 MMX", 30},
-          {u"Pentium II 650", 45},
-          {u"Pentium III 800", 55},
-          {u"Pentium IV 1700", 70}}},
+         {{None, 0},
+          {"Intel 486", 15},
+          {"Pentium 166", 20},
+          {"Pentium 233 MMX", 30},
+          {"Pentium II 650", 45},
+          {"Pentium III 800", 55},
+          {"Pentium IV 1700", 70}}},
         {{"Sound", "SoundLevel", &GameState::Sound, &GameState::lblSoundKarta},
-         {{NotYet, 0}, {u"16 KHZ", 10}, {u"22 KHZ", 20}, {u"44 KHZ", 30}}},
+         {{None, 0}, {"16 KHZ", 10}, {"22 KHZ", 20}, {"44 KHZ", 30}}},
         {{"Flat", "FlatLevel", &GameState::Flat, &GameState::lblRoom},
-         {{u"1", 0}, {u"2", 30}, {u"3", 45}, {u"4", 60}, {u"5", 80}, {u"6", 95}, {u"7", 150}}},
+         {{"1", 0}, {"2", 30}, {"3", 45}, {"4", 60}, {"5", 80}, {"6", 95}, {"7", 150}}},
         {{"Mebel", "MebelLevel", &GameState::Mebel, &GameState::lblMebel},
-         {{NotYet, 0},
-          {u"Подержанная", 15},
-          {u"Дачная", 25},
-          {u"ДСП", 30},
-          {u"Ламинированная", 40},
-          {u"Офисная", 55},
-          {u"Элитная", 70}}},
+         {{None, 0},
+          {QT_TRANSLATE_NOOP("Game", "Подержанная"), 15},
+          {QT_TRANSLATE_NOOP("Game", "Дачная"), 25},
+          {QT_TRANSLATE_NOOP("Game", "ДСП"), 30},
+          {QT_TRANSLATE_NOOP("Game", "Ламинированная"), 40},
+          {QT_TRANSLATE_NOOP("Game", "Офисная"), 55},
+          {QT_TRANSLATE_NOOP("Game", "Элитная"), 70}}},
         {{"Kitchen", "KitchenLevel", &GameState::Kitchen, &GameState::lblKitchen},
-         {{NotYet, 0},
-          {u"Маленькая", 10},
-          {u"Оборудованная", 15},
-          {u"Комфортная", 20},
-          {u"Сверхкомфортная", 40}}},
+         {{None, 0},
+          {QT_TRANSLATE_NOOP("Game", "Маленькая"), 10},
+          {QT_TRANSLATE_NOOP("Game", "Оборудованная"), 15},
+          {QT_TRANSLATE_NOOP("Game", "Комфортная"), 20},
+          {QT_TRANSLATE_NOOP("Game", "Сверхкомфортная"), 40}}},
         {{"Bath", "BathLevel", &GameState::Bath, &GameState::lblBath},
-         {{NotYet, 0}, {u"Ведро", 5}, {u"Стандартная", 15}, {u"Джакузи", 20}, {u"Бассейн", 30}}},
+         {{None, 0},
+          {QT_TRANSLATE_NOOP("Game", "Ведро"), 5},
+          {QT_TRANSLATE_NOOP("Game", "Стандартная"), 15},
+          {QT_TRANSLATE_NOOP("Game", "Джакузи"), 20},
+          {QT_TRANSLATE_NOOP("Game", "Бассейн"), 30}}},
     }};
     return table;
 }
@@ -187,7 +218,8 @@ void GameState::setNewGameTexts() {
     for (QString* none : {&lblSystem, &lblProgram, &lblGraph, &lblAntvirus, &lblVichod, &lblMyWork})
         *none = NotYet.toString();
     lblWorkEarn = u"0"_s;
-    lblSSchool = lblEEnglish = lblCComputer = u"Не учусь"_s;
+    lblSSchool = lblEEnglish = lblCComputer =
+        QString::fromUtf8(QT_TRANSLATE_NOOP("Game", "Не учусь"));
     lblSCost = lblECost = lblCCost = u"0"_s;
     lblCom = lblObras = lblEng = lblVir = u"0"_s;
 }
@@ -211,7 +243,8 @@ void GameState::beginNewGame(QDate today) {
     lblDay = twoDigits(today.day());
     lblMonth = twoDigits(today.month());
     lblYear = twoDigits(today.year());
-    lblSpHelp = u" Добро пожаловать в игру \"Тимбурия\". Программистом игры является Зарницын."_s;
+    lblSpHelp = QString::fromUtf8(QT_TRANSLATE_NOOP(
+        "Game", " Добро пожаловать в игру \"Тимбурия\". Программистом игры является Зарницын."));
     SkipExitConfirm = 0;
     buildCatalogs();
     HasRod = 0;
@@ -227,7 +260,7 @@ void GameState::buildCatalogs() {
         catalog.Names.clear();
         catalog.Prices.clear();
         for (const Entry& entry : definition.entries) {
-            catalog.Names.append(entry.name.toString());
+            catalog.Names.append(QString::fromUtf8(entry.name));
             catalog.Prices.append(entry.price);
         }
         catalog.Level = 0;

@@ -8,6 +8,7 @@
 #include "rules/Bank.h"
 #include "rules/Clock.h"
 #include "rules/Shop.h"
+#include "rules/Study.h"
 #include "rules/Trip.h"
 #include "rules/Virus.h"
 #include "state/GameState.h"
@@ -394,6 +395,42 @@ TEST(Shop, ACarBoughtShowsAtOnceButTheOfferWaitsForThePointer) {
     EXPECT_FALSE(counter.carsOnSale);
     EXPECT_EQ(counter.car, u"Девятка 21093");
     EXPECT_EQ(counter.price, 60);
+}
+
+TEST(Study, AButtonKnowsItsStateByItsCaption) {
+    for (const Study::Course& course : Study::courses())
+        for (Study::State state : {Study::State::Start, Study::State::Stop, Study::State::Finished})
+            EXPECT_EQ(Study::shownState(course, Study::caption(course, state)), state);
+    EXPECT_FALSE(Study::shownState(Study::courses()[0],
+                                   Study::caption(Study::courses()[1], Study::State::Start)));
+    EXPECT_FALSE(Study::shownState(Study::courses()[0], QString()));
+}
+
+TEST(Study, AClickStartsAndStopsACourseButNotAFinishedOne) {
+    const Study::Course& english = Study::courses()[1];
+    GameState s = newGame();
+    s.setMoney(0);
+    {
+        ScriptedEffects effects;
+        EXPECT_EQ(Study::click(s, english, Study::State::Start, effects), Study::State::Start);
+        EXPECT_EQ(effects.texts, QStringList{u"У вас, не хватает денег на обучение англ. языку"_s});
+        EXPECT_EQ(effects.titles, QStringList{u"Внимание"_s});
+        EXPECT_EQ(s.lblECost, u"0");
+    }
+    s.setMoney(1);
+    ScriptedEffects effects;
+    const QString start = Study::caption(english, Study::State::Start);
+    EXPECT_EQ(Study::click(s, english, start, effects), u"Закончить ходить на курсы англ.яз.");
+    EXPECT_EQ(s.lblEEnglish, u"Курсы");
+    EXPECT_EQ(s.lblECost, u"8");
+    EXPECT_EQ(Study::click(s, english, Study::State::Stop, effects), Study::State::Start);
+    EXPECT_EQ(s.lblEEnglish, u"Не учусь");
+    EXPECT_EQ(s.lblECost, u"0");
+    const QString finished = Study::caption(english, Study::State::Finished);
+    EXPECT_EQ(Study::click(s, english, finished, effects), finished);
+    EXPECT_EQ(Study::click(s, english, u"Кнопка"_s, effects), u"Кнопка");
+    EXPECT_EQ(s.lblECost, u"0");
+    EXPECT_TRUE(effects.texts.isEmpty());
 }
 
 TEST(GameState, ANewGameStartsFreshButKeepsTheHour) {
