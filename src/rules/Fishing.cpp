@@ -13,7 +13,6 @@
 #include <cmath>
 #include <limits>
 
-
 namespace Fishing {
 
 namespace {
