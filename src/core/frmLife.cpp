@@ -187,7 +187,7 @@ void frmLife::showChronicle() {
         return;
     }
     for (const Chronicle::Entry& entry : entries)
-        lstChronicle->addItem(entry.date + u"  "_s + Chronicle::text(entry));
+        lstChronicle->addItem(entry.date + u"  "_s + Chronicle::text(entry, Words::For::Player));
     const int last = lstChronicle->count() - 1;
     lstChronicle->setCurrentRow(onLast ? last : std::min(row, last));
     if (following)

@@ -62,9 +62,9 @@ frmHobby::frmHobby(Game& game)
     lblCost = figure("lblCost", u"00"_s, this);
     relateToCaption(lblCost, Label1);
 
-    cmdBPrikormka = named<QPushButton>(goods[0].button, QString::fromUtf16(goods[0].caption), this);
-    cmdBSnasti = named<QPushButton>(goods[1].button, QString::fromUtf16(goods[1].caption), this);
-    cmdBYdochka = named<QPushButton>(goods[2].button, QString::fromUtf16(goods[2].caption), this);
+    cmdBPrikormka = named<QPushButton>(goods[0].button, QString::fromUtf8(goods[0].caption), this);
+    cmdBSnasti = named<QPushButton>(goods[1].button, QString::fromUtf8(goods[1].caption), this);
+    cmdBYdochka = named<QPushButton>(goods[2].button, QString::fromUtf8(goods[2].caption), this);
     for (QPushButton* buy : {cmdBPrikormka, cmdBSnasti, cmdBYdochka})
         buy->setMinimumHeight(32);
     buttons_ = {cmdBPrikormka, cmdBSnasti, cmdBYdochka};
@@ -171,7 +171,7 @@ void frmHobby::MoveMouseNezavisimo() {
 
 void frmHobby::goods_MouseMove(const Fishing::Goods& goods) {
     imgF->copyPicture(*pictures_[shelf(goods)]);
-    lblHelp->setText(QString::fromUtf16(goods.help));
+    lblHelp->setText(QString::fromUtf8(goods.help));
     lblCost->setText(Num(goods.price));
 }
 

@@ -116,7 +116,7 @@ frmPrograms::frmPrograms(Game& game)
             if (catalogue[i].group != info.group)
                 continue;
             auto* button = named<QPushButton>(catalogue[i].button,
-                                              QString::fromUtf16(catalogue[i].caption), info.frame);
+                                              QString::fromUtf8(catalogue[i].caption), info.frame);
             buttons_[i] = button;
             column->addWidget(button);
             onMouseMove(button, [this, i] { program_MouseMove(i); });
@@ -165,7 +165,7 @@ void frmPrograms::Form_Load() {
 
 void frmPrograms::program_MouseMove(size_t index) {
     const Program& program = Programs::catalogue()[index];
-    panel_->offer(QString::fromUtf16(program.name), Num(program.price),
+    panel_->offer(QString::fromUtf8(program.name), Num(program.price),
                   Programs::requirements(game().state, program));
 }
 

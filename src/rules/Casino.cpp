@@ -6,6 +6,9 @@
 
 #include "state/GameState.h"
 #include "state/NumberText.h"
+#include "state/Words.h"
+
+#include <QCoreApplication>
 
 using namespace Qt::StringLiterals;
 
@@ -13,20 +16,21 @@ namespace Venue {
 
 std::span<const Outing> outings() {
     static const Outing table[] = {
-        {"cmdDisco", 8, 9, u"Не хочу идти на дискотеку!"},
-        {"cmdVech", 5, 5, u"Не хочу идти на вечеринку!"},
+        {"cmdDisco", 8, 9, QT_TRANSLATE_NOOP("Game", "Не хочу идти на дискотеку!")},
+        {"cmdVech", 5, 5, QT_TRANSLATE_NOOP("Game", "Не хочу идти на вечеринку!")},
     };
     return table;
 }
 
 bool goOut(GameState& s, const Outing& outing, Effects& effects) {
     if (s.money() <= 0) {
-        effects.say(u"У вас, не хватает денег на это"_s, u"Внимание"_s, MsgIcon::Exclamation);
+        effects.say(QCoreApplication::translate("Game", "У вас, не хватает денег на это"),
+                    QCoreApplication::translate("Game", "Внимание"), MsgIcon::Exclamation);
         return false;
     }
     if (s.mood() > 150) {
-        effects.say(u"Вы уже распухли от радости"_s, QString::fromUtf16(outing.refusalTitle),
-                    MsgIcon::Exclamation);
+        effects.say(QCoreApplication::translate("Game", "Вы уже распухли от радости"),
+                    Words::text(Words::For::Player, outing.refusalTitle), MsgIcon::Exclamation);
         return false;
     }
     s.addMoney(-outing.price);
@@ -40,22 +44,25 @@ namespace Roulette {
 
 bool start(Table& table, const GameState& s, Effects& effects) {
     if (table.number.isEmpty() || table.stake.isEmpty()) {
-        effects.say(u"Вы не заполнили какое-то окно."_s, u"Окна не заполнены."_s,
+        effects.say(QCoreApplication::translate("Game", "Вы не заполнили какое-то окно."),
+                    QCoreApplication::translate("Game", "Окна не заполнены."),
                     MsgIcon::Exclamation);
         return false;
     }
     if (Val(table.number) > HighestChoice) {
-        effects.say(u"Необъодимо вводить числа не больше 13!"_s, u"Не больше 13!"_s,
-                    MsgIcon::Exclamation);
+        effects.say(QCoreApplication::translate("Game", "Необъодимо вводить числа не больше 13!"),
+                    QCoreApplication::translate("Game", "Не больше 13!"), MsgIcon::Exclamation);
         table.number.clear();
         return false;
     }
     if (Int(Val(table.stake)) > Int(s.money())) {
-        effects.say(u"У вас нет таких денег."_s, u"У вас нет таких денег."_s, MsgIcon::Exclamation);
+        const QString noSuchMoney = QCoreApplication::translate("Game", "У вас нет таких денег.");
+        effects.say(noSuchMoney, noSuchMoney, MsgIcon::Exclamation);
         return false;
     }
     if (Val(table.stake) <= 0) {
-        effects.say(u"Ставка не может быть равна нулю."_s, u"0."_s, MsgIcon::Exclamation);
+        effects.say(QCoreApplication::translate("Game", "Ставка не может быть равна нулю."),
+                    u"0."_s, MsgIcon::Exclamation);
         return false;
     }
     if (table.number.startsWith(u'0'))
@@ -84,15 +91,17 @@ bool settle(Table& table, GameState& s, Effects& effects) {
         s.addMoney(amount * 3);
         s.addMood(25);
         Chronicle::note(s, Chronicle::Kind::Roulette, {}, amount * 3);
-        effects.say(u"Вы выиграли! У вас поднялось настроение и вы выиграли "_s + Str(amount * 3) +
-                        u"$"_s,
-                    u"Ура-а-а-а-а!!!"_s, MsgIcon::Exclamation);
+        effects.say(QCoreApplication::translate(
+                        "Game", "Вы выиграли! У вас поднялось настроение и вы выиграли %1$")
+                        .arg(Str(amount * 3)),
+                    QCoreApplication::translate("Game", "Ура-а-а-а-а!!!"), MsgIcon::Exclamation);
     } else {
         s.addMoney(-amount);
         s.addMood(-2);
         Chronicle::note(s, Chronicle::Kind::Roulette, {}, -amount);
-        effects.say(u"Вы проиграли и потеряли "_s + Str(amount) + u"$"_s, u"Ой Ой Ой"_s,
-                    MsgIcon::Exclamation);
+        effects.say(
+            QCoreApplication::translate("Game", "Вы проиграли и потеряли %1$").arg(Str(amount)),
+            QCoreApplication::translate("Game", "Ой Ой Ой"), MsgIcon::Exclamation);
     }
     table.phase = Table::Phase::Settled;
     return won;
@@ -144,7 +153,8 @@ std::optional<qint16> spin(Machine& machine, Chance& chance) {
 }
 
 void payPrize(GameState& s, qint16 prize, Effects& effects) {
-    effects.say(u"Вы выиграли "_s + Str(prize) + u" $"_s, u"You WON!"_s, MsgIcon::Exclamation);
+    effects.say(QCoreApplication::translate("Game", "Вы выиграли %1 $").arg(Str(prize)),
+                u"You WON!"_s, MsgIcon::Exclamation);
     s.addMoney(prize);
     s.addMood(2);
     Chronicle::addWinnings(s, Chronicle::Kind::Slots, prize);

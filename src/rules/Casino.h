@@ -23,7 +23,7 @@ struct Outing {
     const char* button; // cmdDisco, cmdVech
     int price;
     int gain;
-    const char16_t* refusalTitle; // when the player is already too happy to go
+    const char* refusalTitle; // when the player is already too happy to go (marked, "Game")
 };
 
 // The disco, then the party.

@@ -6,11 +6,12 @@
 
 #include "state/GameState.h"
 #include "state/NumberText.h"
+#include "state/Words.h"
+
+#include <QCoreApplication>
 
 #include <cmath>
 #include <limits>
-
-using namespace Qt::StringLiterals;
 
 namespace Fishing {
 
@@ -21,21 +22,34 @@ constexpr double BusFare = 10;
 constexpr qint16 Full = std::numeric_limits<qint16>::max();
 
 const Goods Table[] = {
-    {Kind::Bait, "cmdBPrikormka", "imgPrikormka", "fishing/bait", u"Купить пакет прикормки", 6,
-     u"Прикормка даст вам возможность приманить и соответственно поймать больше рыбы. Вы можете "
-     u"не покупать прикормку, но тогда рыбы будет меньше. Для одной поездки на озеро достаточно "
-     u"одного пакета прикормки, но вы можете купить больше пакетов и оставить их про запас.",
-     u"Вы купили пакет прикормки.", u"Вы купили пакет прикормки", u"У вас нет денег на прикормку."},
-    {Kind::Tackle, "cmdBSnasti", "imgSnasti", "fishing/tackle", u"Купить снасти", 20,
-     u"Без снастей вы не сможете ловить. Сейчас у вас нет снастей и вам надо купить их.",
-     u"Поздравляю! Вы купили снасти.", u"Вы купили снасти", u"У вас нет денег на снасти."},
-    {Kind::Rod, "cmdBYdochka", "imgYdochka", "fishing/rod", u"Купить удочку", 30,
-     u"Без удочки вы не сможете ловить. Сейчас у вас нет удочки и вам надо ее купить.",
-     u"Поздравляю! Вы купили удочку.", u"Вы купили удочку", u"У вас нет денег на удочку."},
+    {Kind::Bait, "cmdBPrikormka", "imgPrikormka", "fishing/bait",
+     QT_TRANSLATE_NOOP("Game", "Купить пакет прикормки"), 6,
+     QT_TRANSLATE_NOOP("Game",
+                       "Прикормка даст вам возможность приманить и соответственно поймать больше "
+                       "рыбы. Вы можете не покупать прикормку, но тогда рыбы будет меньше. Для "
+                       "одной поездки на озеро достаточно одного пакета прикормки, но вы можете "
+                       "купить больше пакетов и оставить их про запас."),
+     QT_TRANSLATE_NOOP("Game", "Вы купили пакет прикормки."),
+     QT_TRANSLATE_NOOP("Game", "Вы купили пакет прикормки"),
+     QT_TRANSLATE_NOOP("Game", "У вас нет денег на прикормку.")},
+    {Kind::Tackle, "cmdBSnasti", "imgSnasti", "fishing/tackle",
+     QT_TRANSLATE_NOOP("Game", "Купить снасти"), 20,
+     QT_TRANSLATE_NOOP("Game", "Без снастей вы не сможете ловить. Сейчас у вас нет снастей и вам "
+                               "надо купить их."),
+     QT_TRANSLATE_NOOP("Game", "Поздравляю! Вы купили снасти."),
+     QT_TRANSLATE_NOOP("Game", "Вы купили снасти"),
+     QT_TRANSLATE_NOOP("Game", "У вас нет денег на снасти.")},
+    {Kind::Rod, "cmdBYdochka", "imgYdochka", "fishing/rod",
+     QT_TRANSLATE_NOOP("Game", "Купить удочку"), 30,
+     QT_TRANSLATE_NOOP("Game", "Без удочки вы не сможете ловить. Сейчас у вас нет удочки и вам "
+                               "надо ее купить."),
+     QT_TRANSLATE_NOOP("Game", "Поздравляю! Вы купили удочку."),
+     QT_TRANSLATE_NOOP("Game", "Вы купили удочку"),
+     QT_TRANSLATE_NOOP("Game", "У вас нет денег на удочку.")},
 };
 
 void noMoney(const QString& text, Effects& effects) {
-    effects.say(text, u"Нет денег."_s, MsgIcon::None);
+    effects.say(text, QCoreApplication::translate("Game", "Нет денег."), MsgIcon::None);
 }
 
 // Pays for the way there when the player agrees and can; false when they stay.
@@ -73,19 +87,20 @@ bool owned(const GameState& s, const Goods& goods) {
 bool buy(GameState& s, const Goods& goods, Effects& effects) {
     const double money = s.money();
     if (money < goods.price) {
-        noMoney(QString::fromUtf16(goods.noMoney), effects);
+        noMoney(Words::text(Words::For::Player, goods.noMoney), effects);
         return false;
     }
     // The box holds no more than the count can: the packet is not sold rather than lost.
     if (goods.kind == Kind::Bait && s.BaitPacks >= Full) {
-        effects.say(u"Ваш рыболовный ящик полон: в него больше не помещается ни одного пакета "
-                    "прикормки."_s,
-                    u"Ящик полон."_s, MsgIcon::None);
+        effects.say(QCoreApplication::translate("Game",
+                                                "Ваш рыболовный ящик полон: в него больше "
+                                                "не помещается ни одного пакета прикормки."),
+                    QCoreApplication::translate("Game", "Ящик полон."), MsgIcon::None);
         return false;
     }
     s.lblMoney = Num(money - goods.price);
-    effects.say(QString::fromUtf16(goods.bought), QString::fromUtf16(goods.boughtTitle),
-                MsgIcon::None);
+    effects.say(Words::text(Words::For::Player, goods.bought),
+                Words::text(Words::For::Player, goods.boughtTitle), MsgIcon::None);
     switch (goods.kind) {
     case Kind::Bait:
         ++s.BaitPacks;
@@ -102,24 +117,31 @@ bool buy(GameState& s, const Goods& goods, Effects& effects) {
 
 bool toLake(GameState& s, Effects& effects) {
     if (s.HasRod == 0 || s.HasTackle == 0) {
-        effects.say(u"Вы не готовы к рыбалке. Проверьте, есть ли у вас удочка и снасти."_s,
-                    u"Не готовы."_s, MsgIcon::None);
+        effects.say(
+            QCoreApplication::translate(
+                "Game", "Вы не готовы к рыбалке. Проверьте, есть ли у вас удочка и снасти."),
+            QCoreApplication::translate("Game", "Не готовы."), MsgIcon::None);
         return false;
     }
     if (s.Car.Level != 0)
-        return pay(s,
-                   u"Чтобы доехать до озера вам требуется бензин.\n\nХотите ли вы купить бензин "
-                   "(его цена 5$)?"_s,
-                   u"Требуется бензин. Хотите ли вы купить бензин?"_s, Gasoline,
-                   u"У вас нет денег на бензин."_s, true, effects);
-    return pay(s,
-               u"До озера \"MAD FISH\" пешком не дойдешь. Без машины вам не удастся добраться до "
-               "него. Но вы можете сесть на автобус, заплатив за билет "_s +
-                   Str(BusFare) +
-                   u"$ и доехать до озера, либо купить собственную машину в магазине.\n\n"
-                   "Хотите ли вы поехать на автобусе?"_s,
-               u"Требуется машина. Хотите ли вы поехать на автобусе?"_s, BusFare,
-               u"У вас нет денег на такси."_s, false, effects);
+        return pay(
+            s,
+            QCoreApplication::translate("Game", "Чтобы доехать до озера вам требуется "
+                                                "бензин.\n\nХотите ли вы купить бензин "
+                                                "(его цена 5$)?"),
+            QCoreApplication::translate("Game", "Требуется бензин. Хотите ли вы купить бензин?"),
+            Gasoline, QCoreApplication::translate("Game", "У вас нет денег на бензин."), true,
+            effects);
+    return pay(
+        s,
+        QCoreApplication::translate(
+            "Game", "До озера \"MAD FISH\" пешком не дойдешь. Без машины вам не удастся "
+                    "добраться до него. Но вы можете сесть на автобус, заплатив за билет "
+                    "%1$ и доехать до озера, либо купить собственную машину в "
+                    "магазине.\n\nХотите ли вы поехать на автобусе?")
+            .arg(Str(BusFare)),
+        QCoreApplication::translate("Game", "Требуется машина. Хотите ли вы поехать на автобусе?"),
+        BusFare, QCoreApplication::translate("Game", "У вас нет денег на такси."), false, effects);
 }
 
 bool startFishing(GameState& s) {
@@ -145,8 +167,11 @@ void bringHome(GameState& s, double fish, double mood, double satiety) {
 }
 
 QString results(const QString& fish, const QString& mood, const QString& satiety) {
-    return u"Вам удалось поймать рыб: "_s + fish + u"\nУ вас улучшилось настроение на: "_s + mood +
-           u"\nСъев пойманную рыбу, сытость у вас увеличилась на: "_s + satiety;
+    return QCoreApplication::translate("Game",
+                                       "Вам удалось поймать рыб: %1\nУ вас улучшилось настроение "
+                                       "на: %2\nСъев пойманную рыбу, сытость у вас увеличилась "
+                                       "на: %3")
+        .arg(fish, mood, satiety);
 }
 
 Place jump(const Area& water, int fishWidth, int fishHeight, Chance& chance) {

@@ -27,12 +27,13 @@ struct Goods {
     const char* button;  // cmdBPrikormka, cmdBSnasti, cmdBYdochka
     const char* picture; // imgPrikormka, ...
     const char* art;
-    const char16_t* caption;
+    // The texts are the player's, UTF-8, marked for the translation in the context "Game".
+    const char* caption;
     int price;
-    const char16_t* help;
-    const char16_t* bought; // the message of a purchase and its title
-    const char16_t* boughtTitle;
-    const char16_t* noMoney;
+    const char* help;
+    const char* bought; // the message of a purchase and its title
+    const char* boughtTitle;
+    const char* noMoney;
 };
 
 // Bait, tackle, rod: in the order the shop lays them out.

@@ -7,6 +7,8 @@
 #include "state/GameState.h"
 #include "state/NumberText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 
@@ -16,19 +18,25 @@ namespace Hacking {
 
 namespace {
 
-const std::array<const char16_t*, Assignments> Texts = {
-    u"Это очень простое задание. Нужно просто взломать программу. Плата за выполнение 4$.",
-    u"Вам необходимо взломать защиту сервера и скачать файл из интернета. Плата за выполнение "
-    u"5$.",
-    u"Вам нужно поразить вирусами компьютеры крупной компании. Плата за выполнение 6$.",
-    u"Вам нужно форматнуть диски банковской системы. Плата за выполнение 7$.",
-    u"Вам требуется перечислить деньги из маленького магазина себе на счет. Плата за выполнение "
-    u"8$.",
-    u"Вам надо скачать базу данных с банковского компьютера. Плата за выполнение 9$.",
-    u"Вам требуется перечислить деньги со счета в банке. Плата за выполнение 10$.",
-    u"Вам требуется удалить спец файл с главного компьютера города. Плата за выполнение 11$.",
-    u"Это очень сложное задание. Вам требуется скачать себе программу обороны. Плата за "
-    u"выполнение 12$.",
+const std::array<const char*, Assignments> Texts = {
+    QT_TRANSLATE_NOOP("Game", "Это очень простое задание. Нужно просто взломать программу. Плата "
+                              "за выполнение 4$."),
+    QT_TRANSLATE_NOOP("Game", "Вам необходимо взломать защиту сервера и скачать файл из "
+                              "интернета. Плата за выполнение 5$."),
+    QT_TRANSLATE_NOOP("Game", "Вам нужно поразить вирусами компьютеры крупной компании. Плата за "
+                              "выполнение 6$."),
+    QT_TRANSLATE_NOOP("Game",
+                      "Вам нужно форматнуть диски банковской системы. Плата за выполнение 7$."),
+    QT_TRANSLATE_NOOP("Game", "Вам требуется перечислить деньги из маленького магазина себе на "
+                              "счет. Плата за выполнение 8$."),
+    QT_TRANSLATE_NOOP("Game", "Вам надо скачать базу данных с банковского компьютера. Плата за "
+                              "выполнение 9$."),
+    QT_TRANSLATE_NOOP("Game", "Вам требуется перечислить деньги со счета в банке. Плата за "
+                              "выполнение 10$."),
+    QT_TRANSLATE_NOOP("Game", "Вам требуется удалить спец файл с главного компьютера города. "
+                              "Плата за выполнение 11$."),
+    QT_TRANSLATE_NOOP("Game", "Это очень сложное задание. Вам требуется скачать себе программу "
+                              "обороны. Плата за выполнение 12$."),
 };
 
 // The first draws that call for the second, fatal-looking one: more of them the harder the
@@ -54,7 +62,7 @@ qint16 draw(Chance& chance, int count, int lowest) {
 } // namespace
 
 QString assignment(qint16 n) {
-    return QString::fromUtf16(Texts.at(size_t(n - 1)));
+    return QString::fromUtf8(Texts.at(size_t(n - 1)));
 }
 
 int pay(qint16 n) {
@@ -86,13 +94,15 @@ Step step(qint16 outcome, qint16 progress) {
 }
 
 QString progressText(qint16 progress) {
-    return u":: Выполнение ("_s + Str(progress) + u"%) ::"_s;
+    return QCoreApplication::translate("Game", ":: Выполнение (%1%) ::").arg(Str(progress));
 }
 
 bool admits(const GameState& state, Effects& effects) {
-    if (!Ladders::below(Ladders::Status, state.lblStatus, u"Хакер"_s))
+    if (!Ladders::below(Ladders::Status, state.lblStatus,
+                        QString::fromUtf8(QT_TRANSLATE_NOOP("Game", "Хакер"))))
         return true;
-    effects.say(u"Ваш статус должен быть хакер."_s, u"Вы должны быть хакер."_s, MsgIcon::None);
+    effects.say(QCoreApplication::translate("Game", "Ваш статус должен быть хакер."),
+                QCoreApplication::translate("Game", "Вы должны быть хакер."), MsgIcon::None);
     return false;
 }
 
@@ -102,8 +112,10 @@ void takeAssignment(Den& den, Chance& chance) {
 }
 
 void refuse(Den& den, GameState& state, Effects& effects) {
-    effects.say(u"Жаль, что вы не взялись за выполнение этого задания."_s,
-                u"Задание не выполнено, по причине отказа."_s, MsgIcon::None);
+    effects.say(
+        QCoreApplication::translate("Game", "Жаль, что вы не взялись за выполнение этого задания."),
+        QCoreApplication::translate("Game", "Задание не выполнено, по причине отказа."),
+        MsgIcon::None);
     state.addMoney(-RefusalFee);
     idle(den);
 }
@@ -129,8 +141,9 @@ void idle(Den& den) {
 }
 
 void succeed(GameState& state, qint16 n, Effects& effects) {
-    effects.say(u"Ура! Задание выполнено.\nВы получаете "_s + Str(pay(n)) + u"$."_s,
-                u"Задание выполнено."_s, MsgIcon::None);
+    effects.say(QCoreApplication::translate("Game", "Ура! Задание выполнено.\nВы получаете %1$.")
+                    .arg(Str(pay(n))),
+                QCoreApplication::translate("Game", "Задание выполнено."), MsgIcon::None);
     state.addMoney(pay(n));
     state.addMood(1);
     state.addSatiety(1);
@@ -138,7 +151,9 @@ void succeed(GameState& state, qint16 n, Effects& effects) {
 }
 
 void fail(GameState& state, qint16 n, Effects& effects) {
-    effects.say(u"Boom! Задание провалено.\nПришлось заплатить штраф в размере "_s + Str(fine(n)),
+    effects.say(QCoreApplication::translate(
+                    "Game", "Boom! Задание провалено.\nПришлось заплатить штраф в размере %1")
+                    .arg(Str(fine(n))),
                 u"Booooom!!!"_s, MsgIcon::None);
     state.addMoney(-fine(n));
     Chronicle::note(state, Chronicle::Kind::HackFailed, assignment(n), fine(n));

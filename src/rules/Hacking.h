@@ -26,7 +26,8 @@ inline constexpr int RefusalFee = 5;
 // why and stay where they were.
 bool admits(const GameState& state, Effects& effects);
 
-// The text of assignment n (1..9).
+// The text of assignment n (1..9), in the game's words: the chronicle keeps it, and the view
+// shows it through Words::shown().
 QString assignment(qint16 n);
 // What the assignment pays on success, and the fine on failure.
 int pay(qint16 n);

@@ -6,6 +6,7 @@
 
 #include "rules/Jobs.h"
 #include "state/NumberText.h"
+#include "state/Words.h"
 
 #include <algorithm>
 
@@ -20,11 +21,11 @@ QString headline(Ending ending) {
     case Ending::Sorrow:
         return Chronicle::Cause::Sorrow.toString();
     case Ending::President:
-        return u"Стал компьютерным президентом"_s;
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("Game", "Стал компьютерным президентом"));
     case Ending::Living:
         break;
     }
-    return u"Жизнь продолжается"_s;
+    return QString::fromUtf8(QT_TRANSLATE_NOOP("Game", "Жизнь продолжается"));
 }
 
 namespace {
@@ -116,35 +117,39 @@ Summary summarize(const GameState& state, const History::Days& days) {
 }
 
 QString memorialText(const Summary& s, const Chronicle::Entries& entries, const QDateTime& ended) {
-    QString text;
-    const auto line = [&text](const QString& caption, const QString& value) {
-        text += caption + u' ' + value + u'\n';
+    // The memorial is a record, kept in the game's own words whatever the player reads.
+    const auto words = [](const char* source) {
+        return Words::text(Words::For::Record, source);
     };
-    text += u"Тимбурия: итоги жизни\n"_s;
+    QString text;
+    const auto line = [&](const char* caption, const QString& value) {
+        text += words(caption) + u' ' + value + u'\n';
+    };
+    text += words(QT_TRANSLATE_NOOP("Game", "Тимбурия: итоги жизни")) + u'\n';
     text += s.headline + u'\n';
     text += u'\n';
-    line(u"Прожито дней:"_s, QString::number(s.days));
-    line(u"Первый день:"_s, s.firstDate);
-    line(u"Последний день:"_s, s.lastDate);
+    line(QT_TRANSLATE_NOOP("Game", "Прожито дней:"), QString::number(s.days));
+    line(QT_TRANSLATE_NOOP("Game", "Первый день:"), s.firstDate);
+    line(QT_TRANSLATE_NOOP("Game", "Последний день:"), s.lastDate);
     if (s.daysToTop)
-        line(u"Дней до президента:"_s, QString::number(*s.daysToTop));
-    line(u"Больше всего денег:"_s, Num(s.mostMoney) + u'$');
-    line(u"Лучшая работа:"_s, s.bestJob);
-    line(u"Статус:"_s, s.status);
-    line(u"Образование:"_s, s.education);
-    line(u"Английский:"_s, s.english);
-    line(u"Заработано зарплаты:"_s, Num(s.salaryEarned) + u'$');
-    line(u"Поймано рыб:"_s, Num(s.fishCaught));
-    line(u"Установлено программ:"_s, QString::number(s.programsInstalled));
-    line(u"Встречено вирусов:"_s, QString::number(s.virusesMet));
+        line(QT_TRANSLATE_NOOP("Game", "Дней до президента:"), QString::number(*s.daysToTop));
+    line(QT_TRANSLATE_NOOP("Game", "Больше всего денег:"), Num(s.mostMoney) + u'$');
+    line(QT_TRANSLATE_NOOP("Game", "Лучшая работа:"), s.bestJob);
+    line(QT_TRANSLATE_NOOP("Game", "Статус:"), s.status);
+    line(QT_TRANSLATE_NOOP("Game", "Образование:"), s.education);
+    line(QT_TRANSLATE_NOOP("Game", "Английский:"), s.english);
+    line(QT_TRANSLATE_NOOP("Game", "Заработано зарплаты:"), Num(s.salaryEarned) + u'$');
+    line(QT_TRANSLATE_NOOP("Game", "Поймано рыб:"), Num(s.fishCaught));
+    line(QT_TRANSLATE_NOOP("Game", "Установлено программ:"), QString::number(s.programsInstalled));
+    line(QT_TRANSLATE_NOOP("Game", "Встречено вирусов:"), QString::number(s.virusesMet));
     if (!s.began.isEmpty())
-        line(u"Жизнь начата:"_s, s.began);
-    line(u"Жизнь окончена:"_s, ended.toString(Qt::ISODate));
-    text += u"\nХроника\n"_s;
+        line(QT_TRANSLATE_NOOP("Game", "Жизнь начата:"), s.began);
+    line(QT_TRANSLATE_NOOP("Game", "Жизнь окончена:"), ended.toString(Qt::ISODate));
+    text += u'\n' + words(QT_TRANSLATE_NOOP("Game", "Хроника")) + u'\n';
     for (const Chronicle::Entry& e : entries)
-        text += e.date + u"  "_s + Chronicle::text(e) + u'\n';
+        text += e.date + u"  "_s + Chronicle::text(e, Words::For::Record) + u'\n';
     if (entries.empty())
-        text += u"(пусто)\n"_s;
+        text += words(QT_TRANSLATE_NOOP("Game", "(пусто)")) + u'\n';
     return text;
 }
 

@@ -20,7 +20,8 @@ namespace LifeStory {
 enum class Ending { Living, Hunger, Sorrow, President };
 
 // The headlines: "Умер от голода", "Умер от тоски", "Стал компьютерным президентом",
-// "Жизнь продолжается".
+// "Жизнь продолжается". They are the game's words (the hall and the memorial keep them); the
+// view shows them through Words::shown().
 QString headline(Ending ending);
 
 struct Summary {
@@ -48,7 +49,8 @@ struct Summary {
 Summary summarize(const GameState& state, const History::Days& days);
 
 // The memorial: the summary and the chronicle as plain text, one line each, ending with a line
-// break. `ended` is the real time the life ended.
+// break, in the game's own words whatever the player reads. `ended` is the real time the life
+// ended.
 QString memorialText(const Summary& summary, const Chronicle::Entries& entries,
                      const QDateTime& ended);
 // Its file name: "2026-12-11 14-05-33 Умер от голода.txt" (no character a file system refuses).

@@ -7,6 +7,8 @@
 #include "state/GameState.h"
 #include "state/NumberText.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace Online {
@@ -17,14 +19,16 @@ bool connected(const GameState& state) {
 
 bool connect(GameState& state, Effects& effects) {
     if (state.Modem.Level < 1 || state.HasBrowser != -1 || state.HasDialer != -1) {
-        effects.say(u"Вы не можете подключиться к интернету без модема, браузера и звонилки."_s,
-                    u"Подключение не  произошло."_s, MsgIcon::None);
+        effects.say(QCoreApplication::translate("Game", "Вы не можете подключиться к интернету без "
+                                                        "модема, браузера и звонилки."),
+                    QCoreApplication::translate("Game", "Подключение не  произошло."),
+                    MsgIcon::None);
         return false;
     }
-    effects.say(u"Вы подключились к интернету за 5$ в час."_s, u"Подключение произошло."_s,
-                MsgIcon::None);
+    effects.say(QCoreApplication::translate("Game", "Вы подключились к интернету за 5$ в час."),
+                QCoreApplication::translate("Game", "Подключение произошло."), MsgIcon::None);
     state.addMoney(-ConnectionFee);
-    state.lblVichod = u"Есть"_s;
+    state.lblVichod = QString::fromUtf8(QT_TRANSLATE_NOOP("Game", "Есть"));
     return true;
 }
 
@@ -40,26 +44,33 @@ bool mustDisconnect(const GameState& state, bool downloading) {
 }
 
 void sayCashRunOut(Effects& effects) {
-    effects.say(u"Внимание: у вас закончились деньги, и вы не можете оплатить время в интернете. "
-                "Соединение будет разорвано."_s,
-                u"Соединение будет разорвано"_s, MsgIcon::None);
+    effects.say(QCoreApplication::translate("Game", "Внимание: у вас закончились деньги, и вы не "
+                                                    "можете оплатить время в интернете. Соединение "
+                                                    "будет разорвано."),
+                QCoreApplication::translate("Game", "Соединение будет разорвано"), MsgIcon::None);
 }
 
 void sayDisconnected(Effects& effects, const QString& hours) {
-    effects.say(u"Соединение с интернет разорвано...\n\nПросижано часов: "_s + hours,
+    effects.say(QCoreApplication::translate("Game",
+                                            "Соединение с интернет разорвано...\n\nПросижано "
+                                            "часов: %1")
+                    .arg(hours),
                 u"Disconnect..."_s, MsgIcon::None);
 }
 
 bool startDownload(GameState& state, Effects& effects) {
     if (state.money() < DownloadDeposit) {
-        effects.say(u"Скачивание базы займет некоторое время, у вас на счету должно быть не "
-                    "менее 25$."_s,
-                    u"Скачивание невозможно (мало денег)"_s, MsgIcon::None);
+        effects.say(QCoreApplication::translate("Game", "Скачивание базы займет некоторое время, у "
+                                                        "вас на счету должно быть не менее 25$."),
+                    QCoreApplication::translate("Game", "Скачивание невозможно (мало денег)"),
+                    MsgIcon::None);
         return false;
     }
     if (state.HasDownloader != -1) {
-        effects.say(u"Для скачивания необходима программа для закачки файлов (Downloader)."_s,
-                    u"Требуется Downloader"_s, MsgIcon::None);
+        effects.say(
+            QCoreApplication::translate(
+                "Game", "Для скачивания необходима программа для закачки файлов (Downloader)."),
+            QCoreApplication::translate("Game", "Требуется Downloader"), MsgIcon::None);
         return false;
     }
     state.JokesBaseLoaded = 0;
@@ -72,11 +83,12 @@ bool downloadStep(GameState& state) {
 }
 
 void sayLoaded(Effects& effects) {
-    effects.say(u"База успешно загружена."_s, u"Message. Downloader. 100%"_s, MsgIcon::None);
+    effects.say(QCoreApplication::translate("Game", "База успешно загружена."),
+                u"Message. Downloader. 100%"_s, MsgIcon::None);
 }
 
 QString downloadText(qint16 percent) {
-    return u":: Скачивание ("_s + Str(percent) + u"%) ::"_s;
+    return QCoreApplication::translate("Game", ":: Скачивание (%1%) ::").arg(Str(percent));
 }
 
 JokesVisit visitJokes(const GameState& state) {
@@ -116,7 +128,8 @@ void endDownload(JokesVisit& visit) {
 }
 
 QString downloadText(const JokesVisit& visit) {
-    return visit.percent ? downloadText(*visit.percent) : u":: Скачивание (0%) ::"_s;
+    return visit.percent ? downloadText(*visit.percent)
+                         : QCoreApplication::translate("Game", ":: Скачивание (0%) ::");
 }
 
 } // namespace Online

@@ -7,7 +7,7 @@
 #include "state/GameState.h"
 #include "state/NumberText.h"
 
-using namespace Qt::StringLiterals;
+#include <QCoreApplication>
 
 namespace Paddle {
 
@@ -68,12 +68,16 @@ bool finish(GameState& s, Outcome outcome, Effects& effects) {
         s.addMoney(WinPrize);
         s.addMood(WinMood);
         Chronicle::note(s, Chronicle::Kind::Arcade, {}, WinPrize);
-        return effects.ask(u"Ура-а-а вы выиграли!!! Хотите начать снова?"_s, u"Вы выиграли."_s);
+        return effects.ask(
+            QCoreApplication::translate("Game", "Ура-а-а вы выиграли!!! Хотите начать снова?"),
+            QCoreApplication::translate("Game", "Вы выиграли."));
     }
     s.addMoney(-LossCharge);
     s.addMood(-LossMood);
     Chronicle::note(s, Chronicle::Kind::Arcade, {}, -LossCharge);
-    return effects.ask(u"К сожалению вы проиграли. Хотите начать снова?"_s, u"Вы проиграли."_s);
+    return effects.ask(
+        QCoreApplication::translate("Game", "К сожалению вы проиграли. Хотите начать снова?"),
+        QCoreApplication::translate("Game", "Вы проиграли."));
 }
 
 bool Machine::end(GameState& state, Outcome outcome, Effects& effects) {

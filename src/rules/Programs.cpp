@@ -6,6 +6,9 @@
 
 #include "state/GameState.h"
 #include "state/NumberText.h"
+#include "state/Words.h"
+
+#include <QCoreApplication>
 
 using namespace Qt::StringLiterals;
 
@@ -26,18 +29,18 @@ constexpr Needs None{};
 
 struct PartInfo {
     Catalog GameState::*catalog;
-    const char16_t* label; // how the requirement text calls the part
+    const char* item; // how the requirement text names the part, %1 its model
 };
 
 constexpr PartInfo parts[PartCount] = {
-    {&GameState::Comp, u"процессор"},
-    {&GameState::Mon, u"монитор"},
-    {&GameState::Vin, u"винчестер"},
-    {&GameState::CD, u"CD-ROM"},
-    {&GameState::RAM, u"RAM"},
-    {&GameState::Video, u"видео карта"},
-    {&GameState::Sound, u"звуковая карта"},
-    {&GameState::Prn, u"принтер"},
+    {&GameState::Comp, QT_TRANSLATE_NOOP("Game", "процессор %1")},
+    {&GameState::Mon, QT_TRANSLATE_NOOP("Game", "монитор %1")},
+    {&GameState::Vin, QT_TRANSLATE_NOOP("Game", "винчестер %1")},
+    {&GameState::CD, "CD-ROM %1"},
+    {&GameState::RAM, "RAM %1"},
+    {&GameState::Video, QT_TRANSLATE_NOOP("Game", "видео карта %1")},
+    {&GameState::Sound, QT_TRANSLATE_NOOP("Game", "звуковая карта %1")},
+    {&GameState::Prn, QT_TRANSLATE_NOOP("Game", "принтер %1")},
 };
 
 } // namespace
@@ -45,56 +48,73 @@ constexpr PartInfo parts[PartCount] = {
 std::span<const Program> catalogue() {
     // clang-format off
     static const Program table[] = {
-        {"cmdNC", u"NortonCommander", System, u"NC", 3, nullptr, false,
-         {1, 1, 1, 1, 1, 1, 0, 0}, u"", true, false, u"Вы установили Norton Commander", nullptr},
-        {"cmdW311", u"Windows 3.11", System, u"W3.11", 8, nullptr, false,
-         {2, 1, 2, 2, 2, 1, 1, 1}, u"", false, false, u"Вы установили Windows 3.11", nullptr},
-        {"cmdW95", u"Windows 95", System, u"W95", 10, nullptr, false,
-         {3, 1, 3, 3, 3, 1, 1, 1}, u"", true, false, u"Вы установили Windows 95", nullptr},
-        {"cmdW98", u"Windows 98", System, u"W98", 17, nullptr, false,
-         {4, 1, 4, 4, 4, 2, 2, 1}, u"", false, false, u"Вы установили Windows 98", nullptr},
-        {"cmdW2000", u"Windows 2000", System, u"W2000", 25, nullptr, false,
-         {5, 2, 5, 5, 5, 3, 3, 2}, u"", false, true, u"Вы установили Windows 2000", nullptr},
+        {"cmdNC", "NortonCommander", System, "NC", 3, nullptr, false,
+         {1, 1, 1, 1, 1, 1, 0, 0}, "", true, false,
+         QT_TRANSLATE_NOOP("Game", "Вы установили Norton Commander"), nullptr},
+        {"cmdW311", "Windows 3.11", System, "W3.11", 8, nullptr, false,
+         {2, 1, 2, 2, 2, 1, 1, 1}, "", false, false,
+         QT_TRANSLATE_NOOP("Game", "Вы установили Windows 3.11"), nullptr},
+        {"cmdW95", "Windows 95", System, "W95", 10, nullptr, false,
+         {3, 1, 3, 3, 3, 1, 1, 1}, "", true, false,
+         QT_TRANSLATE_NOOP("Game", "Вы установили Windows 95"), nullptr},
+        {"cmdW98", "Windows 98", System, "W98", 17, nullptr, false,
+         {4, 1, 4, 4, 4, 2, 2, 1}, "", false, false,
+         QT_TRANSLATE_NOOP("Game", "Вы установили Windows 98"), nullptr},
+        {"cmdW2000", "Windows 2000", System, "W2000", 25, nullptr, false,
+         {5, 2, 5, 5, 5, 3, 3, 2}, "", false, true,
+         QT_TRANSLATE_NOOP("Game", "Вы установили Windows 2000"), nullptr},
 
-        {"cmdBasic", u"Basic", Language, u"Basic", 5, u"NC", false,
-         None, u"NC", true, false, u"Вы установили Basic", nullptr},
-        {"cmdPascal", u"Паскаль", Language, u"Pascal", 7, u"NC", false,
-         {2, 0, 2, 0, 0, 0, 0, 0}, u"NC", true, false, u"Вы установили Pascal", nullptr},
-        {"cmdVB", u"Visual Basic", Language, u"VB", 15, u"W95", false,
-         {0, 0, 0, 0, 0, 2, 0, 0}, u"W95", false, false, u"Вы установили Visual Basic", nullptr},
-        {"cmdVC", u"Visual C++", Language, u"VC++", 20, u"W95", false,
-         {0, 0, 0, 0, 4, 2, 0, 0}, u"W95", false, false, u"Вы установили Visual C++", nullptr},
+        {"cmdBasic", "Basic", Language, "Basic", 5, "NC", false,
+         None, "NC", true, false, QT_TRANSLATE_NOOP("Game", "Вы установили Basic"), nullptr},
+        {"cmdPascal", QT_TRANSLATE_NOOP("Game", "Паскаль"), Language, "Pascal", 7, "NC", false,
+         {2, 0, 2, 0, 0, 0, 0, 0}, "NC", true, false,
+         QT_TRANSLATE_NOOP("Game", "Вы установили Pascal"), nullptr},
+        {"cmdVB", "Visual Basic", Language, "VB", 15, "W95", false,
+         {0, 0, 0, 0, 0, 2, 0, 0}, "W95", false, false,
+         QT_TRANSLATE_NOOP("Game", "Вы установили Visual Basic"), nullptr},
+        {"cmdVC", "Visual C++", Language, "VC++", 20, "W95", false,
+         {0, 0, 0, 0, 4, 2, 0, 0}, "W95", false, false,
+         QT_TRANSLATE_NOOP("Game", "Вы установили Visual C++"), nullptr},
 
-        {"cmdCorelXara", u"Corel Xara", Graphics, u"Corel Xara", 4, u"W3.11", true,
-         None, u"система W3.11", true, false,
-         u"Вы установили графический редактор Corel Xara", nullptr},
-        {"cmdPhotoshp", u"Photoshop", Graphics, u"Photoshop", 10, u"W95", false,
-         {0, 0, 0, 0, 0, 2, 0, 0}, u"система W95", false, false,
-         u"Вы установили графический редактор Photoshop", nullptr},
-        {"cmd3DSMII", u"3D Studio Max II", Graphics, u"3D StMax II", 15, u"W98", false,
-         {0, 2, 5, 0, 0, 3, 0, 2}, u"система W98", false, false,
-         u"Вы установили мощный графический редактор 3D Studio Max II", nullptr},
-        {"cmd3DSMIII", u"3D Studio Max III", Graphics, u"3D StMax III", 25, u"W2000", false,
-         {6, 3, 6, 0, 0, 4, 0, 3}, u"система W2000", false, true,
-         u"Вы установили мощнейший графический редактор 3D Studio Max III", nullptr},
+        {"cmdCorelXara", "Corel Xara", Graphics, "Corel Xara", 4, "W3.11", true,
+         None, QT_TRANSLATE_NOOP("Game", "система W3.11"), true, false,
+         QT_TRANSLATE_NOOP("Game", "Вы установили графический редактор Corel Xara"), nullptr},
+        {"cmdPhotoshp", "Photoshop", Graphics, "Photoshop", 10, "W95", false,
+         {0, 0, 0, 0, 0, 2, 0, 0}, QT_TRANSLATE_NOOP("Game", "система W95"), false, false,
+         QT_TRANSLATE_NOOP("Game", "Вы установили графический редактор Photoshop"), nullptr},
+        {"cmd3DSMII", "3D Studio Max II", Graphics, "3D StMax II", 15, "W98", false,
+         {0, 2, 5, 0, 0, 3, 0, 2}, QT_TRANSLATE_NOOP("Game", "система W98"), false, false,
+         QT_TRANSLATE_NOOP("Game", "Вы установили мощный графический редактор 3D Studio Max II"),
+         nullptr},
+        {"cmd3DSMIII", "3D Studio Max III", Graphics, "3D StMax III", 25, "W2000", false,
+         {6, 3, 6, 0, 0, 4, 0, 3}, QT_TRANSLATE_NOOP("Game", "система W2000"), false, true,
+         QT_TRANSLATE_NOOP("Game",
+                           "Вы установили мощнейший графический редактор 3D Studio Max III"),
+         nullptr},
 
-        {"cmdAKI", u"Ант. Касперского (v.I)", Antivirus, u"Касперского", 5, u"W95", false,
-         None, u"система Windows 95", false, false,
-         u"Вы установили антивирус Касперского (v.I). Не забывайте проверять ваш компьютер на "
-         u"вирусы.", nullptr},
-        {"cmdAIVP", u"Ант. IVP 100", Antivirus, u"IVP 100", 20, u"W2000", false,
-         None, u"система Windows 2000", false, true,
-         u"Вы установили мощный антивирус IVP 100. Не забывайте проверять ваш компьютер на "
-         u"вирусы.", nullptr},
+        {"cmdAKI", QT_TRANSLATE_NOOP("Game", "Ант. Касперского (v.I)"), Antivirus,
+         QT_TRANSLATE_NOOP("Game", "Касперского"), 5, "W95", false,
+         None, QT_TRANSLATE_NOOP("Game", "система Windows 95"), false, false,
+         QT_TRANSLATE_NOOP("Game", "Вы установили антивирус Касперского (v.I). Не забывайте "
+                                   "проверять ваш компьютер на вирусы."), nullptr},
+        {"cmdAIVP", QT_TRANSLATE_NOOP("Game", "Ант. IVP 100"), Antivirus, "IVP 100", 20, "W2000",
+         false, None, QT_TRANSLATE_NOOP("Game", "система Windows 2000"), false, true,
+         QT_TRANSLATE_NOOP("Game", "Вы установили мощный антивирус IVP 100. Не забывайте "
+                                   "проверять ваш компьютер на вирусы."), nullptr},
 
-        {"cmdBrowser", u"Браузер (IE)", Internet, u"Браузер", 15, u"W95", false,
-         None, u"система Windows 95", false, false, u"Вы установили браузер Internet Explorer.",
+        {"cmdBrowser", QT_TRANSLATE_NOOP("Game", "Браузер (IE)"), Internet,
+         QT_TRANSLATE_NOOP("Game", "Браузер"), 15, "W95", false,
+         None, QT_TRANSLATE_NOOP("Game", "система Windows 95"), false, false,
+         QT_TRANSLATE_NOOP("Game", "Вы установили браузер Internet Explorer."),
          &GameState::HasBrowser},
-        {"cmdDialer", u"Звонилка (Dialer)", Internet, u"Звонилка", 5, u"W95", false,
-         None, u"система Windows 95", false, false, u"Вы установили звонилку.",
-         &GameState::HasDialer},
-        {"cmdDownloader", u"Закачка (Downloader)", Internet, u"Закачка", 7, u"W95", false,
-         None, u"система Windows 95", false, false, u"Вы установили Закачку (Downloader).",
+        {"cmdDialer", QT_TRANSLATE_NOOP("Game", "Звонилка (Dialer)"), Internet,
+         QT_TRANSLATE_NOOP("Game", "Звонилка"), 5, "W95", false,
+         None, QT_TRANSLATE_NOOP("Game", "система Windows 95"), false, false,
+         QT_TRANSLATE_NOOP("Game", "Вы установили звонилку."), &GameState::HasDialer},
+        {"cmdDownloader", QT_TRANSLATE_NOOP("Game", "Закачка (Downloader)"), Internet,
+         QT_TRANSLATE_NOOP("Game", "Закачка"), 7, "W95", false,
+         None, QT_TRANSLATE_NOOP("Game", "система Windows 95"), false, false,
+         QT_TRANSLATE_NOOP("Game", "Вы установили Закачку (Downloader)."),
          &GameState::HasDownloader},
     };
     // clang-format on
@@ -107,7 +127,7 @@ QStringList ladder(Group group) {
     QStringList rungs{NotYet.toString()};
     for (const Program& program : catalogue())
         if (program.group == group)
-            rungs << QString::fromUtf16(program.name);
+            rungs << QString::fromUtf8(program.name);
     return rungs;
 }
 
@@ -133,7 +153,7 @@ bool installed(const GameState& s, const Program& program) {
     const QStringList rungs = ladder(program.group);
     const QString& current = s.*field(program.group);
     return rungs.contains(current) &&
-           !Ladders::below(rungs, current, QString::fromUtf16(program.name));
+           !Ladders::below(rungs, current, QString::fromUtf8(program.name));
 }
 
 bool covers(const Program& program, const Program& other) {
@@ -146,17 +166,18 @@ bool covers(const Program& program, const Program& other) {
 QString requirements(const GameState& s, const Program& program) {
     QStringList items;
     if (*program.lead)
-        items << QString::fromUtf16(program.lead);
+        items << Words::text(Words::For::Player, program.lead);
     for (int part = 0; part < PartCount; ++part)
         if (const qint16 level = program.minimum[part])
-            items << QString::fromUtf16(parts[part].label) + u' ' +
-                         (s.*parts[part].catalog).Names.value(level);
-    return u"Минимальные системные требования:\r\n"_s + items.join(u"; "_s) + u'.';
+            items << Words::text(Words::For::Player, parts[part].item)
+                         .arg(Words::shown((s.*parts[part].catalog).Names.value(level)));
+    return QCoreApplication::translate("Game", "Минимальные системные требования:") + u"\r\n"_s +
+           items.join(u"; "_s) + u'.';
 }
 
 bool fits(const GameState& s, const Program& program) {
     if (program.system &&
-        Ladders::below(ladder(System), s.lblSystem, QString::fromUtf16(program.system)))
+        Ladders::below(ladder(System), s.lblSystem, QString::fromUtf8(program.system)))
         return false;
     if (program.needsProcessor && hasNone(s.lblComp))
         return false;
@@ -168,12 +189,15 @@ bool fits(const GameState& s, const Program& program) {
 
 bool install(GameState& s, const Program& program, Effects& effects) {
     if (s.money() <= 0) {
-        effects.say(u"У вас, не хватает денег на это"_s, u"Внимание"_s, MsgIcon::Exclamation);
+        effects.say(QCoreApplication::translate("Game", "У вас, не хватает денег на это"),
+                    QCoreApplication::translate("Game", "Внимание"), MsgIcon::Exclamation);
         return false;
     }
     if (!fits(s, program)) {
-        effects.say(u"Конфигурация вашего компьютера не подходит"_s,
-                    u"Не подходит конфигурация  компьютера"_s, MsgIcon::Exclamation);
+        effects.say(
+            QCoreApplication::translate("Game", "Конфигурация вашего компьютера не подходит"),
+            QCoreApplication::translate("Game", "Не подходит конфигурация  компьютера"),
+            MsgIcon::Exclamation);
         return false;
     }
     if (program.feedsVirus)
@@ -183,15 +207,18 @@ bool install(GameState& s, const Program& program, Effects& effects) {
     if (program.liftsMood)
         s.addMood(1);
     if (QString GameState::*kept = field(program.group)) {
-        s.*kept = QString::fromUtf16(program.name);
+        s.*kept = QString::fromUtf8(program.name);
         effects.recorded(program);
     }
-    static constexpr const char16_t* groupNames[] = {u"Система", u"Программирование", u"Графика",
-                                                     u"Антивирус", u"Интернет"};
+    static constexpr const char* groupNames[] = {
+        QT_TRANSLATE_NOOP("Game", "Система"), QT_TRANSLATE_NOOP("Game", "Программирование"),
+        QT_TRANSLATE_NOOP("Game", "Графика"), QT_TRANSLATE_NOOP("Game", "Антивирус"),
+        QT_TRANSLATE_NOOP("Game", "Интернет")};
     Chronicle::note(s, Chronicle::Kind::Program,
-                    QString::fromUtf16(groupNames[static_cast<int>(program.group)]), program.price,
-                    QString::fromUtf16(program.name));
-    effects.say(QString::fromUtf16(program.message), u"Установлен"_s, MsgIcon::Information);
+                    QString::fromUtf8(groupNames[static_cast<int>(program.group)]), program.price,
+                    QString::fromUtf8(program.name));
+    effects.say(Words::text(Words::For::Player, program.message),
+                QCoreApplication::translate("Game", "Установлен"), MsgIcon::Information);
     // The tool counts as there only once the player has read that it is.
     if (program.flag)
         s.*program.flag = -1;

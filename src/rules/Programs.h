@@ -28,18 +28,20 @@ enum class Group { System, Language, Graphics, Antivirus, Internet };
 enum Part { Comp, Mon, Vin, CD, RAM, Video, Sound, Prn, PartCount };
 
 struct Program {
-    const char* button;      // cmdNC, ...
-    const char16_t* caption; // the button's caption
+    // The texts are UTF-8, the Russian ones marked for the translation in the context "Game":
+    // the name is the state's (shown through Words::shown), the others the player's.
+    const char* button;  // cmdNC, ...
+    const char* caption; // the button's caption
     Group group;
-    const char16_t* name; // what the panel shows and the install records
+    const char* name; // what the panel shows and the install records
     int price;
-    const char16_t* system;                // the lowest system it runs on; nullptr: it needs none
+    const char* system;                    // the lowest system it runs on; nullptr: it needs none
     bool needsProcessor;                   // also wants a processor of any kind (Corel Xara)
     std::array<qint16, PartCount> minimum; // lowest level of each part; 0: not needed
-    const char16_t* lead;                  // what the requirement text names before the parts
+    const char* lead;                      // what the requirement text names before the parts
     bool feedsVirus;                       // adds one to the virus counter
     bool liftsMood;                        // adds one to the mood
-    const char16_t* message;               // said once it is in
+    const char* message;                   // said once it is in
     qint16 GameState::*flag;               // an Internet tool's flag; nullptr for the others
 };
 

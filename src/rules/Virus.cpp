@@ -6,6 +6,9 @@
 
 #include "state/GameState.h"
 #include "state/NumberText.h"
+#include "state/Words.h"
+
+#include <QCoreApplication>
 
 using namespace Qt::StringLiterals;
 
@@ -14,7 +17,8 @@ namespace Virus {
 namespace {
 
 void killed(Effects& effects) {
-    effects.say(u"Вам удалось уничтожить вирус"_s, u"Ура. Вирус убит."_s, MsgIcon::Information);
+    effects.say(QCoreApplication::translate("Game", "Вам удалось уничтожить вирус"),
+                QCoreApplication::translate("Game", "Ура. Вирус убит."), MsgIcon::Information);
 }
 
 } // namespace
@@ -22,8 +26,10 @@ void killed(Effects& effects) {
 void letLive(GameState& s, Effects& effects) {
     effects.randomize();
     const double loss = Int(effects.rnd() * 20 + 5);
-    effects.say(u"Вирус уничтожил "_s + Str(loss) + u"$ с вашего счета."_s,
-                u"Надо было покупать хороший антивирус."_s, MsgIcon::Exclamation);
+    effects.say(
+        QCoreApplication::translate("Game", "Вирус уничтожил %1$ с вашего счета.").arg(Str(loss)),
+        QCoreApplication::translate("Game", "Надо было покупать хороший антивирус."),
+        MsgIcon::Exclamation);
     s.addMoney(-loss);
     Chronicle::note(s, Chronicle::Kind::Virus, Chronicle::VirusEnd::Damage.toString(), loss);
 }
@@ -35,10 +41,13 @@ void fight(GameState& s, Effects& effects) {
         return;
     }
     if (s.lblAntvirus == u"Касперского")
-        effects.say(u"К сожалению антивирус Касперского не смог уничтожить этот вирус."_s,
-                    u"Надо было покупать хороший антивирус."_s, MsgIcon::Exclamation);
+        effects.say(QCoreApplication::translate(
+                        "Game", "К сожалению антивирус Касперского не смог уничтожить этот вирус."),
+                    QCoreApplication::translate("Game", "Надо было покупать хороший антивирус."),
+                    MsgIcon::Exclamation);
     else
-        effects.say(u"У вас нет антивируса."_s, u"Надо было антивирус покупать."_s,
+        effects.say(QCoreApplication::translate("Game", "У вас нет антивируса."),
+                    QCoreApplication::translate("Game", "Надо было антивирус покупать."),
                     MsgIcon::Exclamation);
     letLive(s, effects);
 }
@@ -47,25 +56,25 @@ void check(GameState& s, Effects& effects) {
     struct Cure {
         const char16_t* antivirus;
         double strongest; // the highest counter it clears
-        const char16_t* failure;
-        const char16_t* failureTitle;
+        const char* failure;
+        const char* failureTitle;
     };
     static constexpr Cure cures[] = {
         {u"Касперского", 5,
-         u"К сожалению, антивирус Касперского не смог уничтожить этот вирус. Возможно в скором "
-         u"времени он поразит ваш компьютер.",
-         u"Надо было покупать хороший антивирус."},
+         QT_TRANSLATE_NOOP("Game", "К сожалению, антивирус Касперского не смог уничтожить этот "
+                                   "вирус. Возможно в скором времени он поразит ваш компьютер."),
+         QT_TRANSLATE_NOOP("Game", "Надо было покупать хороший антивирус.")},
         {u"IVP 100", 10,
-         u"К сожалению, антивирус IVP 100 не смог уничтожить этот вирус. Возможно в скором "
-         u"времени он поразит ваш компьютер.",
-         u"Не могу убить!"},
+         QT_TRANSLATE_NOOP("Game", "К сожалению, антивирус IVP 100 не смог уничтожить этот вирус. "
+                                   "Возможно в скором времени он поразит ваш компьютер."),
+         QT_TRANSLATE_NOOP("Game", "Не могу убить!")},
     };
     for (const Cure& cure : cures) {
         if (s.lblAntvirus != QStringView(cure.antivirus))
             continue;
         if (s.virusDays() > cure.strongest) {
-            effects.say(QString::fromUtf16(cure.failure), QString::fromUtf16(cure.failureTitle),
-                        MsgIcon::Exclamation);
+            effects.say(Words::text(Words::For::Player, cure.failure),
+                        Words::text(Words::For::Player, cure.failureTitle), MsgIcon::Exclamation);
             return;
         }
         // A check on a computer where no virus was growing yet finds none to tell of.

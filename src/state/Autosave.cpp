@@ -7,6 +7,7 @@
 #include "state/GameFiles.h"
 #include "state/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -57,6 +58,10 @@ QStringList setFiles() {
     return files;
 }
 
+QString cannotMake(const QString& folder) {
+    return QCoreApplication::translate("Game", "не удалось создать папку %1").arg(folder);
+}
+
 bool holdsSet(const QDir& folder) {
     for (const QString& file : setFiles())
         if (QFile::exists(folder.filePath(file)))
@@ -76,7 +81,7 @@ WholeFile::Outcome moveToPrevious(const QDir& folder) {
             return std::nullopt;
         WholeFile::step();
         if (!QDir(setAside).removeRecursively())
-            return u"не удалось удалить %1"_s.arg(setAside);
+            return QCoreApplication::translate("Game", "не удалось удалить %1").arg(setAside);
         return std::nullopt;
     };
     if (!holdsSet(folder))
@@ -85,7 +90,7 @@ WholeFile::Outcome moveToPrevious(const QDir& folder) {
         if (WholeFile::Outcome error = WholeFile::rename(previous, setAside))
             return error;
     if (!folder.mkpath(Previous.toString()))
-        return u"не удалось создать папку %1"_s.arg(previous);
+        return cannotMake(previous);
     // Only what is still here moves: what a move cut short already took stays in previous/.
     for (const QString& file : setFiles()) {
         const QString source = folder.filePath(file);
@@ -106,7 +111,7 @@ GameFiles::Written write(const QString& folderPath, const GameState& state,
                          const History::Days& history) {
     QDir folder(folderPath);
     if (!folder.mkpath(u"."_s))
-        return {u"не удалось создать папку %1"_s.arg(folderPath), std::nullopt};
+        return {cannotMake(folderPath), std::nullopt};
     // The older ones move along once the new files are safely written.
     return GameFiles::save(folder.filePath(fileName(0)), state, history,
                            [&] { return rotate(folder); });

@@ -7,6 +7,7 @@
 #include "state/GameState.h"
 #include "state/JsonText.h"
 #include "state/NumberText.h"
+#include "state/Words.h"
 
 #include <array>
 #include <cmath>
@@ -51,51 +52,84 @@ QString dollars(double amount) {
     return Num(amount) + u'$';
 }
 
-// "выигрыш 30$" or "проигрыш 10$" or "при своих".
-QString balance(double amount) {
-    if (amount > 0)
-        return u"выигрыш "_s + dollars(amount);
-    if (amount < 0)
-        return u"проигрыш "_s + dollars(-amount);
-    return u"при своих"_s;
+// The courses, the ends of a virus and the causes of death of Chronicle.h, which the rules
+// write into entries: a QStringView cannot carry the translation's mark, so they carry it here.
+[[maybe_unused]] constexpr const char* NamesOfTheHeader[] = {
+    QT_TRANSLATE_NOOP("Game", "Вечерняя школа"),
+    QT_TRANSLATE_NOOP("Game", "Курсы английского"),
+    QT_TRANSLATE_NOOP("Game", "Компьютерные курсы"),
+    QT_TRANSLATE_NOOP("Game", "Вирус уничтожен"),
+    QT_TRANSLATE_NOOP("Game", "Вирус найден проверкой и уничтожен"),
+    QT_TRANSLATE_NOOP("Game", "Вирус украл деньги"),
+    QT_TRANSLATE_NOOP("Game", "Умер от голода"),
+    QT_TRANSLATE_NOOP("Game", "Умер от тоски"),
+};
+
+// A day at a game of chance, by how its rounds are counted, then by how it went (won, lost,
+// even): "Рулетка: 3 игры, выигрыш 30$". A prize alone counts no round; Russian counts
+// 1 игра, 2-4 игры, 5-20 игр, 21 игра, ... The game is %1, then the rounds, then the dollars.
+enum Rounds { NoRound, OneForm, FewForm, ManyForm };
+enum Balance { Won, Lost, Even };
+constexpr const char* DayAtTheGame[4][3] = {
+    {QT_TRANSLATE_NOOP("Game", "%1: выигрыш %2"), QT_TRANSLATE_NOOP("Game", "%1: проигрыш %2"),
+     QT_TRANSLATE_NOOP("Game", "%1: при своих")},
+    {QT_TRANSLATE_NOOP("Game", "%1: %2 игра, выигрыш %3"),
+     QT_TRANSLATE_NOOP("Game", "%1: %2 игра, проигрыш %3"),
+     QT_TRANSLATE_NOOP("Game", "%1: %2 игра, при своих")},
+    {QT_TRANSLATE_NOOP("Game", "%1: %2 игры, выигрыш %3"),
+     QT_TRANSLATE_NOOP("Game", "%1: %2 игры, проигрыш %3"),
+     QT_TRANSLATE_NOOP("Game", "%1: %2 игры, при своих")},
+    {QT_TRANSLATE_NOOP("Game", "%1: %2 игр, выигрыш %3"),
+     QT_TRANSLATE_NOOP("Game", "%1: %2 игр, проигрыш %3"),
+     QT_TRANSLATE_NOOP("Game", "%1: %2 игр, при своих")},
+};
+
+Rounds roundsForm(int count) {
+    if (count == 0)
+        return NoRound;
+    const int tens = count % 100, ones = count % 10;
+    if (tens >= 11 && tens <= 14)
+        return ManyForm;
+    if (ones == 1)
+        return OneForm;
+    return ones >= 2 && ones <= 4 ? FewForm : ManyForm;
 }
 
-// "3 игры, " before the balance; nothing for a prize alone.
-QString rounds(int count) {
-    if (count == 0)
-        return {};
-    // Russian counts: 1 игра, 2-4 игры, 5-20 игр, 21 игра, ...
-    const int tens = count % 100, ones = count % 10;
-    const char16_t* word = (tens >= 11 && tens <= 14) ? u"игр"
-                           : ones == 1                ? u"игра"
-                           : (ones >= 2 && ones <= 4) ? u"игры"
-                                                      : u"игр";
-    return QString::number(count) + u' ' + QString::fromUtf16(word) + u", "_s;
+QString dayAtTheGame(Words::For reader, const char* game, const Entry& e) {
+    const Rounds form = roundsForm(e.count);
+    const Balance balance = e.amount > 0 ? Won : e.amount < 0 ? Lost : Even;
+    QString sentence =
+        Words::text(reader, DayAtTheGame[form][balance]).arg(Words::text(reader, game));
+    if (form != NoRound)
+        sentence = sentence.arg(e.count);
+    if (balance != Even)
+        sentence = sentence.arg(dollars(std::abs(e.amount)));
+    return sentence;
 }
 
 } // namespace
 
 QString goodsName(QStringView stem) {
-    static const std::array<std::pair<QStringView, QStringView>, 15> names{{
-        {u"Car", u"Машина"},
-        {u"Vin", u"Винчестер"},
-        {u"CD", u"CD-Rom"},
-        {u"Comp", u"Процессор"},
-        {u"Sound", u"Звуковая карта"},
-        {u"Video", u"Видеокарта"},
-        {u"Mon", u"Монитор"},
-        {u"Prn", u"Принтер"},
-        {u"Scan", u"Сканер"},
-        {u"Modem", u"Модем"},
-        {u"RAM", u"Память"},
-        {u"Flat", u"Квартира"},
-        {u"Mebel", u"Мебель"},
-        {u"Kitchen", u"Кухня"},
-        {u"Bath", u"Ванная"},
+    static const std::array<std::pair<QStringView, const char*>, 15> names{{
+        {u"Car", QT_TRANSLATE_NOOP("Game", "Машина")},
+        {u"Vin", QT_TRANSLATE_NOOP("Game", "Винчестер")},
+        {u"CD", "CD-Rom"},
+        {u"Comp", QT_TRANSLATE_NOOP("Game", "Процессор")},
+        {u"Sound", QT_TRANSLATE_NOOP("Game", "Звуковая карта")},
+        {u"Video", QT_TRANSLATE_NOOP("Game", "Видеокарта")},
+        {u"Mon", QT_TRANSLATE_NOOP("Game", "Монитор")},
+        {u"Prn", QT_TRANSLATE_NOOP("Game", "Принтер")},
+        {u"Scan", QT_TRANSLATE_NOOP("Game", "Сканер")},
+        {u"Modem", QT_TRANSLATE_NOOP("Game", "Модем")},
+        {u"RAM", QT_TRANSLATE_NOOP("Game", "Память")},
+        {u"Flat", QT_TRANSLATE_NOOP("Game", "Квартира")},
+        {u"Mebel", QT_TRANSLATE_NOOP("Game", "Мебель")},
+        {u"Kitchen", QT_TRANSLATE_NOOP("Game", "Кухня")},
+        {u"Bath", QT_TRANSLATE_NOOP("Game", "Ванная")},
     }};
     for (const auto& [key, name] : names)
         if (key == stem)
-            return name.toString();
+            return QString::fromUtf8(name);
     return stem.toString();
 }
 
@@ -133,48 +167,59 @@ void addWinnings(GameState& state, Kind kind, double amount) {
     addRound(state, kind, amount, 0);
 }
 
-QString text(const Entry& e) {
+QString text(const Entry& e, Words::For reader) {
+    const auto say = [reader](const char* source) {
+        return Words::text(reader, source);
+    };
+    // The names the entry holds are the game's words too.
+    const bool shown = reader == Words::For::Player;
+    const QString what = shown ? Words::shown(e.what) : e.what;
+    const QString detail = shown ? Words::shown(e.detail) : e.detail;
+    const QString amount = dollars(e.amount);
     switch (e.kind) {
     case Kind::Job:
-        return u"Работа: %1, %2 в день"_s.arg(e.what, dollars(e.amount));
+        return say(QT_TRANSLATE_NOOP("Game", "Работа: %1, %2 в день")).arg(what, amount);
     case Kind::Status:
-        return u"Статус: "_s + e.what;
+        return say(QT_TRANSLATE_NOOP("Game", "Статус: %1")).arg(what);
     case Kind::Education:
-        return u"Образование: "_s + e.what;
+        return say(QT_TRANSLATE_NOOP("Game", "Образование: %1")).arg(what);
     case Kind::English:
-        return u"Английский: "_s + e.what;
+        return say(QT_TRANSLATE_NOOP("Game", "Английский: %1")).arg(what);
     case Kind::CourseBegun:
-        return u"Начата учеба: %1 (%2 в день)"_s.arg(e.what, dollars(e.amount));
+        return say(QT_TRANSLATE_NOOP("Game", "Начата учеба: %1 (%2 в день)")).arg(what, amount);
     case Kind::CourseFinished:
-        return u"Окончена учеба: "_s + e.what;
+        return say(QT_TRANSLATE_NOOP("Game", "Окончена учеба: %1")).arg(what);
     case Kind::Bought:
         if (e.what == u"Квартира")
-            return u"Куплена квартира: комнат %1 (%2)"_s.arg(e.detail, dollars(e.amount));
-        return u"Куплено: %1 %2 (%3)"_s.arg(e.what, e.detail, dollars(e.amount));
+            return say(QT_TRANSLATE_NOOP("Game", "Куплена квартира: комнат %1 (%2)"))
+                .arg(detail, amount);
+        return say(QT_TRANSLATE_NOOP("Game", "Куплено: %1 %2 (%3)")).arg(what, detail, amount);
     case Kind::Program:
-        return u"Установлено: %1 %2 (%3)"_s.arg(e.what, e.detail, dollars(e.amount));
+        return say(QT_TRANSLATE_NOOP("Game", "Установлено: %1 %2 (%3)")).arg(what, detail, amount);
     case Kind::Virus:
-        return e.amount > 0 ? u"%1: %2"_s.arg(e.what, dollars(e.amount)) : e.what;
+        return e.amount > 0 ? u"%1: %2"_s.arg(what, amount) : what;
     case Kind::BankFailure:
-        return u"Сбой в банке: потеряно "_s + dollars(e.amount);
+        return say(QT_TRANSLATE_NOOP("Game", "Сбой в банке: потеряно %1")).arg(amount);
     case Kind::HackDone:
-        return u"Хакерское задание выполнено: %1 (%2)"_s.arg(e.what, dollars(e.amount));
+        return say(QT_TRANSLATE_NOOP("Game", "Хакерское задание выполнено: %1 (%2)"))
+            .arg(what, amount);
     case Kind::HackFailed:
-        return u"Хакерское задание провалено: %1 (штраф %2)"_s.arg(e.what, dollars(e.amount));
+        return say(QT_TRANSLATE_NOOP("Game", "Хакерское задание провалено: %1 (штраф %2)"))
+            .arg(what, amount);
     case Kind::Fishing:
-        return u"Рыбалка: поймано рыб %1"_s.arg(Num(e.amount));
+        return say(QT_TRANSLATE_NOOP("Game", "Рыбалка: поймано рыб %1")).arg(Num(e.amount));
     case Kind::Roulette:
-        return u"Рулетка: %1%2"_s.arg(rounds(e.count), balance(e.amount));
+        return dayAtTheGame(reader, QT_TRANSLATE_NOOP("Game", "Рулетка"), e);
     case Kind::Slots:
-        return u"Игровой автомат: %1%2"_s.arg(rounds(e.count), balance(e.amount));
+        return dayAtTheGame(reader, QT_TRANSLATE_NOOP("Game", "Игровой автомат"), e);
     case Kind::Arcade:
-        return u"Арканоид: %1%2"_s.arg(rounds(e.count), balance(e.amount));
+        return dayAtTheGame(reader, QT_TRANSLATE_NOOP("Game", "Арканоид"), e);
     case Kind::Death:
-        return e.what;
+        return what;
     case Kind::President:
-        return u"Стал компьютерным президентом"_s;
+        return say(QT_TRANSLATE_NOOP("Game", "Стал компьютерным президентом"));
     }
-    return e.what;
+    return what;
 }
 
 QString key(Kind kind) {

@@ -16,6 +16,8 @@
 // The chronicle is saved with the history, in the same file (state/History.h); a game saved
 // before there were chronicles loads with an empty one.
 
+#include "state/Words.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -102,8 +104,9 @@ void note(GameState& state, Kind kind, const QString& what = {}, double amount =
 // the day's entry of the machine without counting another round.
 void addWinnings(GameState& state, Kind kind, double amount);
 
-// The sentence the player reads: "Работа: Грузчик, 10$ в день".
-QString text(const Entry& entry);
+// The entry's sentence, "Работа: Грузчик, 10$ в день": in the player's language on the
+// screen, in the game's own for the record (the memorial), whatever the player reads.
+QString text(const Entry& entry, Words::For reader);
 
 // The kind's name in the file, and back.
 QString key(Kind kind);

@@ -7,6 +7,7 @@
 #include "state/SavedGame.h"
 #include "state/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
@@ -54,15 +55,16 @@ std::optional<QString> foreignHistory(const QString& path, const QByteArray& lin
                                       History::Days& days) {
     const WholeFile::Bytes file = WholeFile::read(path, History::MaxFileSize);
     if (!file.bytes)
-        return QFileInfo(path).size() > History::MaxFileSize ? u"файл истории слишком велик"_s
-                                                             : u"файл истории не читается"_s;
+        return QFileInfo(path).size() > History::MaxFileSize
+                   ? QCoreApplication::translate("Game", "файл истории слишком велик")
+                   : QCoreApplication::translate("Game", "файл истории не читается");
     std::optional<History::File> history = History::parse(*file.bytes);
     if (!history)
-        return u"файл истории поврежден"_s;
+        return QCoreApplication::translate("Game", "файл истории поврежден");
     const bool belongs = history->game.isEmpty() ? History::endsTheDayBefore(history->days, game)
                                                  : history->game == History::markOf(line);
     if (!belongs)
-        return u"это история другой игры"_s;
+        return QCoreApplication::translate("Game", "это история другой игры");
     days = std::move(history->days);
     game.story = std::move(history->story);
     return std::nullopt;
@@ -88,7 +90,9 @@ Loaded load(const QString& path, const GameState& current) {
         return loaded;
     // A folder or a pipe by the history's name is not the game's to move.
     if (WholeFile::checkRegular(historyPath)) {
-        loaded.historyNote = u"на месте файла истории %1 не файл"_s.arg(historyName);
+        loaded.historyNote =
+            QCoreApplication::translate("Game", "на месте файла истории %1 не файл")
+                .arg(historyName);
         return loaded;
     }
     const std::optional<QString> why =
@@ -97,9 +101,11 @@ Loaded load(const QString& path, const GameState& current) {
         return loaded;
     const QString aside = setAsidePath(path);
     if (const WholeFile::Outcome error = WholeFile::rename(historyPath, aside))
-        loaded.historyNote = *why + u"; отложить его не удалось: "_s + *error;
+        loaded.historyNote = QCoreApplication::translate("Game", "%1; отложить его не удалось: %2")
+                                 .arg(*why, *error);
     else
-        loaded.historyNote = *why + u"; файл отложен как "_s + QFileInfo(aside).fileName();
+        loaded.historyNote = QCoreApplication::translate("Game", "%1; файл отложен как %2")
+                                 .arg(*why, QFileInfo(aside).fileName());
     return loaded;
 }
 

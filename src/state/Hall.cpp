@@ -7,6 +7,7 @@
 #include "state/JsonText.h"
 #include "state/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -188,9 +189,11 @@ QString pathIn(const QString& dataFolder) {
 
 Rows load(const QString& path, QString* error) {
     // No hall yet is an empty one: only a file that is there and cannot be read is told.
-    return WholeFile::readParsed<Rows>(path, MaxFileSize, fromJson,
-                                       u"зал славы поврежден: "_s + QDir::toNativeSeparators(path),
-                                       error);
+    return WholeFile::readParsed<Rows>(
+        path, MaxFileSize, fromJson,
+        QCoreApplication::translate("Game", "зал славы поврежден: %1")
+            .arg(QDir::toNativeSeparators(path)),
+        error);
 }
 
 std::optional<QString> save(const QString& path, const Rows& rows) {

@@ -8,6 +8,7 @@
 #include "state/NumberText.h"
 #include "state/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 
 #include <cmath>
@@ -242,8 +243,9 @@ std::optional<QString> save(const QString& path, const Days& days, const QString
 
 Days load(const QString& path, QString* error) {
     // A game may lack its history: only one that is there and cannot be read is told.
-    return WholeFile::readParsed<Days>(path, MaxFileSize, fromJson,
-                                       u"история повреждена: "_s + path, error);
+    return WholeFile::readParsed<Days>(
+        path, MaxFileSize, fromJson,
+        QCoreApplication::translate("Game", "история повреждена: %1").arg(path), error);
 }
 
 } // namespace History

@@ -7,7 +7,9 @@
 #include "state/NumberText.h"
 #include "state/TextCodec.h"
 #include "state/WholeFile.h"
+#include "state/Words.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <array>
@@ -24,8 +26,10 @@ constexpr char16_t Plain[] = u"-0123456789";
 constexpr char16_t Letters[] = u"qkmxwazrgnt";
 static_assert(std::size(Plain) == std::size(Letters));
 
-const QString WarningLine = u"ВНИМАНИЕ: НИЧЕГО НЕ ИЗМЕНЯЙТЕ В ЭТОМ ФАЙЛЕ. ИЗМЕНЕНИЕ ДАННОГО ФАЙЛА "
-                            "МОЖЕТ ПРИВЕСТИ К НЕКОРРЕКТНОЙ РАБОТЕ ПРОГРАММЫ"_s;
+// The file's own first field, in every language: the saved game stays the game's.
+const QString WarningLine =
+    u"ВНИМАНИЕ: НИЧЕГО НЕ ИЗМЕНЯЙТЕ В ЭТОМ ФАЙЛЕ. ИЗМЕНЕНИЕ ДАННОГО ФАЙЛА " // tr:keep
+    "МОЖЕТ ПРИВЕСТИ К НЕКОРРЕКТНОЙ РАБОТЕ ПРОГРАММЫ"_s;                     // tr:keep
 
 enum class Kind {
     Warning, // a text that is written but never read
@@ -149,14 +153,16 @@ bool split(QStringView line, QList<QStringView>& fields, QString& error) {
         if (at < line.size() && line[at] == u'"') {
             const qsizetype close = line.indexOf(u'"', at + 1);
             if (close < 0) {
-                error = u"поле %1: кавычка не закрыта"_s.arg(fields.size() + 1);
+                error = QCoreApplication::translate("Game", "поле %1: кавычка не закрыта")
+                            .arg(fields.size() + 1);
                 return false;
             }
             fields << line.mid(at, close + 1 - at);
             at = close + 1;
             if (at < line.size() && line[at] != u',') {
-                error = u"поле %1: после закрывающей кавычки должна стоять запятая"_s.arg(
-                    fields.size());
+                error = QCoreApplication::translate(
+                            "Game", "поле %1: после закрывающей кавычки должна стоять запятая")
+                            .arg(fields.size());
                 return false;
             }
         } else {
@@ -231,7 +237,7 @@ Loaded read(const QByteArray& bytes, const GameState& current) {
     if (raw.endsWith('\r'))
         raw.chop(1);
     if (raw.isEmpty())
-        return {std::nullopt, u"в файле нет ни одной строки"_s};
+        return {std::nullopt, QCoreApplication::translate("Game", "в файле нет ни одной строки")};
     const QString line = fromCp1251(raw);
 
     QList<QStringView> fields;
@@ -241,7 +247,9 @@ Loaded read(const QByteArray& bytes, const GameState& current) {
         return {std::nullopt, error};
     if (fields.size() != FieldCount)
         return {std::nullopt,
-                u"в строке полей: %1, а должно быть %2"_s.arg(fields.size()).arg(FieldCount)};
+                QCoreApplication::translate("Game", "в строке полей: %1, а должно быть %2")
+                    .arg(fields.size())
+                    .arg(FieldCount)};
 
     GameState next = current;
     for (int i = 0; i < FieldCount; ++i) {
@@ -249,9 +257,13 @@ Loaded read(const QByteArray& bytes, const GameState& current) {
         const QString name = QString::fromLatin1(field.name);
         const QStringView value = fields[i];
         const auto wrong = [&](const QString& expected) {
-            return Loaded{std::nullopt,
-                          u"поле %1 (%2): ожидалось %3, а записано %4"_s.arg(i + 1).arg(
-                              name, expected, shown(value))};
+            return Loaded{std::nullopt, QCoreApplication::translate(
+                                            "Game", "поле %1 (%2): ожидалось %3, а записано %4")
+                                            .arg(i + 1)
+                                            .arg(name, expected, shown(value))};
+        };
+        const auto wrongText = [&](const char* expected) {
+            return wrong(Words::text(Words::For::Player, expected));
         };
         const bool isQuoted = value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"');
         // A text written without quotes is the whole field, up to the next comma.
@@ -262,16 +274,16 @@ Loaded read(const QByteArray& bytes, const GameState& current) {
         switch (field.kind) {
         case Kind::Warning:
             if (!isText)
-                return wrong(u"текст без кавычек внутри"_s);
+                return wrongText(QT_TRANSLATE_NOOP("Game", "текст без кавычек внутри"));
             break;
         case Kind::Cash: {
             if (!isText)
-                return wrong(u"текст без кавычек внутри"_s);
+                return wrongText(QT_TRANSLATE_NOOP("Game", "текст без кавычек внутри"));
             if (hasControlCharacter(text))
-                return wrong(u"текст без управляющих символов"_s);
+                return wrongText(QT_TRANSLATE_NOOP("Game", "текст без управляющих символов"));
             const QString cash = undisguise(text);
             if (cash.isEmpty() || !isNumeral(cash))
-                return wrong(u"сумма денег, записанная буквами"_s);
+                return wrongText(QT_TRANSLATE_NOOP("Game", "сумма денег, записанная буквами"));
             next.lblMoney = Val(cash) > CashLimit ? Num(CashCapped) : Num(Val(cash));
             break;
         }
@@ -279,36 +291,38 @@ Loaded read(const QByteArray& bytes, const GameState& current) {
         case Kind::Number:
         case Kind::Counter:
             if (!isText)
-                return wrong(u"текст без кавычек внутри"_s);
+                return wrongText(QT_TRANSLATE_NOOP("Game", "текст без кавычек внутри"));
             if (hasControlCharacter(text))
-                return wrong(u"текст без управляющих символов"_s);
+                return wrongText(QT_TRANSLATE_NOOP("Game", "текст без управляющих символов"));
             if (const Moment* moment = momentOf(field.name)) {
                 if (!isWholeIn(text, *moment))
-                    return wrong(u"целое число от %1 до %2 в кавычках"_s.arg(moment->lowest)
-                                     .arg(moment->highest));
+                    return wrong(
+                        QCoreApplication::translate("Game", "целое число от %1 до %2 в кавычках")
+                            .arg(moment->lowest)
+                            .arg(moment->highest));
             } else if (field.kind == Kind::Number && !isNumeral(text))
-                return wrong(u"число в кавычках"_s);
+                return wrongText(QT_TRANSLATE_NOOP("Game", "число в кавычках"));
             if (field.kind == Kind::Counter && text != u"OK" && !isNumeral(text))
-                return wrong(u"число или \"OK\" в кавычках"_s);
+                return wrongText(QT_TRANSLATE_NOOP("Game", "число или \"OK\" в кавычках"));
             *next.text(name) = text;
             break;
         case Kind::Level:
         case Kind::Integer: {
             const int n = value.toInt(&ok);
             if (!ok || n < -32768 || n > 32767)
-                return wrong(u"целое число от -32768 до 32767"_s);
+                return wrongText(QT_TRANSLATE_NOOP("Game", "целое число от -32768 до 32767"));
             if (field.kind == Kind::Level) {
                 const Catalog* catalog = catalogOf(current, field.name);
                 if (!catalog || n < 0 || n >= catalog->Names.size())
-                    return wrong(
-                        u"уровень от 0 до %1"_s.arg(catalog ? catalog->Names.size() - 1 : 0));
+                    return wrong(QCoreApplication::translate("Game", "уровень от 0 до %1")
+                                     .arg(catalog ? catalog->Names.size() - 1 : 0));
             }
             *next.integer(name) = qint16(n);
             break;
         }
         case Kind::Flag:
             if (value != u"#TRUE#" && value != u"#FALSE#")
-                return wrong(u"#TRUE# или #FALSE#"_s);
+                return wrongText(QT_TRANSLATE_NOOP("Game", "#TRUE# или #FALSE#"));
             *next.integer(name) = value == u"#TRUE#" ? -1 : 0;
             break;
         }

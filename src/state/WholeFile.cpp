@@ -4,6 +4,9 @@
 
 #include "state/WholeFile.h"
 
+#include "state/Words.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,19 +36,21 @@ QString shownPath(const QString& path) {
 QString sizeText(qint64 bytes) {
     constexpr qint64 KiB = 1024, MiB = 1024 * KiB;
     if (bytes >= MiB && bytes % MiB == 0)
-        return u"%1 МиБ"_s.arg(bytes / MiB);
-    return u"%1 КиБ"_s.arg((bytes + KiB - 1) / KiB);
+        return QCoreApplication::translate("Game", "%1 МиБ").arg(bytes / MiB);
+    return QCoreApplication::translate("Game", "%1 КиБ").arg((bytes + KiB - 1) / KiB);
 }
 
 QString tooLarge(const QString& path, qint64 maxSize) {
-    return u"файл слишком велик (больше %1): "_s.arg(sizeText(maxSize)) + shownPath(path);
+    return QCoreApplication::translate("Game", "файл слишком велик (больше %1): %2")
+        .arg(sizeText(maxSize), shownPath(path));
 }
 
 // What stands at the path, when it is not something the game reads or writes.
 QString notAFile(const QString& path, bool isFolder) {
-    return (isFolder ? u"это папка, а не файл: "_s
-                     : u"это не обычный файл (канал, устройство или сокет): "_s) +
-           shownPath(path);
+    return (isFolder ? QCoreApplication::translate("Game", "это папка, а не файл: %1")
+                     : QCoreApplication::translate(
+                           "Game", "это не обычный файл (канал, устройство или сокет): %1"))
+        .arg(shownPath(path));
 }
 
 #ifdef Q_OS_UNIX
@@ -62,6 +67,23 @@ QString systemWords(int error) {
     return u" ("_s + qt_error_string(error) + u')';
 }
 #endif
+
+QString noFolder(const QFileInfo& info) {
+    return QCoreApplication::translate("Game", "нет папки %1")
+        .arg(QDir::toNativeSeparators(info.absolutePath()));
+}
+
+QString noFile(const QString& shown) {
+    return QCoreApplication::translate("Game", "нет файла %1").arg(shown);
+}
+
+QString cannotOpen(const QString& shown) {
+    return QCoreApplication::translate("Game", "файл не открывается: %1").arg(shown);
+}
+
+QString cannotRead(const QString& shown) {
+    return QCoreApplication::translate("Game", "файл не читается: %1").arg(shown);
+}
 
 } // namespace
 
@@ -97,18 +119,16 @@ Bytes read(const QString& path, qint64 maxSize) {
         const QFileInfo info(path);
         if (error == ENOENT) {
             const QString what =
-                info.absoluteDir().exists()
-                    ? u"нет файла "_s + shownPath(path)
-                    : u"нет папки "_s + QDir::toNativeSeparators(info.absolutePath());
+                info.absoluteDir().exists() ? noFile(shownPath(path)) : noFolder(info);
             return {std::nullopt, what + systemWords(error), true};
         }
-        return {std::nullopt, u"файл не открывается: "_s + shownPath(path) + systemWords(error)};
+        return {std::nullopt, cannotOpen(shownPath(path)) + systemWords(error)};
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0) {
         const int error = errno;
         ::close(fd);
-        return {std::nullopt, u"файл не читается: "_s + shownPath(path) + systemWords(error)};
+        return {std::nullopt, cannotRead(shownPath(path)) + systemWords(error)};
     }
     if (Outcome error = checkStat(path, info, maxSize)) {
         ::close(fd);
@@ -137,19 +157,24 @@ Bytes read(const QString& path, qint64 maxSize) {
 namespace {
 
 // Why a file could not be written, when the disk or the folder tells: a disk that takes no
-// writes and a disk with no room left need different cures, and the player is told which.
-std::optional<QString> writeHint(const QFileInfo& info, QFileDevice::FileError error) {
+// writes and a disk with no room left need different cures, and the player is told which. The
+// sentence is about the file `shown`.
+std::optional<QString> writeHint(const QFileInfo& info, QFileDevice::FileError error,
+                                 const QString& shown) {
     const QStorageInfo disk(info.absolutePath());
+    const char* hint = nullptr;
     if (disk.isValid() && disk.isReady() && disk.isReadOnly())
-        return u"диск только для чтения, на него ничего не записать: "_s;
-    if (error == QFileDevice::ResourceError ||
-        (disk.isValid() && disk.isReady() && disk.bytesAvailable() == 0))
-        return u"на диске нет места: "_s;
-    if (!QFileInfo(info.absolutePath()).isWritable())
-        return u"в папку нельзя записывать (нет прав): "_s;
-    if (info.exists() && !info.isWritable())
-        return u"файл только для чтения: "_s;
-    return std::nullopt;
+        hint = QT_TRANSLATE_NOOP("Game", "диск только для чтения, на него ничего не записать: %1");
+    else if (error == QFileDevice::ResourceError ||
+             (disk.isValid() && disk.isReady() && disk.bytesAvailable() == 0))
+        hint = QT_TRANSLATE_NOOP("Game", "на диске нет места: %1");
+    else if (!QFileInfo(info.absolutePath()).isWritable())
+        hint = QT_TRANSLATE_NOOP("Game", "в папку нельзя записывать (нет прав): %1");
+    else if (info.exists() && !info.isWritable())
+        hint = QT_TRANSLATE_NOOP("Game", "файл только для чтения: %1");
+    if (!hint)
+        return std::nullopt;
+    return Words::text(Words::For::Player, hint).arg(shown);
 }
 
 } // namespace
@@ -162,32 +187,33 @@ QString describe(const QFileDevice& file, const QString& path) {
     switch (file.error()) {
     case QFileDevice::OpenError:
         if (!info.absoluteDir().exists())
-            what = u"нет папки "_s + QDir::toNativeSeparators(info.absolutePath());
+            what = noFolder(info);
         else if (!writing && !info.exists())
-            what = u"нет файла "_s + shown;
+            what = noFile(shown);
         else
-            what = (writing ? writeHint(info, file.error()) : std::nullopt)
-                       .value_or(u"файл не открывается: "_s) +
-                   shown;
+            what = (writing ? writeHint(info, file.error(), shown) : std::nullopt)
+                       .value_or(cannotOpen(shown));
         break;
     case QFileDevice::ReadError:
-        what = u"файл не читается: "_s + shown;
+        what = cannotRead(shown);
         break;
     case QFileDevice::WriteError:
     case QFileDevice::ResizeError:
     case QFileDevice::ResourceError:
-        what = writeHint(info, file.error()).value_or(u"файл не записывается: "_s) + shown;
+        what = writeHint(info, file.error(), shown)
+                   .value_or(
+                       QCoreApplication::translate("Game", "файл не записывается: %1").arg(shown));
         break;
     case QFileDevice::RenameError:
     case QFileDevice::RemoveError:
-        what = u"файл не удалось заменить: "_s + shown;
+        what = QCoreApplication::translate("Game", "файл не удалось заменить: %1").arg(shown);
         break;
     case QFileDevice::NoError:
         // A write cut short without a word from the system: the disk says why, if anything does.
-        what = writeHint(info, file.error()).value_or(u"файл записан не весь: "_s) + shown;
-        return what;
+        return writeHint(info, file.error(), shown)
+            .value_or(QCoreApplication::translate("Game", "файл записан не весь: %1").arg(shown));
     default:
-        what = u"ошибка файла "_s + shown;
+        what = QCoreApplication::translate("Game", "ошибка файла %1").arg(shown);
         break;
     }
     return what + u" ("_s + file.errorString() + u')';
@@ -224,7 +250,8 @@ Outcome rename(const QString& from, const QString& to) {
     // QFile::rename would copy a file it cannot rename; a move inside the data folder is one
     // rename or nothing.
     if (!QDir().rename(from, to))
-        return u"файл не удалось переименовать: "_s + shownPath(from) + u" → "_s + shownPath(to);
+        return QCoreApplication::translate("Game", "файл не удалось переименовать: %1 → %2")
+            .arg(shownPath(from), shownPath(to));
     return std::nullopt;
 }
 

@@ -265,8 +265,12 @@ TEST(Chronicle, EachMilestoneFromTheRuleThatMakesIt) {
         GameState state = newLife();
         row.play(state);
         EXPECT_EQ(state.story.entries, row.noted);
-        for (const Entry& e : state.story.entries)
-            EXPECT_FALSE(Chronicle::text(e).isEmpty());
+        // With no translation installed, the screen reads what the record keeps.
+        for (const Entry& e : state.story.entries) {
+            EXPECT_FALSE(Chronicle::text(e, Words::For::Record).isEmpty());
+            EXPECT_EQ(Chronicle::text(e, Words::For::Player),
+                      Chronicle::text(e, Words::For::Record));
+        }
     }
 }
 
@@ -283,10 +287,37 @@ TEST(Chronicle, RoundsGatherByDayAndMachine) {
     EXPECT_EQ(s.story.entries[2].count, 1);
     EXPECT_EQ(s.story.entries[3].count, 0);
     EXPECT_EQ(s.story.entries[3].date, u"6/05/02");
-    EXPECT_EQ(Chronicle::text(s.story.entries[3]), u"Игровой автомат: выигрыш 20$");
-    EXPECT_EQ(Chronicle::text(noted(Kind::Roulette, {}, -30, {}, 21)),
-              u"Рулетка: 21 игра, проигрыш 30$");
-    EXPECT_EQ(Chronicle::text(noted(Kind::Arcade, {}, 0, {}, 12)), u"Арканоид: 12 игр, при своих");
+    EXPECT_EQ(Chronicle::text(s.story.entries[3], Words::For::Record),
+              u"Игровой автомат: выигрыш 20$");
+}
+
+TEST(Chronicle, ADayAtAGameOfChanceCountsItsRoundsAsRussianDoes) {
+    struct Row {
+        Kind kind;
+        double amount;
+        int count;
+        const char16_t* text;
+    };
+    const Row table[] = {
+        {Kind::Slots, 20, 0, u"Игровой автомат: выигрыш 20$"},
+        {Kind::Slots, -5, 0, u"Игровой автомат: проигрыш 5$"},
+        {Kind::Slots, 0, 0, u"Игровой автомат: при своих"},
+        {Kind::Roulette, 30, 1, u"Рулетка: 1 игра, выигрыш 30$"},
+        {Kind::Roulette, -30, 21, u"Рулетка: 21 игра, проигрыш 30$"},
+        {Kind::Roulette, 0, 101, u"Рулетка: 101 игра, при своих"},
+        {Kind::Arcade, 2, 2, u"Арканоид: 2 игры, выигрыш 2$"},
+        {Kind::Arcade, -1, 34, u"Арканоид: 34 игры, проигрыш 1$"},
+        {Kind::Arcade, 0, 4, u"Арканоид: 4 игры, при своих"},
+        {Kind::Slots, 10, 5, u"Игровой автомат: 5 игр, выигрыш 10$"},
+        {Kind::Slots, -10, 11, u"Игровой автомат: 11 игр, проигрыш 10$"},
+        {Kind::Arcade, 0, 12, u"Арканоид: 12 игр, при своих"},
+        {Kind::Arcade, 0, 114, u"Арканоид: 114 игр, при своих"},
+        {Kind::Roulette, 6, 20, u"Рулетка: 20 игр, выигрыш 6$"},
+    };
+    for (const Row& row : table)
+        EXPECT_EQ(
+            Chronicle::text(noted(row.kind, {}, row.amount, {}, row.count), Words::For::Record),
+            QString::fromUtf16(row.text));
 }
 
 TEST(Chronicle, KeptWithTheHistoryAndReadBackOnlyWhenSound) {

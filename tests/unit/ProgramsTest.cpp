@@ -161,8 +161,8 @@ TEST(Programs, TheCatalogue) {
         const Program& p = Programs::catalogue()[i];
         SCOPED_TRACE(row.button);
         EXPECT_STREQ(p.button, row.button);
-        EXPECT_EQ(QString::fromUtf16(p.caption), QString::fromUtf16(row.caption));
-        EXPECT_EQ(QString::fromUtf16(p.name), QString::fromUtf16(row.name));
+        EXPECT_EQ(QString::fromUtf8(p.caption), QString::fromUtf16(row.caption));
+        EXPECT_EQ(QString::fromUtf8(p.name), QString::fromUtf16(row.name));
         EXPECT_EQ(p.price, row.price);
         EXPECT_EQ(Programs::requirements(newGame(), p),
                   Header + QString::fromUtf16(row.requirements));
