@@ -7,6 +7,7 @@
 #include "core/frmFirst.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
+#include "ui/Language.h"
 #include "ui/LineControl.h"
 #include "ui/Twips.h"
 
@@ -31,8 +32,21 @@ constexpr int PageButtons = 5;
 constexpr int VerticalLineX = 2850;
 constexpr int ColumnWidth = 2970;
 
+// Each page is a file of its own, in the player's language: the Russian in assets/help, its
+// English twin in assets/help/en.
+constexpr struct {
+    QPlainTextEdit* frmHelp::*page;
+    const char* file;
+} PageFiles[] = {{&frmHelp::txtMainWindow, "main"},
+                 {&frmHelp::txtSmallHelp, "short"},
+                 {&frmHelp::txtPoboch, "places"},
+                 {&frmHelp::txtChanges, "changes"},
+                 {&frmHelp::txtKeys, "keys"}};
+
 QString helpText(const char* page) {
-    QFile file(u":/assets/help/"_s + QString::fromLatin1(page) + u".txt"_s);
+    const QString folder =
+        currentLanguage() == Language::English ? u":/assets/help/en/"_s : u":/assets/help/"_s;
+    QFile file(folder + QString::fromLatin1(page) + u".txt"_s);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll()).trimmed();
@@ -42,56 +56,55 @@ QString helpText(const char* page) {
 
 frmHelp::frmHelp(Game& game)
     : Form(game, Name) {
-    setWindowTitle(u"Помощь по игре \"Timburia\""_s);
+    says(this, QT_TR_NOOP("Помощь по игре \"Timburia\""));
 
-    Label1 = heading("Label1", u"ПОМОЩЬ ПО ИГРЕ \"ТИМБУРИЯ\""_s, this);
+    Label1 = says(heading("Label1", {}, this), QT_TR_NOOP("ПОМОЩЬ ПО ИГРЕ \"ТИМБУРИЯ\""));
     Label1->setAlignment(Qt::AlignCenter);
-    Label2 = named<QLabel>("Label2",
-                           u"Автор и программист игры: Зарницын. Рисунки, тексты и исправления — "
-                           "команда «Тимбурии»."_s,
-                           this);
+    Label2 = says(named<QLabel>("Label2", this),
+                  QT_TR_NOOP("Автор и программист игры: Зарницын. Рисунки, тексты и исправления — "
+                             "команда «Тимбурии»."));
     Label2->setWordWrap(true);
 
     // The page buttons, the lines and the about and OK buttons in a column of fixed places.
     auto* column = new QWidget(this);
     column->setFixedWidth(Twips::toPixels(ColumnWidth));
     column->setMinimumHeight(Twips::toPixels(FirstButtonTop + (PageButtons + 2) * ButtonStep));
-    auto pageButton = [column](QPushButton*& member, const char* name, const QString& text,
-                               int index) {
-        member = named<QPushButton>(name, text, column);
+    auto pageButton = [this, column](QPushButton*& member, const char* name, const char* text,
+                                     int index) {
+        member = says(named<QPushButton>(name, column), text);
         Twips::set(member, Twips::Edge::Left, ButtonLeft);
         Twips::set(member, Twips::Edge::Top, FirstButtonTop + index * ButtonStep);
         Twips::set(member, Twips::Edge::Width, ButtonWidth);
         Twips::set(member, Twips::Edge::Height, ButtonHeight);
     };
-    pageButton(Command3, "Command3", u"Главное окно игры"_s, 0);
-    pageButton(Command1, "Command1", u"Короткая справка"_s, 1);
-    pageButton(Command2, "Command2", u"Остальные окна"_s, 2);
-    pageButton(cmdChanges, "cmdChanges", u"Изменения"_s, 3);
-    pageButton(cmdKeys, "cmdKeys", u"Клавиши и удобства"_s, 4);
+    pageButton(Command3, "Command3", QT_TR_NOOP("Главное окно игры"), 0);
+    pageButton(Command1, "Command1", QT_TR_NOOP("Короткая справка"), 1);
+    pageButton(Command2, "Command2", QT_TR_NOOP("Остальные окна"), 2);
+    pageButton(cmdChanges, "cmdChanges", QT_TR_NOOP("Изменения"), 3);
+    pageButton(cmdKeys, "cmdKeys", QT_TR_NOOP("Клавиши и удобства"), 4);
     obVertLine = named<LineControl>("obVertLine", column);
     obVertLine->setPoints(VerticalLineX, 60, VerticalLineX, FirstButtonTop + 150);
     linH = named<LineControl>("linH", column);
     linH->setPoints(ButtonLeft + ButtonWidth, FirstButtonTop + 150, VerticalLineX,
                     FirstButtonTop + 150);
 
-    cmdAbout = named<QPushButton>("cmdAbout", u"О программе"_s, this);
-    cmdOk = named<QPushButton>("cmdOk", u"ОК"_s, this);
+    cmdAbout = says(named<QPushButton>("cmdAbout", this), QT_TR_NOOP("О программе"));
+    cmdOk = says(named<QPushButton>("cmdOk", this), QT_TR_NOOP("ОК"));
     cmdOk->setDefault(true);
     setEscapeButton(cmdOk);
 
-    auto page = [this](QPlainTextEdit*& member, const char* name, const char* file,
-                       const QString& title) {
-        member = named<QPlainTextEdit>(name, helpText(file), this);
+    auto page = [this](QPlainTextEdit*& member, const char* name, const char* title) {
+        member = named<QPlainTextEdit>(name, this);
         member->setReadOnly(true);
-        member->setAccessibleName(title);
+        says(member, "accessibleName", title);
         member->setMinimumSize(520, 380);
     };
-    page(txtMainWindow, "txtMainWindow", "main", u"Главное окно игры"_s);
-    page(txtSmallHelp, "txtSmallHelp", "short", u"Короткая справка"_s);
-    page(txtPoboch, "txtPoboch", "places", u"Остальные окна"_s);
-    page(txtChanges, "txtChanges", "changes", u"Изменения"_s);
-    page(txtKeys, "txtKeys", "keys", u"Клавиши и удобства"_s);
+    page(txtMainWindow, "txtMainWindow", QT_TR_NOOP("Главное окно игры"));
+    page(txtSmallHelp, "txtSmallHelp", QT_TR_NOOP("Короткая справка"));
+    page(txtPoboch, "txtPoboch", QT_TR_NOOP("Остальные окна"));
+    page(txtChanges, "txtChanges", QT_TR_NOOP("Изменения"));
+    page(txtKeys, "txtKeys", QT_TR_NOOP("Клавиши и удобства"));
+    showPageTexts();
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(Label1, 0, 0, 1, 2);
@@ -116,6 +129,15 @@ frmHelp::frmHelp(Game& game)
     onClick(cmdKeys, &frmHelp::cmdKeys_Click);
     onClick(cmdAbout, &frmHelp::cmdAbout_Click);
     onClick(cmdOk, &frmHelp::cmdOk_Click);
+}
+
+void frmHelp::showPageTexts() {
+    for (const auto& [page, file] : PageFiles)
+        (this->*page)->setPlainText(helpText(file));
+}
+
+void frmHelp::retranslateUi() {
+    showPageTexts();
 }
 
 void frmHelp::Form_Load() {

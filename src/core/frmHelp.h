@@ -8,12 +8,16 @@
 
 #include "ui/Form.h"
 
+#include <QCoreApplication>
+
 class LineControl;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
 class frmHelp : public Form {
+    Q_DECLARE_TR_FUNCTIONS(frmHelp)
+
 public:
     static constexpr QStringView Name = u"frmHelp";
     explicit frmHelp(Game& game);
@@ -31,6 +35,10 @@ public:
     QPushButton *Command3, *Command1, *Command2, *cmdChanges, *cmdKeys, *cmdAbout, *cmdOk;
     LineControl *obVertLine, *linH;
 
+protected:
+    // The pages are read again in the new language.
+    void retranslateUi() override;
+
 private:
     void Command3_Click();
     void Command1_Click();
@@ -40,6 +48,7 @@ private:
     void cmdAbout_Click();
     void cmdOk_Click();
 
+    void showPageTexts();
     void showOnly(QPlainTextEdit* page);
     QPlainTextEdit* pageOf(Page page) const;
     void markButton(QPushButton* button);
