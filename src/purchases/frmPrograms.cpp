@@ -179,8 +179,9 @@ void frmPrograms::showGroups() {
 void frmPrograms::retranslateUi() {
     showCaptions();
     showGroups();
-    if (offered_)
-        offered_();
+    // The drawing sets offered_ anew as it runs: it runs from a copy.
+    if (const std::function<void()> offered = offered_)
+        offered();
 }
 
 void frmPrograms::program_MouseMove(size_t index) {
