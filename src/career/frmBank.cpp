@@ -22,32 +22,32 @@ using namespace Qt::StringLiterals;
 
 frmBank::frmBank(Game& game)
     : Form(game, Name) {
-    imgBank = openPlace(this, u"Банк"_s, "imgBank", u"places/bank"_s, {160, 120});
-    Label5 = wrappedText(
-        "Label5",
-        u"Добро пожаловать в Банк. Здесь вы можете положить ваши деньги на сохранение и "
-        "получать проценты. Чтобы к вам на счет потекли проценты, вы должны положить сумму "
-        "большую или равную 20$. Если вы положили x$ то вам будет начисляться натуральная "
-        "сумма x \\ 20."_s,
-        this);
+    imgBank = openPlace(this, {}, "imgBank", u"places/bank"_s, {160, 120});
+    says(this, QT_TR_NOOP("Банк"));
+    Label5 = says(wrappedText("Label5", {}, this),
+                  QT_TR_NOOP("Добро пожаловать в Банк. Здесь вы можете положить ваши деньги на "
+                             "сохранение и получать проценты. Чтобы к вам на счет потекли "
+                             "проценты, вы должны положить сумму большую или равную 20$. Если "
+                             "вы положили x$ то вам будет начисляться натуральная сумма x \\ "
+                             "20."));
 
-    Label1 = named<QLabel>("Label1", u"Положить:"_s, this);
+    Label1 = says(named<QLabel>("Label1", this), QT_TR_NOOP("Положить:"));
     txtPut = named<AmountBox>("txtPut", *this, this);
-    cmdPut = named<QPushButton>("cmdPut", u"ОК"_s, this);
+    cmdPut = says(named<QPushButton>("cmdPut", this), QT_TR_NOOP("ОК"));
     cmdPut->setEnabled(false);
     Label1->setBuddy(txtPut);
-    Label2 = named<QLabel>("Label2", u"Снять со счета:"_s, this);
+    Label2 = says(named<QLabel>("Label2", this), QT_TR_NOOP("Снять со счета:"));
     txtTake = named<AmountBox>("txtTake", *this, this);
-    cmdTake = named<QPushButton>("cmdTake", u"ОК"_s, this);
+    cmdTake = says(named<QPushButton>("cmdTake", this), QT_TR_NOOP("ОК"));
     cmdTake->setEnabled(false);
     Label2->setBuddy(txtTake);
     // Two buttons say "ОК"; a screen reader tells them apart by what they do.
-    cmdPut->setAccessibleName(u"Положить на счет"_s);
-    cmdTake->setAccessibleName(u"Снять со счета"_s);
-    Label3 = named<QLabel>("Label3", u"У вас на счету:"_s, this);
+    says(cmdPut, "accessibleName", QT_TR_NOOP("Положить на счет"));
+    says(cmdTake, "accessibleName", QT_TR_NOOP("Снять со счета"));
+    Label3 = says(named<QLabel>("Label3", this), QT_TR_NOOP("У вас на счету:"));
     lblYHave = figure("lblYHave", u"0"_s, this);
     Label8 = named<QLabel>("Label8", u"$"_s, this);
-    Label6 = named<QLabel>("Label6", u"Прирост:"_s, this);
+    Label6 = says(named<QLabel>("Label6", this), QT_TR_NOOP("Прирост:"));
     lblInc = figure("lblInc", u"0"_s, this);
     relateToCaption(lblYHave, Label3);
     relateToCaption(lblInc, Label6);

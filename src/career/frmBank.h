@@ -9,12 +9,16 @@
 #include "rules/Bank.h"
 #include "ui/Form.h"
 
+#include <QCoreApplication>
+
 class AmountBox;
 class QLabel;
 class QPushButton;
 class Picture;
 
 class frmBank : public Form {
+    Q_DECLARE_TR_FUNCTIONS(frmBank)
+
 public:
     static constexpr QStringView Name = u"frmBank";
     explicit frmBank(Game& game);

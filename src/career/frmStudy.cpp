@@ -5,6 +5,7 @@
 #include "career/frmStudy.h"
 
 #include "rules/Study.h"
+#include "state/Words.h"
 #include "ui/Game.h"
 #include "ui/InfoPanel.h"
 #include "ui/Kit.h"
@@ -19,7 +20,7 @@ using namespace Qt::StringLiterals;
 
 frmStudy::frmStudy(Game& game)
     : Form(game, Name) {
-    setWindowTitle(u"Обучение"_s);
+    says(this, QT_TR_NOOP("Обучение"));
 
     imgStudy = named<Picture>("imgStudy", u"study/classroom"_s, this);
     imgStudy->setFixedSize(240, 180);
@@ -28,7 +29,8 @@ frmStudy::frmStudy(Game& game)
     const auto table = Study::courses();
     for (size_t i = 0; i < table.size(); ++i) {
         const Study::Course& course = table[i];
-        auto* button = named<QPushButton>(course.button, QString::fromUtf16(course.start), this);
+        captions_[i] = Study::caption(course, Study::State::Start);
+        auto* button = named<QPushButton>(course.button, Words::shown(captions_[i]), this);
         button->setMinimumHeight(40);
         buttons_[i] = button;
         courses->addWidget(button);
@@ -40,10 +42,10 @@ frmStudy::frmStudy(Game& game)
     cmdEnglish = buttons_[1];
     cmdComp = buttons_[2];
 
-    auto* panel = new InfoPanel(this, {{"Label2", u"Кратко:"_s, "lblWhat", {}},
-                                       {"lblZen", u"Цена в день:"_s, "lblCost", {}}});
-    Label2 = findChild<QLabel*>(u"Label2"_s);
-    lblZen = findChild<QLabel*>(u"lblZen"_s);
+    auto* panel =
+        new InfoPanel(this, {{"Label2", {}, "lblWhat", {}}, {"lblZen", {}, "lblCost", {}}});
+    Label2 = says(findChild<QLabel*>(u"Label2"_s), QT_TR_NOOP("Кратко:"));
+    lblZen = says(findChild<QLabel*>(u"lblZen"_s), QT_TR_NOOP("Цена в день:"));
     lblWhat = panel->value("lblWhat");
     lblCost = panel->value("lblCost");
 
@@ -63,26 +65,35 @@ void frmStudy::Form_Load() {
     const auto table = Study::courses();
     for (size_t i = 0; i < table.size(); ++i) {
         const Study::State state = Study::stateAtLoad(game().state, table[i]);
-        buttons_[i]->setText(Study::caption(table[i], state));
+        captions_[i] = Study::caption(table[i], state);
+        buttons_[i]->setText(Words::shown(captions_[i]));
         if (state == Study::State::Finished)
             buttons_[i]->setEnabled(false);
     }
 }
 
 void frmStudy::course_Click(size_t course) {
-    QPushButton* button = buttons_[course];
-    const QString next =
-        Study::click(game().state, Study::courses()[course], button->text(), effects());
-    button->setText(next);
+    captions_[course] =
+        Study::click(game().state, Study::courses()[course], captions_[course], effects());
+    buttons_[course]->setText(Words::shown(captions_[course]));
 }
 
 void frmStudy::course_MouseMove(size_t course) {
+    pointedAt_ = course;
     const Study::Course& c = Study::courses()[course];
-    lblCost->setText(QString::fromUtf16(c.price));
-    lblWhat->setText(QString::fromUtf16(c.shortName));
+    lblCost->setText(QAnyStringView(c.price).toString());
+    lblWhat->setText(Words::shown(QAnyStringView(c.shortName).toString()));
 }
 
 void frmStudy::Form_MouseMove() {
+    pointedAt_.reset();
     lblCost->setText(u"00"_s);
     lblWhat->setText(InfoPanel::Nothing);
+}
+
+void frmStudy::retranslateUi() {
+    for (size_t i = 0; i < std::size(buttons_); ++i)
+        buttons_[i]->setText(Words::shown(captions_[i]));
+    if (pointedAt_)
+        course_MouseMove(*pointedAt_);
 }

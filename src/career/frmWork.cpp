@@ -7,12 +7,14 @@
 #include "core/frmTheEnd.h"
 #include "rules/Jobs.h"
 #include "state/NumberText.h"
+#include "state/Words.h"
 #include "ui/Accessible.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
 #include "ui/Picture.h"
 #include "ui/Twips.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -26,6 +28,12 @@ namespace {
 // verdict line's two parts are placed there when the window loads.
 constexpr int BoardWidth = 7200;
 constexpr int BoardHeight = 3180;
+// The verdict line's place on the board: its parts stand side by side from VerdictLeft, one
+// pixel apart, and the last one wraps within what is left of VerdictRight.
+constexpr int VerdictLeft = 3855;
+constexpr int VerdictTop = 2520;
+constexpr int VerdictRight = 6855;
+constexpr int VerdictGap = 15;
 
 // The verdict line is set small enough for its parts to fit their places, whatever the
 // desktop's font.
@@ -37,8 +45,8 @@ void verdictFont(QLabel* label) {
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-QLabel* verdictPart(const char* name, const QString& text, QWidget* window) {
-    auto* label = named<QLabel>(name, text, window);
+QLabel* verdictPart(const char* name, QWidget* window) {
+    auto* label = named<QLabel>(name, window);
     verdictFont(label);
     label->setWordWrap(true);
     setForeColor(label, Qt::white);
@@ -49,7 +57,7 @@ QLabel* verdictPart(const char* name, const QString& text, QWidget* window) {
 
 frmWork::frmWork(Game& game)
     : Form(game, Name) {
-    setWindowTitle(u"Работа"_s);
+    says(this, QT_TR_NOOP("Работа"));
 
     // The board: the picture, the current job, and the job under the pointer with its verdict,
     // light on dark under any desktop theme.
@@ -65,7 +73,7 @@ frmWork::frmWork(Game& game)
 
     imgOffice = named<Picture>("imgOffice", u"work/office"_s, board);
     Twips::place(imgOffice, 240, 240, 3360, 2520);
-    Label14 = named<QLabel>("Label14", u"Сейчас вы:"_s, board);
+    Label14 = says(named<QLabel>("Label14", board), QT_TR_NOOP("Сейчас вы:"));
     Twips::place(Label14, 3855, 240, 3150, 270);
     lblWWho = figure("lblWWho", QString(), board);
     relateToCaption(lblWWho, Label14);
@@ -78,11 +86,11 @@ frmWork::frmWork(Game& game)
     verdictFont(lblWCan);
     lblWCan->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setForeColor(lblWCan, QColor(0xff, 0x9e, 0x80));
-    Twips::place(lblWCan, 4140, 2520, 405, 195);
+    Twips::place(lblWCan, 4140, VerdictTop, 405, 195);
 
     // The jobs and their salaries.
-    Label10 = heading("Label10", u"Работа:"_s, this);
-    Label11 = heading("Label11", u"Зарплата:"_s, this);
+    Label10 = says(heading("Label10", {}, this), QT_TR_NOOP("Работа:"));
+    Label11 = says(heading("Label11", {}, this), QT_TR_NOOP("Зарплата:"));
     struct Row {
         QPushButton*& button;
         const char* buttonName;
@@ -109,9 +117,11 @@ frmWork::frmWork(Game& game)
     for (size_t i = 0; i < Jobs::Count; ++i) {
         const Jobs::Job& job = Jobs::all()[i];
         const Row& row = rows[i];
-        row.button = named<QPushButton>(row.buttonName, job.caption, this);
+        row.button = named<QPushButton>(row.buttonName, this);
+        jobButtons_[i] = row.button;
         row.button->setMinimumHeight(28);
         row.salary = figure(row.salaryName, Num(job.salary), this);
+        salaries_[i] = row.salary;
         table->addWidget(row.button, int(i) + 1, 0);
         table->addWidget(row.salary, int(i) + 1, 1, Qt::AlignHCenter);
         onMouseMove(row.button, [this, i] { job_MouseMove(i); });
@@ -129,25 +139,76 @@ frmWork::frmWork(Game& game)
     layout->addLayout(below);
     cmdBack = addBackButton(below);
     setFixedWidth(Twips::toPixels(BoardWidth));
+    showJobs();
+}
+
+void frmWork::showJobs() {
+    const QString salaryCaption = spokenCaption(Label11->text());
+    for (size_t i = 0; i < Jobs::Count; ++i) {
+        const Jobs::Job& job = Jobs::all()[i];
+        const QString caption = Words::shown(job.caption);
+        jobButtons_[i]->setText(caption);
+        // A salary's caption is its job's button, which a label cannot name as its caption:
+        // each says the other.
+        const QString salary = salaries_[i]->text();
+        salaries_[i]->setAccessibleName(u"%1: %2"_s.arg(spokenCaption(caption), salary));
+        jobButtons_[i]->setAccessibleDescription(u"%1: %2"_s.arg(salaryCaption, salary));
+    }
+}
+
+void frmWork::showWho() {
+    lblWWho->setText(who_.isEmpty() ? tr("безработный") : Words::shown(who_));
+}
+
+// Each part of the verdict keeps its place while its words fit it; a longer wording takes the
+// room it needs and a blank's more, between it and the next word, and moves the parts after it
+// along.
+void frmWork::placeVerdict() {
+    const auto width = [](const QLabel* label, const QString& text, int place) {
+        const QFontMetrics metrics = label->fontMetrics();
+        if (metrics.horizontalAdvance(text) * Twips::PerPixel <= place)
+            return place;
+        return metrics.horizontalAdvance(text + u' ') * Twips::PerPixel;
+    };
+    const int you = width(lbladdYou, lbladdYou->text(), 270);
+    Twips::place(lbladdYou, VerdictLeft, VerdictTop, you, 195);
+    const int notLeft = VerdictLeft + you + VerdictGap;
+    const int notWidth = width(lblWCan, tr("не"), 405);
+    Twips::place(lblWCan, notLeft, VerdictTop, notWidth, 195);
+    const int restLeft = notLeft + notWidth + VerdictGap;
+    Twips::place(lbladdOnthisW, restLeft, VerdictTop, VerdictRight - restLeft, 435);
 }
 
 void frmWork::Form_Load() {
     const QString& job = game().state.lblMyWork;
-    lblWWho->setText(!hasNone(job) ? job : u"безработный"_s);
+    who_ = !hasNone(job) ? job : QString();
+    showWho();
 
-    lbladdOnthisW = verdictPart("lbladdOnthisW", u"можете работать на этой работе"_s, this);
-    Twips::place(lbladdOnthisW, 4560, 2520, 2295, 435);
-    lbladdYou = verdictPart("lbladdYou", u"Вы"_s, this);
-    Twips::place(lbladdYou, 3855, 2520, 270, 195);
+    //: The verdict line over the picture reads as one sentence of three parts: "Вы", then
+    //: "не" or nothing, then "можете работать на этой работе".
+    lbladdOnthisW =
+        says(verdictPart("lbladdOnthisW", this), QT_TR_NOOP("можете работать на этой работе"));
+    lbladdYou = says(verdictPart("lbladdYou", this), QT_TR_NOOP("Вы"));
+    placeVerdict();
     lbladdOnthisW->show();
     lbladdYou->show();
+}
+
+void frmWork::retranslateUi() {
+    showJobs();
+    showWho();
+    if (judged_)
+        job_MouseMove(*judged_);
+    if (lbladdYou)
+        placeVerdict();
 }
 
 void frmWork::job_MouseMove(size_t job) {
     const Jobs::Job& hovered = Jobs::all()[job];
     judged_ = job;
-    lbladdSpec->setText(hovered.description);
-    lblWCan->setText(hovered.qualifies(game().state) ? QString() : u"не"_s);
+    qualifies_ = hovered.qualifies(game().state);
+    lbladdSpec->setText(Words::shown(hovered.description));
+    lblWCan->setText(qualifies_ ? QString() : tr("не"));
 }
 
 void frmWork::job_Click(size_t job) {
@@ -158,13 +219,14 @@ void frmWork::job_Click(size_t job) {
         job_MouseMove(job);
     const Jobs::Job& clicked = Jobs::all()[job];
     GameState& s = game().state;
-    if (!lblWCan->text().isEmpty()) {
+    if (!qualifies_) {
         Jobs::refuse(s, clicked, effects());
         return;
     }
     const bool promoted = s.lblMyWork != clicked.name;
     Jobs::hire(s, clicked, effects());
-    lblWWho->setText(clicked.shownAs);
+    who_ = clicked.shownAs;
+    showWho();
     if (!clicked.endsGame)
         return;
     // The top of a career ends the life's story, though the game goes on.

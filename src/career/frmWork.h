@@ -11,8 +11,13 @@
 // "можете работать на этой работе". Its two fixed parts are made when the window loads, at
 // their places on the window.
 
+#include "rules/Jobs.h"
 #include "ui/Form.h"
 
+#include <QCoreApplication>
+#include <QString>
+
+#include <array>
 #include <optional>
 
 class Picture;
@@ -20,6 +25,8 @@ class QLabel;
 class QPushButton;
 
 class frmWork : public Form {
+    Q_DECLARE_TR_FUNCTIONS(frmWork)
+
 public:
     static constexpr QStringView Name = u"frmWork";
     explicit frmWork(Game& game);
@@ -35,10 +42,25 @@ public:
     // Made by Form_Load.
     QLabel *lbladdYou = nullptr, *lbladdOnthisW = nullptr;
 
+protected:
+    void retranslateUi() override;
+
 private:
     void job_MouseMove(size_t job);
     void job_Click(size_t job);
 
-    // The job whose verdict lblWCan shows.
+    // The jobs' captions, and what a screen reader says of them and of their salaries.
+    void showJobs();
+    // The current job as the window has it, or "безработный".
+    void showWho();
+    // The verdict's parts side by side, each as wide as its words need.
+    void placeVerdict();
+
+    std::array<QPushButton*, Jobs::Count> jobButtons_{};
+    std::array<QLabel*, Jobs::Count> salaries_{};
+    // The current job as the rules word it (the state's or the last hire's); empty: none.
+    QString who_;
+    // The job whose verdict lblWCan shows, and that verdict.
     std::optional<size_t> judged_;
+    bool qualifies_ = true;
 };

@@ -6,6 +6,7 @@
 
 #include "rules/Buying.h"
 #include "state/NumberText.h"
+#include "state/Words.h"
 #include "ui/Accessible.h"
 #include "ui/Game.h"
 #include "ui/InfoPanel.h"
@@ -18,9 +19,9 @@
 
 using namespace Qt::StringLiterals;
 
-LadderStore::LadderStore(Game& game, QStringView name, const QString& title)
+LadderStore::LadderStore(Game& game, QStringView name, const char* title)
     : Form(game, name) {
-    setWindowTitle(title);
+    says(this, title);
     panel_ = InfoPanel::forGoods(this);
     lblWhat = panel_->value("lblWhat");
     lblM = panel_->value("lblM");
@@ -30,8 +31,7 @@ LadderStore::LadderStore(Game& game, QStringView name, const QString& title)
 void LadderStore::addGoods(std::vector<Goods> goods) {
     goods_ = std::move(goods);
     for (size_t i = 0; i < goods_.size(); ++i) {
-        auto* button =
-            named<QPushButton>(goods_[i].button, QString::fromUtf16(goods_[i].caption), this);
+        auto* button = says(named<QPushButton>(goods_[i].button, this), goods_[i].caption);
         buttons_.push_back(button);
         onMouseMove(button, [this, i] { goods_MouseMove(i); });
         onClick(button, [this, i] { goods_Click(i); });
@@ -49,11 +49,25 @@ void LadderStore::showOnly(Picture* picture) {
         each->setVisible(each == picture);
 }
 
+void LadderStore::lookAway() {
+    offered_.reset();
+    showNothing();
+}
+
+void LadderStore::retranslateUi() {
+    if (offered_)
+        goods_MouseMove(*offered_);
+    else
+        showNothing();
+}
+
 void LadderStore::goods_MouseMove(size_t index) {
+    offered_ = index;
     const Goods& goods = goods_[index];
     const Offer next = nextOffer(game().state.*goods.catalog);
     if (next.available) {
-        panel_->offer(next.name, Num(next.price), goods.describe(next.name));
+        const QString name = Words::shown(next.name);
+        panel_->offer(name, Num(next.price), goods.describe(name));
     } else {
         disable(buttons_[index]);
         panel_->offer({}, u"0"_s, {});
@@ -67,5 +81,5 @@ void LadderStore::goods_Click(size_t index) {
     // A refusal says so in its message; a purchase shows only in the main window's figures,
     // so a screen reader is told what was bought.
     if (buyNextAndGain(game().state, goods.catalog, goods.field, effects()))
-        announce(this, u"Куплено: "_s + game().state.*goods.field);
+        announce(this, tr("Куплено: %1").arg(Words::shown(game().state.*goods.field)));
 }

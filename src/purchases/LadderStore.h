@@ -12,7 +12,10 @@
 #include "state/GameState.h"
 #include "ui/Form.h"
 
+#include <QCoreApplication>
+
 #include <functional>
+#include <optional>
 #include <vector>
 
 class InfoPanel;
@@ -22,6 +25,8 @@ class QPlainTextEdit;
 class QPushButton;
 
 class LadderStore : public Form {
+    Q_DECLARE_TR_FUNCTIONS(LadderStore)
+
 public:
     void Form_Load() override;
 
@@ -30,16 +35,19 @@ public:
     QPushButton* cmdBack;
 
 protected:
+    // The caption is marked in the window's own class, QT_TR_NOOP; the description is made
+    // from the next entry's name as the player reads it.
     struct Goods {
         const char* button;
-        const char16_t* caption;
+        const char* caption;
         Catalog GameState::*catalog;
         QString GameState::*field;
         std::function<QString(const QString& next)> describe;
         Picture* picture = nullptr;
     };
 
-    LadderStore(Game& game, QStringView name, const QString& title);
+    // The title is marked in the window's own class, QT_TR_NOOP.
+    LadderStore(Game& game, QStringView name, const char* title);
 
     // Makes the buy buttons; the window lays them out with the panel and ends its layout with
     // addBackButton().
@@ -50,11 +58,20 @@ protected:
     // The one picture of the window that shows; nullptr hides them all.
     void showOnly(Picture* picture);
 
+    // The pointer left the goods: the window shows what it shows while no goods are offered,
+    // and shows it again in a new language.
+    void lookAway();
+    virtual void showNothing() = 0;
+
+    void retranslateUi() override;
+
 private:
     void goods_MouseMove(size_t index);
     void goods_Click(size_t index);
 
     std::vector<Goods> goods_;
+    // The goods the panel offers; nothing while the pointer is on none.
+    std::optional<size_t> offered_;
     std::vector<QPushButton*> buttons_;
     InfoPanel* panel_;
 };

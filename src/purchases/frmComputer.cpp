@@ -15,33 +15,33 @@
 using namespace Qt::StringLiterals;
 
 frmComputer::frmComputer(Game& game)
-    : LadderStore(game, Name, u"Компьютер"_s) {
-    const auto text = [](const char16_t* before, const char16_t* after) {
-        return [before, after](const QString& n) -> QString {
-            return QString::fromUtf16(before) + n + QString::fromUtf16(after);
+    : LadderStore(game, Name, QT_TR_NOOP("Компьютер")) {
+    const auto text = [](const char* sentence) {
+        return [sentence](const QString& n) {
+            return tr(sentence).arg(n);
         };
     };
     addGoods({
-        {"cmdBuyComp", u"Купить процессор", &GameState::Comp, &GameState::lblComp,
-         text(u"Купить процессор ", u".")},
-        {"cmdBuyRAM", u"Купить память RAM", &GameState::RAM, &GameState::lblRAM,
-         text(u"Купить ", u" RAM.")},
-        {"cmdBuyVinchester", u"Купить винчестер", &GameState::Vin, &GameState::lblVinchester,
-         text(u"Купить винчестер емкостью ", u".")},
-        {"cmdBuyCDRom", u"Купить CD-Rom", &GameState::CD, &GameState::lblCDROM,
-         text(u"Купить CD-ROM ", u".")},
-        {"cmdBuyVideoKarta", u"Купить видео карту", &GameState::Video, &GameState::lblVideoKarta,
-         text(u"Купить видео карту ", u".")},
-        {"cmdBuySvukKarta", u"Купить звуковую карту", &GameState::Sound, &GameState::lblSoundKarta,
-         text(u"Купить звуковую карту ", u".")},
-        {"cmdBuyMonitor", u"Купить монитор", &GameState::Mon, &GameState::lblMonitor,
-         text(u"Купить монитор с диагональю ", u".")},
-        {"cmdBuyPrinter", u"Купить принтер", &GameState::Prn, &GameState::lblPrinter,
-         text(u"Купить ", u" принтер.")},
-        {"cmdBuySkaner", u"Купить сканер", &GameState::Scan, &GameState::lblSkaner,
-         text(u"Купить ", u" сканер.")},
-        {"cmdBuyModem", u"Купить модем", &GameState::Modem, &GameState::lblModem,
-         text(u"Купить модем ", u".")},
+        {"cmdBuyComp", QT_TR_NOOP("Купить процессор"), &GameState::Comp, &GameState::lblComp,
+         text(QT_TR_NOOP("Купить процессор %1."))},
+        {"cmdBuyRAM", QT_TR_NOOP("Купить память RAM"), &GameState::RAM, &GameState::lblRAM,
+         text(QT_TR_NOOP("Купить %1 RAM."))},
+        {"cmdBuyVinchester", QT_TR_NOOP("Купить винчестер"), &GameState::Vin,
+         &GameState::lblVinchester, text(QT_TR_NOOP("Купить винчестер емкостью %1."))},
+        {"cmdBuyCDRom", QT_TR_NOOP("Купить CD-Rom"), &GameState::CD, &GameState::lblCDROM,
+         text(QT_TR_NOOP("Купить CD-ROM %1."))},
+        {"cmdBuyVideoKarta", QT_TR_NOOP("Купить видео карту"), &GameState::Video,
+         &GameState::lblVideoKarta, text(QT_TR_NOOP("Купить видео карту %1."))},
+        {"cmdBuySvukKarta", QT_TR_NOOP("Купить звуковую карту"), &GameState::Sound,
+         &GameState::lblSoundKarta, text(QT_TR_NOOP("Купить звуковую карту %1."))},
+        {"cmdBuyMonitor", QT_TR_NOOP("Купить монитор"), &GameState::Mon, &GameState::lblMonitor,
+         text(QT_TR_NOOP("Купить монитор с диагональю %1."))},
+        {"cmdBuyPrinter", QT_TR_NOOP("Купить принтер"), &GameState::Prn, &GameState::lblPrinter,
+         text(QT_TR_NOOP("Купить %1 принтер."))},
+        {"cmdBuySkaner", QT_TR_NOOP("Купить сканер"), &GameState::Scan, &GameState::lblSkaner,
+         text(QT_TR_NOOP("Купить %1 сканер."))},
+        {"cmdBuyModem", QT_TR_NOOP("Купить модем"), &GameState::Modem, &GameState::lblModem,
+         text(QT_TR_NOOP("Купить модем %1."))},
     });
     QPushButton** members[] = {
         &cmdBuyComp,      &cmdBuyRAM,     &cmdBuyVinchester, &cmdBuyCDRom,  &cmdBuyVideoKarta,
@@ -59,9 +59,9 @@ frmComputer::frmComputer(Game& game)
     cmdBack = addBackButton(layout);
     setMinimumWidth(520);
 
-    onMouseMove(this, &frmComputer::Form_MouseMove);
+    onMouseMove(this, &frmComputer::lookAway);
 }
 
-void frmComputer::Form_MouseMove() {
+void frmComputer::showNothing() {
     panel()->clear();
 }

@@ -7,7 +7,11 @@
 
 #include "purchases/LadderStore.h"
 
+#include <QCoreApplication>
+
 class frmComputer : public LadderStore {
+    Q_DECLARE_TR_FUNCTIONS(frmComputer)
+
 public:
     static constexpr QStringView Name = u"frmComputer";
     explicit frmComputer(Game& game);
@@ -15,6 +19,6 @@ public:
     QPushButton *cmdBuyComp, *cmdBuyRAM, *cmdBuyVinchester, *cmdBuyCDRom, *cmdBuyVideoKarta,
         *cmdBuySvukKarta, *cmdBuyMonitor, *cmdBuyPrinter, *cmdBuySkaner, *cmdBuyModem;
 
-private:
-    void Form_MouseMove();
+protected:
+    void showNothing() override;
 };

@@ -16,7 +16,7 @@
 using namespace Qt::StringLiterals;
 
 frmFlat::frmFlat(Game& game)
-    : LadderStore(game, Name, u"Квартира"_s) {
+    : LadderStore(game, Name, QT_TR_NOOP("Квартира")) {
     auto picture = [this](const char* name, const char* art) {
         auto* p = named<Picture>(name, QString::fromLatin1(art), this);
         p->setFixedSize(240, 180);
@@ -29,18 +29,16 @@ frmFlat::frmFlat(Game& game)
     imgBath = picture("imgBath", "flat/bath");
 
     addGoods({
-        {"cmdBuyFlat", u"Купить новую квартиру и продать старую", &GameState::Flat,
+        {"cmdBuyFlat", QT_TR_NOOP("Купить новую квартиру и продать старую"), &GameState::Flat,
          &GameState::lblRoom,
-         [](const QString& n) -> QString {
-             return u"Купить квартиру с \""_s + n + u"\" комнатами."_s;
-         },
+         [](const QString& n) { return tr("Купить квартиру с \"%1\" комнатами.").arg(n); },
          imgFlat},
-        {"cmdBuyMebel", u"Закупка мебели", &GameState::Mebel, &GameState::lblMebel,
-         [](const QString& n) -> QString { return n + u" мебель. Купить."_s; }, imgMebel},
-        {"cmdBuyKitchen", u"Купить кухню", &GameState::Kitchen, &GameState::lblKitchen,
-         [](const QString& n) -> QString { return n + u" кухня. Купить."_s; }, imgKitchen},
-        {"cmdBuyBath", u"Купить ванную", &GameState::Bath, &GameState::lblBath,
-         [](const QString& n) -> QString { return n + u". Купить."_s; }, imgBath},
+        {"cmdBuyMebel", QT_TR_NOOP("Закупка мебели"), &GameState::Mebel, &GameState::lblMebel,
+         [](const QString& n) { return tr("%1 мебель. Купить.").arg(n); }, imgMebel},
+        {"cmdBuyKitchen", QT_TR_NOOP("Купить кухню"), &GameState::Kitchen, &GameState::lblKitchen,
+         [](const QString& n) { return tr("%1 кухня. Купить.").arg(n); }, imgKitchen},
+        {"cmdBuyBath", QT_TR_NOOP("Купить ванную"), &GameState::Bath, &GameState::lblBath,
+         [](const QString& n) { return tr("%1. Купить.").arg(n); }, imgBath},
     });
     cmdBuyFlat = button(0);
     cmdBuyMebel = button(1);
@@ -66,11 +64,11 @@ frmFlat::frmFlat(Game& game)
     cmdBack = addBackButton(layout);
     setMinimumWidth(600);
 
-    onMouseMove(this, &frmFlat::Form_MouseMove);
-    Form_MouseMove(); // the window opens showing the flat as a whole
+    onMouseMove(this, &frmFlat::lookAway);
+    lookAway(); // the window opens showing the flat as a whole
 }
 
-void frmFlat::Form_MouseMove() {
+void frmFlat::showNothing() {
     showOnly(imgMainFlat);
-    panel()->clear(u"Покупайте и обустраивайте вашу квартиру"_s);
+    panel()->clear(tr("Покупайте и обустраивайте вашу квартиру"));
 }

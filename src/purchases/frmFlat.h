@@ -7,9 +7,13 @@
 
 #include "purchases/LadderStore.h"
 
+#include <QCoreApplication>
+
 class Picture;
 
 class frmFlat : public LadderStore {
+    Q_DECLARE_TR_FUNCTIONS(frmFlat)
+
 public:
     static constexpr QStringView Name = u"frmFlat";
     explicit frmFlat(Game& game);
@@ -17,6 +21,6 @@ public:
     QPushButton *cmdBuyFlat, *cmdBuyMebel, *cmdBuyKitchen, *cmdBuyBath;
     Picture *imgMainFlat, *imgFlat, *imgMebel, *imgKitchen, *imgBath;
 
-private:
-    void Form_MouseMove();
+protected:
+    void showNothing() override;
 };

@@ -8,6 +8,7 @@
 #include "rules/Virus.h"
 #include "state/GameState.h"
 #include "state/NumberText.h"
+#include "state/Words.h"
 #include "ui/Accessible.h"
 #include "ui/Game.h"
 #include "ui/InfoPanel.h"
@@ -38,50 +39,46 @@ private:
     frmPrograms& window_;
 };
 
-namespace {
-
-// What the window's label of a group says before the group's first install.
-QString shown(const QString& field, const QString& none) {
-    return hasNone(field) ? none : field;
-}
-
-} // namespace
-
 frmPrograms::frmPrograms(Game& game)
     : Form(game, Name) {
-    setWindowTitle(u"Программы"_s);
+    says(this, QT_TR_NOOP("Программы"));
 
     struct FrameInfo {
         QGroupBox*& frame;
         const char* name;
-        const char16_t* title;
+        const char* title;
         Group group;
         Picture*& picture;
         const char* pictureName;
         const char* art;
     };
     const FrameInfo frames[] = {
-        {Frame1, "Frame1", u"Система", Group::System, imgSystem, "imgSystem", "programs/system"},
-        {Frame2, "Frame2", u"Программирование", Group::Language, imgProgramming, "imgProgramming",
-         "programs/programming"},
-        {Frame4, "Frame4", u"Графика", Group::Graphics, imgGraphics, "imgGraphics",
+        {Frame1, "Frame1", QT_TR_NOOP("Система"), Group::System, imgSystem, "imgSystem",
+         "programs/system"},
+        {Frame2, "Frame2", QT_TR_NOOP("Программирование"), Group::Language, imgProgramming,
+         "imgProgramming", "programs/programming"},
+        {Frame4, "Frame4", QT_TR_NOOP("Графика"), Group::Graphics, imgGraphics, "imgGraphics",
          "programs/graphics"},
-        {Frame3, "Frame3", u"Антивирус", Group::Antivirus, imgAntivirus, "imgAntivirus",
+        {Frame3, "Frame3", QT_TR_NOOP("Антивирус"), Group::Antivirus, imgAntivirus, "imgAntivirus",
          "programs/antivirus"},
-        {Frame5, "Frame5", u"Интернет", Group::Internet, imgInternet, "imgInternet",
+        {Frame5, "Frame5", QT_TR_NOOP("Интернет"), Group::Internet, imgInternet, "imgInternet",
          "programs/internet"},
     };
     struct Current {
         QLabel*& caption;
         const char* captionName;
-        const char16_t* captionText;
+        const char* captionText;
         QLabel*& value;
         const char* valueName;
+        const char* none; // what the value says before the group's first install
     };
     const Current currents[] = {
-        {Label1, "Label1", u"Система:", lblSystem, "lblSystem"},
-        {Label4, "Label4", u"Язык програм-ия:", lblProgram, "lblProgram"},
-        {Label3, "Label3", u"Граф. редактор:", lblGraph, "lblGraph"},
+        {Label1, "Label1", QT_TR_NOOP("Система:"), lblSystem, "lblSystem",
+         QT_TR_NOOP("не установлена")},
+        {Label4, "Label4", QT_TR_NOOP("Язык програм-ия:"), lblProgram, "lblProgram",
+         QT_TR_NOOP("не установлен")},
+        {Label3, "Label3", QT_TR_NOOP("Граф. редактор:"), lblGraph, "lblGraph",
+         QT_TR_NOOP("не установлен")},
     };
 
     const auto catalogue = Programs::catalogue();
@@ -90,7 +87,7 @@ frmPrograms::frmPrograms(Game& game)
     grid->setSpacing(8);
     int cell = 0;
     for (const FrameInfo& info : frames) {
-        info.frame = named<QGroupBox>(info.name, QString::fromUtf16(info.title), this);
+        info.frame = says(named<QGroupBox>(info.name, this), info.title);
         auto* column = new QVBoxLayout(info.frame);
         column->setSpacing(4);
         auto* top = new QHBoxLayout;
@@ -99,9 +96,10 @@ frmPrograms::frmPrograms(Game& game)
         top->addWidget(info.picture, 0, Qt::AlignTop);
         if (info.group < Group::Antivirus) {
             const Current& current = currents[int(info.group)];
-            current.caption = named<QLabel>(current.captionName,
-                                            QString::fromUtf16(current.captionText), info.frame);
+            current.caption =
+                says(named<QLabel>(current.captionName, info.frame), current.captionText);
             current.value = figure(current.valueName, QString(), info.frame);
+            groups_[size_t(info.group)] = {current.value, current.none, {}};
             relateToCaption(current.value, current.caption);
             auto* texts = new QVBoxLayout;
             texts->setSpacing(0);
@@ -115,15 +113,15 @@ frmPrograms::frmPrograms(Game& game)
         for (size_t i = 0; i < catalogue.size(); ++i) {
             if (catalogue[i].group != info.group)
                 continue;
-            auto* button = named<QPushButton>(catalogue[i].button,
-                                              QString::fromUtf8(catalogue[i].caption), info.frame);
+            auto* button = named<QPushButton>(catalogue[i].button, info.frame);
             buttons_[i] = button;
             column->addWidget(button);
             onMouseMove(button, [this, i] { program_MouseMove(i); });
             onClick(button, [this, i] { program_Click(i); });
         }
         if (info.group == Group::Antivirus) {
-            cmdAntivirus = named<QPushButton>("cmdAntivirus", u"Проверить на вирусы"_s, info.frame);
+            cmdAntivirus = says(named<QPushButton>("cmdAntivirus", info.frame),
+                                QT_TR_NOOP("Проверить на вирусы"));
             column->addWidget(cmdAntivirus);
         }
         column->addStretch(1);
@@ -146,6 +144,8 @@ frmPrograms::frmPrograms(Game& game)
     cmdBack = addBackButton(layout);
     setMinimumWidth(640);
 
+    showCaptions();
+
     onMouseMove(cmdAntivirus, &frmPrograms::cmdAntivirus_MouseMove);
     onClick(cmdAntivirus, &frmPrograms::cmdAntivirus_Click);
     onMouseMove(this, &frmPrograms::Form_MouseMove);
@@ -158,14 +158,38 @@ void frmPrograms::Form_Load() {
     for (size_t i = 0; i < catalogue.size(); ++i)
         if (Programs::installed(s, catalogue[i]))
             disable(buttons_[i]);
-    lblSystem->setText(shown(s.lblSystem, u"не установлена"_s));
-    lblProgram->setText(shown(s.lblProgram, u"не установлен"_s));
-    lblGraph->setText(shown(s.lblGraph, u"не установлен"_s));
+    for (size_t g = 0; g < groups_.size(); ++g) {
+        const QString& field = s.*Programs::field(Group(g));
+        groups_[g].record = hasNone(field) ? QString() : field;
+    }
+    showGroups();
+}
+
+void frmPrograms::showCaptions() {
+    const auto catalogue = Programs::catalogue();
+    for (size_t i = 0; i < catalogue.size(); ++i)
+        buttons_[i]->setText(Words::shown(QString::fromUtf8(catalogue[i].caption)));
+}
+
+void frmPrograms::showGroups() {
+    for (const GroupLabel& group : groups_)
+        group.label->setText(group.record.isEmpty() ? tr(group.none) : Words::shown(group.record));
+}
+
+void frmPrograms::retranslateUi() {
+    showCaptions();
+    showGroups();
+    // The drawing sets offered_ anew as it runs: it runs from a copy.
+    if (const std::function<void()> offered = offered_)
+        offered();
 }
 
 void frmPrograms::program_MouseMove(size_t index) {
+    offered_ = [this, index] {
+        program_MouseMove(index);
+    };
     const Program& program = Programs::catalogue()[index];
-    panel_->offer(QString::fromUtf8(program.name), Num(program.price),
+    panel_->offer(Words::shown(QString::fromUtf8(program.name)), Num(program.price),
                   Programs::requirements(game().state, program));
 }
 
@@ -178,10 +202,12 @@ void frmPrograms::program_Click(size_t index) {
 }
 
 void frmPrograms::cmdAntivirus_MouseMove() {
-    panel_->offer(
-        u"Проверка"_s, Num(Virus::CheckPrice),
-        u"Проверить и уничтожить (если возможно) вирусы с компьютера. Если удалить не удастся, "
-        "тогда вам не нужно будет платить за проверку."_s);
+    offered_ = [this] {
+        cmdAntivirus_MouseMove();
+    };
+    panel_->offer(tr("Проверка"), Num(Virus::CheckPrice),
+                  tr("Проверить и уничтожить (если возможно) вирусы с компьютера. Если удалить не "
+                     "удастся, тогда вам не нужно будет платить за проверку."));
 }
 
 void frmPrograms::cmdAntivirus_Click() {
@@ -189,22 +215,8 @@ void frmPrograms::cmdAntivirus_Click() {
 }
 
 void frmPrograms::Form_MouseMove() {
+    offered_ = nullptr;
     panel_->clear();
-}
-
-QLabel* frmPrograms::groupLabel(Group group) const {
-    switch (group) {
-    case Group::System:
-        return lblSystem;
-    case Group::Language:
-        return lblProgram;
-    case Group::Graphics:
-        return lblGraph;
-    case Group::Antivirus:
-    case Group::Internet:
-        break;
-    }
-    return nullptr;
 }
 
 void frmPrograms::disableUpTo(const Program& program) {
@@ -215,8 +227,10 @@ void frmPrograms::disableUpTo(const Program& program) {
 }
 
 void frmPrograms::recorded(const Program& program) {
-    if (QLabel* label = groupLabel(program.group))
-        label->setText(game().state.*Programs::field(program.group));
+    if (size_t(program.group) < groups_.size()) {
+        groups_[size_t(program.group)].record = game().state.*Programs::field(program.group);
+        showGroups();
+    }
     if (program.group == Group::Antivirus)
         cmdAntivirus->setEnabled(true);
 }

@@ -9,6 +9,11 @@
 
 #include "ui/Form.h"
 
+#include <QCoreApplication>
+#include <QString>
+
+#include <array>
+#include <functional>
 #include <vector>
 
 class InfoPanel;
@@ -24,6 +29,8 @@ struct Program;
 } // namespace Programs
 
 class frmPrograms : public Form {
+    Q_DECLARE_TR_FUNCTIONS(frmPrograms)
+
 public:
     static constexpr QStringView Name = u"frmPrograms";
     explicit frmPrograms(Game& game);
@@ -37,6 +44,9 @@ public:
     QPlainTextEdit* txtSpec;
     QPushButton *cmdAntivirus, *cmdBack;
 
+protected:
+    void retranslateUi() override;
+
 private:
     class InstallEffects;
 
@@ -46,11 +56,23 @@ private:
     void cmdAntivirus_Click();
     void Form_MouseMove();
 
-    // The window's own copy of a group's field; nullptr for the groups without one.
-    QLabel* groupLabel(Programs::Group group) const;
+    // The programs' captions, from the catalogue.
+    void showCaptions();
+    // The labels of the groups that have one, from the window's copies of their fields.
+    void showGroups();
     void disableUpTo(const Programs::Program& program);
     void recorded(const Programs::Program& program);
 
     std::vector<QPushButton*> buttons_; // by the program's place in the catalogue
     InfoPanel* panel_;
+    // The window's own copy of the field of each group that has a label: the system, the
+    // language and the graphics editor, in the order of Programs::Group.
+    struct GroupLabel {
+        QLabel* label;
+        const char* none; // marked QT_TR_NOOP here
+        QString record;   // the field as the rules word it; empty: nothing installed yet
+    };
+    std::array<GroupLabel, 3> groups_{};
+    // Draws the panel again: what the pointer is on, or nothing.
+    std::function<void()> offered_;
 };

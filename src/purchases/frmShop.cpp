@@ -7,6 +7,7 @@
 #include "rules/Shop.h"
 #include "state/GameState.h"
 #include "state/NumberText.h"
+#include "state/Words.h"
 #include "ui/Accessible.h"
 #include "ui/Game.h"
 #include "ui/InfoPanel.h"
@@ -27,8 +28,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QPushButton* shopButton(const char* name, const QString& text, QWidget* parent) {
-    auto* button = named<QPushButton>(name, text, parent);
+QPushButton* shopButton(const char* name, QWidget* parent) {
+    auto* button = named<QPushButton>(name, parent);
     button->setMinimumHeight(32);
     return button;
 }
@@ -37,36 +38,40 @@ QPushButton* shopButton(const char* name, const QString& text, QWidget* parent) 
 
 frmShop::frmShop(Game& game)
     : Form(game, Name) {
-    imgShop = openPlace(this, u"Магазины"_s, "imgShop", u"shop/shop"_s, {160, 120});
+    imgShop = openPlace(this, {}, "imgShop", u"shop/shop"_s, {160, 120});
+    says(this, QT_TR_NOOP("Магазины"));
 
     // The canteen.
-    Label5 = heading("Label5", u"Столовая"_s, this);
-    cmdBuyBrakfast = shopButton("cmdBuyBrakfast", u"Купить завтрак"_s, this);
-    cmdBuyDinner = shopButton("cmdBuyDinner", u"Купить обед"_s, this);
-    cmdBuySupper = shopButton("cmdBuySupper", u"Купить ужин"_s, this);
-    Label4 = named<QLabel>("Label4", u"Текущая сытость:"_s, this);
+    Label5 = says(heading("Label5", {}, this), QT_TR_NOOP("Столовая"));
+    cmdBuyBrakfast = says(shopButton("cmdBuyBrakfast", this), QT_TR_NOOP("Купить завтрак"));
+    cmdBuyDinner = says(shopButton("cmdBuyDinner", this), QT_TR_NOOP("Купить обед"));
+    cmdBuySupper = says(shopButton("cmdBuySupper", this), QT_TR_NOOP("Купить ужин"));
+    Label4 = says(named<QLabel>("Label4", this), QT_TR_NOOP("Текущая сытость:"));
     lblHungr = figure("lblHungr", u"00"_s, this);
     relateToCaption(lblHungr, Label4);
 
     // Clothes: the panel shows the outfit on offer and its price.
-    Label6 = heading("Label6", u"Одежда"_s, this);
-    cmdBuyClothes = shopButton("cmdBuyClothes", u"Купить одежду"_s, this);
+    Label6 = says(heading("Label6", {}, this), QT_TR_NOOP("Одежда"));
+    cmdBuyClothes = says(shopButton("cmdBuyClothes", this), QT_TR_NOOP("Купить одежду"));
     auto* panel = new InfoPanel(this,
-                                {{"Label2", u"Одежда:"_s, "lblWhat", InfoPanel::Nothing},
-                                 {"Label1", u"Цена:"_s, "lblShCost", u"00"_s},
-                                 {"Label3", u"Прибавление сытости:"_s, "lblShHungr", u"00"_s}},
+                                {{"Label2", {}, "lblWhat", InfoPanel::Nothing},
+                                 {"Label1", {}, "lblShCost", u"00"_s},
+                                 {"Label3", {}, "lblShHungr", u"00"_s}},
                                 nullptr, {});
+    says(panel->findChild<QLabel*>(u"Label2"_s), QT_TR_NOOP("Одежда:"));
+    says(panel->findChild<QLabel*>(u"Label1"_s), QT_TR_NOOP("Цена:"));
+    says(panel->findChild<QLabel*>(u"Label3"_s), QT_TR_NOOP("Прибавление сытости:"));
     lblWhat = panel->value("lblWhat");
     lblShCost = panel->value("lblShCost");
     lblShHungr = panel->value("lblShHungr");
     txtSpec = panel->txtSpec;
 
     // Cars: the hidden pictures of the five models and of the empty lot; imgCCar copies one.
-    Label7 = heading("Label7", u"Машины"_s, this);
-    cmdCar = shopButton("cmdCar", u"Купить машину"_s, this);
-    Label8 = named<QLabel>("Label8", u"Сейчас у вас:"_s, this);
+    Label7 = says(heading("Label7", {}, this), QT_TR_NOOP("Машины"));
+    cmdCar = says(shopButton("cmdCar", this), QT_TR_NOOP("Купить машину"));
+    Label8 = says(named<QLabel>("Label8", this), QT_TR_NOOP("Сейчас у вас:"));
     lblCurCar = figure("lblCurCar", InfoPanel::Nothing, this);
-    Label11 = named<QLabel>("Label11", u"Марка:"_s, this);
+    Label11 = says(named<QLabel>("Label11", this), QT_TR_NOOP("Марка:"));
     lblCar = figure("lblCar", InfoPanel::Nothing, this);
     relateToCaption(lblCurCar, Label8);
     relateToCaption(lblCar, Label11);
@@ -110,27 +115,7 @@ frmShop::frmShop(Game& game)
     cars->addWidget(imgCCar, 0, Qt::AlignHCenter);
     cars->addStretch(1);
 
-    // The panels' texts change under the pointer and with the game; the columns stand still,
-    // each as wide as the widest of its texts needs.
-    QStringList prices = {u"00"_s};
-    for (int meal : {5, 8, 6})
-        prices << Num(meal);
-    QStringList outfits = {InfoPanel::Nothing};
-    for (const QString& outfit : Ladders::Clothes) {
-        outfits << outfit;
-        if (const auto offer = Shop::clothesOffer(outfit))
-            prices << Num(offer->price);
-    }
-    const Catalog& carLadder = game.state.Car;
-    for (int price : carLadder.Prices)
-        prices << Num(price);
-    const QStringList carNames = carLadder.Names + QStringList{InfoPanel::Nothing};
-    reserveWidth(lblWhat, outfits);
-    reserveWidth(lblShCost, prices);
-    reserveWidth(lblShHungr, {u"00"_s, Num(5), Num(8), Num(6)});
-    reserveWidth(lblCurCar, carNames);
-    reserveWidth(lblCar, carNames);
-    reserveWidth(lblHungr, {u"-29.5"_s, u"1000"_s}); // from near death to well fed
+    reserveWidths();
 
     auto* sections = new QHBoxLayout;
     sections->setSpacing(18);
@@ -156,6 +141,37 @@ frmShop::frmShop(Game& game)
     showField(lblHungr, &GameState::lblHungry);
 }
 
+// The panels' texts change under the pointer and with the game; the columns stand still, each
+// as wide as the widest of its texts needs in the player's language.
+void frmShop::reserveWidths() {
+    QStringList prices = {u"00"_s};
+    for (int meal : {5, 8, 6})
+        prices << Num(meal);
+    QStringList outfits = {InfoPanel::Nothing};
+    for (const QString& outfit : Ladders::Clothes) {
+        outfits << Words::shown(outfit);
+        if (const auto offer = Shop::clothesOffer(outfit))
+            prices << Num(offer->price);
+    }
+    const Catalog& carLadder = game().state.Car;
+    for (int price : carLadder.Prices)
+        prices << Num(price);
+    QStringList carNames = {InfoPanel::Nothing};
+    for (const QString& car : carLadder.Names)
+        carNames << Words::shown(car);
+    reserveWidth(lblWhat, outfits);
+    reserveWidth(lblShCost, prices);
+    reserveWidth(lblShHungr, {u"00"_s, Num(5), Num(8), Num(6)});
+    reserveWidth(lblCurCar, carNames);
+    reserveWidth(lblCar, carNames);
+    reserveWidth(lblHungr, {u"-29.5"_s, u"1000"_s}); // from near death to well fed
+}
+
+void frmShop::retranslateUi() {
+    show();
+    reserveWidths();
+}
+
 void frmShop::Form_Load() {
     counter_ = Shop::open(game().state);
     show();
@@ -167,12 +183,14 @@ void frmShop::show() {
     };
     lblShCost->setText(priceText(counter_.price));
     lblShHungr->setText(priceText(counter_.gain));
-    lblWhat->setText(counter_.outfit.isEmpty() ? InfoPanel::Nothing : counter_.outfit);
-    if (txtSpec->toPlainText() != counter_.description)
-        txtSpec->setPlainText(counter_.description);
-    lblCurCar->setText(counter_.ownCar);
+    lblWhat->setText(counter_.outfit.isEmpty() ? InfoPanel::Nothing
+                                               : Words::shown(counter_.outfit));
+    const QString description = Words::shown(counter_.description);
+    if (txtSpec->toPlainText() != description)
+        txtSpec->setPlainText(description);
+    lblCurCar->setText(Words::shown(counter_.ownCar));
     if (!counter_.car.isEmpty())
-        lblCar->setText(counter_.car);
+        lblCar->setText(Words::shown(counter_.car));
     if (counter_.emptyLot)
         imgCCar->copyPicture(*imgCarShop);
     else if (counter_.carModel)
@@ -210,7 +228,8 @@ void frmShop::cmdBuyClothes_Click() {
     const QString before = game().state.lblClothes;
     Shop::buyClothes(counter_, game().state, effects());
     show();
-    announceChange(this, u"Ваша одежда"_s, before, game().state.lblClothes);
+    announceChange(this, tr("Ваша одежда"), Words::shown(before),
+                   Words::shown(game().state.lblClothes));
 }
 
 void frmShop::cmdCar_MouseMove() {

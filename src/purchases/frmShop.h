@@ -14,6 +14,8 @@
 #include "rules/Shop.h"
 #include "ui/Form.h"
 
+#include <QCoreApplication>
+
 class InfoPanel;
 class Picture;
 class QLabel;
@@ -21,6 +23,8 @@ class QPlainTextEdit;
 class QPushButton;
 
 class frmShop : public Form {
+    Q_DECLARE_TR_FUNCTIONS(frmShop)
+
 public:
     static constexpr QStringView Name = u"frmShop";
     explicit frmShop(Game& game);
@@ -33,6 +37,9 @@ public:
     QPushButton *cmdBuyBrakfast, *cmdBuyDinner, *cmdBuySupper, *cmdBuyClothes, *cmdCar, *cmdBack;
     Picture *imgShop, *imgCCar, *imgCarShop;
     Picture* imgCar[5];
+
+protected:
+    void retranslateUi() override;
 
 private:
     // The copy of satiety: the life update lowers it while the shop is open, and it follows.
@@ -48,6 +55,8 @@ private:
     // and the buttons closed for the visit. (Hides QWidget::show, which the game never calls
     // on a place: the platform shows windows as dialogs.)
     void show();
+    // Each figure that changes keeps the width of its widest text.
+    void reserveWidths();
 
     Shop::Counter counter_;
 };

@@ -16,15 +16,19 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+const QSize AnswerSize(200, 120);
+} // namespace
+
 frmVirus::frmVirus(Game& game)
     : Form(game, Name) {
-    setWindowTitle(u"ВИРУС :-<<< VIRUS <<<-: HELP"_s);
+    says(this, QT_TR_NOOP("ВИРУС :-<<< VIRUS <<<-: HELP"));
     // The frame's close button does nothing here; say so by not offering it.
     setWindowFlag(Qt::WindowCloseButtonHint, false);
 
     Shape1 = named<Picture>("Shape1", u"virus/alarm"_s, this);
     Shape1->setFixedSize(72, 72);
-    lblTextVirus = named<QLabel>("lblTextVirus", u"ВИРУС"_s, this);
+    lblTextVirus = says(named<QLabel>("lblTextVirus", this), QT_TR_NOOP("ВИРУС"));
     lblTextVirus->setAlignment(Qt::AlignCenter);
     // A dark plate, so that the blinking white and red both stand out.
     lblTextVirus->setAutoFillBackground(true);
@@ -37,23 +41,23 @@ frmVirus::frmVirus(Game& game)
     lblTextVirus->setFont(big);
     lblTextVirus->setMinimumHeight(56);
     setForeColor(lblTextVirus, QColor(255, 0, 0));
-    Label2 = named<QLabel>("Label2", u"Ваш компьютер поразил вирус. Что делать будем?"_s, this);
+    Label2 = says(named<QLabel>("Label2", this),
+                  QT_TR_NOOP("Ваш компьютер поразил вирус. Что делать будем?"));
     Label2->setAlignment(Qt::AlignCenter);
     QFont question = Label2->font();
     question.setPointSize(question.pointSize() + 2);
     Label2->setFont(question);
 
-    auto pictureButton = [this](const char* name, const QString& art, const QString& says) {
+    auto pictureButton = [this](const char* name, const char* answer) {
         auto* button = named<QPushButton>(name, this);
-        const QSize size(200, 120);
-        button->setIcon(Pictures::icon(art, size));
-        button->setIconSize(size);
-        button->setToolTip(says);
-        button->setAccessibleName(says);
+        button->setIconSize(AnswerSize);
+        says(button, "toolTip", answer);
+        says(button, "accessibleName", answer);
         return button;
     };
-    cmdLive = pictureButton("cmdLive", u"virus/kill"_s, u"Убить"_s);
-    cmdKill = pictureButton("cmdKill", u"virus/live"_s, u"Пусть живет"_s);
+    cmdLive = pictureButton("cmdLive", QT_TR_NOOP("Убить"));
+    cmdKill = pictureButton("cmdKill", QT_TR_NOOP("Пусть живет"));
+    showAnswers();
 
     auto* layout = new QGridLayout(this);
     layout->setSpacing(10);
@@ -70,6 +74,19 @@ frmVirus::frmVirus(Game& game)
 
     onClick(cmdLive, &frmVirus::cmdLive_Click);
     onClick(cmdKill, &frmVirus::cmdKill_Click);
+}
+
+// The answers' pictures have their words drawn in: each language names the pictures drawn
+// with its own words.
+void frmVirus::showAnswers() {
+    //: The name of the picture of the answer "Убить", drawn with its words: virus/kill_en
+    cmdLive->setIcon(Pictures::icon(tr("virus/kill"), AnswerSize));
+    //: The name of the picture of the answer "Пусть живет", drawn with its words: virus/live_en
+    cmdKill->setIcon(Pictures::icon(tr("virus/live"), AnswerSize));
+}
+
+void frmVirus::retranslateUi() {
+    showAnswers();
 }
 
 void frmVirus::Timer1_Timer() {

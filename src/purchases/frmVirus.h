@@ -9,12 +9,16 @@
 
 #include "ui/Form.h"
 
+#include <QCoreApplication>
+
 class QLabel;
 class QPushButton;
 class Picture;
 class Timer;
 
 class frmVirus : public Form {
+    Q_DECLARE_TR_FUNCTIONS(frmVirus)
+
 public:
     static constexpr QStringView Name = u"frmVirus";
     explicit frmVirus(Game& game);
@@ -26,8 +30,10 @@ public:
 
 protected:
     bool Form_QueryUnload() override { return false; }
+    void retranslateUi() override;
 
 private:
+    void showAnswers();
     void Timer1_Timer();
     void cmdKill_Click();
     void cmdLive_Click();
