@@ -9,6 +9,7 @@
 // read the game in Russian only.
 
 #include "InEnglish.h"
+#include "ScriptedGame.h"
 #include "app/GameWindows.h"
 #include "core/frmMain.h"
 #include "internet/frmHakerstvo.h"
@@ -80,39 +81,33 @@ TEST(OnlineNewGame, TheSiteGoesWithItsCharge) {
     }
 }
 
-// The language changes while the Internet's windows are open (from the main window, which the
-// clock leaves free): what each window drew itself as it ran (the connect button's word, the
-// visitors' counter, the joke pages, the den's take-or-refuse button) is drawn again in the new
-// language, and again in Russian once the player changes back.
-TEST(OnlineLanguage, OpenWindowsRetellWhatTheyDrew) {
-    ScriptedPlatform platform{QString()};
-    platform.date = QDate(2002, 5, 5);
-    const WindowCatalog windows = gameWindows();
+// The language changes while the Internet's windows are open: what each window drew itself as
+// it ran (the connect button's word, the visitors' counter, the joke pages, the den's
+// take-or-refuse button) is drawn again in the new language, and again in Russian once the
+// player changes back.
+using OnlineLanguage = ScriptedGame<>;
+
+TEST_F(OnlineLanguage, OpenWindowsRetellWhatTheyDrew) {
+    game.state.lblVichod = u"Есть"_s;
+    auto* provider = game.open<frmInternet>();
+    platform.draws.push_back(0.5);
+    auto* jokes = game.open<frmInterAnek>();
+    jokes->Command1->click();
+    auto* den = game.open<frmHakerstvo>();
+    platform.draws.push_back(0.1);
+    den->cmdGet->click();
+    ScriptedPlatform::deliverPostedEvents();
+    ASSERT_EQ(jokes->lblSiteCounter->text(), u"Сегодня нас посетило :: 5000 человек"_s);
     {
-        Game game(platform, windows);
-        game.start();
-        game.state.lblVichod = u"Есть"_s;
-        auto* provider = game.open<frmInternet>();
-        platform.draws.push_back(0.5);
-        auto* jokes = game.open<frmInterAnek>();
-        jokes->Command1->click();
-        auto* den = game.open<frmHakerstvo>();
-        platform.draws.push_back(0.1);
-        den->cmdGet->click();
-        ScriptedPlatform::deliverPostedEvents();
-        ASSERT_EQ(jokes->lblSiteCounter->text(), u"Сегодня нас посетило :: 5000 человек"_s);
-        {
-            InEnglish english;
-            EXPECT_EQ(provider->cmdPodkl->text(), u"You are connected to the Internet."_s);
-            EXPECT_EQ(jokes->lblSiteCounter->text(), u"Visitors today :: 5000"_s);
-            EXPECT_TRUE(jokes->an[0]->toPlainText().startsWith(u"A student calls home:"_s));
-            EXPECT_EQ(den->cmdGet->text(), u"Refuse"_s);
-        }
-        EXPECT_EQ(provider->cmdPodkl->text(), u"Вы подключились к интернету."_s);
-        EXPECT_EQ(jokes->lblSiteCounter->text(), u"Сегодня нас посетило :: 5000 человек"_s);
-        EXPECT_TRUE(jokes->an[0]->toPlainText().startsWith(u"Студент звонит маме:"_s));
-        EXPECT_EQ(den->cmdGet->text(), u"Отказаться"_s);
-        EXPECT_TRUE(platform.problem.isEmpty()) << platform.problem.toStdString();
+        InEnglish english;
+        EXPECT_EQ(provider->cmdPodkl->text(), u"You are connected to the Internet."_s);
+        EXPECT_EQ(jokes->lblSiteCounter->text(), u"Visitors today :: 5000"_s);
+        EXPECT_TRUE(jokes->an[0]->toPlainText().startsWith(u"A student calls home:"_s));
+        EXPECT_EQ(den->cmdGet->text(), u"Refuse"_s);
     }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(provider->cmdPodkl->text(), u"Вы подключились к интернету."_s);
+    EXPECT_EQ(jokes->lblSiteCounter->text(), u"Сегодня нас посетило :: 5000 человек"_s);
+    EXPECT_TRUE(jokes->an[0]->toPlainText().startsWith(u"Студент звонит маме:"_s));
+    EXPECT_EQ(den->cmdGet->text(), u"Отказаться"_s);
+    EXPECT_TRUE(platform.problem.isEmpty()) << platform.problem.toStdString();
 }
