@@ -7,13 +7,31 @@
 #include "rules/Clock.h"
 #include "ui/FormCore.h"
 #include "ui/Game.h"
+#include "ui/Kit.h"
 #include "ui/Timer.h"
+#include "ui/Translation.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
 namespace OnlineKit {
+
+namespace {
+constexpr char Context[] = "OnlineKit";
+}
+
+QLabel* hoursCaption(QWidget* site) {
+    auto* caption = named<QLabel>("Label2", site);
+    translatable(caption, "text", Context, QT_TRANSLATE_NOOP("OnlineKit", "Просижано часов:"));
+    return caption;
+}
+
+QPushButton* disconnectButton(QWidget* site) {
+    auto* button = named<QPushButton>("cmdGoout", site);
+    translatable(button, "text", Context, QT_TRANSLATE_NOOP("OnlineKit", "Отключиться"));
+    return button;
+}
 
 QHBoxLayout* hoursRow(QLabel* caption, QLabel* hours, QPushButton* disconnect) {
     auto* row = new QHBoxLayout;

@@ -22,6 +22,11 @@ struct GameState;
 
 namespace OnlineKit {
 
+// Every site's caption of the hours online, "Просижано часов:" (Label2), and its disconnect
+// button (cmdGoout), in the player's language.
+QLabel* hoursCaption(QWidget* site);
+QPushButton* disconnectButton(QWidget* site);
+
 // "Просижано часов:" and the count on the left, the disconnect button on the right.
 QHBoxLayout* hoursRow(QLabel* caption, QLabel* hours, QPushButton* disconnect);
 

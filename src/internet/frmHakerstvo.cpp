@@ -7,6 +7,7 @@
 #include "internet/OnlineKit.h"
 #include "internet/ProgressShape.h"
 #include "rules/Hacking.h"
+#include "state/Words.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
 #include "ui/Picture.h"
@@ -21,30 +22,24 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-const QString NoAssignment = u"Задния нет ..."_s;
-const QString TakeCaption = u"Получить задание"_s;
-const QString RefuseCaption = u"Отказаться"_s;
-const QString NoProgress = u":: Выполнение (000%) ::"_s;
-} // namespace
-
 frmHakerstvo::frmHakerstvo(Game& game)
     : Form(game, Name) {
-    imgHakker = openPlace(this, u"Хакерство"_s, "imgHakker", u"internet/hacker"_s, {150, 120});
-    Label1 = heading("Label1", u"ХАКЕРСТВО"_s, this);
-    lblDueText = named<QLabel>("lblDueText", NoAssignment, this);
+    imgHakker = openPlace(this, {}, "imgHakker", u"internet/hacker"_s, {150, 120});
+    says(this, QT_TR_NOOP("Хакерство"));
+    Label1 = says(heading("Label1", {}, this), QT_TR_NOOP("ХАКЕРСТВО"));
+    lblDueText = named<QLabel>("lblDueText", this);
     lblDueText->setWordWrap(true);
     lblDueText->setMinimumHeight(lblDueText->fontMetrics().lineSpacing() * 3);
     lblDueText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     markAsFigure(lblDueText);
-    cmdGet = named<QPushButton>("cmdGet", TakeCaption, this);
-    lblGet = wrappedText("lblGet",
-                         u"Задание получено, но вы можете отказаться от него, однако, тогда вам "
-                         "придется заплатить 5$."_s,
-                         this);
-    cmdMake = named<QPushButton>("cmdMake", u"Выполнить"_s, this);
-    lblPercent = named<QLabel>("lblPercent", NoProgress, this);
+    cmdGet = named<QPushButton>("cmdGet", this);
+    lblGet = says(wrappedText("lblGet", {}, this),
+                  QT_TR_NOOP("Задание получено, но вы можете отказаться от него, однако, тогда "
+                             "вам придется заплатить 5$."));
+    cmdMake = says(named<QPushButton>("cmdMake", this), QT_TR_NOOP("Выполнить"));
+    lblPercent = named<QLabel>("lblPercent", this);
     shpProgress = named<ProgressShape>("shpProgress", this);
+    showTexts();
     // What appears and goes keeps its place, so the buttons never jump under the pointer.
     OnlineKit::keepPlaceWhenHidden({lblGet, cmdMake, lblPercent, shpProgress});
     lblGet->hide();
@@ -76,17 +71,28 @@ bool frmHakerstvo::Form_QueryUnload() {
     return den_.phase == Hacking::Den::Phase::Idle;
 }
 
+void frmHakerstvo::retranslateUi() {
+    showTexts();
+}
+
+void frmHakerstvo::showTexts() {
+    const bool idle = den_.phase == Hacking::Den::Phase::Idle;
+    lblDueText->setText(idle ? tr("Задния нет ...")
+                             : Words::shown(Hacking::assignment(den_.assignment)));
+    cmdGet->setText(idle ? tr("Получить задание") : tr("Отказаться"));
+    lblPercent->setText(den_.lastStep ? Hacking::progressText(*den_.lastStep)
+                                      : tr(":: Выполнение (000%) ::"));
+}
+
 void frmHakerstvo::show() {
     using Phase = Hacking::Den::Phase;
     const Phase phase = den_.phase;
-    lblDueText->setText(phase == Phase::Idle ? NoAssignment : Hacking::assignment(den_.assignment));
-    cmdGet->setText(phase == Phase::Idle ? TakeCaption : RefuseCaption);
+    showTexts();
     enable(cmdGet, phase != Phase::Running);
     enable(cmdBack, phase == Phase::Idle);
     enable(cmdMake, phase != Phase::Running);
     cmdMake->setVisible(phase != Phase::Idle);
     lblGet->setVisible(phase != Phase::Idle);
-    lblPercent->setText(den_.lastStep ? Hacking::progressText(*den_.lastStep) : NoProgress);
     lblPercent->setVisible(phase == Phase::Running);
     shpProgress->setPercent(phase == Phase::Running ? den_.progress : 0);
     shpProgress->setVisible(phase == Phase::Running);

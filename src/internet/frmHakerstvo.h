@@ -9,6 +9,8 @@
 #include "rules/Hacking.h"
 #include "ui/Form.h"
 
+#include <QCoreApplication>
+
 class QLabel;
 class QPushButton;
 class Picture;
@@ -16,6 +18,8 @@ class ProgressShape;
 class Timer;
 
 class frmHakerstvo : public Form {
+    Q_DECLARE_TR_FUNCTIONS(frmHakerstvo)
+
 public:
     static constexpr QStringView Name = u"frmHakerstvo";
     explicit frmHakerstvo(Game& game);
@@ -30,6 +34,7 @@ protected:
     // The frame closes the window only when the back button could: an assignment in hand or
     // a run under way is not walked away from, nor its fine dodged.
     bool Form_QueryUnload() override;
+    void retranslateUi() override;
 
 private:
     void cmdGet_Click();
@@ -40,6 +45,8 @@ private:
     // (Hides QWidget::show, which the game never calls on a place: the platform shows windows
     // as dialogs.)
     void show();
+    // Its texts: the assignment, the take-or-refuse button, the run's percentage.
+    void showTexts();
 
     Hacking::Den den_;
 };

@@ -26,68 +26,75 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const std::array<const char16_t*, 3> Pages = {
+// The three pages, as the site's buttons name them.
+const std::array<const char*, 3> Pages = {
     // Random jokes
-    u"Студент звонит маме:\n"
-    u"- Мама, пришли денег на учебник по экономии!\n\n"
-    u"- Как дела с курсовой?\n"
-    u"- Отлично! Уже придумал, как назвать файл.\n\n"
-    u"Вахтёрша общежития выучила слово \"модем\": теперь по ночам она точно знает, кто не "
-    u"спит.\n\n"
-    u"- Зачем ты печатаешь конспект на компьютере?\n"
-    u"- Так его проще потерять целиком.\n\n"
-    u"Системный администратор в отпуске каждые пять минут проверяет, не скучает ли без него "
-    u"сервер.",
+    QT_TRANSLATE_NOOP(
+        "frmInterAnek",
+        "Студент звонит маме:\n"
+        "- Мама, пришли денег на учебник по экономии!\n\n"
+        "- Как дела с курсовой?\n"
+        "- Отлично! Уже придумал, как назвать файл.\n\n"
+        "Вахтёрша общежития выучила слово \"модем\": теперь по ночам она точно знает, кто не "
+        "спит.\n\n"
+        "- Зачем ты печатаешь конспект на компьютере?\n"
+        "- Так его проще потерять целиком.\n\n"
+        "Системный администратор в отпуске каждые пять минут проверяет, не скучает ли без него "
+        "сервер."),
     // Jokes of the day
-    u"Преподаватель:\n"
-    u"- Почему в вашем реферате шрифт сорок второго размера?\n"
-    u"- Вы же сами сказали: не меньше десяти страниц!\n\n"
-    u"Первокурсник купил мышку и две недели ждал, когда она начнёт бегать сама.\n\n"
-    u"- Что делал все выходные?\n"
-    u"- Переустанавливал систему.\n"
-    u"- Зачем?\n"
-    u"- Чтобы было чем заняться в следующие выходные.\n\n"
-    u"Сессия - это время, когда студент узнаёт, как много он, оказывается, не знал весь "
-    u"семестр.\n\n"
-    u"Антивирус нашёл вирус и вежливо спросил: \"Удалить или пусть ещё поживёт?\"",
+    QT_TRANSLATE_NOOP(
+        "frmInterAnek",
+        "Преподаватель:\n"
+        "- Почему в вашем реферате шрифт сорок второго размера?\n"
+        "- Вы же сами сказали: не меньше десяти страниц!\n\n"
+        "Первокурсник купил мышку и две недели ждал, когда она начнёт бегать сама.\n\n"
+        "- Что делал все выходные?\n"
+        "- Переустанавливал систему.\n"
+        "- Зачем?\n"
+        "- Чтобы было чем заняться в следующие выходные.\n\n"
+        "Сессия - это время, когда студент узнаёт, как много он, оказывается, не знал весь "
+        "семестр.\n\n"
+        "Антивирус нашёл вирус и вежливо спросил: \"Удалить или пусть ещё поживёт?\""),
     // Jokes of the week
-    u"Новый процессор работает так быстро, что зависает вдвое раньше старого.\n\n"
-    u"Студент на экзамене:\n"
-    u"- Профессор, я всё знаю, только сказать не могу.\n"
-    u"- Как собака?\n"
-    u"- Нет, как компьютер без звуковой карты.\n\n"
-    u"- Сынок, ты уже третий день за компьютером!\n"
-    u"- Мама, не мешай, у меня сохранение только через два уровня.\n\n"
-    u"Студент-программист делит вечер на три части: пишет программу, ищет ошибку и объясняет "
-    u"соседу, что ошибка была в компьютере.\n\n"
-    u"Стипендия - это деньги, которые выдают студенту, чтобы он не забыл, как они выглядят.",
+    QT_TRANSLATE_NOOP(
+        "frmInterAnek",
+        "Новый процессор работает так быстро, что зависает вдвое раньше старого.\n\n"
+        "Студент на экзамене:\n"
+        "- Профессор, я всё знаю, только сказать не могу.\n"
+        "- Как собака?\n"
+        "- Нет, как компьютер без звуковой карты.\n\n"
+        "- Сынок, ты уже третий день за компьютером!\n"
+        "- Мама, не мешай, у меня сохранение только через два уровня.\n\n"
+        "Студент-программист делит вечер на три части: пишет программу, ищет ошибку и объясняет "
+        "соседу, что ошибка была в компьютере.\n\n"
+        "Стипендия - это деньги, которые выдают студенту, чтобы он не забыл, как они выглядят."),
 };
 
 } // namespace
 
 frmInterAnek::frmInterAnek(Game& game)
     : Form(game, Name) {
-    setWindowTitle(u"Интернет - Анекдоты"_s);
+    says(this, QT_TR_NOOP("Интернет - Анекдоты"));
 
-    Label1 = heading("Label1", u"АНЕКДОТЫ"_s, this);
-    lblSiteCounter =
-        named<QLabel>("lblSiteCounter", u"Сегодня нас посетило :: 0000 человек"_s, this);
+    Label1 = says(heading("Label1", {}, this), QT_TR_NOOP("АНЕКДОТЫ"));
+    lblSiteCounter = named<QLabel>("lblSiteCounter", this);
+    showVisitors();
     imgLizon = named<Picture>("imgLizon", u"internet/jokes_site"_s, this);
     imgLizon->setFixedSize(150, 150);
-    imgLizon->setToolTip(u"Нажмите на кнопки справа"_s);
-    Label3 =
-        named<QLabel>("Label3", u"Заходите и на www.mir-kompa.tim - всё о компьютерах!"_s, this);
+    says(imgLizon, "toolTip", QT_TR_NOOP("Нажмите на кнопки справа"));
+    Label3 = says(named<QLabel>("Label3", this),
+                  QT_TR_NOOP("Заходите и на www.mir-kompa.tim - всё о компьютерах!"));
 
     // Until the player picks a page, its place invites them to.
     auto* pages = new QGridLayout;
-    auto* invitation = new QLabel(u"Выберите раздел кнопками справа."_s, this);
+    auto* invitation = says(new QLabel(this), QT_TR_NOOP("Выберите раздел кнопками справа."));
     invitation->setAlignment(Qt::AlignCenter);
     invitation->setFrameShape(QFrame::StyledPanel);
     invitation->setFrameShadow(QFrame::Sunken);
     invitation->setMinimumSize(360, 240);
     pages->addWidget(invitation, 0, 0);
     for (size_t k = 0; k < an.size(); ++k) {
-        an[k] = named<QPlainTextEdit>(u"an(%1)"_s.arg(k), QString::fromUtf16(Pages[k]), this);
+        an[k] = named<QPlainTextEdit>(u"an(%1)"_s.arg(k), this);
         an[k]->setReadOnly(true);
         an[k]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         an[k]->setMinimumSize(360, 240);
@@ -97,18 +104,21 @@ frmInterAnek::frmInterAnek(Game& game)
         onMouseDown(an[k]->viewport(), &frmInterAnek::an_MouseDown);
         pages->addWidget(an[k], 0, 0);
     }
-    Command1 = named<QPushButton>("Command1", u"СЛУЧАЙНЫЕ"_s, this);
-    Command2 = named<QPushButton>("Command2", u"АНЕКДОТЫ ДНЯ"_s, this);
-    Command3 = named<QPushButton>("Command3", u"АНЕКДОТЫ  НЕДЕЛИ"_s, this);
-    cmdDownload = named<QPushButton>("cmdDownload", u"Скачать базу анекдотов"_s, this);
-    lblPercent = named<QLabel>("lblPercent", u":: Скачивание (000%) ::"_s, this);
+    showPages();
+    Command1 = says(named<QPushButton>("Command1", this), QT_TR_NOOP("СЛУЧАЙНЫЕ"));
+    Command2 = says(named<QPushButton>("Command2", this), QT_TR_NOOP("АНЕКДОТЫ ДНЯ"));
+    Command3 = says(named<QPushButton>("Command3", this), QT_TR_NOOP("АНЕКДОТЫ  НЕДЕЛИ"));
+    cmdDownload =
+        says(named<QPushButton>("cmdDownload", this), QT_TR_NOOP("Скачать базу анекдотов"));
+    // Until the first step of a download; show() draws it from then on.
+    lblPercent = says(named<QLabel>("lblPercent", this), QT_TR_NOOP(":: Скачивание (000%) ::"));
     lblPercent->hide();
     shpProgress = named<ProgressShape>("shpProgress", this);
     shpProgress->hide();
-    Label2 = named<QLabel>("Label2", u"Просижано часов:"_s, this);
+    Label2 = OnlineKit::hoursCaption(this);
     lblcm = figure("lblcm", u"0"_s, this);
     relateToCaption(lblcm, Label2);
-    cmdGoout = named<QPushButton>("cmdGoout", u"Отключиться"_s, this);
+    cmdGoout = OnlineKit::disconnectButton(this);
     setEscapeButton(cmdGoout);
 
     auto* menu = new QVBoxLayout;
@@ -150,14 +160,32 @@ frmInterAnek::frmInterAnek(Game& game)
 
 void frmInterAnek::Form_Load() {
     randomize();
-    const double visitors = Int(rnd() * 9999 + 1);
-    lblSiteCounter->setText(u"Сегодня нас посетило ::"_s + Str(visitors) + u" человек"_s);
+    visitors_ = Str(Int(rnd() * 9999 + 1));
+    showVisitors();
     visit_ = Online::visitJokes(game().state);
     show();
 }
 
 bool frmInterAnek::Form_QueryUnload() {
     return !visit_.downloading;
+}
+
+void frmInterAnek::retranslateUi() {
+    showPages();
+    showVisitors();
+    show();
+}
+
+void frmInterAnek::showPages() {
+    // Set here rather than remembered on the pages: a new text replaces the page's document
+    // and what it held, which must not vanish under the window's retranslation of its
+    // controls.
+    for (size_t k = 0; k < an.size(); ++k)
+        an[k]->setPlainText(tr(Pages[k]));
+}
+
+void frmInterAnek::showVisitors() {
+    lblSiteCounter->setText(tr("Сегодня нас посетило ::%1 человек").arg(visitors_));
 }
 
 void frmInterAnek::show() {
@@ -174,7 +202,7 @@ void frmInterAnek::show() {
 }
 
 void frmInterAnek::an_MouseDown() {
-    msg(u"Анекдоты лучшего качества!"_s, u"Good"_s);
+    msg(tr("Анекдоты лучшего качества!"), u"Good"_s);
 }
 
 void frmInterAnek::showPage(size_t index) {

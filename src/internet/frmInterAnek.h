@@ -10,6 +10,7 @@
 #include "rules/Online.h"
 #include "ui/Form.h"
 
+#include <QCoreApplication>
 #include <array>
 
 class QLabel;
@@ -20,6 +21,8 @@ class ProgressShape;
 class Timer;
 
 class frmInterAnek : public Form {
+    Q_DECLARE_TR_FUNCTIONS(frmInterAnek)
+
 public:
     static constexpr QStringView Name = u"frmInterAnek";
     explicit frmInterAnek(Game& game);
@@ -36,6 +39,7 @@ public:
 protected:
     // A download under way holds the player online, frame or no frame.
     bool Form_QueryUnload() override;
+    void retranslateUi() override;
 
 private:
     void an_MouseDown();
@@ -52,6 +56,11 @@ private:
     // the player may disconnect. (Hides QWidget::show, which the game never calls on a place:
     // the platform shows windows as dialogs.)
     void show();
+    // The joke pages, and the site's counter of today's visitors.
+    void showPages();
+    void showVisitors();
 
     Online::JokesVisit visit_;
+    // Made up as the site opens; the digits stand in until then.
+    QString visitors_ = QStringLiteral(" 0000");
 };

@@ -22,8 +22,9 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-const QString Article =
-    u"Как устроен компьютер\n\n"
+const char* const Article = QT_TRANSLATE_NOOP(
+    "frmInterComp",
+    "Как устроен компьютер\n\n"
     "Сердце любого компьютера - процессор. Он выполняет команды программ одну за другой, "
     "миллионы раз в секунду. Чем выше его частота, тем быстрее откликается система, но "
     "и греется он сильнее, так что хороший кулер - не роскошь.\n\n"
@@ -42,27 +43,28 @@ const QString Article =
     "ещё звонилка, которая дозванивается до провайдера, и браузер, в котором открываются "
     "страницы.\n\n"
     "И главное: ставьте антивирус и не запускайте программы, пришедшие неизвестно откуда. "
-    "Компьютер любит аккуратных хозяев."_s;
+    "Компьютер любит аккуратных хозяев.");
 } // namespace
 
 frmInterComp::frmInterComp(Game& game)
     : Form(game, Name) {
-    setWindowTitle(u"Инет - Компьютер"_s);
+    says(this, QT_TR_NOOP("Инет - Компьютер"));
 
-    Label1 = heading("Label1", u"КОМПЬЮТЕР"_s, this);
-    Label3 = heading("Label3", u"КОМПЬЮТЕР"_s, this);
+    Label1 = says(heading("Label1", {}, this), QT_TR_NOOP("КОМПЬЮТЕР"));
+    Label3 = says(heading("Label3", {}, this), QT_TR_NOOP("КОМПЬЮТЕР"));
     Image1 = named<Picture>("Image1", u"internet/computer_site"_s, this);
     Image1->setFixedSize(120, 96);
     Image2 = named<Picture>("Image2", u"places/computer"_s, this);
     Image2->setFixedSize(120, 96);
-    an = named<QPlainTextEdit>("an", Article, this);
-    an->setAccessibleName(u"Статья"_s);
+    an = named<QPlainTextEdit>("an", this);
+    showArticle();
+    says(an, "accessibleName", QT_TR_NOOP("Статья"));
     an->setReadOnly(true);
     an->setMinimumSize(420, 260);
-    Label2 = named<QLabel>("Label2", u"Просижано часов:"_s, this);
+    Label2 = OnlineKit::hoursCaption(this);
     lblcm = figure("lblcm", u"0"_s, this);
     relateToCaption(lblcm, Label2);
-    cmdGoout = named<QPushButton>("cmdGoout", u"Отключиться"_s, this);
+    cmdGoout = OnlineKit::disconnectButton(this);
     setEscapeButton(cmdGoout);
 
     auto* rule = new QFrame(this);
@@ -89,6 +91,16 @@ frmInterComp::frmInterComp(Game& game)
 
     onClick(cmdGoout, &frmInterComp::cmdGoout_Click);
     tmrcm = OnlineKit::hourTimer(*this, [this] { tmrcm_Timer(); });
+}
+
+void frmInterComp::retranslateUi() {
+    showArticle();
+}
+
+void frmInterComp::showArticle() {
+    // Set here rather than remembered on the box: a new text replaces the box's document and
+    // what it held, which must not vanish under the window's retranslation of its controls.
+    an->setPlainText(tr(Article));
 }
 
 void frmInterComp::tmrcm_Timer() {

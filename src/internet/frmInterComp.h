@@ -9,6 +9,8 @@
 
 #include "ui/Form.h"
 
+#include <QCoreApplication>
+
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -16,6 +18,8 @@ class Picture;
 class Timer;
 
 class frmInterComp : public Form {
+    Q_DECLARE_TR_FUNCTIONS(frmInterComp)
+
 public:
     static constexpr QStringView Name = u"frmInterComp";
     explicit frmInterComp(Game& game);
@@ -26,7 +30,11 @@ public:
     QPushButton* cmdGoout;
     Timer* tmrcm;
 
+protected:
+    void retranslateUi() override;
+
 private:
+    void showArticle();
     void tmrcm_Timer();
     void cmdGoout_Click();
 };

@@ -9,6 +9,8 @@
 
 #include "ui/Form.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 class QLabel;
@@ -17,6 +19,8 @@ class LineControl;
 class Picture;
 
 class frmInternet : public Form {
+    Q_DECLARE_TR_FUNCTIONS(frmInternet)
+
 public:
     static constexpr QStringView Name = u"frmInternet";
     explicit frmInternet(Game& game);
@@ -32,6 +36,9 @@ public:
     QPushButton *cmdPodkl, *cmdWalk, *cmdAnek, *Command5, *cmdBack;
     LineControl *Line1, *Line2, *Line3;
 
+protected:
+    void retranslateUi() override;
+
 private:
     void cmdPodkl_Click();
     void cmdWalk_Click();
@@ -39,6 +46,10 @@ private:
     void Command5_Click();
 
     void showConnected();
+    // The connect button's text: an offer, or the word that the player is connected.
+    void showConnection();
     // The two sites' buttons and the lines leading to them.
     std::array<QWidget*, 5> siteMap() const;
+
+    bool connected_ = false;
 };

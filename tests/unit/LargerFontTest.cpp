@@ -7,11 +7,16 @@
 // box is cut.
 
 #include "EveryWindow.h"
+#include "InEnglish.h"
 #include "ScriptedGame.h"
+#include "internet/frmInternet.h"
+#include "ui/LineControl.h"
+#include "ui/Twips.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -69,4 +74,45 @@ private:
 
 TEST_F(LargerFont, EveryWindowGrowsToFitItsTexts) {
     expectNothingInAnyWindow(game, windows, cut);
+}
+
+// The provider's two sites show only once the player walks out onto the Internet, so the look
+// over every window never sees them. Shown, each site's button fits its text, whole within the
+// window, and the lines from the walk button still meet the buttons' centres; also when the
+// language changes to one with longer addresses while they are shown.
+TEST_F(LargerFont, TheProvidersSitesFitTheirTextsAndTheirLines) {
+    game.state.lblVichod = u"Есть"_s;
+    auto* provider = game.open<frmInternet>();
+    ASSERT_NE(provider, nullptr);
+    provider->cmdWalk->click();
+    ScriptedPlatform::deliverPostedEvents();
+    const auto expectSitesFit = [provider] {
+        EXPECT_EQ(cut(provider).join(u"; "_s).toStdString(), "");
+        const auto pixels = [](int twips) {
+            return twips / Twips::PerPixel;
+        };
+        const QWidget* map = provider->cmdAnek->parentWidget();
+        const int walk = provider->cmdWalk->mapTo(provider, provider->cmdWalk->rect().center()).x();
+        EXPECT_NEAR(map->mapTo(provider, QPoint(pixels(provider->Line1->x1()), 0)).x(), walk, 1);
+        for (const auto& [site, line] : {std::pair{provider->cmdAnek, provider->Line2},
+                                         std::pair{provider->Command5, provider->Line3}}) {
+            SCOPED_TRACE(site->objectName().toStdString());
+            EXPECT_TRUE(site->isVisibleTo(provider));
+            EXPECT_TRUE(
+                provider->rect().contains(QRect(site->mapTo(provider, QPoint()), site->size())));
+            EXPECT_EQ(line->x1(), provider->Line1->x2());
+            EXPECT_EQ(line->y1(), provider->Line1->y2());
+            EXPECT_NEAR(pixels(line->x2()), site->x() + site->width() / 2, 1);
+            EXPECT_EQ(pixels(line->y2()), site->y());
+        }
+        EXPECT_LE(provider->cmdAnek->geometry().right(), provider->Command5->x());
+    };
+    {
+        SCOPED_TRACE("in Russian");
+        expectSitesFit();
+    }
+    InEnglish english;
+    SCOPED_TRACE("switched to English");
+    EXPECT_EQ(provider->Command5->text(), u"Computer: www.computer-world.tim"_s);
+    expectSitesFit();
 }
