@@ -106,6 +106,7 @@ frmRuletka::frmRuletka(Game& game)
     onClick(cmdStop, &frmRuletka::cmdStop_Click);
     pressOnEnter(txtChis, cmdStart);
     pressOnEnter(txtStav, cmdStart);
+    show();
 }
 
 void frmRuletka::txtChis_Change() {
