@@ -34,16 +34,25 @@ void showText(QLineEdit* box, const QString& text) {
 
 using Choice = std::array<QRadioButton*, 3>;
 
+using Looks = std::array<const char*, 3>;
+
+const Looks PaddleLooks = {QT_TRANSLATE_NOOP("frmAr", "Ракетка: синяя"),
+                           QT_TRANSLATE_NOOP("frmAr", "Ракетка: красная"),
+                           QT_TRANSLATE_NOOP("frmAr", "Ракетка: зелёная")};
+const Looks BallLooks = {QT_TRANSLATE_NOOP("frmAr", "Мяч: серый"),
+                         QT_TRANSLATE_NOOP("frmAr", "Мяч: оранжевый"),
+                         QT_TRANSLATE_NOOP("frmAr", "Мяч: футбольный")};
+
 // The three option buttons that choose one of three pictures, each showing its picture. The
 // buttons have no text: a screen reader reads each by what its picture shows ("Ракетка:
 // синяя"), not all three by their frame's title.
-Choice pictureChoice(QGroupBox* frame, QBoxLayout* layout, std::array<const char*, 3> names,
-                     const std::array<Picture*, 3>& pictures, QSize icon, const QString& what,
-                     std::array<const char16_t*, 3> looks) {
+Choice pictureChoice(FormCore& form, QGroupBox* frame, QBoxLayout* layout,
+                     std::array<const char*, 3> names, const std::array<Picture*, 3>& pictures,
+                     QSize icon, const Looks& looks) {
     Choice options;
     for (size_t k = 0; k < options.size(); ++k) {
         options[k] = named<QRadioButton>(names[k], frame);
-        options[k]->setAccessibleName(what + u": "_s + QString::fromUtf16(looks[k]));
+        form.says(options[k], "accessibleName", looks[k]);
         options[k]->setIcon(Pictures::icon(pictures[k]->pictureName(), icon));
         options[k]->setIconSize(icon);
         layout->addWidget(options[k]);
@@ -55,10 +64,10 @@ Choice pictureChoice(QGroupBox* frame, QBoxLayout* layout, std::array<const char
 
 frmAr::frmAr(Game& game)
     : CasinoMachine(game, Name) {
-    setWindowTitle(u"Арканоид"_s);
+    says(this, QT_TR_NOOP("Арканоид"));
 
     Picture1 = named<PaddleView>("Picture1", this);
-    Picture1->setAccessibleName(u"Игровое поле"_s);
+    says(Picture1, "accessibleName", QT_TR_NOOP("Игровое поле"));
     C1 = named<Sprite>("C1", u"leisure/paddle1"_s, Picture1);
     P1 = named<Sprite>("P1", u"leisure/ball1"_s, Picture1);
     for (Sprite* sprite : {C1, P1}) {
@@ -84,25 +93,27 @@ frmAr::frmAr(Game& game)
     T1->hide();
     T2->hide();
 
-    Frame2 = named<QGroupBox>("Frame2", u"Выбор ракетки"_s, this);
-    paddleOptions_ = pictureChoice(Frame2, new QVBoxLayout(Frame2), {"o1", "o2", "o3"}, paddles_,
-                                   QSize(64, 16), u"Ракетка"_s, {u"синяя", u"красная", u"зелёная"});
+    Frame2 = says(named<QGroupBox>("Frame2", this), QT_TR_NOOP("Выбор ракетки"));
+    paddleOptions_ = pictureChoice(*this, Frame2, new QVBoxLayout(Frame2), {"o1", "o2", "o3"},
+                                   paddles_, QSize(64, 16), PaddleLooks);
     std::tie(o1, o2, o3) = std::tuple_cat(paddleOptions_);
-    Frame3 = named<QGroupBox>("Frame3", u"Мяч"_s, this);
-    ballOptions_ = pictureChoice(Frame3, new QHBoxLayout(Frame3), {"b1", "b2", "b3"}, balls_,
-                                 QSize(18, 18), u"Мяч"_s, {u"серый", u"оранжевый", u"футбольный"});
+    Frame3 = says(named<QGroupBox>("Frame3", this), QT_TR_NOOP("Мяч"));
+    ballOptions_ = pictureChoice(*this, Frame3, new QHBoxLayout(Frame3), {"b1", "b2", "b3"}, balls_,
+                                 QSize(18, 18), BallLooks);
     std::tie(b1, b2, b3) = std::tuple_cat(ballOptions_);
 
-    Frame4 = named<QGroupBox>("Frame4", u"Управление"_s, this);
+    Frame4 = says(named<QGroupBox>("Frame4", this), QT_TR_NOOP("Управление"));
     auto* modes = new QVBoxLayout(Frame4);
-    optKnopki = named<QRadioButton>("optKnopki", u"Кнопки"_s, Frame4);
-    optKlaviatura = named<QRadioButton>("optKlaviatura", u"Клавиатура"_s, Frame4);
+    optKnopki = says(named<QRadioButton>("optKnopki", Frame4), QT_TR_NOOP("Кнопки"));
+    optKlaviatura = says(named<QRadioButton>("optKlaviatura", Frame4), QT_TR_NOOP("Клавиатура"));
     modes->addWidget(optKnopki);
     modes->addWidget(optKlaviatura);
 
-    cmdNew = named<QPushButton>("cmdNew", u"Начать игру"_s, this);
+    cmdNew = says(named<QPushButton>("cmdNew", this), QT_TR_NOOP("Начать игру"));
     Command3 = named<QPushButton>("Command3", u"◀"_s, this);
     Command2 = named<QPushButton>("Command2", u"▶"_s, this);
+    says(Command3, "accessibleName", QT_TR_NOOP("Влево"));
+    says(Command2, "accessibleName", QT_TR_NOOP("Вправо"));
     for (QPushButton* arrow : {Command3, Command2}) {
         arrow->setMinimumSize(72, 36);
         // Held, not clicked: the keyboard focus stays on the field, where the arrows go.
@@ -113,14 +124,13 @@ frmAr::frmAr(Game& game)
                              "QPushButton:disabled { background: #9fb3d1; color: #e8eef8; }"_s);
     }
 
-    Label1 = named<QLabel>(
-        "Label1",
-        u"Игровые правила. Что бы начать игру нажмите кнопку <Начать игру>. Управление "
-        "осуществляется при помощи синих кнопок со стрелками или при помощи "
-        "клавиатуры(кнопки вправо и влево). Если мячик касается пола тогда вы теряете 20$ и у "
-        "вас ухудшается настроение. Если же вы продержитесь и не дадите коснуться пола мячику, "
-        "тогда вы получаете 35$ и у вас сильно улучшается настроение."_s,
-        this);
+    Label1 = says(named<QLabel>("Label1", this),
+                  QT_TR_NOOP("Игровые правила. Что бы начать игру нажмите кнопку <Начать игру>. "
+                             "Управление осуществляется при помощи синих кнопок со стрелками или "
+                             "при помощи клавиатуры(кнопки вправо и влево). Если мячик касается "
+                             "пола тогда вы теряете 20$ и у вас ухудшается настроение. Если же "
+                             "вы продержитесь и не дадите коснуться пола мячику, тогда вы "
+                             "получаете 35$ и у вас сильно улучшается настроение."));
     Label1->setWordWrap(true);
 
     Timer1 = new Timer(

@@ -11,6 +11,8 @@
 #include "leisure/PaddleView.h"
 #include "rules/Paddle.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 class QGroupBox;
@@ -21,6 +23,8 @@ class QRadioButton;
 class Timer;
 
 class frmAr : public CasinoMachine {
+    Q_DECLARE_TR_FUNCTIONS(frmAr)
+
 public:
     static constexpr QStringView Name = u"frmAr";
     explicit frmAr(Game& game);

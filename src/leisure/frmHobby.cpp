@@ -7,6 +7,7 @@
 #include "leisure/frmMadFish.h"
 #include "rules/Fishing.h"
 #include "state/NumberText.h"
+#include "state/Words.h"
 #include "ui/Accessible.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
@@ -20,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include <cstddef>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -31,6 +33,11 @@ Picture* hiddenPicture(const char* name, const char* art, QWidget* parent) {
     return picture;
 }
 
+// A text of the shop's table, which the game keeps in Russian, as the player reads it.
+QString shownText(QAnyStringView text) {
+    return Words::shown(text.toString());
+}
+
 // The goods' place in the shop's table, and so in the window's rows of buttons and pictures.
 std::size_t shelf(const Fishing::Goods& goods) {
     return std::size_t(&goods - Fishing::goods().data());
@@ -40,11 +47,11 @@ std::size_t shelf(const Fishing::Goods& goods) {
 
 frmHobby::frmHobby(Game& game)
     : Form(game, Name) {
-    setWindowTitle(u"Хобби - РЫБАЛКА"_s);
+    says(this, QT_TR_NOOP("Хобби - РЫБАЛКА"));
     const auto goods = Fishing::goods();
 
-    Label12 = heading("Label12", u"Хобби - РЫБАЛКА"_s, this);
-    Label10 = heading("Label10", u"Рыболовный магазин"_s, this);
+    Label12 = says(heading("Label12", {}, this), QT_TR_NOOP("Хобби - РЫБАЛКА"));
+    Label10 = says(heading("Label10", {}, this), QT_TR_NOOP("Рыболовный магазин"));
 
     imgShop = hiddenPicture("imgShop", "fishing/shop", this);
     imgPrikormka = hiddenPicture(goods[0].picture, goods[0].art, this);
@@ -58,40 +65,42 @@ frmHobby::frmHobby(Game& game)
     lblHelp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Room for the longest help text, so the window keeps its size under the pointer.
     lblHelp->setMinimumHeight(lblHelp->fontMetrics().lineSpacing() * 6);
-    Label1 = named<QLabel>("Label1", u"Цена:"_s, this);
+    Label1 = says(named<QLabel>("Label1", this), QT_TR_NOOP("Цена:"));
     lblCost = figure("lblCost", u"00"_s, this);
     relateToCaption(lblCost, Label1);
 
-    cmdBPrikormka = named<QPushButton>(goods[0].button, QString::fromUtf8(goods[0].caption), this);
-    cmdBSnasti = named<QPushButton>(goods[1].button, QString::fromUtf8(goods[1].caption), this);
-    cmdBYdochka = named<QPushButton>(goods[2].button, QString::fromUtf8(goods[2].caption), this);
+    cmdBPrikormka = named<QPushButton>(goods[0].button, this);
+    cmdBSnasti = named<QPushButton>(goods[1].button, this);
+    cmdBYdochka = named<QPushButton>(goods[2].button, this);
     for (QPushButton* buy : {cmdBPrikormka, cmdBSnasti, cmdBYdochka})
         buy->setMinimumHeight(32);
     buttons_ = {cmdBPrikormka, cmdBSnasti, cmdBYdochka};
     pictures_ = {imgPrikormka, imgSnasti, imgYdochka};
+    showGoods();
 
     // The tackle box.
     auto* box = new QGroupBox(this);
-    Label11 = heading("Label11", u"Ваш рыболовный ящик"_s, box);
-    lblYdochka = figure("lblYdochka", u"нет удочки"_s, box);
-    lblSnasti = figure("lblSnasti", u"нет снастей"_s, box);
+    Label11 = says(heading("Label11", {}, box), QT_TR_NOOP("Ваш рыболовный ящик"));
+    lblYdochka = figure("lblYdochka", tr("нет удочки"), box);
+    lblSnasti = figure("lblSnasti", tr("нет снастей"), box);
     lblPrikormka = figure("lblPrikormka", u"0"_s, box);
     auto* boxLines = new QGridLayout(box);
     boxLines->addWidget(Label11, 0, 0, 1, 3);
     for (QLabel* have : {lblYdochka, lblSnasti, lblPrikormka}) {
-        auto* caption = new QLabel(u"У вас"_s, box);
+        auto* caption = says(new QLabel(box), QT_TR_NOOP("У вас"));
         relateToCaption(have, caption);
         const int line = boxLines->rowCount();
         boxLines->addWidget(caption, line, 0);
         boxLines->addWidget(have, line, 1, 1, have == lblPrikormka ? 1 : 2);
     }
-    boxLines->addWidget(new QLabel(u"пакетов прикормки."_s, box), 3, 2);
+    boxLines->addWidget(says(new QLabel(box), QT_TR_NOOP("пакетов прикормки.")), 3, 2);
     boxLines->setColumnStretch(2, 1);
 
-    Label2 = named<QLabel>("Label2", u"Общее кол-во пойманной рыбы:"_s, this);
+    Label2 = says(named<QLabel>("Label2", this), QT_TR_NOOP("Общее кол-во пойманной рыбы:"));
     lblNFish = figure("lblNFish", u"0"_s, this);
     relateToCaption(lblNFish, Label2);
-    cmdGoFishing = named<QPushButton>("cmdGoFishing", u"Отправиться на озеро \"MAD FISH\""_s, this);
+    cmdGoFishing = says(named<QPushButton>("cmdGoFishing", this),
+                        QT_TR_NOOP("Отправиться на озеро \"MAD FISH\""));
     cmdGoFishing->setMinimumHeight(40);
 
     auto* price = new QHBoxLayout;
@@ -140,48 +149,77 @@ void frmHobby::Form_Load() {
     for (const Fishing::Goods& item : Fishing::goods())
         if (Fishing::owned(game().state, item))
             showOwned(item);
-    lblPrikormka->setText(Num(game().state.BaitPacks));
+    showBox();
     MoveMouseNezavisimo();
     lblNFish->setText(Num(game().state.FishTotal));
 }
 
 void frmHobby::showOwned(const Fishing::Goods& goods) {
-    switch (goods.kind) {
-    case Fishing::Kind::Bait:
-        lblPrikormka->setText(Num(game().state.BaitPacks));
-        return;
-    case Fishing::Kind::Tackle:
-        disable(cmdBSnasti);
-        lblSnasti->setText(u"есть снасти"_s);
-        return;
-    case Fishing::Kind::Rod:
-        disable(cmdBYdochka);
-        lblYdochka->setText(u"есть удочка"_s);
-        return;
+    if (goods.kind != Fishing::Kind::Bait)
+        disable(buttons_[shelf(goods)]);
+}
+
+void frmHobby::showBox() {
+    for (const Fishing::Goods& item : Fishing::goods()) {
+        const bool owned = Fishing::owned(game().state, item);
+        switch (item.kind) {
+        case Fishing::Kind::Bait:
+            lblPrikormka->setText(Num(game().state.BaitPacks));
+            break;
+        case Fishing::Kind::Tackle:
+            lblSnasti->setText(owned ? tr("есть снасти") : tr("нет снастей"));
+            break;
+        case Fishing::Kind::Rod:
+            lblYdochka->setText(owned ? tr("есть удочка") : tr("нет удочки"));
+            break;
+        }
     }
+}
+
+void frmHobby::showGoods() {
+    for (const Fishing::Goods& item : Fishing::goods())
+        buttons_[shelf(item)]->setText(shownText(item.caption));
+}
+
+void frmHobby::help(std::function<QString()> text) {
+    help_ = std::move(text);
+    lblHelp->setText(help_());
+}
+
+void frmHobby::retranslateUi() {
+    showGoods();
+    showBox();
+    if (help_)
+        lblHelp->setText(help_());
 }
 
 void frmHobby::MoveMouseNezavisimo() {
     imgF->copyPicture(*imgShop);
     lblCost->setText(u"00"_s);
-    lblHelp->setText(u"Рыбалка - это отличный способ поднять себе настроение, утолить голод "
-                     "(рыбою, которую вы поймали) и просто хорошо и весело отдохнуть. Рыбачьте и "
-                     "вы не пожалеете."_s);
+    help([] {
+        return tr("Рыбалка - это отличный способ поднять себе настроение, утолить голод (рыбою, "
+                  "которую вы поймали) и просто хорошо и весело отдохнуть. Рыбачьте и вы не "
+                  "пожалеете.");
+    });
 }
 
 void frmHobby::goods_MouseMove(const Fishing::Goods& goods) {
     imgF->copyPicture(*pictures_[shelf(goods)]);
-    lblHelp->setText(QString::fromUtf8(goods.help));
+    help([&goods] { return shownText(goods.help); });
     lblCost->setText(Num(goods.price));
 }
 
 void frmHobby::goods_Click(const Fishing::Goods& goods) {
-    if (Fishing::buy(game().state, goods, effects()))
-        showOwned(goods);
+    if (!Fishing::buy(game().state, goods, effects()))
+        return;
+    showOwned(goods);
+    showBox();
 }
 
 void frmHobby::cmdGoFishing_MouseMove() {
-    lblHelp->setText(u"Озеро \"MAD FISH\" славится своей неописуемой красотой и своими рыбами."_s);
+    help([] {
+        return tr("Озеро \"MAD FISH\" славится своей неописуемой красотой и своими рыбами.");
+    });
 }
 
 void frmHobby::cmdGoFishing_Click() {

@@ -9,7 +9,11 @@
 
 #include "ui/Form.h"
 
+#include <QCoreApplication>
+#include <QString>
+
 #include <array>
+#include <functional>
 
 class Picture;
 class QLabel;
@@ -20,6 +24,8 @@ struct Goods;
 }
 
 class frmHobby : public Form {
+    Q_DECLARE_TR_FUNCTIONS(frmHobby)
+
 public:
     static constexpr QStringView Name = u"frmHobby";
     explicit frmHobby(Game& game);
@@ -33,16 +39,25 @@ public:
         *lblSnasti, *lblPrikormka, *lblNFish;
     QPushButton *cmdBPrikormka, *cmdBSnasti, *cmdBYdochka, *cmdGoFishing, *cmdBack;
 
+protected:
+    void retranslateUi() override;
+
 private:
     void goods_MouseMove(const Fishing::Goods& goods);
     void goods_Click(const Fishing::Goods& goods);
     void cmdGoFishing_MouseMove();
     void cmdGoFishing_Click();
 
-    // The tackle box says what the player has.
+    // The goods the player has for good can no longer be bought.
     void showOwned(const Fishing::Goods& goods);
+    // The tackle box says what the player has.
+    void showBox();
+    // The help text tells of what the pointer is on, until it moves on.
+    void help(std::function<QString()> text);
+    void showGoods();
 
     // The goods' button and picture, in the order of the shop's table.
     std::array<QPushButton*, 3> buttons_{};
     std::array<Picture*, 3> pictures_{};
+    std::function<QString()> help_;
 };

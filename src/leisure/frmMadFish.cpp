@@ -37,12 +37,13 @@ constexpr int Ashore = -2 * FishWidth;
 
 using Twips::place;
 
-const QString Welcome =
-    u"Добро пожаловать на озеро \"MAD FISH\". Сейчас вам предстоит увлекательная рыбалка. "
-    "После того, как вы нажмете на кнопку \"НАЧАТЬ\", вы увидите озеро. В озере будут "
-    "появляться рыбы (или если у вас нет прикормки одна рыбка), на которых вам надо будет "
-    "нажимать. Рыбалка будет продолжаться 30 секунд, а потом вам придется поехать домой. "
-    "Если вы нажали на рыбку, это значит, что вы ее поймали."_s;
+const char* const Welcome = QT_TRANSLATE_NOOP(
+    "frmMadFish",
+    "Добро пожаловать на озеро \"MAD FISH\". Сейчас вам предстоит увлекательная рыбалка. После "
+    "того, как вы нажмете на кнопку \"НАЧАТЬ\", вы увидите озеро. В озере будут появляться "
+    "рыбы (или если у вас нет прикормки одна рыбка), на которых вам надо будет нажимать. "
+    "Рыбалка будет продолжаться 30 секунд, а потом вам придется поехать домой. Если вы нажали "
+    "на рыбку, это значит, что вы ее поймали.");
 
 Picture* fish(const char* name, const char* art, QWidget* parent) {
     auto* picture = named<Picture>(name, QString::fromLatin1(art), parent);
@@ -59,7 +60,7 @@ void placeFish(Picture* picture, Fishing::Place at, const Fishing::Lake& lake) {
 frmMadFish::frmMadFish(Game& game)
     : Form(game, Name)
     , lake_({Margin, Margin, WaterWidth, WaterHeight}, FishWidth, FishHeight, {Ashore, Margin}) {
-    setWindowTitle(u"Озеро \"MAD FISH\""_s);
+    says(this, QT_TR_NOOP("Озеро \"MAD FISH\""));
     setFixedSize(Twips::toPixels(WindowWidth), Twips::toPixels(WindowHeight));
 
     imgWater = named<Picture>("imgWater", u"fishing/water"_s, this);
@@ -88,13 +89,13 @@ frmMadFish::frmMadFish(Game& game)
     place(panel, PanelLeft, Margin, PanelWidth, WaterHeight);
     auto* tally = new QGridLayout(panel);
     tally->setContentsMargins(0, 0, 0, 0);
-    Label2 = named<QLabel>("Label2", u"Время рыбалки:"_s, panel);
+    Label2 = says(named<QLabel>("Label2", panel), QT_TR_NOOP("Время рыбалки:"));
     lbl1s = figure("lbl1s", u"0"_s, panel);
-    Label3 = named<QLabel>("Label3", u"Поймано рыбы:"_s, panel);
+    Label3 = says(named<QLabel>("Label3", panel), QT_TR_NOOP("Поймано рыбы:"));
     lblCatch = figure("lblCatch", u"0"_s, panel);
-    Label1 = named<QLabel>("Label1", u"Прибавилось настроения:"_s, panel);
+    Label1 = says(named<QLabel>("Label1", panel), QT_TR_NOOP("Прибавилось настроения:"));
     lblH = figure("lblH", u"0"_s, panel);
-    Label4 = named<QLabel>("Label4", u"Прибавилось сытости:"_s, panel);
+    Label4 = says(named<QLabel>("Label4", panel), QT_TR_NOOP("Прибавилось сытости:"));
     lblSit = figure("lblSit", u"0"_s, panel);
     for (auto [value, caption] : {std::pair{lbl1s, Label2}, std::pair{lblCatch, Label3},
                                   std::pair{lblH, Label1}, std::pair{lblSit, Label4}})
@@ -130,10 +131,10 @@ void frmMadFish::showTrip() {
     placeFish(picFR, lake.rightFish(), lake);
     picFL->setVisible(!finished);
     picFR->setVisible(!finished);
-    lblHelp->setText(finished ? lake.results() : Welcome);
+    lblHelp->setText(finished ? lake.results() : tr(Welcome));
     Twips::fitText(lblHelp);
     lblHelp->setVisible(lake.stage() != Stage::Fishing);
-    cmdStart->setText(finished ? u"Поехать домой"_s : u"НАЧАТЬ"_s);
+    cmdStart->setText(finished ? tr("Поехать домой") : tr("НАЧАТЬ"));
     cmdStart->setVisible(lake.stage() != Stage::Fishing);
     cmdStart->setEnabled(lake.stage() != Stage::Results);
     lbl1s->setText(Num(lake.seconds()));

@@ -11,12 +11,16 @@
 #include "rules/Fishing.h"
 #include "ui/Form.h"
 
+#include <QCoreApplication>
+
 class Picture;
 class QLabel;
 class QPushButton;
 class Timer;
 
 class frmMadFish : public Form {
+    Q_DECLARE_TR_FUNCTIONS(frmMadFish)
+
 public:
     static constexpr QStringView Name = u"frmMadFish";
     explicit frmMadFish(Game& game);
@@ -31,6 +35,7 @@ public:
 
 protected:
     bool Form_QueryUnload() override { return false; }
+    void retranslateUi() override { showTrip(); }
 
 private:
     void cmdStart_Click();

@@ -26,12 +26,12 @@ using namespace Qt::StringLiterals;
 
 frmParty::frmParty(Game& game)
     : Form(game, Name) {
-    setWindowTitle(u"(((-: Развлечения :-)))"_s);
+    says(this, QT_TR_NOOP("(((-: Развлечения :-)))"));
 
     imgParty = named<Picture>("imgParty", u"leisure/venue"_s, this);
     imgParty->setFixedSize(240, 180);
 
-    Label4 = named<QLabel>("Label4", u"Настроение:"_s, this);
+    Label4 = says(named<QLabel>("Label4", this), QT_TR_NOOP("Настроение:"));
     lblHappyness = figure("lblHappyness", u"00"_s, this);
     relateToCaption(lblHappyness, Label4);
     showField(lblHappyness, &GameState::lblHappyness);
@@ -55,13 +55,13 @@ frmParty::frmParty(Game& game)
         onMouseMove(buttons[i], [this, i] { outing_MouseMove(i); });
     }
     cmdDisco = buttons[0];
-    cmdDisco->setText(u"Сходить на дискотеку"_s);
+    says(cmdDisco, QT_TR_NOOP("Сходить на дискотеку"));
     cmdVech = buttons[1];
-    cmdVech->setText(u"Сходить на вечеринку"_s);
-    cmdKasino = named<QPushButton>("cmdKasino", u"Зайти в казино"_s, this);
-    cmdRuletka = named<QPushButton>("cmdRuletka", u"Рулетка"_s, this);
-    cmdRuletka2 = named<QPushButton>("cmdRuletka2", u"Рулетка 2"_s, this);
-    cmdAr = named<QPushButton>("cmdAr", u"Игровой автомат \"Арканоид\""_s, this);
+    says(cmdVech, QT_TR_NOOP("Сходить на вечеринку"));
+    cmdKasino = says(named<QPushButton>("cmdKasino", this), QT_TR_NOOP("Зайти в казино"));
+    cmdRuletka = says(named<QPushButton>("cmdRuletka", this), QT_TR_NOOP("Рулетка"));
+    cmdRuletka2 = says(named<QPushButton>("cmdRuletka2", this), QT_TR_NOOP("Рулетка 2"));
+    cmdAr = says(named<QPushButton>("cmdAr", this), QT_TR_NOOP("Игровой автомат \"Арканоид\""));
     outings->addWidget(cmdKasino);
     // The casino's machines, indented under its door.
     auto* machines = new QVBoxLayout;
@@ -76,12 +76,11 @@ frmParty::frmParty(Game& game)
     for (QPushButton* button : {cmdDisco, cmdVech, cmdKasino, cmdRuletka, cmdRuletka2, cmdAr})
         button->setMinimumHeight(32);
 
-    auto* panel = new InfoPanel(this,
-                                {{"Label1", u"Цена:"_s, "lblCost", u"00"_s},
-                                 {"Label2", u"Поднять настроение на:"_s, "lblIncrease", u"00"_s}},
-                                nullptr, {});
-    Label1 = findChild<QLabel*>(u"Label1"_s);
-    Label2 = findChild<QLabel*>(u"Label2"_s);
+    auto* panel = new InfoPanel(
+        this, {{"Label1", {}, "lblCost", u"00"_s}, {"Label2", {}, "lblIncrease", u"00"_s}}, nullptr,
+        {});
+    Label1 = says(findChild<QLabel*>(u"Label1"_s), QT_TR_NOOP("Цена:"));
+    Label2 = says(findChild<QLabel*>(u"Label2"_s), QT_TR_NOOP("Поднять настроение на:"));
     lblCost = panel->value("lblCost");
     lblIncrease = panel->value("lblIncrease");
     txtSpec = panel->txtSpec;
@@ -120,8 +119,8 @@ void frmParty::cmdKasino_Click() {
 }
 
 void frmParty::cmdKasino_MouseMove() {
-    txtSpec->setPlainText(u"Здесь вы сможете заработать деньги. Поиграть в игровые автоматы "
-                          "поднять себе настроение  и т.д."_s);
+    tell(QT_TR_NOOP("Здесь вы сможете заработать деньги. Поиграть в игровые автоматы поднять себе "
+                    "настроение  и т.д."));
     lblCost->clear();
     lblIncrease->clear();
 }
@@ -139,15 +138,25 @@ void frmParty::cmdAr_Click() {
 }
 
 void frmParty::machine_MouseMove() {
-    txtSpec->setPlainText(u"Здесь вы сможете заработать деньги и поднять себе настроение."_s);
+    tell(QT_TR_NOOP("Здесь вы сможете заработать деньги и поднять себе настроение."));
 }
 
 void frmParty::cmdBack_MouseMove() {
-    txtSpec->setPlainText(u"Уйти"_s);
+    tell(QT_TR_NOOP("Уйти"));
 }
 
 void frmParty::Form_MouseMove() {
-    txtSpec->setPlainText(u"РАЗВЛЕЧЕНИЯ РАЗВЛЕЧЕНИЯ РАЗВЛЕЧЕНИЯ"_s);
+    tell(QT_TR_NOOP("РАЗВЛЕЧЕНИЯ РАЗВЛЕЧЕНИЯ РАЗВЛЕЧЕНИЯ"));
     lblCost->clear();
     lblIncrease->clear();
+}
+
+void frmParty::tell(const char* text) {
+    told_ = text;
+    txtSpec->setPlainText(tr(text));
+}
+
+void frmParty::retranslateUi() {
+    if (told_)
+        txtSpec->setPlainText(tr(told_));
 }

@@ -9,12 +9,16 @@
 
 #include "ui/Form.h"
 
+#include <QCoreApplication>
+
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class Picture;
 
 class frmParty : public Form {
+    Q_DECLARE_TR_FUNCTIONS(frmParty)
+
 public:
     static constexpr QStringView Name = u"frmParty";
     explicit frmParty(Game& game);
@@ -24,7 +28,13 @@ public:
     QPlainTextEdit* txtSpec;
     QPushButton *cmdDisco, *cmdVech, *cmdKasino, *cmdRuletka, *cmdRuletka2, *cmdAr, *cmdBack;
 
+protected:
+    void retranslateUi() override;
+
 private:
+    // The description box tells of what the pointer is on, until it moves on.
+    void tell(const char* text);
+
     void outing_Click(size_t outing);
     void outing_MouseMove(size_t outing);
     void cmdKasino_Click();
@@ -35,4 +45,6 @@ private:
     void machine_MouseMove();
     void cmdBack_MouseMove();
     void Form_MouseMove();
+
+    const char* told_ = nullptr;
 };

@@ -4,6 +4,7 @@
 
 #include "leisure/frmRuletka.h"
 
+#include "ui/Accessible.h"
 #include "ui/AmountBox.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
@@ -21,27 +22,28 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-const QString Stop = u"СТОП"_s;
+const char* const Stop = QT_TRANSLATE_NOOP("frmRuletka", "СТОП");
 const QString Settle = u"OK"_s;
 } // namespace
 
 frmRuletka::frmRuletka(Game& game)
     : CasinoMachine(game, Name) {
-    imgWheel = openPlace(this, u"Рулетка"_s, "imgWheel", u"leisure/wheel"_s, {180, 180});
-    Label5 = wrappedText(
-        "Label5",
-        u"Вам необходимо ввести в окошко <Ваше число> число от 0 до 13. А в окошко <Ваша "
-        "денежная ставка> ввести вашу ставку. Затем нажать на кнопку <Старт>. После этого, "
-        "нажать на <Cтоп> и если: число счетчика будет равно вашему числу, то вы получите "
-        "вашу утроенную ставку и у вас очень сильно улучшится настроение. Если же они не будут "
-        "равны вы потеряете эти деньги и ваше настроение ухудшится на два."_s,
-        this);
+    imgWheel = openPlace(this, {}, "imgWheel", u"leisure/wheel"_s, {180, 180});
+    says(this, QT_TR_NOOP("Рулетка"));
+    Label5 = says(wrappedText("Label5", {}, this),
+                  QT_TR_NOOP("Вам необходимо ввести в окошко <Ваше число> число от 0 до 13. А в "
+                             "окошко <Ваша денежная ставка> ввести вашу ставку. Затем нажать на "
+                             "кнопку <Старт>. После этого, нажать на <Cтоп> и если: число "
+                             "счетчика будет равно вашему числу, то вы получите вашу утроенную "
+                             "ставку и у вас очень сильно улучшится настроение. Если же они не "
+                             "будут равны вы потеряете эти деньги и ваше настроение ухудшится на "
+                             "два."));
 
-    Label1 = named<QLabel>("Label1", u"Ваше число"_s, this);
+    Label1 = says(named<QLabel>("Label1", this), QT_TR_NOOP("Ваше число"));
     txtChis = named<AmountBox>("txtChis", *this, this);
     txtChis->setMaxLength(2);
     Label1->setBuddy(txtChis);
-    Label2 = named<QLabel>("Label2", u"Ваша денежная ставка"_s, this);
+    Label2 = says(named<QLabel>("Label2", this), QT_TR_NOOP("Ваша денежная ставка"));
     txtStav = named<AmountBox>("txtStav", *this, this);
     txtStav->setMaxLength(3);
     Label2->setBuddy(txtStav);
@@ -49,8 +51,8 @@ frmRuletka::frmRuletka(Game& game)
         box->setMaximumWidth(80);
     Label3 = named<QLabel>("Label3", u"$"_s, this);
 
-    cmdStart = named<QPushButton>("cmdStart", u"CТАРТ"_s, this);
-    cmdStop = named<QPushButton>("cmdStop", Stop, this);
+    cmdStart = says(named<QPushButton>("cmdStart", this), QT_TR_NOOP("CТАРТ"));
+    cmdStop = named<QPushButton>("cmdStop", tr(Stop), this);
     cmdStop->setEnabled(false);
     lblNum = figure("lblNum", u"00"_s, this);
     QFont big = lblNum->font();
@@ -62,6 +64,9 @@ frmRuletka::frmRuletka(Game& game)
     QSizePolicy keepPlace = lblNum->sizePolicy();
     keepPlace.setRetainSizeWhenHidden(true);
     lblNum->setSizePolicy(keepPlace);
+    says(lblNum, "accessibleDescription",
+         QT_TR_NOOP("Число, на котором остановился счетчик. Если оно равно вашему числу, вы "
+                    "выиграли."));
     Timer1 = new Timer(*this, u"Timer1"_s, [this] { Timer1_Timer(); });
 
     auto* form = new QGridLayout;
@@ -101,6 +106,7 @@ frmRuletka::frmRuletka(Game& game)
     onClick(cmdStop, &frmRuletka::cmdStop_Click);
     pressOnEnter(txtChis, cmdStart);
     pressOnEnter(txtStav, cmdStart);
+    show();
 }
 
 void frmRuletka::txtChis_Change() {
@@ -118,13 +124,20 @@ void frmRuletka::show() {
         txtChis->setText(table_.number);
     if (txtStav->text() != table_.stake)
         txtStav->setText(table_.stake);
-    cmdStop->setText(phase == Phase::Stopped || phase == Phase::Settled ? Settle : Stop);
+    cmdStop->setText(phase == Phase::Stopped || phase == Phase::Settled ? Settle : tr(Stop));
     cmdStop->setEnabled(phase == Phase::Running || phase == Phase::Stopped);
     txtChis->setEnabled(table_.canStart());
     txtStav->setEnabled(table_.canStart());
     cmdStart->setEnabled(table_.canStart());
-    lblNum->setText(table_.counter ? QString::number(*table_.counter) : u"00"_s);
+    lblNum->setText(counterText());
     lblNum->setVisible(phase != Phase::Running);
+    // Hidden, the running counter is nobody's to read: its name follows it once it shows.
+    if (phase != Phase::Running)
+        lblNum->setAccessibleName(tr("Число счетчика: %1").arg(counterText()));
+}
+
+QString frmRuletka::counterText() const {
+    return table_.counter ? QString::number(*table_.counter) : u"00"_s;
 }
 
 void frmRuletka::cmdStart_Click() {
@@ -153,15 +166,20 @@ void frmRuletka::cmdStop_Click() {
         Roulette::stop(table_);
         Timer1->setInterval(0);
         show();
+        announce(lblNum, tr("Счетчик остановился на числе %1").arg(counterText()));
     }
 }
 
 void frmRuletka::cmdBack_Click() {
     using Phase = Roulette::Table::Phase;
     if (table_.phase == Phase::Running)
-        msg(u"Нажмите на кнопку <СТОП>"_s, u"Нацми на <СТОП>"_s, MsgIcon::Exclamation);
+        msg(tr("Нажмите на кнопку <СТОП>"), tr("Нацми на <СТОП>"), MsgIcon::Exclamation);
     else if (table_.phase == Phase::Stopped)
-        msg(u"Нажмите на кнопку <OK>"_s, u"Нацми на <OK>"_s, MsgIcon::Exclamation);
+        msg(tr("Нажмите на кнопку <OK>"), tr("Нацми на <OK>"), MsgIcon::Exclamation);
     else
         CasinoMachine::cmdBack_Click();
+}
+
+void frmRuletka::retranslateUi() {
+    show();
 }

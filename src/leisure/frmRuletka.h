@@ -10,6 +10,8 @@
 #include "leisure/CasinoMachine.h"
 #include "rules/Casino.h"
 
+#include <QCoreApplication>
+
 class QLabel;
 class AmountBox;
 class QPushButton;
@@ -17,6 +19,8 @@ class Picture;
 class Timer;
 
 class frmRuletka : public CasinoMachine {
+    Q_DECLARE_TR_FUNCTIONS(frmRuletka)
+
 public:
     static constexpr QStringView Name = u"frmRuletka";
     explicit frmRuletka(Game& game);
@@ -29,6 +33,7 @@ public:
 
 protected:
     void cmdBack_Click() override;
+    void retranslateUi() override;
 
 private:
     void txtChis_Change();
@@ -41,6 +46,8 @@ private:
     // QWidget::show, which the game never calls on a place: the platform shows windows as
     // dialogs.)
     void show();
+    // The counter's number as the table shows it: "00" before the first spin of the visit.
+    QString counterText() const;
 
     Roulette::Table table_;
 };

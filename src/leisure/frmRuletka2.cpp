@@ -29,11 +29,16 @@ void passFocus(QPushButton* from, QPushButton* to) {
         to->setFocus(Qt::OtherFocusReason);
 }
 
+// The machine's symbols by number, as a screen reader names their pictures.
+const char* const SymbolNames[Slots::Symbols] = {QT_TRANSLATE_NOOP("frmRuletka2", "вишня"),
+                                                 QT_TRANSLATE_NOOP("frmRuletka2", "колокольчик"),
+                                                 QT_TRANSLATE_NOOP("frmRuletka2", "семёрка")};
+
 } // namespace
 
 frmRuletka2::frmRuletka2(Game& game)
     : CasinoMachine(game, Name) {
-    setWindowTitle(u"Рулетка 2"_s);
+    says(this, QT_TR_NOOP("Рулетка 2"));
 
     for (int i = 0; i < Slots::Symbols; ++i) {
         imgP[i] = named<Picture>(u"imgP(%1)"_s.arg(i), u"leisure/symbol%1"_s.arg(i), this);
@@ -49,16 +54,16 @@ frmRuletka2::frmRuletka2(Game& game)
     }
     reels->addStretch(1);
 
-    Label2 = named<QLabel>("Label2", u"Осталось"_s, this);
+    Label2 = says(named<QLabel>("Label2", this), QT_TR_NOOP("Осталось"));
     lblVrash = figure("lblVrash", u"0"_s, this);
     relateToCaption(lblVrash, Label2);
-    Label3 = named<QLabel>("Label3", u"вращений"_s, this);
+    Label3 = says(named<QLabel>("Label3", this), QT_TR_NOOP("вращений"));
     auto* spins = new QHBoxLayout;
     spins->addWidget(Label2);
     spins->addWidget(lblVrash);
     spins->addWidget(Label3);
     spins->addStretch(1);
-    Label4 = named<QLabel>("Label4", u"У вас денег($):"_s, this);
+    Label4 = says(named<QLabel>("Label4", this), QT_TR_NOOP("У вас денег($):"));
     lblYMoney = figure("lblYMoney", u"0"_s, this);
     relateToCaption(lblYMoney, Label4);
     showField(lblYMoney, &GameState::lblMoney);
@@ -67,7 +72,7 @@ frmRuletka2::frmRuletka2(Game& game)
     money->addWidget(lblYMoney);
     money->addStretch(1);
 
-    cmdStart = named<QPushButton>("cmdStart", u"Вращать"_s, this);
+    cmdStart = says(named<QPushButton>("cmdStart", this), QT_TR_NOOP("Вращать"));
     cmdStart->setEnabled(false);
     cmdStart->setMinimumHeight(40);
     cmdBVrash = named<QPushButton>("cmdBVrash", this);
@@ -84,10 +89,11 @@ frmRuletka2::frmRuletka2(Game& game)
     machine->addLayout(buttons);
 
     auto* table = new QGroupBox(this);
+    says(table, "accessibleName", QT_TR_NOOP("Таблица выигрышей"));
     auto* rows = new QGridLayout(table);
     rows->setHorizontalSpacing(4);
     rows->setVerticalSpacing(2);
-    Label1 = heading("Label1", u"Выигрш($):"_s, table);
+    Label1 = says(heading("Label1", {}, table), QT_TR_NOOP("Выигрш($):"));
     rows->addWidget(Label1, 0, 0, 1, 4);
     for (size_t k = 0; k < lblWin1.size(); ++k) {
         for (size_t j = 0; j < 3; ++j) {
@@ -100,6 +106,9 @@ frmRuletka2::frmRuletka2(Game& game)
         markAsFigure(lblWin1[k]);
         lblWin1[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         rows->addWidget(lblWin1[k], int(k) + 1, 3);
+        lblRow[k] = named<QLabel>(u"lblRow(%1)"_s.arg(k), table);
+        lblRow[k]->hide();
+        relateToCaption(lblWin1[k], lblRow[k]);
     }
 
     auto* top = new QHBoxLayout;
@@ -115,7 +124,7 @@ frmRuletka2::frmRuletka2(Game& game)
 }
 
 void frmRuletka2::Form_Load() {
-    cmdBVrash->setText(u"Купить 5 вращений за "_s + Str(Slots::PackPrice) + u"$."_s);
+    showOffer();
     // The table shows the very rows that decide the prize.
     const auto prizes = Slots::prizes();
     for (size_t k = 0; k < prizes.size(); ++k) {
@@ -123,6 +132,22 @@ void frmRuletka2::Form_Load() {
         for (size_t j = 0; j < 3; ++j)
             imgS[3 * k + j]->copyPicture(*imgP[symbols[j]]);
     }
+}
+
+void frmRuletka2::showOffer() {
+    cmdBVrash->setText(tr("Купить 5 вращений за %1$.").arg(Str(Slots::PackPrice)));
+    const auto prizes = Slots::prizes();
+    for (size_t k = 0; k < prizes.size(); ++k) {
+        const auto symbol = [](int s) {
+            return tr(SymbolNames[size_t(s)]);
+        };
+        lblRow[k]->setText(u"%1, %2, %3"_s.arg(symbol(prizes[k].pair), symbol(prizes[k].pair),
+                                               symbol(prizes[k].third)));
+    }
+}
+
+void frmRuletka2::retranslateUi() {
+    showOffer();
 }
 
 void frmRuletka2::show() {

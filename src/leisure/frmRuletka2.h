@@ -9,6 +9,8 @@
 #include "leisure/CasinoMachine.h"
 #include "rules/Casino.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 class QLabel;
@@ -16,6 +18,8 @@ class QPushButton;
 class Picture;
 
 class frmRuletka2 : public CasinoMachine {
+    Q_DECLARE_TR_FUNCTIONS(frmRuletka2)
+
 public:
     static constexpr QStringView Name = u"frmRuletka2";
     explicit frmRuletka2(Game& game);
@@ -28,8 +32,14 @@ public:
     Picture *imgPict1, *imgPict2, *imgPict3;
     std::array<Picture*, 27> imgS;
     std::array<QLabel*, 9> lblWin1;
+    // What each row of the prize table shows, in words: the caption a screen reader reads
+    // with the row's prize. Never seen.
+    std::array<QLabel*, 9> lblRow;
     QLabel *Label1, *Label2, *Label3, *Label4, *lblVrash, *lblYMoney;
     QPushButton *cmdStart, *cmdBVrash, *cmdBack;
+
+protected:
+    void retranslateUi() override;
 
 private:
     void cmdBVrash_Click();
@@ -39,6 +49,8 @@ private:
     // pictures. (Hides QWidget::show, which the game never calls on a place: the platform
     // shows windows as dialogs.)
     void show();
+    // The texts made from the machine's figures: the pack's price, the rows in words.
+    void showOffer();
 
     Slots::Machine machine_;
 };
