@@ -50,7 +50,7 @@ QString readCommandLine(bool onlyAnswers) {
     QCommandLineParser parser;
     // Qt prints the description as it is: lines short enough for a terminal.
     parser.setApplicationDescription(
-        u"Timburia (Тимбурия), a life simulation in Russian: you are a young computer\n"
+        u"Timburia (Тимбурия), a life simulation in Russian: you are a young computer\n" // tr:keep
         "enthusiast with 170 dollars, an empty flat and a head full of plans.\n"
         "\n"
         "The game also takes the options every Qt program does, such as -platform\n"
