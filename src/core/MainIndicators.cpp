@@ -236,12 +236,16 @@ void MainIndicators::changeEvent(QEvent* event) {
 }
 
 void MainIndicators::showState(const GameState& state) {
-    for (const Shown& shown : shown_) {
-        const QString text = Words::shown(state.*shown.field);
+    for (Shown& shown : shown_) {
+        const QString& record = state.*shown.field;
+        // A new status is said to a screen reader; the first one shown is not news, nor the
+        // same status in another language.
+        const bool news = shown.field == &GameState::lblStatus && !shown.record.isEmpty() &&
+                          record != shown.record;
+        shown.record = record;
+        const QString text = Words::shown(record);
         if (shown.label->text() == text)
             continue;
-        // A new status is said to a screen reader; the first one shown is not news.
-        const bool news = shown.field == &GameState::lblStatus && !shown.label->text().isEmpty();
         shown.label->setText(text);
         if (news)
             announceFigure(shown.label);

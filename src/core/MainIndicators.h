@@ -40,6 +40,7 @@ private:
     struct Shown {
         QLabel* label;
         QString GameState::*field;
+        QString record = {}; // what the state held when last shown
     };
     std::vector<Shown> shown_;
     // The values kept as wide as the widest name their field takes.
