@@ -28,9 +28,10 @@ int main(int argc, char* argv[]) {
     // A second copy would autosave into the same five places as the first.
     const std::unique_ptr<QLockFile> oneCopy = lockOneCopy();
     if (!oneCopy) {
-        platform.message(nullptr, u"Тимбурия уже запущена в другом окне."_s,
-                         u"Тимбурия уже запущена"_s, MsgIcon::Information, MsgButtons::Ok,
-                         MsgCause::Player);
+        platform.message(
+            nullptr, QCoreApplication::translate("main", "Тимбурия уже запущена в другом окне."),
+            QCoreApplication::translate("main", "Тимбурия уже запущена"), MsgIcon::Information,
+            MsgButtons::Ok, MsgCause::Player);
         return 0;
     }
     const WindowCatalog windows = gameWindows();

@@ -10,6 +10,8 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLineSeries>
 #include <QValueAxis>
 
@@ -49,6 +51,42 @@ struct Line {
     }
 };
 
+// The chart's titles in the player's language, set again when the view hears that it changed
+// (the module runs in the game's application, under its translation). It lives on the view, as
+// the titled axes and lines do.
+class Titles : public QObject {
+public:
+    explicit Titles(QWidget* view)
+        : QObject(view) {
+        view->installEventFilter(this);
+    }
+
+    // The object's property shows `source` (marked QT_TRANSLATE_NOOP("HistoryChart", ...)).
+    void add(QObject* object, const char* property, const char* source) {
+        titles_.push_back({object, property, source});
+        show(titles_.back());
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::LanguageChange)
+            for (const Title& title : titles_)
+                show(title);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    struct Title {
+        QObject* object;
+        const char* property;
+        const char* source;
+    };
+    static void show(const Title& title) {
+        title.object->setProperty(title.property,
+                                  QCoreApplication::translate("HistoryChart", title.source));
+    }
+    std::vector<Title> titles_;
+};
+
 // Dollars and the two feelings live on different scales: money runs to thousands while
 // satiety and mood stay within a few dozen, so each pair has an axis of its own.
 void fit(QValueAxis* axis, const Line& one, const Line& other) {
@@ -65,14 +103,15 @@ public:
         chart_ = new QChart;
         chart_->legend()->setAlignment(Qt::AlignBottom);
         chart_->setMargins(QMargins(4, 4, 4, 4));
-        days_ = axis(u"День"_s, Qt::AlignBottom);
-        dollars_ = axis(u"$"_s, Qt::AlignLeft);
-        points_ = axis(u"Сытость и настроение"_s, Qt::AlignRight);
-        money_.series = line(u"Деньги"_s, dollars_);
-        bank_.series = line(u"Счет в банке"_s, dollars_);
-        satiety_.series = line(u"Сытость"_s, points_);
-        mood_.series = line(u"Настроение"_s, points_);
         view_ = new QChartView(chart_, parent);
+        titles_ = new Titles(view_);
+        days_ = axis(QT_TRANSLATE_NOOP("HistoryChart", "День"), Qt::AlignBottom);
+        dollars_ = axis("$", Qt::AlignLeft);
+        points_ = axis(QT_TRANSLATE_NOOP("HistoryChart", "Сытость и настроение"), Qt::AlignRight);
+        money_.series = line(QT_TRANSLATE_NOOP("HistoryChart", "Деньги"), dollars_);
+        bank_.series = line(QT_TRANSLATE_NOOP("HistoryChart", "Счет в банке"), dollars_);
+        satiety_.series = line(QT_TRANSLATE_NOOP("HistoryChart", "Сытость"), points_);
+        mood_.series = line(QT_TRANSLATE_NOOP("HistoryChart", "Настроение"), points_);
         view_->setObjectName(u"chtDays"_s);
         view_->setRenderHint(QPainter::Antialiasing);
         view_->setMinimumSize(680, 300);
@@ -117,17 +156,17 @@ private:
             line->draw(buckets);
     }
 
-    QValueAxis* axis(const QString& title, Qt::Alignment where) {
+    QValueAxis* axis(const char* title, Qt::Alignment where) {
         auto* axis = new QValueAxis(chart_);
-        axis->setTitleText(title);
+        titles_->add(axis, "titleText", title);
         axis->setLabelFormat(u"%d"_s);
         chart_->addAxis(axis, where);
         return axis;
     }
 
-    QLineSeries* line(const QString& title, QValueAxis* values) {
+    QLineSeries* line(const char* title, QValueAxis* values) {
         auto* series = new QLineSeries(chart_);
-        series->setName(title);
+        titles_->add(series, "name", title);
         chart_->addSeries(series);
         series->attachAxis(days_);
         series->attachAxis(values);
@@ -136,6 +175,7 @@ private:
 
     QChart* chart_;
     QChartView* view_;
+    Titles* titles_;
     Line money_, bank_, satiety_, mood_;
     QValueAxis *days_, *dollars_, *points_;
     size_t buckets_ = 0;

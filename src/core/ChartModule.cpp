@@ -42,15 +42,18 @@ const ChartModule& chartModule() {
 
 } // namespace
 
-DaysChart makeDaysChart(QWidget* parent, const char* name, const QString& accessibleName) {
+DaysChart makeDaysChart(QWidget* parent, const char* name) {
     DaysChart made;
     if (const ChartModule& module = chartModule(); module.make) {
         made.chart.reset(module.make(parent));
         made.widget = made.chart->widget();
         made.widget->setObjectName(QString::fromLatin1(name));
-        made.widget->setAccessibleName(accessibleName);
     } else {
-        auto* missing = named<QLabel>(name, u"График не нарисовать: "_s + module.error, parent);
+        auto* missing =
+            named<QLabel>(name,
+                          QCoreApplication::translate("ChartModule", "График не нарисовать: %1")
+                              .arg(module.error),
+                          parent);
         missing->setWordWrap(true);
         made.widget = missing;
     }

@@ -18,9 +18,10 @@ class QWidget;
 struct DaysChart {
     // Nothing when the module could not be loaded.
     std::unique_ptr<HistoryChart> chart;
-    // What the window lays out: the chart (its name read out as `accessibleName`), or a label
-    // that says why there is none. Named `name` either way; the window (its parent) owns it.
+    // What the window lays out: the chart (the window gives it the name a screen reader reads),
+    // or a label that says why there is none. Named `name` either way; the window (its parent)
+    // owns it.
     QWidget* widget = nullptr;
 };
 
-DaysChart makeDaysChart(QWidget* parent, const char* name, const QString& accessibleName);
+DaysChart makeDaysChart(QWidget* parent, const char* name);

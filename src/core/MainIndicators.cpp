@@ -4,8 +4,10 @@
 
 #include "core/MainIndicators.h"
 
+#include "state/Words.h"
 #include "ui/Accessible.h"
 #include "ui/Kit.h"
+#include "ui/Translation.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -19,8 +21,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+constexpr char Context[] = "MainIndicators";
+
 struct Row {
-    const char16_t* caption; // nullptr: the value stands alone on its row
+    const char* caption; // nullptr: the value stands alone on its row
     QString GameState::*field;
     const char* captionName = "caption"; // the few captions the game hides have names
 };
@@ -29,10 +33,16 @@ QLabel* captionLabel(const QString& text, QWidget* parent) {
     return named<QLabel>("caption", text, parent);
 }
 
+// A caption or a frame's title, in the player's language.
+template <class T> T* translated(T* control, const char* source) {
+    translatable(control, textProperty(control), Context, source);
+    return control;
+}
+
 // How wide a field's value can be: its widest catalog entry or ladder rung, and for the other
 // fields room for the longest program name. A value column keeps that width
 // whatever it shows, so the window neither grows nor shifts its frames as names change, and
-// never clips one of the game's names.
+// never clips one of the game's names, in the player's language.
 int widestValue(QString GameState::*field, const QFontMetrics& metrics) {
     static const GameState catalogs = [] {
         GameState s;
@@ -53,9 +63,10 @@ int widestValue(QString GameState::*field, const QFontMetrics& metrics) {
             texts = *rungs;
     // The longest names the other fields take are programs'.
     int widest = std::max(metrics.horizontalAdvance(u"3D StMax III"_s),
-                          metrics.horizontalAdvance(u"Касперского"_s));
+                          metrics.horizontalAdvance(Words::shown(
+                              QString::fromUtf8(QT_TRANSLATE_NOOP("Game", "Касперского")))));
     for (const QString& text : texts)
-        widest = std::max(widest, metrics.horizontalAdvance(text));
+        widest = std::max(widest, metrics.horizontalAdvance(Words::shown(text)));
     return widest + 2;
 }
 
@@ -76,9 +87,9 @@ MainIndicators::MainIndicators(QWidget* parent)
     grid->setSpacing(6);
 
     // A frame of caption/value rows; the value label is named after its field.
-    auto frame = [this](const QString& title, std::initializer_list<Row> rows,
+    auto frame = [this](const char* title, std::initializer_list<Row> rows,
                         QWidget* frameParent) -> QGroupBox* {
-        auto* box = new QGroupBox(title, frameParent);
+        auto* box = translated(new QGroupBox(frameParent), title);
         auto* form = new QGridLayout(box);
         form->setHorizontalSpacing(4);
         form->setVerticalSpacing(3);
@@ -86,12 +97,11 @@ MainIndicators::MainIndicators(QWidget* parent)
         for (const Row& row : rows) {
             QLabel* value = figure(nameOf(row.field), {}, box);
             value->setTextInteractionFlags(Qt::NoTextInteraction);
-            value->setMinimumWidth(widestValue(row.field, value->fontMetrics()));
             value->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
             shown_.push_back({value, row.field});
+            widths_.push_back({value, row.field});
             if (row.caption) {
-                auto* caption =
-                    named<QLabel>(row.captionName, QString::fromUtf16(row.caption), box);
+                auto* caption = translated(named<QLabel>(row.captionName, box), row.caption);
                 relateToCaption(value, caption);
                 form->addWidget(caption, line, 0);
                 form->addWidget(value, line, 1);
@@ -105,66 +115,71 @@ MainIndicators::MainIndicators(QWidget* parent)
         return box;
     };
 
-    grid->addWidget(frame(u"Личный статус"_s,
-                          {{u"Деньги:", &GameState::lblMoney},
-                           {u"Сытость:", &GameState::lblHungry},
-                           {u"Настроение:", &GameState::lblHappyness},
-                           {u"Статус:", &GameState::lblStatus},
-                           {u"Образование:", &GameState::lblEduncation},
-                           {u"Англ. яз.:", &GameState::lblEnglish},
-                           {u"Работа:", &GameState::lblSWork},
-                           {u"Ваша одежда:", &GameState::lblClothes}},
+    grid->addWidget(frame(QT_TR_NOOP("Личный статус"),
+                          {{QT_TR_NOOP("Деньги:"), &GameState::lblMoney},
+                           {QT_TR_NOOP("Сытость:"), &GameState::lblHungry},
+                           {QT_TR_NOOP("Настроение:"), &GameState::lblHappyness},
+                           {QT_TR_NOOP("Статус:"), &GameState::lblStatus},
+                           {QT_TR_NOOP("Образование:"), &GameState::lblEduncation},
+                           {QT_TR_NOOP("Англ. яз.:"), &GameState::lblEnglish},
+                           {QT_TR_NOOP("Работа:"), &GameState::lblSWork},
+                           {QT_TR_NOOP("Ваша одежда:"), &GameState::lblClothes}},
                           this),
                     0, 0);
-    grid->addWidget(frame(u"Компьютер"_s,
-                          {{u"Процессор:", &GameState::lblComp},
-                           {u"Память RAM:", &GameState::lblRAM},
-                           {u"Винчестер:", &GameState::lblVinchester},
-                           {u"CD-Rom:", &GameState::lblCDROM},
-                           {u"Видео карта:", &GameState::lblVideoKarta},
-                           {u"Звук. карта:", &GameState::lblSoundKarta},
-                           {u"Монитор:", &GameState::lblMonitor},
-                           {u"Принтер:", &GameState::lblPrinter},
-                           {u"Сканер:", &GameState::lblSkaner},
-                           {u"Модем:", &GameState::lblModem}},
+    grid->addWidget(frame(QT_TR_NOOP("Компьютер"),
+                          {{QT_TR_NOOP("Процессор:"), &GameState::lblComp},
+                           {QT_TR_NOOP("Память RAM:"), &GameState::lblRAM},
+                           {QT_TR_NOOP("Винчестер:"), &GameState::lblVinchester},
+                           {QT_TR_NOOP("CD-Rom:"), &GameState::lblCDROM},
+                           {QT_TR_NOOP("Видео карта:"), &GameState::lblVideoKarta},
+                           {QT_TR_NOOP("Звук. карта:"), &GameState::lblSoundKarta},
+                           {QT_TR_NOOP("Монитор:"), &GameState::lblMonitor},
+                           {QT_TR_NOOP("Принтер:"), &GameState::lblPrinter},
+                           {QT_TR_NOOP("Сканер:"), &GameState::lblSkaner},
+                           {QT_TR_NOOP("Модем:"), &GameState::lblModem}},
                           this),
                     0, 1);
-    grid->addWidget(frame(u"Житие мое"_s,
-                          {{u"Машина:", &GameState::lblCar},
-                           {u"Кол.комнат:", &GameState::lblRoom},
-                           {u"Мебель:", &GameState::lblMebel},
-                           {u"Кухня:", &GameState::lblKitchen},
-                           {u"Ванная:", &GameState::lblBath}},
+    grid->addWidget(frame(QT_TR_NOOP("Житие мое"),
+                          {{QT_TR_NOOP("Машина:"), &GameState::lblCar},
+                           {QT_TR_NOOP("Кол.комнат:"), &GameState::lblRoom},
+                           {QT_TR_NOOP("Мебель:"), &GameState::lblMebel},
+                           {QT_TR_NOOP("Кухня:"), &GameState::lblKitchen},
+                           {QT_TR_NOOP("Ванная:"), &GameState::lblBath}},
                           this),
                     1, 0);
 
-    grid->addWidget(frame(u"Программы"_s,
-                          {{u"Система:", &GameState::lblSystem},
-                           {u"Прог-ование:", &GameState::lblProgram},
-                           {u"Графика:", &GameState::lblGraph},
-                           {u"Антивирус:", &GameState::lblAntvirus}},
+    grid->addWidget(frame(QT_TR_NOOP("Программы"),
+                          {{QT_TR_NOOP("Система:"), &GameState::lblSystem},
+                           {QT_TR_NOOP("Прог-ование:"), &GameState::lblProgram},
+                           {QT_TR_NOOP("Графика:"), &GameState::lblGraph},
+                           {QT_TR_NOOP("Антивирус:"), &GameState::lblAntvirus}},
                           this),
                     1, 1);
+    grid->addWidget(frame(QT_TR_NOOP("Работа"),
+                          {{nullptr, &GameState::lblMyWork},
+                           {QT_TR_NOOP("Зарплата:"), &GameState::lblWorkEarn}},
+                          this),
+                    2, 0);
     grid->addWidget(
-        frame(u"Работа"_s,
-              {{nullptr, &GameState::lblMyWork}, {u"Зарплата:", &GameState::lblWorkEarn}}, this),
-        2, 0);
-    grid->addWidget(frame(u"Интернет"_s, {{u"Выход:", &GameState::lblVichod}}, this), 2, 1);
+        frame(QT_TR_NOOP("Интернет"), {{QT_TR_NOOP("Выход:"), &GameState::lblVichod}}, this), 2, 1);
 
     // Study: a sub-frame per course, each with its price line that a finished course hides.
-    auto* study = new QGroupBox(u"Учеба"_s, this);
+    auto* study = translated(new QGroupBox(this), QT_TR_NOOP("Учеба"));
     auto* courses = new QHBoxLayout(study);
-    auto course = [&](const QString& title, QString GameState::*state, QLabel*& priceCaption,
+    auto course = [&](const char* title, QString GameState::*state, QLabel*& priceCaption,
                       const char* captionName, QString GameState::*price) {
         QGroupBox* box =
-            frame(title, {{nullptr, state}, {u"Стоимость:", price, captionName}}, study);
+            frame(title, {{nullptr, state}, {QT_TR_NOOP("Стоимость:"), price, captionName}}, study);
         // The caption of the price row is one of the three labels the game hides.
         priceCaption = box->findChild<QLabel*>(QString::fromLatin1(captionName));
         courses->addWidget(box);
     };
-    course(u"Школа"_s, &GameState::lblSSchool, lblSStoim, "lblSStoim", &GameState::lblSCost);
-    course(u"Англ.яз."_s, &GameState::lblEEnglish, lblEStoim, "lblEStoim", &GameState::lblECost);
-    course(u"Ком.курсы"_s, &GameState::lblCComputer, lblStoim, "lblStoim", &GameState::lblCCost);
+    course(QT_TR_NOOP("Школа"), &GameState::lblSSchool, lblSStoim, "lblSStoim",
+           &GameState::lblSCost);
+    course(QT_TR_NOOP("Англ.яз."), &GameState::lblEEnglish, lblEStoim, "lblEStoim",
+           &GameState::lblECost);
+    course(QT_TR_NOOP("Ком.курсы"), &GameState::lblCComputer, lblStoim, "lblStoim",
+           &GameState::lblCCost);
     grid->addWidget(study, 3, 0, 1, 2);
 
     // The date and time line, and the lesson and virus counters the player never sees.
@@ -179,7 +194,7 @@ MainIndicators::MainIndicators(QWidget* parent)
         return label;
     };
     // The day and the hour are read with their captions; the month and the year follow the day.
-    QLabel* date = captionLabel(u"Дата: "_s, when);
+    QLabel* date = translated(captionLabel({}, when), QT_TR_NOOP("Дата: "));
     line->addWidget(date);
     relateToCaption(value(&GameState::lblDay), date);
     line->addWidget(captionLabel(u"/"_s, when));
@@ -187,7 +202,7 @@ MainIndicators::MainIndicators(QWidget* parent)
     line->addWidget(captionLabel(u"/"_s, when));
     value(&GameState::lblYear);
     line->addSpacing(24);
-    QLabel* time = captionLabel(u"Время: "_s, when);
+    QLabel* time = translated(captionLabel({}, when), QT_TR_NOOP("Время: "));
     line->addWidget(time);
     relateToCaption(value(&GameState::lblHours), time);
     line->addWidget(captionLabel(u":00"_s, when));
@@ -206,15 +221,31 @@ MainIndicators::MainIndicators(QWidget* parent)
     status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     shown_.push_back({status, &GameState::lblSpHelp});
     grid->addWidget(status, 5, 0, 1, 2);
+    fitValues();
+}
+
+void MainIndicators::fitValues() {
+    for (const Shown& value : widths_)
+        value.label->setMinimumWidth(widestValue(value.field, value.label->fontMetrics()));
+}
+
+void MainIndicators::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        fitValues();
 }
 
 void MainIndicators::showState(const GameState& state) {
-    for (const Shown& shown : shown_) {
-        const QString& text = state.*shown.field;
+    for (Shown& shown : shown_) {
+        const QString& record = state.*shown.field;
+        // A new status is said to a screen reader; the first one shown is not news, nor the
+        // same status in another language.
+        const bool news = shown.field == &GameState::lblStatus && !shown.record.isEmpty() &&
+                          record != shown.record;
+        shown.record = record;
+        const QString text = Words::shown(record);
         if (shown.label->text() == text)
             continue;
-        // A new status is said to a screen reader; the first one shown is not news.
-        const bool news = shown.field == &GameState::lblStatus && !shown.label->text().isEmpty();
         shown.label->setText(text);
         if (news)
             announceFigure(shown.label);

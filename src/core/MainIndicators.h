@@ -10,6 +10,7 @@
 #include "rules/LifeUpdate.h"
 #include "state/GameState.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <vector>
@@ -17,6 +18,8 @@
 class QLabel;
 
 class MainIndicators : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(MainIndicators)
+
 public:
     explicit MainIndicators(QWidget* parent);
 
@@ -25,14 +28,23 @@ public:
     // A finished course's price line goes: its caption and its value.
     void hidePrice(Life::Course course);
 
+protected:
+    // The values' widths follow the names' in the new language.
+    void changeEvent(QEvent* event) override;
+
 private:
+    void fitValues();
+
     // The captions of the courses' price lines.
     QLabel *lblSStoim, *lblEStoim, *lblStoim;
     struct Shown {
         QLabel* label;
         QString GameState::*field;
+        QString record = {}; // what the state held when last shown
     };
     std::vector<Shown> shown_;
+    // The values kept as wide as the widest name their field takes.
+    std::vector<Shown> widths_;
 };
 
 // The titles of a window's frames in bold, and what the frames hold in the normal weight.

@@ -6,6 +6,7 @@
 
 #include "ui/Accessible.h"
 #include "ui/Kit.h"
+#include "ui/Translation.h"
 
 #include <QLabel>
 
@@ -38,7 +39,8 @@ MainStatusBar::MainStatusBar(QWidget* parent)
     lblSpeed->setContentsMargins(8, 0, 8, 0);
     lblSpeed->hide();
     addPermanentWidget(lblSpeed);
-    lblPause = heading("lblPause", u"Пауза"_s, this);
+    lblPause = heading("lblPause", {}, this);
+    translatable(lblPause, "text", "MainStatusBar", QT_TRANSLATE_NOOP("MainStatusBar", "Пауза"));
     lblPause->setContentsMargins(8, 0, 8, 0);
     lblPause->hide();
     addPermanentWidget(lblPause);
@@ -54,7 +56,7 @@ void MainStatusBar::showForecast(const QString& text, const Forecast::Outlook& o
 }
 
 void MainStatusBar::showSpeed(int speed) {
-    const QString text = u"Скорость x%1"_s.arg(speed);
+    const QString text = tr("Скорость x%1").arg(speed);
     if (lblSpeed->text() != text)
         lblSpeed->setText(text);
     lblSpeed->setVisible(speed != 1);
@@ -64,7 +66,7 @@ void MainStatusBar::showPaused(bool paused) {
     if (paused == !lblPause->isHidden())
         return;
     lblPause->setVisible(paused);
-    announce(this, paused ? lblPause->text() : u"Игра продолжается"_s);
+    announce(this, paused ? lblPause->text() : tr("Игра продолжается"));
 }
 
 void MainStatusBar::showNote(const QString& text) {

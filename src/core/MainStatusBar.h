@@ -8,6 +8,7 @@
 
 #include "rules/Forecast.h"
 
+#include <QCoreApplication>
 #include <QStatusBar>
 
 class QLabel;
@@ -17,6 +18,8 @@ class QLabel;
 bool forecastInDanger(const Forecast::Outlook& outlook);
 
 class MainStatusBar : public QStatusBar {
+    Q_DECLARE_TR_FUNCTIONS(MainStatusBar)
+
 public:
     explicit MainStatusBar(QWidget* parent);
 

@@ -6,6 +6,7 @@
 
 #include "ui/Kit.h"
 #include "ui/Picture.h"
+#include "ui/Translation.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -15,25 +16,28 @@ using namespace Qt::StringLiterals;
 
 namespace {
 constexpr int Columns = 3;
+constexpr char Context[] = "PlaceGrid";
 } // namespace
 
 PlaceGrid::PlaceGrid(QWidget* parent)
-    : QGroupBox(u"Куда пойти"_s, parent) {
+    : QGroupBox(parent) {
+    translatable(this, "title", Context, QT_TRANSLATE_NOOP("PlaceGrid", "Куда пойти"));
     auto* grid = new QGridLayout(this);
     grid->setSpacing(4);
 }
 
-Picture* PlaceGrid::add(const char* name, const char* art, const QString& caption) {
+Picture* PlaceGrid::add(const char* name, const char* art, const char* caption) {
     auto* cell = new QWidget(this);
     auto* column = new QVBoxLayout(cell);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(2);
     auto* picture = named<Picture>(name, QString::fromLatin1(art), cell);
     picture->setMinimumSize(84, 63);
-    picture->setToolTip(caption);
-    picture->setAccessibleName(caption);
+    translatable(picture, "toolTip", Context, caption);
+    translatable(picture, "accessibleName", Context, caption);
     picture->setCursor(Qt::PointingHandCursor);
-    auto* label = new QLabel(caption, cell);
+    auto* label = new QLabel(cell);
+    translatable(label, "text", Context, caption);
     label->setAlignment(Qt::AlignHCenter);
     column->addWidget(picture, 1);
     column->addWidget(label);

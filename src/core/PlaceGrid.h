@@ -17,8 +17,9 @@ class PlaceGrid : public QGroupBox {
 public:
     explicit PlaceGrid(QWidget* parent);
 
-    // The next place's picture, named `name` and showing the art `art`.
-    Picture* add(const char* name, const char* art, const QString& caption);
+    // The next place's picture, named `name` and showing the art `art`, captioned with the
+    // place's name, marked QT_TRANSLATE_NOOP("PlaceGrid", ...).
+    Picture* add(const char* name, const char* art, const char* caption);
     int count() const { return int(pictures_.size()); }
 
     // The arrow key `key` pressed on the picture at `from`.

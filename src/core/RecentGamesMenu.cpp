@@ -6,6 +6,7 @@
 
 #include "state/RecentGames.h"
 #include "ui/Kit.h"
+#include "ui/Translation.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,7 +14,9 @@
 using namespace Qt::StringLiterals;
 
 RecentGamesMenu::RecentGamesMenu(QWidget* parent)
-    : QMenu(u"Н&едавние игры"_s, parent) {
+    : QMenu(parent) {
+    translatable(this, "title", "RecentGamesMenu",
+                 QT_TRANSLATE_NOOP("RecentGamesMenu", "Н&едавние игры"));
     setObjectName(u"RecentGames"_s);
     for (qsizetype i = 0; i < RecentGames::Kept; ++i) {
         auto* item = new QAction(this);

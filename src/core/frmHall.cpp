@@ -5,6 +5,7 @@
 #include "core/frmHall.h"
 
 #include "state/NumberText.h"
+#include "state/Words.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
 
@@ -33,31 +34,36 @@ QTableWidgetItem* cell(const QString& text, bool number) {
 // A president is ranked by the days it took to the top, so those are the days the hall shows.
 QString daysText(const Hall::Row& row) {
     if (row.daysToTop)
-        return u"%1 (до президента)"_s.arg(*row.daysToTop);
+        return frmHall::tr("%1 (до президента)").arg(*row.daysToTop);
     return QString::number(row.days);
 }
+
+// The longer titles on two lines: the hall fits a screen of 800 pixels.
+const char* const Titles[Columns] = {QT_TRANSLATE_NOOP("frmHall", "Место"),
+                                     QT_TRANSLATE_NOOP("frmHall", "Даты"),
+                                     QT_TRANSLATE_NOOP("frmHall", "Дней"),
+                                     QT_TRANSLATE_NOOP("frmHall", "Итог"),
+                                     QT_TRANSLATE_NOOP("frmHall", "Лучшая\nработа"),
+                                     QT_TRANSLATE_NOOP("frmHall", "Больше\nвсего денег")};
 
 } // namespace
 
 frmHall::frmHall(Game& game)
     : Form(game, Name) {
-    setWindowTitle(u"Зал славы"_s);
+    says(this, QT_TR_NOOP("Зал славы"));
 
-    lblTitle = heading("lblTitle", u"Зал славы"_s, this);
-    lblOrder = named<QLabel>("lblOrder",
-                             u"Десять лучших жизней.\nСначала компьютерные президенты (кто быстрее "
-                             "дошел до вершины), потом остальные (кто дольше прожил)."_s,
-                             this);
-    lblEmpty = named<QLabel>("lblEmpty", u"Зал славы пока пуст."_s, this);
+    lblTitle = says(heading("lblTitle", {}, this), QT_TR_NOOP("Зал славы"));
+    lblOrder = says(named<QLabel>("lblOrder", this),
+                    QT_TR_NOOP("Десять лучших жизней.\nСначала компьютерные президенты (кто "
+                               "быстрее дошел до вершины), потом остальные (кто дольше прожил)."));
+    lblEmpty = says(named<QLabel>("lblEmpty", this), QT_TR_NOOP("Зал славы пока пуст."));
     lblNote = named<QLabel>("lblNote", this);
     lblNote->setWordWrap(true);
     markAsFigure(lblNote);
 
     tblHall = named<QTableWidget>("tblHall", 0, int(Columns), this);
-    tblHall->setAccessibleName(u"Лучшие жизни"_s);
-    // The longer titles on two lines: the hall fits a screen of 800 pixels.
-    tblHall->setHorizontalHeaderLabels({u"Место"_s, u"Даты"_s, u"Дней"_s, u"Итог"_s,
-                                        u"Лучшая\nработа"_s, u"Больше\nвсего денег"_s});
+    says(tblHall, "accessibleName", QT_TR_NOOP("Лучшие жизни"));
+    showTitles();
     tblHall->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblHall->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblHall->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -89,6 +95,19 @@ void frmHall::Form_Load() {
     markLife(game().session.endedLife());
 }
 
+void frmHall::retranslateUi() {
+    showTitles();
+    showRows();
+    markLife(game().session.endedLife());
+}
+
+void frmHall::showTitles() {
+    QStringList titles;
+    for (const char* title : Titles)
+        titles << tr(title);
+    tblHall->setHorizontalHeaderLabels(titles);
+}
+
 void frmHall::showRows() {
     tblHall->setRowCount(int(rows_.size()));
     for (int i = 0; i < int(rows_.size()); ++i) {
@@ -97,10 +116,10 @@ void frmHall::showRows() {
         tblHall->setItem(i, Dates, cell(row.firstDate + u" – "_s + row.lastDate, false));
         QTableWidgetItem* days = cell(daysText(row), true);
         if (row.daysToTop)
-            days->setToolTip(u"Прожито дней: %1"_s.arg(row.days));
+            days->setToolTip(tr("Прожито дней: %1").arg(row.days));
         tblHall->setItem(i, Days, days);
-        tblHall->setItem(i, Headline, cell(row.headline, false));
-        tblHall->setItem(i, BestJob, cell(row.bestJob, false));
+        tblHall->setItem(i, Headline, cell(Words::shown(row.headline), false));
+        tblHall->setItem(i, BestJob, cell(Words::shown(row.bestJob), false));
         tblHall->setItem(i, Money, cell(Num(row.mostMoney) + u'$', true));
     }
     // An empty hall says so; one that could not be read keeps its (empty) table and says why.
@@ -123,9 +142,9 @@ void frmHall::markLife(const QString& life) {
     if (marked >= 0) {
         tblHall->selectRow(marked);
         tblHall->scrollToItem(tblHall->item(marked, Place));
-        lblNote->setText(u"Ваша жизнь заняла в зале славы %1-е место."_s.arg(marked + 1));
+        lblNote->setText(tr("Ваша жизнь заняла в зале славы %1-е место.").arg(marked + 1));
     } else if (!error_.isEmpty()) {
-        lblNote->setText(u"Зал славы не прочитан: "_s + error_ + u"\nФайл оставлен как есть."_s);
+        lblNote->setText(tr("Зал славы не прочитан: %1\nФайл оставлен как есть.").arg(error_));
     } else {
         lblNote->clear();
     }

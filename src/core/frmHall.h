@@ -11,11 +11,15 @@
 #include "state/Hall.h"
 #include "ui/Form.h"
 
+#include <QCoreApplication>
+
 class QLabel;
 class QPushButton;
 class QTableWidget;
 
 class frmHall : public Form {
+    Q_DECLARE_TR_FUNCTIONS(frmHall)
+
 public:
     static constexpr QStringView Name = u"frmHall";
     explicit frmHall(Game& game);
@@ -29,7 +33,12 @@ public:
     QTableWidget* tblHall;
     QPushButton* cmdBack;
 
+protected:
+    // The table and the note, made again in the new language.
+    void retranslateUi() override;
+
 private:
+    void showTitles();
     void showRows();
 
     Hall::Rows rows_;

@@ -6,6 +6,7 @@
 
 #include "core/ChartModule.h"
 #include "state/NumberText.h"
+#include "state/Words.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
 
@@ -65,16 +66,20 @@ public:
         case Bank:
             return Num(day.bank);
         default:
-            return day.job;
+            return Words::shown(day.job);
         }
     }
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        static const QString titles[Columns] = {u"Дата"_s,       u"Деньги"_s, u"Сытость"_s,
-                                                u"Настроение"_s, u"Банк"_s,   u"Работа"_s};
+        static const char* const titles[Columns] = {QT_TRANSLATE_NOOP("frmHistory", "Дата"),
+                                                    QT_TRANSLATE_NOOP("frmHistory", "Деньги"),
+                                                    QT_TRANSLATE_NOOP("frmHistory", "Сытость"),
+                                                    QT_TRANSLATE_NOOP("frmHistory", "Настроение"),
+                                                    QT_TRANSLATE_NOOP("frmHistory", "Банк"),
+                                                    QT_TRANSLATE_NOOP("frmHistory", "Работа")};
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
             section < Columns)
-            return titles[section];
+            return frmHistory::tr(titles[section]);
         return QAbstractTableModel::headerData(section, orientation, role);
     }
 
@@ -86,6 +91,13 @@ public:
         beginInsertRows({}, rows_, count - 1);
         rows_ = count;
         endInsertRows();
+    }
+
+    // The titles and the jobs are drawn again in the new language.
+    void retranslate() {
+        Q_EMIT headerDataChanged(Qt::Horizontal, 0, Columns - 1);
+        if (rows_ > 0)
+            Q_EMIT dataChanged(index(0, Job), index(rows_ - 1, Job), {Qt::DisplayRole});
     }
 
     // The days are others: the table starts again from them.
@@ -102,21 +114,23 @@ private:
 
 frmHistory::frmHistory(Game& game)
     : Form(game, Name) {
-    setWindowTitle(u"История"_s);
+    says(this, QT_TR_NOOP("История"));
 
-    lblTitle = heading("lblTitle", u"Ваша жизнь по дням"_s, this);
+    lblTitle = says(heading("lblTitle", {}, this), QT_TR_NOOP("Ваша жизнь по дням"));
     lblCount = named<QLabel>("lblCount", this);
     lblLast = named<QLabel>("lblLast", this);
     lblLast->setWordWrap(true);
 
-    DaysChart made = makeDaysChart(this, "chtDays",
-                                   u"График: деньги, счет в банке, сытость и настроение по дням"_s);
+    DaysChart made = makeDaysChart(this, "chtDays");
     chart_ = std::move(made.chart);
     chtDays = made.widget;
+    if (chart_)
+        says(chtDays, "accessibleName",
+             QT_TR_NOOP("График: деньги, счет в банке, сытость и настроение по дням"));
 
     days_ = new DaysModel(game.history, this);
     grdDays = named<QTableView>("grdDays", this);
-    grdDays->setAccessibleName(u"Дни"_s);
+    says(grdDays, "accessibleName", QT_TR_NOOP("Дни"));
     grdDays->setModel(days_);
     grdDays->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdDays->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -152,20 +166,30 @@ void frmHistory::historyReplaced() {
     showHistory();
 }
 
+void frmHistory::retranslateUi() {
+    days_->retranslate();
+    showCount();
+}
+
 void frmHistory::showHistory() {
     const History::Days& days = game().history;
     if (chart_)
         chart_->show(days);
     grdDays->scrollToBottom();
+    showCount();
+}
 
+void frmHistory::showCount() {
+    const History::Days& days = game().history;
     if (days.empty()) {
-        lblCount->setText(u"Пока не прожито ни одного дня: запись делается в конце каждого "
-                          "игрового дня."_s);
+        lblCount->setText(tr("Пока не прожито ни одного дня: запись делается в конце каждого "
+                             "игрового дня."));
         lblLast->clear();
         return;
     }
-    lblCount->setText(u"Дней в истории: %1"_s.arg(days.size()));
+    lblCount->setText(tr("Дней в истории: %1").arg(days.size()));
     const History::Day& last = days.back();
-    lblLast->setText(u"%1: деньги %2 $, сытость %3, настроение %4, в банке %5 $, работа: %6"_s.arg(
-        last.date, Num(last.money), Num(last.satiety), Num(last.mood), Num(last.bank), last.job));
+    lblLast->setText(tr("%1: деньги %2 $, сытость %3, настроение %4, в банке %5 $, работа: %6")
+                         .arg(last.date, Num(last.money), Num(last.satiety), Num(last.mood),
+                              Num(last.bank), Words::shown(last.job)));
 }

@@ -10,6 +10,8 @@
 
 #include "ui/Form.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 
 class HistoryChart;
@@ -18,6 +20,8 @@ class QPushButton;
 class QTableView;
 
 class frmHistory : public Form {
+    Q_DECLARE_TR_FUNCTIONS(frmHistory)
+
 public:
     static constexpr QStringView Name = u"frmHistory";
     explicit frmHistory(Game& game);
@@ -30,6 +34,10 @@ public:
     QTableView* grdDays;
     QPushButton* cmdBack;
 
+protected:
+    // The lines about the days and the table's titles, in the new language.
+    void retranslateUi() override;
+
 private:
     class DaysModel;
 
@@ -37,6 +45,8 @@ private:
     void historyReplaced();
     // The chart and the lines about the days, and the table at its last day.
     void showHistory();
+    // The lines about the days: how many, and the last.
+    void showCount();
 
     DaysModel* days_;
     std::unique_ptr<HistoryChart> chart_;

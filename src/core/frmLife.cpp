@@ -7,6 +7,7 @@
 #include "core/ChartModule.h"
 #include "rules/LifeStory.h"
 #include "state/NumberText.h"
+#include "state/Words.h"
 #include "ui/Accessible.h"
 #include "ui/Game.h"
 #include "ui/Kit.h"
@@ -34,9 +35,11 @@ QString dollars(double amount) {
 // reads them together.
 class Rows {
 public:
-    Rows(const QString& title, QWidget* parent)
-        : box_(new QGroupBox(title, parent))
+    // The title and the captions are marked QT_TRANSLATE_NOOP("frmLife", ...).
+    Rows(const char* title, QWidget* parent)
+        : box_(new QGroupBox(parent))
         , grid_(new QGridLayout(box_)) {
+        translatable(box_, "title", "frmLife", title);
         grid_->setHorizontalSpacing(8);
         grid_->setVerticalSpacing(3);
         grid_->setColumnStretch(1, 1);
@@ -45,9 +48,10 @@ public:
     }
 
     // The value label; its caption in `captionLabel` when asked for.
-    QLabel* add(const char* name, const QString& caption, QLabel** captionLabel = nullptr) {
+    QLabel* add(const char* name, const char* caption, QLabel** captionLabel = nullptr) {
         const QString valueName = QString::fromLatin1(name);
-        auto* label = named<QLabel>(valueName + u"Caption"_s, caption, box_);
+        auto* label = named<QLabel>(valueName + u"Caption"_s, box_);
+        translatable(label, "text", "frmLife", caption);
         QLabel* value = figure(name, {}, box_);
         relateToCaption(value, label);
         const int row = grid_->rowCount();
@@ -69,35 +73,38 @@ private:
 
 frmLife::frmLife(Game& game)
     : Form(game, Name) {
-    setWindowTitle(u"Итоги жизни"_s);
+    says(this, QT_TR_NOOP("Итоги жизни"));
 
     lblCause = heading("lblCause", {}, this);
     lblDays = named<QLabel>("lblDays", this);
 
-    Rows peaks(u"Лучшее"_s, this);
-    lblMostMoney = peaks.add("lblMostMoney", u"Больше всего денег:"_s);
-    lblBestJob = peaks.add("lblBestJob", u"Лучшая работа:"_s);
-    lblBestStatus = peaks.add("lblBestStatus", u"Статус:"_s);
-    lblBestEducation = peaks.add("lblBestEducation", u"Образование:"_s);
-    lblBestEnglish = peaks.add("lblBestEnglish", u"Английский:"_s);
-    Rows totals(u"Всего"_s, this);
-    lblSalaryEarned = totals.add("lblSalaryEarned", u"Заработано зарплаты:"_s);
-    lblFishCaught = totals.add("lblFishCaught", u"Поймано рыб:"_s);
-    lblProgramsInstalled = totals.add("lblProgramsInstalled", u"Установлено программ:"_s);
-    lblVirusesMet = totals.add("lblVirusesMet", u"Встречено вирусов:"_s);
-    lblDaysToTop = totals.add("lblDaysToTop", u"Дней до президента:"_s, &captionOfDaysToTop_);
+    Rows peaks(QT_TR_NOOP("Лучшее"), this);
+    lblMostMoney = peaks.add("lblMostMoney", QT_TR_NOOP("Больше всего денег:"));
+    lblBestJob = peaks.add("lblBestJob", QT_TR_NOOP("Лучшая работа:"));
+    lblBestStatus = peaks.add("lblBestStatus", QT_TR_NOOP("Статус:"));
+    lblBestEducation = peaks.add("lblBestEducation", QT_TR_NOOP("Образование:"));
+    lblBestEnglish = peaks.add("lblBestEnglish", QT_TR_NOOP("Английский:"));
+    Rows totals(QT_TR_NOOP("Всего"), this);
+    lblSalaryEarned = totals.add("lblSalaryEarned", QT_TR_NOOP("Заработано зарплаты:"));
+    lblFishCaught = totals.add("lblFishCaught", QT_TR_NOOP("Поймано рыб:"));
+    lblProgramsInstalled = totals.add("lblProgramsInstalled", QT_TR_NOOP("Установлено программ:"));
+    lblVirusesMet = totals.add("lblVirusesMet", QT_TR_NOOP("Встречено вирусов:"));
+    lblDaysToTop =
+        totals.add("lblDaysToTop", QT_TR_NOOP("Дней до президента:"), &captionOfDaysToTop_);
     auto* figures = new QHBoxLayout;
     figures->addWidget(peaks.box(), 1);
     figures->addWidget(totals.box(), 1);
 
-    DaysChart made = makeDaysChart(
-        this, "chtLife", u"График жизни: деньги, счет в банке, сытость и настроение по дням"_s);
+    DaysChart made = makeDaysChart(this, "chtLife");
     chart_ = std::move(made.chart);
     chtLife = made.widget;
+    if (chart_)
+        says(chtLife, "accessibleName",
+             QT_TR_NOOP("График жизни: деньги, счет в банке, сытость и настроение по дням"));
 
-    auto* chronicle = named<QLabel>("lblChronicle", u"Хроника:"_s, this);
+    auto* chronicle = says(named<QLabel>("lblChronicle", this), QT_TR_NOOP("Хроника:"));
     lstChronicle = named<QListWidget>("lstChronicle", this);
-    lstChronicle->setAccessibleName(u"Хроника жизни"_s);
+    says(lstChronicle, "accessibleName", QT_TR_NOOP("Хроника жизни"));
     lstChronicle->setMinimumHeight(140);
     lstChronicle->setWordWrap(true);
     // Read, not chosen from: the keyboard moves through the lines and marks none.
@@ -139,21 +146,25 @@ void frmLife::stateChanged() {
         showLife(false);
 }
 
+void frmLife::retranslateUi() {
+    showLife(false);
+}
+
 void frmLife::showLife(bool chart) {
     const GameState& state = game().state;
     const LifeStory::Summary life = LifeStory::summarize(state, game().history);
     shown_ = now();
 
-    lblCause->setText(life.headline);
+    lblCause->setText(Words::shown(life.headline));
     lblDays->setText(
-        u"С %1 по %2, прожито дней: %3"_s.arg(life.firstDate, life.lastDate).arg(life.days));
+        tr("С %1 по %2, прожито дней: %3").arg(life.firstDate, life.lastDate).arg(life.days));
     lblMostMoney->setText(dollars(life.mostMoney));
-    lblBestJob->setText(life.bestSalary > 0
-                            ? u"%1, %2 в день"_s.arg(life.bestJob, dollars(life.bestSalary))
-                            : life.bestJob);
-    lblBestStatus->setText(life.status);
-    lblBestEducation->setText(life.education);
-    lblBestEnglish->setText(life.english);
+    const QString bestJob = Words::shown(life.bestJob);
+    lblBestJob->setText(
+        life.bestSalary > 0 ? tr("%1, %2 в день").arg(bestJob, dollars(life.bestSalary)) : bestJob);
+    lblBestStatus->setText(Words::shown(life.status));
+    lblBestEducation->setText(Words::shown(life.education));
+    lblBestEnglish->setText(Words::shown(life.english));
     lblSalaryEarned->setText(dollars(life.salaryEarned));
     lblFishCaught->setText(Num(life.fishCaught));
     lblProgramsInstalled->setText(QString::number(life.programsInstalled));
@@ -181,7 +192,7 @@ void frmLife::showChronicle() {
     lstChronicle->clear();
     if (entries.empty()) {
         auto* none = new QListWidgetItem(
-            u"Хроника пока пуста: в ней появятся работа, учеба, покупки и другие события жизни."_s,
+            tr("Хроника пока пуста: в ней появятся работа, учеба, покупки и другие события жизни."),
             lstChronicle);
         none->setFlags(Qt::ItemIsEnabled);
         return;

@@ -16,6 +16,8 @@
 #include "state/Chronicle.h"
 #include "ui/Form.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 
 class HistoryChart;
@@ -24,6 +26,8 @@ class QListWidget;
 class QPushButton;
 
 class frmLife : public Form {
+    Q_DECLARE_TR_FUNCTIONS(frmLife)
+
 public:
     static constexpr QStringView Name = u"frmLife";
     explicit frmLife(Game& game);
@@ -39,6 +43,10 @@ public:
     QWidget* chtLife; // the chart, or what says why there is none
     QListWidget* lstChronicle;
     QPushButton* cmdBack;
+
+protected:
+    // Everything but the chart (which follows by itself), in the new language.
+    void retranslateUi() override;
 
 private:
     // What the window shows last: enough to tell whether the life has moved on since.

@@ -54,7 +54,7 @@ frmMain::frmMain(Game& game)
     // The window's own texts, before any game has started.
     game.state.setDesignTexts();
 
-    setWindowTitle(u"Тимбурия"_s);
+    says(this, QT_TR_NOOP("Тимбурия"));
     buildMenu();
 
     central_ = named<QWidget>("mainBackground", this);
@@ -205,26 +205,37 @@ QWidget* frmMain::buildPlaces() {
         Picture*& picture;
         const char* name;
         const char* art;
-        const char16_t* caption;
+        const char* caption;
         Opens opens;
     };
     const Place places[] = {
-        {imgFlat, "imgFlat", "places/flat", u"Квартира", &frmMain::imgFlat_Click},
-        {imgShop, "imgShop", "places/shop", u"Магазин", &frmMain::imgShop_Click},
-        {imgComputer, "imgComputer", "places/computer", u"Компьютер", &frmMain::imgComputer_Click},
-        {imgPrograms, "imgPrograms", "places/programs", u"Программы", &frmMain::imgPrograms_Click},
-        {imgLearn, "imgLearn", "places/study", u"Учеба", &frmMain::imgLearn_Click},
-        {imgWork, "imgWork", "places/work", u"Работа", &frmMain::imgWork_Click},
-        {imgBank, "imgBank", "places/bank", u"Банк", &frmMain::imgBank_Click},
-        {imgInternet, "imgInternet", "places/internet", u"Интернет", &frmMain::imgInternet_Click},
-        {imgHakker, "imgHakker", "places/hackers", u"Хакеры", &frmMain::imgHakker_Click},
-        {imgParty, "imgParty", "places/party", u"Развлечения", &frmMain::imgParty_Click},
-        {imgHobby, "imgHobby", "places/hobby", u"Хобби", &frmMain::imgHobby_Click},
+        {imgFlat, "imgFlat", "places/flat", QT_TRANSLATE_NOOP("PlaceGrid", "Квартира"),
+         &frmMain::imgFlat_Click},
+        {imgShop, "imgShop", "places/shop", QT_TRANSLATE_NOOP("PlaceGrid", "Магазин"),
+         &frmMain::imgShop_Click},
+        {imgComputer, "imgComputer", "places/computer", QT_TRANSLATE_NOOP("PlaceGrid", "Компьютер"),
+         &frmMain::imgComputer_Click},
+        {imgPrograms, "imgPrograms", "places/programs", QT_TRANSLATE_NOOP("PlaceGrid", "Программы"),
+         &frmMain::imgPrograms_Click},
+        {imgLearn, "imgLearn", "places/study", QT_TRANSLATE_NOOP("PlaceGrid", "Учеба"),
+         &frmMain::imgLearn_Click},
+        {imgWork, "imgWork", "places/work", QT_TRANSLATE_NOOP("PlaceGrid", "Работа"),
+         &frmMain::imgWork_Click},
+        {imgBank, "imgBank", "places/bank", QT_TRANSLATE_NOOP("PlaceGrid", "Банк"),
+         &frmMain::imgBank_Click},
+        {imgInternet, "imgInternet", "places/internet", QT_TRANSLATE_NOOP("PlaceGrid", "Интернет"),
+         &frmMain::imgInternet_Click},
+        {imgHakker, "imgHakker", "places/hackers", QT_TRANSLATE_NOOP("PlaceGrid", "Хакеры"),
+         &frmMain::imgHakker_Click},
+        {imgParty, "imgParty", "places/party", QT_TRANSLATE_NOOP("PlaceGrid", "Развлечения"),
+         &frmMain::imgParty_Click},
+        {imgHobby, "imgHobby", "places/hobby", QT_TRANSLATE_NOOP("PlaceGrid", "Хобби"),
+         &frmMain::imgHobby_Click},
     };
     auto* grid = new PlaceGrid(central_);
     for (const Place& place : places) {
         const int index = grid->count();
-        place.picture = grid->add(place.name, place.art, QString::fromUtf16(place.caption));
+        place.picture = grid->add(place.name, place.art, place.caption);
         onClick(place.picture, place.opens);
         routeKeyDown(place.picture, [grid, index](int key) { grid->moveFocus(index, key); });
     }
@@ -305,7 +316,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 void frmMain::NewGame_Click() {
-    if (!ask(u"Вы действительно хотите начать новую игру?"_s, u"Подтвердите"_s))
+    if (!ask(tr("Вы действительно хотите начать новую игру?"), tr("Подтвердите")))
         return;
     hide(); // still loaded: its timers keep the old game running meanwhile
     // The venue or one of its machines, with a spin still running, belong to the old game.
@@ -349,6 +360,12 @@ void frmMain::note(const QString& text) {
     statusBar_->showNote(text);
     constexpr int NoteMs = 5000;
     tmrNote->setInterval(NoteMs);
+}
+
+void frmMain::retranslateUi() {
+    if (!lblNote->isHidden())
+        statusBar_->showNote(game().session.note());
+    statusBar_->showTrouble(game().session.trouble());
 }
 
 void frmMain::tmrNote_Timer() {

@@ -68,6 +68,8 @@ protected:
     // Shown again for a new game: the game left behind is now an earlier life, which the menu
     // can continue.
     void showEvent(QShowEvent* event) override;
+    // The note and the trouble of the status bar, told again in the new language.
+    void retranslateUi() override;
 
 private:
     void tmrTime_Timer();

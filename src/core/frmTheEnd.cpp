@@ -21,24 +21,23 @@ using namespace Qt::StringLiterals;
 
 frmTheEnd::frmTheEnd(Game& game)
     : Form(game, Name) {
-    setWindowTitle(u"Тимбурия"_s);
+    says(this, QT_TR_NOOP("Тимбурия"));
     imgTheEnd = named<Picture>("imgTheEnd", u"first"_s, this);
-    lblCongratulations = named<QLabel>(
-        "lblCongratulations",
-        u"Поздравляем! Вы стали президентом компьютерной компании: выше в этой игре подняться "
-        "уже нельзя. Играть можно и дальше."_s,
-        this);
+    lblCongratulations =
+        says(named<QLabel>("lblCongratulations", this),
+             QT_TR_NOOP("Поздравляем! Вы стали президентом компьютерной компании: выше в этой игре "
+                        "подняться уже нельзя. Играть можно и дальше."));
     lblCongratulations->setWordWrap(true);
     QFont bold = lblCongratulations->font();
     bold.setBold(true);
     lblCongratulations->setFont(bold);
 
-    Label2 =
-        named<QLabel>("Label2", u"Последнюю версию игры вы сможете найти на моем сайте:"_s, this);
+    Label2 = says(named<QLabel>("Label2", this),
+                  QT_TR_NOOP("Последнюю версию игры вы сможете найти на моем сайте:"));
     Label2->setWordWrap(true);
     Text2 = named<QLineEdit>("Text2", this);
     Text2->setReadOnly(true);
-    Label3 = named<QLabel>("Label3", u"Мой адрес:"_s, this);
+    Label3 = says(named<QLabel>("Label3", this), QT_TR_NOOP("Мой адрес:"));
     txtEMAIL = named<QLineEdit>("txtEMAIL", Contacts::email(), this);
     txtEMAIL->setReadOnly(true);
     Label2->setBuddy(Text2);
@@ -46,7 +45,7 @@ frmTheEnd::frmTheEnd(Game& game)
     cmdOK = named<QPushButton>("cmdOK", u"OK"_s, this);
     cmdOK->setDefault(true);
     setEscapeButton(cmdOK);
-    cmdLife = named<QPushButton>("cmdLife", u"Итоги жизни..."_s, this);
+    cmdLife = says(named<QPushButton>("cmdLife", this), QT_TR_NOOP("Итоги жизни..."));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(imgTheEnd);

@@ -7,12 +7,16 @@
 
 #include "ui/Form.h"
 
+#include <QCoreApplication>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class Picture;
 
 class frmTheEnd : public Form {
+    Q_DECLARE_TR_FUNCTIONS(frmTheEnd)
+
 public:
     static constexpr QStringView Name = u"frmTheEnd";
     explicit frmTheEnd(Game& game);

@@ -164,7 +164,8 @@ void Form::enable(QWidget* control, bool enabled) {
 }
 
 QPushButton* Form::addBackButton(QBoxLayout* layout) {
-    auto* back = named<QPushButton>("cmdBack", u"<< Назад"_s, this);
+    auto* back = named<QPushButton>("cmdBack", this);
+    translatable(back, "text", "Form", QT_TRANSLATE_NOOP("Form", "<< Назад"));
     auto* row = new QHBoxLayout;
     row->addStretch(1);
     row->addWidget(back);

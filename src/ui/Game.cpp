@@ -43,13 +43,13 @@ constexpr char GameKeyProperty[] = "timburiaGameKey";
 // keys work whichever layout is on (P is З there, Ctrl+S is Ctrl+Ы).
 int latinKey(int key) {
     static const std::map<int, int> russian = {
-        {u'Й', Qt::Key_Q}, {u'Ц', Qt::Key_W}, {u'У', Qt::Key_E}, {u'К', Qt::Key_R},
-        {u'Е', Qt::Key_T}, {u'Н', Qt::Key_Y}, {u'Г', Qt::Key_U}, {u'Ш', Qt::Key_I},
-        {u'Щ', Qt::Key_O}, {u'З', Qt::Key_P}, {u'Ф', Qt::Key_A}, {u'Ы', Qt::Key_S},
-        {u'В', Qt::Key_D}, {u'А', Qt::Key_F}, {u'П', Qt::Key_G}, {u'Р', Qt::Key_H},
-        {u'О', Qt::Key_J}, {u'Л', Qt::Key_K}, {u'Д', Qt::Key_L}, {u'Я', Qt::Key_Z},
-        {u'Ч', Qt::Key_X}, {u'С', Qt::Key_C}, {u'М', Qt::Key_V}, {u'И', Qt::Key_B},
-        {u'Т', Qt::Key_N}, {u'Ь', Qt::Key_M}};
+        {u'Й', Qt::Key_Q}, {u'Ц', Qt::Key_W}, {u'У', Qt::Key_E}, {u'К', Qt::Key_R}, // tr:keep
+        {u'Е', Qt::Key_T}, {u'Н', Qt::Key_Y}, {u'Г', Qt::Key_U}, {u'Ш', Qt::Key_I}, // tr:keep
+        {u'Щ', Qt::Key_O}, {u'З', Qt::Key_P}, {u'Ф', Qt::Key_A}, {u'Ы', Qt::Key_S}, // tr:keep
+        {u'В', Qt::Key_D}, {u'А', Qt::Key_F}, {u'П', Qt::Key_G}, {u'Р', Qt::Key_H}, // tr:keep
+        {u'О', Qt::Key_J}, {u'Л', Qt::Key_K}, {u'Д', Qt::Key_L}, {u'Я', Qt::Key_Z}, // tr:keep
+        {u'Ч', Qt::Key_X}, {u'С', Qt::Key_C}, {u'М', Qt::Key_V}, {u'И', Qt::Key_B}, // tr:keep
+        {u'Т', Qt::Key_N}, {u'Ь', Qt::Key_M}};                                      // tr:keep
     const auto found = russian.find(key);
     return found == russian.end() ? key : found->second;
 }
@@ -217,7 +217,7 @@ void Game::exitQuestion(FormCore& asking) {
     const quint64 asked = generation_;
     stateMayHaveChanged();
     const MsgResult answer =
-        platform.message(asking.window(), u"Вы действительно хотите выйти?"_s, u"Подтвердите"_s,
+        platform.message(asking.window(), tr("Вы действительно хотите выйти?"), tr("Подтвердите"),
                          MsgIcon::Question, MsgButtons::YesNo, MsgCause::Player);
     if (answer == MsgResult::Yes && !ended_)
         end();

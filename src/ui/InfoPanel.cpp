@@ -6,6 +6,7 @@
 #include "ui/Accessible.h"
 
 #include "ui/Kit.h"
+#include "ui/Translation.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -58,8 +59,9 @@ const QString InfoPanel::Nothing = u"------------"_s;
 
 InfoPanel* InfoPanel::forGoods(QWidget* parent) {
     auto* panel = new InfoPanel(
-        parent, {{nullptr, {}, "lblWhat", Nothing}, {"lblZen", u"Цена:"_s, "lblM", u"0"_s}},
-        "Label2", u"Кратко:"_s);
+        parent, {{nullptr, {}, "lblWhat", Nothing}, {"lblZen", {}, "lblM", u"0"_s}}, "Label2", {});
+    panel->says("lblZen", QT_TRANSLATE_NOOP("InfoPanel", "Цена:"));
+    panel->says("Label2", QT_TRANSLATE_NOOP("InfoPanel", "Кратко:"));
     panel->what_ = panel->value("lblWhat");
     panel->price_ = panel->value("lblM");
     return panel;
@@ -73,6 +75,10 @@ void InfoPanel::offer(const QString& what, const QString& price, const QString& 
 
 void InfoPanel::clear(const QString& text) {
     offer(Nothing, u"0"_s, text);
+}
+
+void InfoPanel::says(const char* name, const char* source) {
+    translatable(value(name), "text", "InfoPanel", source);
 }
 
 QLabel* InfoPanel::value(const char* name) const {

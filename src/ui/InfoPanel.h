@@ -45,6 +45,9 @@ public:
     void clear(const QString& text = {});
 
     QLabel* value(const char* name) const;
+    // The label `name` (a caption, or a value) shows `source`, marked
+    // QT_TRANSLATE_NOOP("InfoPanel", ...), in the player's language from now on.
+    void says(const char* name, const char* source);
     QPlainTextEdit* txtSpec = nullptr;
 
 private:

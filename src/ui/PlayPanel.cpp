@@ -35,7 +35,8 @@ PlayPanel::PlayPanel(FormCore& form, QWidget* parent, std::initializer_list<QWid
 void PlayPanel::coverWhilePaused(QWidget* field) {
     field_ = field;
     // Over the field and over whatever moves on it, so it stands on the field's parent.
-    cover_ = heading("lblPause", u"Пауза"_s, field->parentWidget());
+    cover_ = heading("lblPause", {}, field->parentWidget());
+    translatable(cover_, "text", "PlayPanel", QT_TRANSLATE_NOOP("PlayPanel", "Пауза"));
     cover_->setAlignment(Qt::AlignCenter);
     // What stays usable on a paused field (the lake's "Поехать домой") is clicked through it.
     cover_->setAttribute(Qt::WA_TransparentForMouseEvents);

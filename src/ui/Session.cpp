@@ -37,8 +37,9 @@ bool isCurrentAutosave(const QString& dataFolder, const QString& path) {
     return false;
 }
 
-const QString SavedGames = u"Тимбурия (*.kbz)|*.kbz|"_s;
-const QString NoFileChosen = u"Файл не выбран."_s;
+QString savedGames() {
+    return Session::tr("Тимбурия (*.kbz)|*.kbz|");
+}
 
 // Every window above the main one goes (all of them when `keep` is nullptr), the topmost
 // first.
@@ -64,8 +65,10 @@ void Session::begin(FormCore& main) {
         return;
     const SavedGame::Loaded loaded = SavedGame::load(*last, game_.state);
     if (loaded.state)
-        Q_EMIT noted(u"Прошлая игра сохранена на день %1: «Файл → Продолжить прошлую игру»."_s.arg(
-            History::dateOf(*loaded.state)));
+        tell([date = History::dateOf(*loaded.state)] {
+            return tr("Прошлая игра сохранена на день %1: «Файл → Продолжить прошлую игру».")
+                .arg(date);
+        });
 }
 
 void Session::beginNewGame(FormCore& main) {
@@ -101,21 +104,21 @@ void Session::endOfDay(const QString& date) {
     const QString folder = game_.platform.dataFolder();
     if (!ownsAutosaves_) {
         if (std::optional<QString> error = Autosave::movePreviousLife(folder))
-            return noteTrouble(u"Автосохранение не удалось: "_s, error);
+            return noteTrouble(QT_TR_NOOP("Автосохранение не удалось: %1"), error);
         ownsAutosaves_ = true;
     }
     const GameFiles::Written written = Autosave::write(folder, game_.state, game_.history);
     if (written.game)
-        noteTrouble(u"Автосохранение не удалось: "_s, written.game);
+        noteTrouble(QT_TR_NOOP("Автосохранение не удалось: %1"), written.game);
     else
-        noteTrouble(u"История не сохранена в автосохранении: "_s, written.history);
+        noteTrouble(QT_TR_NOOP("История не сохранена в автосохранении: %1"), written.history);
     Q_EMIT lastLifeChanged();
 }
 
 void Session::die(FormCore& main, const QString& text) {
     lifeOver_ = true;
     endLife();
-    main.msg(text, u"+СМЕРТЬ+"_s, MsgIcon::Exclamation);
+    main.msg(text, tr("+СМЕРТЬ+"), MsgIcon::Exclamation);
     game_.state.SkipExitConfirm = 1;
     unloadAllBut(game_, nullptr);
 }
@@ -138,18 +141,13 @@ void Session::endLife() {
     const LifeStory::Summary summary = LifeStory::summarize(game_.state, game_.history);
     endedLife_ = summary.began;
     const QString data = game_.platform.dataFolder();
-    QStringList trouble;
-
     const QString memorials = data + u"/memorial"_s;
+    const bool noFolder = !QDir().mkpath(memorials);
     std::optional<QString> written;
-    if (!QDir().mkpath(memorials))
-        written = u"не удалось создать папку memorial"_s;
-    else
+    if (!noFolder)
         written = WholeFile::write(
             freeName(memorials, LifeStory::memorialFileName(summary, ended)),
             LifeStory::memorialText(summary, game_.state.story.entries, ended).toUtf8());
-    if (written)
-        trouble << u"Памятная запись не сохранена: "_s + *written;
 
     // A hall that is there and cannot be read is left as it is, for the player to find.
     QString unread;
@@ -163,18 +161,25 @@ void Session::endLife() {
         if (table != rows)
             entered = Hall::save(hallPath, table);
     }
-    if (entered)
-        trouble << u"Зал славы не обновлен: "_s + *entered;
-    Q_EMIT troubleNoted(trouble_ = trouble.join(u"; "_s));
+    tellTrouble([noFolder, written, entered] {
+        QStringList trouble;
+        if (noFolder || written)
+            trouble << tr("Памятная запись не сохранена: %1")
+                           .arg(noFolder ? tr("не удалось создать папку memorial") : *written);
+        if (entered)
+            trouble << tr("Зал славы не обновлен: %1").arg(*entered);
+        return trouble.join(u"; "_s);
+    });
 }
 
 void Session::save(FormCore& main) {
     const auto fail = [&main](const QString& why) {
-        main.msg(u"Вы не сохранили игру.\n\n"_s + why, u"Не сохранили."_s, MsgIcon::Information);
+        main.msg(tr("Вы не сохранили игру.\n\n%1").arg(why), tr("Не сохранили."),
+                 MsgIcon::Information);
     };
-    std::optional<QString> path = main.saveFileName(SavedGames, 1, recentFolder());
+    std::optional<QString> path = main.saveFileName(savedGames(), 1, recentFolder());
     if (!path)
-        return fail(NoFileChosen);
+        return fail(tr("Файл не выбран."));
     // A name typed without an extension is a saved game all the same.
     if (QFileInfo(*path).suffix().isEmpty())
         *path += u".kbz"_s;
@@ -182,13 +187,13 @@ void Session::save(FormCore& main) {
     if (written.game)
         return fail(*written.game);
     remember(*path);
-    Q_EMIT noted(u"Игра сохранена: "_s + QFileInfo(*path).fileName());
+    tell([name = QFileInfo(*path).fileName()] { return tr("Игра сохранена: %1").arg(name); });
     // The game is saved whatever becomes of its history, which only the status bar mentions.
-    noteTrouble(u"История не сохранена: "_s, written.history);
+    noteTrouble(QT_TR_NOOP("История не сохранена: %1"), written.history);
 }
 
 void Session::load(FormCore& main) {
-    loadGame(main, main.openFileName(SavedGames, 1, recentFolder()));
+    loadGame(main, main.openFileName(savedGames(), 1, recentFolder()));
 }
 
 QStringList Session::recentGames() const {
@@ -222,7 +227,7 @@ void Session::remember(const QString& path) {
 void Session::loadAutosave(FormCore& main) {
     const QString folder = game_.platform.dataFolder();
     QDir().mkpath(folder);
-    loadGame(main, main.openFileName(SavedGames, 1, folder));
+    loadGame(main, main.openFileName(savedGames(), 1, folder));
 }
 
 void Session::continueLastLife(FormCore& main) {
@@ -243,10 +248,11 @@ bool Session::canContinueLastLife() const {
 
 void Session::loadGame(FormCore& main, const std::optional<QString>& path) {
     const auto fail = [&main](const QString& why) {
-        main.msg(u"Вы не загрузили игру.\n\n"_s + why, u"Не загрузили"_s, MsgIcon::Information);
+        main.msg(tr("Вы не загрузили игру.\n\n%1").arg(why), tr("Не загрузили"),
+                 MsgIcon::Information);
     };
     if (!path)
-        return fail(NoFileChosen);
+        return fail(tr("Файл не выбран."));
     GameFiles::Loaded loaded = GameFiles::load(*path, game_.state);
     if (!loaded.state)
         return fail(loaded.error);
@@ -259,19 +265,28 @@ void Session::loadGame(FormCore& main, const std::optional<QString>& path) {
     // The game loads whatever became of its history; when one was there but is not this
     // game's, the status bar says why the history is empty.
     game_.setHistory(std::move(loaded.history));
-    noteTrouble(u"История не загружена: "_s, loaded.historyNote.isEmpty()
-                                                 ? std::nullopt
-                                                 : std::optional<QString>(loaded.historyNote));
+    noteTrouble(QT_TR_NOOP("История не загружена: %1"),
+                loaded.historyNote.isEmpty() ? std::nullopt
+                                             : std::optional<QString>(loaded.historyNote));
     Q_EMIT lastLifeChanged();
     // A game loaded by its key from a place window: every window above the main one belongs to
     // the moment of the game that was being played (a spin, a fishing trip, an hour online),
     // and goes, as at a new game; the loaded game shows in the main window.
     unloadAllBut(game_, &main);
     remember(*path);
-    Q_EMIT noted(u"Игра загружена: "_s + QFileInfo(*path).fileName());
+    tell([name = QFileInfo(*path).fileName()] { return tr("Игра загружена: %1").arg(name); });
 }
 
-void Session::noteTrouble(const QString& what, const std::optional<QString>& error) {
-    trouble_ = error ? what + *error : QString();
-    Q_EMIT troubleNoted(trouble_);
+void Session::noteTrouble(const char* what, const std::optional<QString>& error) {
+    tellTrouble(error ? Told([what, error = *error] { return tr(what).arg(error); }) : Told());
+}
+
+void Session::tell(Told note) {
+    note_ = std::move(note);
+    Q_EMIT noted(this->note());
+}
+
+void Session::tellTrouble(Told trouble) {
+    trouble_ = std::move(trouble);
+    Q_EMIT troubleNoted(this->trouble());
 }

@@ -12,6 +12,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class FormCore;
@@ -49,8 +50,10 @@ public:
     // the game: what goes wrong is told in the status bar.
     void endLife();
     // What the game's files could not do, last told (see troubleNoted); a main window made
-    // anew shows it.
-    QString trouble() const { return trouble_; }
+    // anew shows it. In the player's language, as it is now.
+    QString trouble() const { return trouble_ ? trouble_() : QString(); }
+    // The note last told (see noted), in the player's language as it is now.
+    QString note() const { return note_ ? note_() : QString(); }
 
     // The menu's save and loads, their dialogs and messages over the main window.
     void save(FormCore& main);
@@ -93,7 +96,14 @@ private:
     // A game chosen in a load dialog replaces the one being played, with its history.
     void loadGame(FormCore& main, const std::optional<QString>& path);
     void endOfDay(const QString& date);
-    void noteTrouble(const QString& what, const std::optional<QString>& error);
+    // A note and a trouble are kept as the way to make them, so that a change of language
+    // tells them again in the new one.
+    using Told = std::function<QString()>;
+    void tell(Told note);
+    void tellTrouble(Told trouble);
+    // `what` (marked QT_TR_NOOP, with %1 for the error) when there is an error; no trouble
+    // otherwise.
+    void noteTrouble(const char* what, const std::optional<QString>& error);
     // The save and load dialogs open where the last game saved or loaded is.
     QString recentFolder() const;
     void remember(const QString& path);
@@ -102,5 +112,6 @@ private:
     bool lifeOver_ = false;
     bool ownsAutosaves_ = false;
     QString endedLife_;
-    QString trouble_;
+    Told trouble_;
+    Told note_;
 };

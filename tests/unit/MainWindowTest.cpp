@@ -11,7 +11,9 @@
 #include "core/frmMain.h"
 #include "runner/ScriptedPlatform.h"
 #include "state/Autosave.h"
+#include "state/Words.h"
 #include "ui/Game.h"
+#include "ui/Language.h"
 #include "ui/LineControl.h"
 #include "ui/Picture.h"
 #include "ui/Timer.h"
@@ -32,6 +34,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -230,6 +233,66 @@ TEST_F(MainWindow, TheHistoryChartDrawsALongLifeFromAFewDaysKeepingItsExtremes) 
     EXPECT_TRUE(money.contains(QPointF(20'001, 99'999)));
     const auto* dollars = static_cast<QValueAxis*>(lines.front()->attachedAxes().back());
     EXPECT_GE(dollars->max(), 99'999);
+}
+
+namespace {
+
+// The game in English for as long as it lives, and back in Russian after, whatever the test
+// found: the other tests read the game's Russian.
+class InEnglish {
+public:
+    InEnglish() { use(Language::English); }
+    ~InEnglish() { use(Language::Russian); }
+    InEnglish(const InEnglish&) = delete;
+    InEnglish& operator=(const InEnglish&) = delete;
+
+private:
+    static void use(Language language) {
+        useLanguage(language);
+        QCoreApplication::sendPostedEvents();
+    }
+};
+
+} // namespace
+
+TEST_F(MainWindow, AChangeOfLanguageRetranslatesTheMainWindowAndTheHistoryOverIt) {
+    frmMain* main = platform.main;
+    game.state.lblAntvirus = u"Касперского"_s;
+    game.setSpeed(2);
+    game.setHistory({{u"1/05/02"_s, 170, 30, 30, 0, u"Пока нет"_s}});
+    main->History->trigger();
+    auto* history = dynamic_cast<frmHistory*>(game.loaded(u"frmHistory"_s));
+    ASSERT_TRUE(history);
+    const QLabel* flat = main->imgFlat->parentWidget()->findChild<QLabel*>();
+    const QLabel* antivirus = main->field(u"lblAntvirus"_s);
+    const auto* money =
+        main->field(u"lblMoney"_s)->property("captionLabel").value<QPointer<QLabel>>().data();
+    ASSERT_TRUE(flat && antivirus && money);
+    // The window's title, a place, a caption, a menu, a value of the state, the status bar, and
+    // the history's table and count, a line each so that a failure reads.
+    const auto texts = [&] {
+        return QStringList{main->windowTitle(),
+                           flat->text(),
+                           money->text(),
+                           main->menuBar()->actions().front()->text(),
+                           antivirus->text(),
+                           main->findChild<QLabel*>(u"lblSpeed"_s)->text(),
+                           history->grdDays->model()->headerData(1, Qt::Horizontal).toString(),
+                           history->lblCount->text()}
+            .join(u'\n')
+            .toStdString();
+    };
+    const std::string russian = texts();
+    EXPECT_EQ(russian, "Тимбурия\nКвартира\nДеньги:\n&Файл\nКасперского\nСкорость x2\nДеньги\n"
+                       "Дней в истории: 1");
+    {
+        const InEnglish english;
+        const QString kaspersky = Words::shown(u"Касперского"_s);
+        EXPECT_NE(kaspersky, u"Касперского");
+        EXPECT_EQ(texts(), "Timburia\nFlat\nMoney:\n&File\n" + kaspersky.toStdString() +
+                               "\nSpeed x2\nMoney\nDays in the history: 1");
+    }
+    EXPECT_EQ(texts(), russian);
 }
 
 TEST_F(MainWindow, TheHistoryTableShowsTheDaysAndFollowsThemRowByRow) {
