@@ -7,6 +7,8 @@
 #include "state/GameFiles.h"
 #include "state/History.h"
 #include "state/SavedGame.h"
+#include "state/TextCodec.h"
+#include "state/Words.h"
 #include "ui/FormCore.h"
 #include "ui/Game.h"
 #include "ui/Picture.h"
@@ -23,6 +25,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QWidget>
@@ -102,11 +105,33 @@ QStringList textsOf(const QWidget* widget) {
     return texts;
 }
 
+// The texts of the game's state that are not the game's own words: what a damaged saved game
+// brought in ("Пока н-т"). The game shows them as they stand; its own words it translates.
+QString foreignStateTexts(const GameState& state) {
+    static const QRegularExpression quoted(u"\"([^\"]*)\""_s);
+    QString foreign;
+    for (const QRegularExpressionMatch& field :
+         quoted.globalMatch(fromCp1251(SavedGame::write(state))))
+        if (Words::shown(field.captured(1)) == field.captured(1))
+            foreign += field.captured(1) + u'\n';
+    return foreign;
+}
+
+// Each Cyrillic word of the text is one of `allowed`'s.
+bool russianBeyond(const QString& text, const QString& allowed) {
+    static const QRegularExpression word(u"\\p{Cyrillic}+"_s);
+    for (const QRegularExpressionMatch& found : word.globalMatch(text))
+        if (!allowed.contains(found.captured()))
+            return true;
+    return false;
+}
+
 } // namespace
 
-QString russianTextProblem(const Game& game, const QStringList& messages) {
+QString russianTextProblem(const Game& game, const QStringList& messages, const QString& read) {
+    const QString foreign = foreignStateTexts(game.state) + read;
     for (const QString& message : messages)
-        if (russian(message))
+        if (russianBeyond(message, foreign))
             return u"a message in Russian: "_s + message;
     for (const FormCore* form : game.windows()) {
         QWidget* window = form->window();
@@ -118,7 +143,7 @@ QString russianTextProblem(const Game& game, const QStringList& messages) {
             if (!widget->isVisibleTo(window) && widget != window)
                 continue;
             for (const QString& text : textsOf(widget))
-                if (russian(text))
+                if (russianBeyond(text, foreign))
                     return u"%1.%2 shows Russian: %3"_s.arg(form->formName(), widget->objectName(),
                                                             text);
         }

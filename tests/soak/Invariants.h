@@ -32,9 +32,11 @@ QStringList windowNames(const Game& game);
 // Played in English, nothing the game shows is in Russian: the titles, labels, buttons, group
 // boxes, lists, tables, read-only text boxes and tool tips of the loaded windows that show, the
 // main window's menus, and the messages. What the player typed (a text box they can edit) is
-// theirs, and the language menu names Russian in Russian. The first Russian text found, with
-// where it stands.
-QString russianTextProblem(const Game& game, const QStringList& messages);
+// theirs, the language menu names Russian in Russian, a text the state holds that is not one of
+// the game's own words (a damaged saved game's field) shows as it stands, and a message may
+// quote a word of the files the action read (`read`). The first Russian text found, with where
+// it stands.
+QString russianTextProblem(const Game& game, const QStringList& messages, const QString& read = {});
 
 // What the play of the open mini-games has moved so far (the lake's catch and the fish, the
 // paddle and the ball, the wheel's counter, the reels, the progress of a hacking run or a

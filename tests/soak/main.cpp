@@ -197,7 +197,8 @@ public:
         if (QString problem = leftoverWindows(game); !problem.isEmpty())
             return problem;
         if (english_)
-            if (QString problem = russianTextProblem(game, messages); !problem.isEmpty())
+            if (QString problem = russianTextProblem(game, messages, filesRead());
+                !problem.isEmpty())
                 return problem;
         // The pause holds play: nothing the player does while paused moves a mini-game, its
         // catch or the clock (a game loaded or begun meanwhile is a new moment, not a move).
@@ -255,6 +256,21 @@ private:
         return target.startsWith(u"frmFirst") || target == u"frmMain.NewGame" ||
                target == u"frmMain.Load" || target == u"frmMain.LoadAutosave" ||
                target == u"frmMain.ContinueLast" || target.startsWith(u"frmMain.RecentGame");
+    }
+
+    // The files the last action chose in a file dialog, as the game reads them (its games in
+    // Windows-1251, its histories in UTF-8).
+    QString filesRead() const {
+        QString text;
+        for (const QString& line : platform_->used)
+            if (line.startsWith(u"file "_s) && line != u"file cancel") {
+                QFile file(QDir(platform_->caseFolder).filePath(line.mid(5)));
+                if (file.open(QIODevice::ReadOnly)) {
+                    const QByteArray bytes = file.read(1 << 20);
+                    text += fromCp1251(bytes) + QString::fromUtf8(bytes);
+                }
+            }
+        return text;
     }
 
     // A line of the opening, which cannot fail.
@@ -337,7 +353,9 @@ private:
         };
         for (QObject* object : form->window()->findChildren<QObject*>()) {
             if (auto* action = qobject_cast<QAction*>(object)) {
-                if (action->isEnabled() && action->isVisible() && !action->menu() &&
+                // A run plays in the one language it was started in.
+                const bool language = action->objectName().startsWith(u"Language");
+                if (action->isEnabled() && action->isVisible() && !action->menu() && !language &&
                     addressable(form, action))
                     c.click.push_back(address(action));
                 continue;
