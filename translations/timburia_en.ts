@@ -3787,16 +3787,6 @@ And above all: install an antivirus, and never run programs that came from who k
         <source>Пусть живет</source>
         <translation>Let it live</translation>
     </message>
-    <message>
-        <source>virus/kill</source>
-        <extracomment>The name of the picture of the answer &quot;Убить&quot;, drawn with its words: virus/kill_en</extracomment>
-        <translation>virus/kill_en</translation>
-    </message>
-    <message>
-        <source>virus/live</source>
-        <extracomment>The name of the picture of the answer &quot;Пусть живет&quot;, drawn with its words: virus/live_en</extracomment>
-        <translation>virus/live_en</translation>
-    </message>
 </context>
 <context>
     <name>frmWork</name>

@@ -76,13 +76,11 @@ frmVirus::frmVirus(Game& game)
     onClick(cmdKill, &frmVirus::cmdKill_Click);
 }
 
-// The answers' pictures have their words drawn in: each language names the pictures drawn
-// with its own words.
+// The answers' pictures have their words drawn in: an icon is drawn once, so a change of
+// language draws them again in its art.
 void frmVirus::showAnswers() {
-    //: The name of the picture of the answer "Убить", drawn with its words: virus/kill_en
-    cmdLive->setIcon(Pictures::icon(tr("virus/kill"), AnswerSize));
-    //: The name of the picture of the answer "Пусть живет", drawn with its words: virus/live_en
-    cmdKill->setIcon(Pictures::icon(tr("virus/live"), AnswerSize));
+    cmdLive->setIcon(Pictures::icon(u"virus/kill"_s, AnswerSize));
+    cmdKill->setIcon(Pictures::icon(u"virus/live"_s, AnswerSize));
 }
 
 void frmVirus::retranslateUi() {

@@ -4,6 +4,8 @@
 
 #include "ui/Picture.h"
 
+#include "ui/Language.h"
+
 #include <QAccessibleWidget>
 #include <QFile>
 #include <QMouseEvent>
@@ -26,6 +28,20 @@ QString resourcePath(const QString& name) {
     return u":/assets/"_s + name + u".svg"_s;
 }
 
+// A piece of art with words drawn in has a twin for each other language, named with its code
+// ("first_en"): the art of the player's language, or the art itself.
+QString drawn(const QString& name) {
+    if (currentLanguage() == Language::Russian)
+        return name;
+    const QString twin = name + u'_' + languageCode(currentLanguage());
+    static std::map<QString, bool> exists;
+    const auto known = exists.find(twin);
+    const bool found = known != exists.end()
+                           ? known->second
+                           : exists.emplace(twin, QFile::exists(resourcePath(twin))).first->second;
+    return found ? twin : name;
+}
+
 QSvgRenderer* renderer(const QString& name) {
     // One parsed document per picture for the whole run; pictures are few and small.
     static std::map<QString, std::unique_ptr<QSvgRenderer>> renderers;
@@ -36,7 +52,8 @@ QSvgRenderer* renderer(const QString& name) {
 }
 } // namespace
 
-QSize naturalSize(const QString& name) {
+QSize naturalSize(const QString& art) {
+    const QString name = drawn(art);
     // A window's layout asks for every picture's size before the window is shown: the size is
     // read from the root element's plain width and height, and the whole document is parsed
     // only when the picture is first drawn (or when the size is written otherwise).
@@ -64,7 +81,8 @@ QSize naturalSize(const QString& name) {
     return size;
 }
 
-QPixmap pixmap(const QString& name, QSize logicalSize, qreal devicePixelRatio) {
+QPixmap pixmap(const QString& art, QSize logicalSize, qreal devicePixelRatio) {
+    const QString name = drawn(art);
     const QSize device = (QSizeF(logicalSize) * devicePixelRatio).toSize();
     if (name.isEmpty() || device.isEmpty())
         return {};

@@ -5,7 +5,8 @@
 #pragma once
 // A picture control: shows one named piece of art from assets/ (":/assets/NAME.svg"), scaled
 // to the control and kept sharp on high-DPI screens. The name is what the game compares when
-// it asks whether two controls show the same picture.
+// it asks whether two controls show the same picture. Art with words drawn in has a twin in
+// each other language (NAME_en.svg), drawn instead while the player reads that language.
 
 #include <QIcon>
 #include <QPixmap>

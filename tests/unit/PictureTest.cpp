@@ -6,7 +6,10 @@
 // picture on a double-density screen is drawn at twice its size (or a blurred half of it).
 
 #include "ui/Picture.h"
+#include "ui/Language.h"
 
+#include <QDirIterator>
+#include <QFile>
 #include <QPixmapCache>
 
 #include <gtest/gtest.h>
@@ -67,4 +70,25 @@ TEST(Pictures, TheSameRequestIsRenderedOnce) {
     // Another picture of the same size is not the cached one.
     const QPixmap other = Pictures::pixmap(u"places/shop"_s, {100, 75}, 2.0);
     EXPECT_NE(first.cacheKey(), other.cacheKey());
+}
+
+// Art with Russian words drawn in has an English twin, drawn while the player reads English;
+// art without one is the same in both languages.
+TEST(Pictures, ArtWithWordsIsDrawnInThePlayersLanguage) {
+    const QSize size(120, 60);
+    const QImage russian = Pictures::pixmap(u"first"_s, size, 1.0).toImage();
+    const QImage bank = Pictures::pixmap(u"places/bank"_s, size, 1.0).toImage();
+    useLanguage(Language::English);
+    const QImage english = Pictures::pixmap(u"first"_s, size, 1.0).toImage();
+    const QImage bankInEnglish = Pictures::pixmap(u"places/bank"_s, size, 1.0).toImage();
+    useLanguage(Language::Russian);
+    EXPECT_NE(english, russian);
+    EXPECT_EQ(bankInEnglish, bank);
+    EXPECT_EQ(Pictures::pixmap(u"first"_s, size, 1.0).toImage(), russian);
+    // Every twin is a twin of a picture the game has.
+    QDirIterator art(u":/assets"_s, {u"*_en.svg"_s}, QDir::Files, QDirIterator::Subdirectories);
+    while (art.hasNext()) {
+        const QString twin = art.next();
+        EXPECT_TRUE(QFile::exists(twin.chopped(7) + u".svg"_s)) << twin.toStdString();
+    }
 }
