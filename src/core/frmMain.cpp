@@ -174,8 +174,8 @@ QAction* frmMain::item(QMenu* menu, const char* name, const char* source,
 
 void frmMain::buildLanguageMenu() {
     // Named in both languages, and each language in its own: a player who cannot read the one
-    // the game speaks still finds the other.
-    auto* languages = named<QMenu>("LanguageMenu", u"&Язык / Language"_s, menuBar()); // tr:keep
+    // the game speaks still finds the other, its key (Alt+L) on a Latin keyboard.
+    auto* languages = named<QMenu>("LanguageMenu", u"Язык / &Language"_s, menuBar()); // tr:keep
     menuBar()->insertMenu(menuBar()->actions().constLast(), languages);
     auto* group = new QActionGroup(languages);
     const std::pair<QAction*&, Language> items[] = {

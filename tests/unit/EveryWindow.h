@@ -5,6 +5,7 @@
 #pragma once
 // The window tests that look over every window of the game, one after another.
 
+#include "InEnglish.h"
 #include "app/GameWindows.h"
 #include "runner/ScriptedPlatform.h"
 #include "ui/FormCore.h"
@@ -41,8 +42,7 @@ template <class Check>
 void expectNothingInAnyWindow(Game& game, const WindowCatalog& windows, Check found) {
     game.state.lblMoney = QStringLiteral("30000");
     for (const Language language : {Language::English, Language::Russian}) {
-        useLanguage(language);
-        ScriptedPlatform::deliverPostedEvents();
+        speak(language);
         const std::string in = " in " + languageCode(language).toStdString();
         forEveryWindow(game, windows, [&found, &in](const QString& name, QWidget* window) {
             EXPECT_EQ(found(window).join(QStringLiteral("; ")).toStdString(), "")

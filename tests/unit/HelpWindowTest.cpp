@@ -5,6 +5,7 @@
 // The help in the player's language: every Russian page has an English twin laid out the same
 // way, and the open window turns its pages over to the other language at once.
 
+#include "InEnglish.h"
 #include "ScriptedGame.h"
 #include "core/frmHelp.h"
 #include "core/frmMain.h"
@@ -69,15 +70,11 @@ TEST(HelpPages, EveryRussianPageHasAnEnglishTwinOfTheSameLayout) {
 
 // Whatever befalls the test, the tests after it read Russian.
 struct BackToRussian {
-    ~BackToRussian() { useLanguage(Language::Russian); }
+    ~BackToRussian() { speak(Language::Russian); }
 };
 
 class HelpWindow : public ScriptedGame<> {
 protected:
-    void changeLanguage(Language language) {
-        useLanguage(language);
-        ScriptedPlatform::deliverPostedEvents();
-    }
 };
 
 TEST_F(HelpWindow, TheOpenPageTurnsToTheLanguageChosenWhileItIsOpen) {
@@ -89,12 +86,12 @@ TEST_F(HelpWindow, TheOpenPageTurnsToTheLanguageChosenWhileItIsOpen) {
     ASSERT_TRUE(keys->isVisibleTo(help));
     EXPECT_EQ(keys->toPlainText(), page(RussianPages, u"keys.txt"_s).trimmed());
 
-    changeLanguage(Language::English);
+    speak(Language::English);
     EXPECT_TRUE(keys->isVisibleTo(help));
     EXPECT_EQ(keys->toPlainText(), page(EnglishPages, u"keys.txt"_s).trimmed());
     EXPECT_EQ(help->txtMainWindow->toPlainText(), page(EnglishPages, u"main.txt"_s).trimmed());
 
-    changeLanguage(Language::Russian);
+    speak(Language::Russian);
     EXPECT_EQ(keys->toPlainText(), page(RussianPages, u"keys.txt"_s).trimmed());
 }
 

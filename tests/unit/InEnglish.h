@@ -10,18 +10,18 @@
 #include "runner/ScriptedPlatform.h"
 #include "ui/Language.h"
 
+// The game speaks the language from now on, its open windows retranslated.
+inline void speak(Language language) {
+    useLanguage(language);
+    // The windows retranslate, and then lay themselves out again for the new texts.
+    ScriptedPlatform::deliverPostedEvents();
+    ScriptedPlatform::deliverPostedEvents();
+}
+
 class InEnglish {
 public:
     InEnglish() { speak(Language::English); }
     ~InEnglish() { speak(Language::Russian); }
     InEnglish(const InEnglish&) = delete;
     InEnglish& operator=(const InEnglish&) = delete;
-
-private:
-    static void speak(Language language) {
-        useLanguage(language);
-        // The windows retranslate, and then lay themselves out again for the new texts.
-        ScriptedPlatform::deliverPostedEvents();
-        ScriptedPlatform::deliverPostedEvents();
-    }
 };

@@ -7,6 +7,7 @@
 // and change them at once when the language changes while they are open. What a screen reader
 // hears of the roulette's counter follows it too.
 
+#include "InEnglish.h"
 #include "ScriptedGame.h"
 #include "leisure/frmHobby.h"
 #include "leisure/frmMadFish.h"
@@ -32,10 +33,6 @@ namespace {
 
 class LeisureWindows : public ScriptedGame<> {
 protected:
-    static void speak(Language language) {
-        useLanguage(language);
-        ScriptedPlatform::deliverPostedEvents();
-    }
     // The other tests read the game in Russian, whatever becomes of this one.
     ~LeisureWindows() override { speak(Language::Russian); }
 

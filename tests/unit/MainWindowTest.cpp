@@ -5,6 +5,7 @@
 // The main window behind a message box: the player reads a question with the values as they
 // are at that moment, not as they were before the handler began.
 
+#include "InEnglish.h"
 #include "NewGame.h"
 #include "app/GameWindows.h"
 #include "core/frmHistory.h"
@@ -129,7 +130,7 @@ TEST_F(MainWindow, TheGameMenuStandsBetweenFileAndHelp) {
     QStringList menus, file;
     for (const QAction* menu : platform.main->menuBar()->actions())
         menus << menu->text();
-    EXPECT_EQ(menus, (QStringList{u"&Файл"_s, u"&Игра"_s, u"&Язык / Language"_s, u"&Помощь"_s}));
+    EXPECT_EQ(menus, (QStringList{u"&Файл"_s, u"&Игра"_s, u"Язык / &Language"_s, u"&Помощь"_s}));
     // Each item by its name; a submenu by its own name, a separator as "-".
     for (const QAction* item : platform.main->menuBar()->actions().front()->menu()->actions())
         file << (item->menu()          ? item->menu()->objectName()
@@ -234,26 +235,6 @@ TEST_F(MainWindow, TheHistoryChartDrawsALongLifeFromAFewDaysKeepingItsExtremes) 
     const auto* dollars = static_cast<QValueAxis*>(lines.front()->attachedAxes().back());
     EXPECT_GE(dollars->max(), 99'999);
 }
-
-namespace {
-
-// The game in English for as long as it lives, and back in Russian after, whatever the test
-// found: the other tests read the game's Russian.
-class InEnglish {
-public:
-    InEnglish() { use(Language::English); }
-    ~InEnglish() { use(Language::Russian); }
-    InEnglish(const InEnglish&) = delete;
-    InEnglish& operator=(const InEnglish&) = delete;
-
-private:
-    static void use(Language language) {
-        useLanguage(language);
-        QCoreApplication::sendPostedEvents();
-    }
-};
-
-} // namespace
 
 TEST_F(MainWindow, AChangeOfLanguageRetranslatesTheMainWindowAndTheHistoryOverIt) {
     frmMain* main = platform.main;

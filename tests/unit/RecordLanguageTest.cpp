@@ -6,6 +6,7 @@
 // saved game, history, chronicle, hall and memorial that the same life leaves in Russian, while
 // the player is told everything in English as it happens.
 
+#include "InEnglish.h"
 #include "rules/Buying.h"
 #include "rules/Casino.h"
 #include "rules/Fishing.h"
@@ -119,12 +120,6 @@ Left liveAndDie(const QString& folder) {
     return left;
 }
 
-// The other tests read Russian: it comes back however this one ends.
-struct English {
-    English() { useLanguage(Language::English); }
-    ~English() { useLanguage(Language::Russian); }
-};
-
 } // namespace
 
 TEST(TheRecord, StaysTheGamesWhateverLanguageThePlayerReads) {
@@ -132,7 +127,7 @@ TEST(TheRecord, StaysTheGamesWhateverLanguageThePlayerReads) {
     const Left russian = liveAndDie(russianFolder.path());
     Left english;
     {
-        const English reading;
+        const InEnglish reading;
         english = liveAndDie(englishFolder.path());
     }
 

@@ -5,6 +5,7 @@
 // The soak's checks find what they are meant to find: a new game passes them, and each kind of
 // damage to a game or to the set of open windows is named; in English, a Russian text shown.
 
+#include "InEnglish.h"
 #include "NewGame.h"
 #include "ScriptedGame.h"
 #include "soak/Invariants.h"
@@ -97,15 +98,13 @@ TEST(SoakInvariants, TheOpenWindowsFollowTheNavigation) {
 namespace {
 class EnglishGame : public ScriptedGame<> {
 protected:
-    EnglishGame() { useLanguage(Language::English); }
-    ~EnglishGame() override { useLanguage(Language::Russian); }
+    InEnglish english;
 };
 } // namespace
 
 // Played in English, the check finds a Russian text wherever the game shows one, and leaves
 // alone what the player typed.
 TEST_F(EnglishGame, RussianTextIsFoundWhereTheGameShowsIt) {
-    ScriptedPlatform::deliverPostedEvents();
     auto* bank = game.open(u"frmBank");
     ASSERT_TRUE(bank);
     EXPECT_EQ(russianTextProblem(game, {}), QString());
