@@ -15,47 +15,29 @@ using namespace Qt::StringLiterals;
 namespace Study {
 
 std::span<const Course> courses() {
+    // The texts are the game's Russian, marked for the view's translation (state/Words.h).
     static const Course table[] = {
         {"cmdSchool", &GameState::lblSSchool, &GameState::lblSCost, &GameState::lblObras,
-         u"Веч.школа", u"6", u"Вечерняя школа", u"Ходить в вечернюю школу",
-         u"Закончить ходить в школу", u"Вы уже выучились в школе.",
-         u"У вас, не хватает денег на обучение в школе"},
-        {"cmdEnglish", &GameState::lblEEnglish, &GameState::lblECost, &GameState::lblEng, u"Курсы",
-         u"8", u"Курсы", u"Ходить на курсы англ.яз.", u"Закончить ходить на курсы англ.яз.",
-         u"Вы уже выучились англ.языку.", u"У вас, не хватает денег на обучение англ. языку"},
-        {"cmdComp", &GameState::lblCComputer, &GameState::lblCCost, &GameState::lblCom, u"Курсы",
-         u"8", u"Ком.курсы", u"Ходить на компьютерные курсы",
-         u"Закончить ходить на компьютерные курсы", u"Вы уже выучились на ком. курсах.",
-         u"У вас, не хватает денег на обучение комп. курсам"},
+         QT_TRANSLATE_NOOP("Game", "Веч.школа"), "6", QT_TRANSLATE_NOOP("Game", "Вечерняя школа"),
+         QT_TRANSLATE_NOOP("Game", "Ходить в вечернюю школу"),
+         QT_TRANSLATE_NOOP("Game", "Закончить ходить в школу"),
+         QT_TRANSLATE_NOOP("Game", "Вы уже выучились в школе."),
+         QT_TRANSLATE_NOOP("Game", "У вас, не хватает денег на обучение в школе")},
+        {"cmdEnglish", &GameState::lblEEnglish, &GameState::lblECost, &GameState::lblEng,
+         QT_TRANSLATE_NOOP("Game", "Курсы"), "8", QT_TRANSLATE_NOOP("Game", "Курсы"),
+         QT_TRANSLATE_NOOP("Game", "Ходить на курсы англ.яз."),
+         QT_TRANSLATE_NOOP("Game", "Закончить ходить на курсы англ.яз."),
+         QT_TRANSLATE_NOOP("Game", "Вы уже выучились англ.языку."),
+         QT_TRANSLATE_NOOP("Game", "У вас, не хватает денег на обучение англ. языку")},
+        {"cmdComp", &GameState::lblCComputer, &GameState::lblCCost, &GameState::lblCom,
+         QT_TRANSLATE_NOOP("Game", "Курсы"), "8", QT_TRANSLATE_NOOP("Game", "Ком.курсы"),
+         QT_TRANSLATE_NOOP("Game", "Ходить на компьютерные курсы"),
+         QT_TRANSLATE_NOOP("Game", "Закончить ходить на компьютерные курсы"),
+         QT_TRANSLATE_NOOP("Game", "Вы уже выучились на ком. курсах."),
+         QT_TRANSLATE_NOOP("Game", "У вас, не хватает денег на обучение комп. курсам")},
     };
     return table;
 }
-
-namespace {
-
-// The table's texts as the translation's sources. The window reads them as UTF-16, which the
-// translation's markers cannot mark, so they stand here once more, as the window shows them
-// through Words::shown(); the refusal the rules translate as they say it.
-[[maybe_unused]] constexpr const char* Sources[] = {
-    QT_TRANSLATE_NOOP("Game", "Веч.школа"),
-    QT_TRANSLATE_NOOP("Game", "Вечерняя школа"),
-    QT_TRANSLATE_NOOP("Game", "Ходить в вечернюю школу"),
-    QT_TRANSLATE_NOOP("Game", "Закончить ходить в школу"),
-    QT_TRANSLATE_NOOP("Game", "Вы уже выучились в школе."),
-    QT_TRANSLATE_NOOP("Game", "У вас, не хватает денег на обучение в школе"),
-    QT_TRANSLATE_NOOP("Game", "Курсы"),
-    QT_TRANSLATE_NOOP("Game", "Ходить на курсы англ.яз."),
-    QT_TRANSLATE_NOOP("Game", "Закончить ходить на курсы англ.яз."),
-    QT_TRANSLATE_NOOP("Game", "Вы уже выучились англ.языку."),
-    QT_TRANSLATE_NOOP("Game", "У вас, не хватает денег на обучение англ. языку"),
-    QT_TRANSLATE_NOOP("Game", "Ком.курсы"),
-    QT_TRANSLATE_NOOP("Game", "Ходить на компьютерные курсы"),
-    QT_TRANSLATE_NOOP("Game", "Закончить ходить на компьютерные курсы"),
-    QT_TRANSLATE_NOOP("Game", "Вы уже выучились на ком. курсах."),
-    QT_TRANSLATE_NOOP("Game", "У вас, не хватает денег на обучение комп. курсам"),
-};
-
-} // namespace
 
 std::optional<State> shownState(const Course& course, const QString& shown) {
     for (State state : {State::Start, State::Stop, State::Finished}) {
@@ -69,17 +51,17 @@ std::optional<State> shownState(const Course& course, const QString& shown) {
 State stateAtLoad(const GameState& s, const Course& course) {
     if (s.*course.counter == u"OK")
         return State::Finished;
-    return s.*course.cost == QStringView(course.price) ? State::Stop : State::Start;
+    return s.*course.cost == QLatin1StringView(course.price) ? State::Stop : State::Start;
 }
 
 QString caption(const Course& course, State state) {
     switch (state) {
     case State::Start:
-        return QString::fromUtf16(course.start);
+        return QString::fromUtf8(course.start);
     case State::Stop:
-        return QString::fromUtf16(course.stop);
+        return QString::fromUtf8(course.stop);
     case State::Finished:
-        return QString::fromUtf16(course.finished);
+        return QString::fromUtf8(course.finished);
     }
     return {};
 }
@@ -88,12 +70,12 @@ State click(GameState& s, const Course& course, State shown, Effects& effects) {
     switch (shown) {
     case State::Start: {
         if (s.money() <= 0) {
-            effects.say(Words::shown(QString::fromUtf16(course.refusal)),
+            effects.say(Words::shown(QString::fromUtf8(course.refusal)),
                         QCoreApplication::translate("Game", "Внимание"), MsgIcon::Exclamation);
             return shown;
         }
-        s.*course.display = QString::fromUtf16(course.attending);
-        s.*course.cost = QString::fromUtf16(course.price);
+        s.*course.display = QString::fromUtf8(course.attending);
+        s.*course.cost = QString::fromUtf8(course.price);
         static const QStringView names[] = {Chronicle::Course::School, Chronicle::Course::English,
                                             Chronicle::Course::Computer};
         const auto index = size_t(&course - courses().data());

@@ -24,13 +24,13 @@ struct Course {
     QString GameState::*display; // lblSSchool, ...
     QString GameState::*cost;    // lblSCost, ...
     QString GameState::*counter; // lblObras, ...: "OK" once finished
-    const char16_t* attending;   // what the display field says while attending
-    const char16_t* price;       // the daily price, as the cost field holds it
-    const char16_t* shortName;   // what the panel calls the course
-    const char16_t* start;       // the three captions of the button
-    const char16_t* stop;
-    const char16_t* finished;
-    const char16_t* refusal; // said when there is no money to start
+    const char* attending;       // what the display field says while attending
+    const char* price;           // the daily price, as the cost field holds it
+    const char* shortName;       // what the panel calls the course
+    const char* start;           // the three captions of the button
+    const char* stop;
+    const char* finished;
+    const char* refusal; // said when there is no money to start
 };
 
 // School, English, computer: in the order the window lays them out.
