@@ -81,8 +81,8 @@ void frmStudy::course_Click(size_t course) {
 void frmStudy::course_MouseMove(size_t course) {
     pointedAt_ = course;
     const Study::Course& c = Study::courses()[course];
-    lblCost->setText(QAnyStringView(c.price).toString());
-    lblWhat->setText(Words::shown(QAnyStringView(c.shortName).toString()));
+    lblCost->setText(QString::fromLatin1(c.price));
+    lblWhat->setText(Words::text(Words::For::Player, c.shortName));
 }
 
 void frmStudy::Form_MouseMove() {

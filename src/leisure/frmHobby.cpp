@@ -33,11 +33,6 @@ Picture* hiddenPicture(const char* name, const char* art, QWidget* parent) {
     return picture;
 }
 
-// A text of the shop's table, which the game keeps in Russian, as the player reads it.
-QString shownText(QAnyStringView text) {
-    return Words::shown(text.toString());
-}
-
 // The goods' place in the shop's table, and so in the window's rows of buttons and pictures.
 std::size_t shelf(const Fishing::Goods& goods) {
     return std::size_t(&goods - Fishing::goods().data());
@@ -178,7 +173,7 @@ void frmHobby::showBox() {
 
 void frmHobby::showGoods() {
     for (const Fishing::Goods& item : Fishing::goods())
-        buttons_[shelf(item)]->setText(shownText(item.caption));
+        buttons_[shelf(item)]->setText(Words::text(Words::For::Player, item.caption));
 }
 
 void frmHobby::help(std::function<QString()> text) {
@@ -205,7 +200,7 @@ void frmHobby::MoveMouseNezavisimo() {
 
 void frmHobby::goods_MouseMove(const Fishing::Goods& goods) {
     imgF->copyPicture(*pictures_[shelf(goods)]);
-    help([&goods] { return shownText(goods.help); });
+    help([&goods] { return Words::text(Words::For::Player, goods.help); });
     lblCost->setText(Num(goods.price));
 }
 

@@ -168,7 +168,7 @@ void frmPrograms::Form_Load() {
 void frmPrograms::showCaptions() {
     const auto catalogue = Programs::catalogue();
     for (size_t i = 0; i < catalogue.size(); ++i)
-        buttons_[i]->setText(Words::shown(QString::fromUtf8(catalogue[i].caption)));
+        buttons_[i]->setText(Words::text(Words::For::Player, catalogue[i].caption));
 }
 
 void frmPrograms::showGroups() {
@@ -189,7 +189,7 @@ void frmPrograms::program_MouseMove(size_t index) {
         program_MouseMove(index);
     };
     const Program& program = Programs::catalogue()[index];
-    panel_->offer(Words::shown(QString::fromUtf8(program.name)), Num(program.price),
+    panel_->offer(Words::text(Words::For::Player, program.name), Num(program.price),
                   Programs::requirements(game().state, program));
 }
 

@@ -70,7 +70,7 @@ State click(GameState& s, const Course& course, State shown, Effects& effects) {
     switch (shown) {
     case State::Start: {
         if (s.money() <= 0) {
-            effects.say(Words::shown(QString::fromUtf8(course.refusal)),
+            effects.say(Words::text(Words::For::Player, course.refusal),
                         QCoreApplication::translate("Game", "Внимание"), MsgIcon::Exclamation);
             return shown;
         }
