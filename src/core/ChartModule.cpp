@@ -5,6 +5,7 @@
 #include "core/ChartModule.h"
 
 #include "ui/Kit.h"
+#include "ui/Translation.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -42,12 +43,15 @@ const ChartModule& chartModule() {
 
 } // namespace
 
-DaysChart makeDaysChart(QWidget* parent, const char* name) {
+DaysChart makeDaysChart(QWidget* parent, const char* name, const char* spoken) {
     DaysChart made;
     if (const ChartModule& module = chartModule(); module.make) {
         made.chart.reset(module.make(parent));
         made.widget = made.chart->widget();
         made.widget->setObjectName(QString::fromLatin1(name));
+        // The window's name is its translation context.
+        translatable(made.widget, "accessibleName", parent->objectName().toUtf8().constData(),
+                     spoken);
     } else {
         auto* missing =
             named<QLabel>(name,

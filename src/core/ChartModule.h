@@ -18,10 +18,11 @@ class QWidget;
 struct DaysChart {
     // Nothing when the module could not be loaded.
     std::unique_ptr<HistoryChart> chart;
-    // What the window lays out: the chart (the window gives it the name a screen reader reads),
-    // or a label that says why there is none. Named `name` either way; the window (its parent)
-    // owns it.
+    // What the window lays out: the chart, or a label that says why there is none. Named
+    // `name` either way; the window (its parent) owns it.
     QWidget* widget = nullptr;
 };
 
-DaysChart makeDaysChart(QWidget* parent, const char* name);
+// The chart is read to a screen reader as `spoken`, a text of the window's own (marked
+// QT_TR_NOOP in the window's class), in the player's language.
+DaysChart makeDaysChart(QWidget* parent, const char* name, const char* spoken);

@@ -121,12 +121,10 @@ frmHistory::frmHistory(Game& game)
     lblLast = named<QLabel>("lblLast", this);
     lblLast->setWordWrap(true);
 
-    DaysChart made = makeDaysChart(this, "chtDays");
+    DaysChart made = makeDaysChart(
+        this, "chtDays", QT_TR_NOOP("График: деньги, счет в банке, сытость и настроение по дням"));
     chart_ = std::move(made.chart);
     chtDays = made.widget;
-    if (chart_)
-        says(chtDays, "accessibleName",
-             QT_TR_NOOP("График: деньги, счет в банке, сытость и настроение по дням"));
 
     days_ = new DaysModel(game.history, this);
     grdDays = named<QTableView>("grdDays", this);

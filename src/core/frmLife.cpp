@@ -95,12 +95,11 @@ frmLife::frmLife(Game& game)
     figures->addWidget(peaks.box(), 1);
     figures->addWidget(totals.box(), 1);
 
-    DaysChart made = makeDaysChart(this, "chtLife");
+    DaysChart made = makeDaysChart(
+        this, "chtLife",
+        QT_TR_NOOP("График жизни: деньги, счет в банке, сытость и настроение по дням"));
     chart_ = std::move(made.chart);
     chtLife = made.widget;
-    if (chart_)
-        says(chtLife, "accessibleName",
-             QT_TR_NOOP("График жизни: деньги, счет в банке, сытость и настроение по дням"));
 
     auto* chronicle = says(named<QLabel>("lblChronicle", this), QT_TR_NOOP("Хроника:"));
     lstChronicle = named<QListWidget>("lstChronicle", this);
